@@ -1,0 +1,21 @@
+# The three programs. Each main only parses arguments and hands over to a
+# library; a program is built once its main file exists.
+set(app_dir ${CMAKE_CURRENT_SOURCE_DIR}/app)
+
+if(TARGET tslq_ui AND EXISTS ${app_dir}/TslqMain.cpp)
+  add_executable(tslq ${app_dir}/TslqMain.cpp)
+  target_link_libraries(tslq PRIVATE tslq_ui)
+  tslq_warnings(tslq)
+endif()
+
+if(TARGET tslq_ui AND EXISTS ${app_dir}/CliMain.cpp)
+  add_executable(tslq-cli ${app_dir}/CliMain.cpp)
+  target_link_libraries(tslq-cli PRIVATE tslq_ui)
+  tslq_warnings(tslq-cli)
+endif()
+
+if(TARGET tslq_io AND EXISTS ${app_dir}/SimMain.cpp)
+  add_executable(tslq-sim ${app_dir}/SimMain.cpp)
+  target_link_libraries(tslq-sim PRIVATE tslq_io)
+  tslq_warnings(tslq-sim)
+endif()
