@@ -1,0 +1,4 @@
+# mainwin: main window, menu pages, edit commands, shell.
+
+# menupages
+list(APPEND TSLQ_CORE_SOURCES mainwin/MenuRules.cpp)
