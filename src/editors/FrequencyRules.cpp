@@ -65,6 +65,21 @@ bool IsNumberText(std::string_view text, int& points)
 }
 
 // Drops leading zeros but keeps a zero that stands right before the point.
+// Value of the leading decimal digits of any text; saturates instead of
+// overflowing, so a field from a file or the radio is safe to parse.
+std::int64_t ParseDigits(std::string_view text)
+{
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) break;
+        const int digit = c - '0';
+        if (value > (max - digit) / 10) return max;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
 std::string_view StripLeadingZeros(std::string_view text)
 {
     while (text.size() > 1 && text[0] == '0' && text[1] != '.')
@@ -126,7 +141,7 @@ bool AlignInBand(std::int64_t& f, int band, int mode, int stepCode, const Freque
 
     const bool fineModes = mode == ModeAm || mode == ModeLsb || mode == ModeUsb || mode == ModeCw;
     const bool uhfTvOr1200 = band == 13 || band == 14;
-    const std::int64_t step = StepHz(stepCode);
+    const std::int64_t step = StepCodeHz(stepCode);
     if (fineModes && (profile.model == "ZT-Q5" || !uhfTvOr1200)) {
         if (!IsOnStepGrid(f, step) && f % 100 != 0) rounded = AlignSubHundredHz(f);
     } else if (stepCode == 2) {
@@ -157,7 +172,7 @@ int ValidMode(int mode)
 
 } // namespace
 
-std::int64_t StepHz(int stepCode)
+std::int64_t StepCodeHz(int stepCode)
 {
     return stepCode >= 0 && stepCode < StepCodeCount ? StepTable[static_cast<std::size_t>(stepCode)] : 0;
 }
@@ -166,19 +181,6 @@ std::string FrequencyDigits(std::int64_t hz)
 {
     hz = std::clamp<std::int64_t>(hz, 0, MaxElevenDigits);
     return PadLeft(std::to_string(hz), 11);
-}
-
-std::int64_t ParseDecimal(std::string_view text)
-{
-    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (!IsDigit(c)) break;
-        const int digit = c - '0';
-        if (value > (max - digit) / 10) return max;
-        value = value * 10 + digit;
-    }
-    return value;
 }
 
 bool NormalizeFrequencyText(std::string& text)
@@ -190,7 +192,7 @@ bool NormalizeFrequencyText(std::string& text)
         if (text.empty()) {
             text = "00000000000";
         } else {
-            const std::int64_t mhz = ParseDecimal(text);
+            const std::int64_t mhz = ParseDigits(text);
             text = mhz < 1300 ? PadLeft(std::to_string(mhz), 5) + "000000" : "01299999999";
         }
         return true;
@@ -236,7 +238,7 @@ bool NormalizeOffsetText(std::string& text)
     } else if (text.empty()) {
         result = "00";
     } else {
-        const std::int64_t mhz = ParseDecimal(text);
+        const std::int64_t mhz = ParseDigits(text);
         result = mhz > 59 ? "5995" : PadLeft(std::to_string(mhz), 2);
     }
     result.resize(8, '0');
@@ -254,8 +256,8 @@ bool BandLimitHz(const FrequencyProfile& profile, int band, std::int64_t& lower,
     const std::string_view hi = Field(limit, 1);
     if (lo.empty() || hi.empty()) return false;
     const std::int64_t unit = band >= 4 && band <= 7 ? 10'000 : 1'000'000;
-    lower = SaturatingMul(ParseDecimal(lo), unit);
-    upper = SaturatingMul(ParseDecimal(hi), unit);
+    lower = SaturatingMul(ParseDigits(lo), unit);
+    upper = SaturatingMul(ParseDigits(hi), unit);
     return upper > lower;
 }
 
@@ -320,7 +322,7 @@ bool AlignSubHundredHz(std::int64_t& hz)
 bool CheckFrequency(std::string& digits, int band, EntryContext context, int& mode, int& stepCode,
                     const FrequencyProfile& profile)
 {
-    std::int64_t f = std::min(ParseDecimal(digits), MaxElevenDigits);
+    std::int64_t f = std::min(ParseDigits(digits), MaxElevenDigits);
     bool moved = false;
 
     if (context == EntryContext::Memory) {
@@ -343,8 +345,8 @@ bool CheckFrequency(std::string& digits, int band, EntryContext context, int& mo
             const std::string_view lo = Field(range, 1);
             const std::string_view hi = Field(range, 2);
             if (!lo.empty() && !hi.empty()) {
-                lower = SaturatingMul(ParseDecimal(lo), 1'000'000);
-                upper = SaturatingMul(ParseDecimal(hi) + 1, 1'000'000);
+                lower = SaturatingMul(ParseDigits(lo), 1'000'000);
+                upper = SaturatingMul(std::min(ParseDigits(hi), MaxElevenDigits) + 1, 1'000'000);
                 haveLimits = upper > lower;
             }
         }
@@ -373,7 +375,7 @@ bool CheckFrequency(std::string& digits, int band, EntryContext context, int& mo
 bool CheckSplitTxFrequency(std::string& digits, int rxBand, int mode, int stepCode,
                            const FrequencyProfile& profile)
 {
-    std::int64_t f = std::min(ParseDecimal(digits), MaxElevenDigits);
+    std::int64_t f = std::min(ParseDigits(digits), MaxElevenDigits);
     bool moved = false;
     std::int64_t lower = 0;
     std::int64_t upper = 0;

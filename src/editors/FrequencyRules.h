@@ -33,14 +33,10 @@ inline constexpr std::int64_t MemoryLowestHz = 100'000;
 inline constexpr std::int64_t MemoryHighestHz = 1'300'000'000;
 
 // Step in Hz of a step code 0..11; 0 for any other code.
-std::int64_t StepHz(int stepCode);
+std::int64_t StepCodeHz(int stepCode);
 
 // 11-digit, zero-padded decimal text of a frequency (clamped to 0..99,999,999,999).
 std::string FrequencyDigits(std::int64_t hz);
-
-// Value of the leading decimal digits of any text; saturates instead of
-// overflowing, so a record field from a file or the radio is safe to parse.
-std::int64_t ParseDecimal(std::string_view text);
 
 // Typed MHz text -> 11 frequency digits. False (text unchanged) when the text
 // holds more than one decimal point or any character other than digits and
