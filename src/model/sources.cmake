@@ -1,0 +1,8 @@
+# model: radio profile, radio image, field codes and display text, 8-bit text.
+list(APPEND TSLQ_CORE_SOURCES
+  model/Mainfunction.cpp
+  model/Profile.cpp
+  model/RadioImage.cpp
+  model/Records.cpp
+  model/TextCodec.cpp
+)
