@@ -6,3 +6,7 @@ list(APPEND TSLQ_CORE_SOURCES
   model/Records.cpp
   model/TextCodec.cpp
 )
+list(APPEND TSLQ_IO_SOURCES
+  model/QtText.cpp
+  model/SettingsStore.cpp
+)
