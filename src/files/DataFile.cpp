@@ -1,0 +1,238 @@
+// Writer and reader of the ".qx" data file.
+#include "files/DataFile.h"
+
+#include "model/Mainfunction.h"
+#include "model/RadioImage.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+constexpr std::string_view kCommentMarker = "__COMMENT__";
+constexpr std::string_view kMemoryMarker = "__MEMORY DATA__";
+constexpr std::string_view kCallMarker = "__CALL DATA__";
+constexpr std::string_view kVfoMarker = "__VFO DATA__";
+constexpr std::string_view kDtmfMarker = "__DTMF DATA__";
+constexpr std::string_view kMenuMarker = "__RADIO MENU__";
+
+// The radio menu section: the program VFO records, then the menu settings.
+constexpr int kMenuSectionLines = ProgramVfoCount + MenuCount;
+
+// Appends one line: the record with its first `tabs` commas turned into TAB
+// (all of them when tabs < 0), then CR LF.
+void AppendLine(std::string& out, std::string_view text, int tabs = 0)
+{
+    int turned = 0;
+    for (char c : text) {
+        if (c == ',' && (tabs < 0 || turned < tabs)) {
+            out.push_back('\t');
+            ++turned;
+        } else if (c == '\r' || c == '\n') {
+            out.push_back(' ');
+        } else {
+            out.push_back(c);
+        }
+    }
+    out += "\r\n";
+}
+
+enum class Section { None, Comment, Memory, Call, Vfo, Dtmf, Menu };
+
+std::optional<Section> MarkerSection(std::string_view line)
+{
+    if (line == kCommentMarker) return Section::Comment;
+    if (line == kMemoryMarker) return Section::Memory;
+    if (line == kCallMarker) return Section::Call;
+    if (line == kVfoMarker) return Section::Vfo;
+    if (line == kDtmfMarker) return Section::Dtmf;
+    if (line == kMenuMarker) return Section::Menu;
+    return std::nullopt;
+}
+
+std::string_view FirstField(std::string_view line)
+{
+    return line.substr(0, line.find(','));
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The decimal value of a text as the classic string-to-integer reading
+// gives it: leading blanks, an optional sign, digits; 0 without digits.
+std::int64_t DecimalValue(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::int64_t magnitude = ParseDecimal(text.substr(i));
+    return negative ? -magnitude : magnitude;
+}
+
+// Memory slot named by a line's label, or nothing for a label that names no
+// slot. A label that is neither numeric nor a known name is skipped rather
+// than stored into slot 400, where it would carry the wrong label.
+std::optional<int> MemorySlotOfLabel(std::string_view label)
+{
+    if (!label.empty() && IsDigit(label.front())) {
+        const std::int64_t slot = ParseDecimal(label);
+        if (slot < MemoryCount) return static_cast<int>(slot);
+        return std::nullopt;
+    }
+    const int slot = MemoryIndexOfLabel(label);
+    if (slot >= ScanEdgeFirst) return slot;
+    return std::nullopt;
+}
+
+int VfoSlotOfCode(char code)
+{
+    if (code >= '1' && code <= '9') return code - '0';
+    if (code >= 'A' && code <= 'E') return 10 + (code - 'A');
+    return 0;
+}
+
+class Reader
+{
+  public:
+    Reader(RadioImage& image, std::string& comment) : image_(image), comment_(comment) {}
+
+    void Line(std::string_view line)
+    {
+        if (const auto marker = MarkerSection(line)) {
+            section_ = *marker;
+            if (section_ == Section::Menu) menuLine_ = 0;
+            return;
+        }
+        switch (section_) {
+        case Section::None:
+            break;
+        case Section::Comment:
+            comment_.assign(line);
+            break;
+        case Section::Memory:
+            // An empty line names no slot and would only wipe one.
+            if (line.empty()) break;
+            if (const auto slot = MemorySlotOfLabel(FirstField(line))) image_.SetMemoryRecord(*slot, line);
+            break;
+        case Section::Call: {
+            if (line.empty()) break;
+            const int slot = IsDigit(line.front()) ? line.front() - '0' : 0;
+            if (slot < CallCount) image_.SetCallRecord(slot, line);
+            break;
+        }
+        case Section::Vfo:
+            if (line.empty()) break;
+            image_.SetVfoRecord(VfoSlotOfCode(line.front()), line);
+            break;
+        case Section::Dtmf: {
+            if (line.empty()) break;
+            const std::int64_t slot = DecimalValue(FirstField(line));
+            if (slot >= 0 && slot < DtmfCount) image_.SetDtmfRecord(static_cast<int>(slot), line);
+            break;
+        }
+        case Section::Menu:
+            if (menuLine_ < ProgramVfoCount)
+                image_.SetProgramVfoRecord(menuLine_, line);
+            else if (menuLine_ < kMenuSectionLines)
+                image_.SetMenuSetting(menuLine_ - ProgramVfoCount, line);
+            if (menuLine_ < kMenuSectionLines) ++menuLine_;
+            break;
+        }
+    }
+
+  private:
+    RadioImage& image_;
+    std::string& comment_;
+    Section section_ = Section::None;
+    int menuLine_ = 0;
+};
+
+} // namespace
+
+void ResetImage(RadioImage& image, ImageReset kind)
+{
+    image.ClearImage();
+    image.LoadDefaultVfoAndCall();
+    if (kind == ImageReset::ForNew) image.LoadInformationChannels();
+    image.LoadDefaultMenu();
+}
+
+std::string WriteDataFile(const RadioImage& image, const std::string& comment)
+{
+    std::string out;
+    out.reserve(16 * 1024);
+    AppendLine(out, kDataFileHeader);
+    AppendLine(out, kCommentMarker);
+    AppendLine(out, comment);
+
+    AppendLine(out, kMemoryMarker);
+    for (int slot = 0; slot < MemoryCount; ++slot) {
+        const std::string& record = image.GetMemoryRecord(slot);
+        // The 17 field separators plus the first comma of the name.
+        if (record.size() > 4) AppendLine(out, record, 18);
+    }
+    AppendLine(out, kCallMarker);
+    for (int slot = 0; slot < CallCount; ++slot) {
+        const std::string& record = image.GetCallRecord(slot);
+        if (record.size() > 4) AppendLine(out, record, -1);
+    }
+    AppendLine(out, kVfoMarker);
+    for (int slot = 0; slot < VfoCount; ++slot) {
+        const std::string& record = image.GetVfoRecord(slot);
+        if (record.size() > 4) AppendLine(out, record, -1);
+    }
+    AppendLine(out, kDtmfMarker);
+    for (int slot = 0; slot < DtmfCount; ++slot) {
+        const std::string& record = image.GetDtmfRecord(slot);
+        if (record.size() > 1) AppendLine(out, record, 2);
+    }
+    AppendLine(out, kMenuMarker);
+    for (int slot = 0; slot < ProgramVfoCount; ++slot)
+        AppendLine(out, image.GetProgramVfoRecord(slot));
+    for (int index = 0; index < MenuCount; ++index)
+        AppendLine(out, image.GetMenuSetting(index));
+    return out;
+}
+
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment)
+{
+    Reader reader(image, comment);
+    std::string line;
+    line.reserve(kDataFileLineCapacity);
+    int lineNumber = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find('\n', pos);
+        const bool lastLine = end == std::string_view::npos;
+        if (lastLine) end = bytes.size();
+        std::string_view raw = bytes.substr(pos, end - pos);
+        pos = lastLine ? bytes.size() : end + 1;
+        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        ++lineNumber;
+
+        if (raw.size() > kDataFileLineCapacity) raw = raw.substr(0, kDataFileLineCapacity);
+        line.assign(raw);
+        if (lineNumber == 1) {
+            if (line != kDataFileHeader) return DataFileStatus::BadHeader;
+            continue;
+        }
+        for (char& c : line) {
+            // A CR inside a line would end a command to the radio; it reads
+            // as the blank the writer puts in its place.
+            if (c == '\r')
+                c = ' ';
+            else if (c == '\t' && lineNumber >= 3)
+                c = ',';
+        }
+        reader.Line(line);
+    }
+    if (lineNumber == 0) return DataFileStatus::BadHeader;
+    return DataFileStatus::Loaded;
+}

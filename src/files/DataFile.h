@@ -1,0 +1,39 @@
+// The ".qx" data file: one radio image plus the operator's comment as
+// CR LF text lines. Writer and reader work on bytes only; opening, saving
+// and naming files is the file commands' business.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class RadioImage;
+
+// First line of every data file, compared byte for byte.
+inline constexpr std::string_view kDataFileHeader = "VANTREL Tessaline for ZT-QX";
+
+// The reader's line buffer: longer lines are cut to this many bytes.
+inline constexpr std::size_t kDataFileLineCapacity = 99;
+
+enum class DataFileStatus {
+    Loaded,    // header accepted; every readable line stored
+    BadHeader, // first line is not the header; image left as the caller reset it
+};
+
+// The reset that precedes File > New (with the market's information
+// channels) and every load (without them): records emptied, then the market
+// defaults of the image's type code and model.
+enum class ImageReset { ForLoad, ForNew };
+void ResetImage(RadioImage& image, ImageReset kind);
+
+// The whole file for the image and the comment, CR LF line ends.
+// The comment and the records are written as their bytes stand; a line
+// break inside one of them is written as a blank so that it cannot split
+// its line and shift the sections after it.
+std::string WriteDataFile(const RadioImage& image, const std::string& comment);
+
+// Parses a file into an image the caller has already reset for loading.
+// `comment` is replaced only when the file holds a comment line (the last
+// one wins); otherwise the caller's comment stays. CR LF and bare LF both end
+// a line; a CR elsewhere reads as a blank. Lines the format does not place
+// are skipped.
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment);
