@@ -1,0 +1,290 @@
+// PtyHost: the simulated radio's line, a pseudo-terminal.
+#include "sim/PtyHost.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int64_t NanosPerSecond = 1'000'000'000;
+
+bool IsIgnoredInLine(char c)
+{
+    // Line feeds and the XON/XOFF characters are not part of a command.
+    return c == '\n' || c == '\x11' || c == '\x13';
+}
+
+} // namespace
+
+TPtyHost::TPtyHost(Responder respond, HungUpQuery hungUp, TPtyHostOptions options)
+    : respond_(std::move(respond)), hungUpQuery_(std::move(hungUp)), options_(std::move(options))
+{
+    if (options_.baudRate <= 0)
+        options_.baudRate = 9600;
+    if (options_.bitsPerByte <= 0)
+        options_.bitsPerByte = 10;
+    if (options_.latencyMs < 0)
+        options_.latencyMs = 0;
+}
+
+TPtyHost::~TPtyHost()
+{
+    Stop();
+    CloseLine();
+    for (int& fd : wake_) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    if (trace_ != nullptr)
+        std::fclose(trace_);
+}
+
+TPtyHost::Nanos TPtyHost::Now()
+{
+    timespec ts{};
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<Nanos>(ts.tv_sec) * NanosPerSecond + ts.tv_nsec;
+}
+
+void TPtyHost::SleepUntil(Nanos deadline)
+{
+    timespec ts{};
+    ts.tv_sec = static_cast<time_t>(deadline / NanosPerSecond);
+    ts.tv_nsec = static_cast<long>(deadline % NanosPerSecond);
+    while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+    }
+}
+
+TPtyHost::Nanos TPtyHost::WireTime(std::size_t bytes) const
+{
+    // Computed from the byte count each time, so rounding never accumulates.
+    return static_cast<Nanos>(bytes) * options_.bitsPerByte * NanosPerSecond / options_.baudRate;
+}
+
+bool TPtyHost::Open(std::string& error)
+{
+    char name[256] = {};
+    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
+        error = std::string("Cannot create a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    // Raw from the start: bytes waiting before the program opens the line
+    // must not be echoed back or turned into signals.
+    termios t{};
+    ::tcgetattr(slave_, &t);
+    ::cfmakeraw(&t);
+    ::cfsetispeed(&t, B9600);
+    ::cfsetospeed(&t, B9600);
+    ::tcsetattr(slave_, TCSANOW, &t);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    device_ = name;
+    if (::pipe(wake_) != 0) {
+        error = std::string("Cannot create a pipe: ") + std::strerror(errno);
+        return false;
+    }
+    if (!options_.linkPath.empty()) {
+        struct stat st{};
+        if (::lstat(options_.linkPath.c_str(), &st) == 0) {
+            if (!S_ISLNK(st.st_mode)) {
+                error = "Not replacing " + options_.linkPath + ": it is not a symbolic link";
+                return false;
+            }
+            ::unlink(options_.linkPath.c_str());
+        }
+        if (::symlink(device_.c_str(), options_.linkPath.c_str()) != 0) {
+            error = "Cannot create the link " + options_.linkPath + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    if (!options_.tracePath.empty()) {
+        trace_ = std::fopen(options_.tracePath.c_str(), "w");
+        if (trace_ == nullptr) {
+            error = "Cannot write the trace " + options_.tracePath + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    started_ = Now();
+    return true;
+}
+
+void TPtyHost::CloseLine()
+{
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
+    master_ = slave_ = -1;
+    if (!options_.linkPath.empty() && !device_.empty()) {
+        char target[256] = {};
+        const ssize_t n = ::readlink(options_.linkPath.c_str(), target, sizeof target - 1);
+        if (n > 0 && device_ == std::string(target, static_cast<std::size_t>(n)))
+            ::unlink(options_.linkPath.c_str());
+    }
+}
+
+void TPtyHost::Trace(char direction, std::string_view bytes, Nanos at)
+{
+    if (trace_ == nullptr)
+        return;
+    std::string text;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\r')
+            continue;
+        if (u < 0x20 || u == 0x7F || c == '\\') {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            text += hex;
+        } else
+            text += c;
+    }
+    const Nanos t = at - started_;
+    std::fprintf(trace_, "%lld.%06lld %c %s\n", static_cast<long long>(t / NanosPerSecond),
+                 static_cast<long long>((t % NanosPerSecond) / 1000), direction, text.c_str());
+    std::fflush(trace_);
+}
+
+bool TPtyHost::WriteAll(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            return false;
+        // Nobody reads the line: wait a little for room, then give up on
+        // the rest rather than block the radio for good.
+        pollfd out{master_, POLLOUT, 0};
+        if (::poll(&out, 1, 1000) <= 0)
+            return false;
+    }
+    return true;
+}
+
+void TPtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireBytes)
+{
+    Nanos received = Now();
+    if (options_.wireSpeed) {
+        received = std::max(received, firstByte + WireTime(wireBytes));
+        SleepUntil(received);
+    }
+    Trace('>', line, received);
+    std::optional<std::string> reply = respond_(line);
+    ++commands_;
+    if (!reply || reply->empty())
+        return;
+    Nanos start = received + static_cast<Nanos>(options_.latencyMs) * 1'000'000;
+    if (!options_.wireSpeed) {
+        // Replies to lines that arrived together leave together.
+        SleepUntil(start);
+        Trace('<', *reply, Now());
+        batch_ += *reply;
+        return;
+    }
+    // The reply direction is busy until the previous reply has gone out.
+    start = std::max(start, txFree_);
+    Trace('<', *reply, start);
+    for (std::size_t k = 0; k < reply->size(); ++k) {
+        SleepUntil(start + WireTime(k + 1));
+        if (!WriteAll(std::string_view(*reply).substr(k, 1)))
+            break;
+    }
+    txFree_ = start + WireTime(reply->size());
+}
+
+void TPtyHost::Run()
+{
+    if (master_ < 0)
+        return;
+    std::string pending;
+    std::size_t wireBytes = 0; // bytes of the current line so far, on the wire
+    Nanos firstByte = 0;
+    char buffer[4096];
+    while (!stop_.load()) {
+        pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if ((fds[1].revents & POLLIN) != 0)
+            break;
+        if ((fds[0].revents & POLLIN) == 0) {
+            if ((fds[0].revents & (POLLERR | POLLNVAL)) != 0)
+                break;
+            // A hang-up without data: no program has the line open. Only
+            // possible once our own slave is gone; wait without spinning.
+            if ((fds[0].revents & POLLHUP) != 0)
+                ::usleep(10'000);
+            continue;
+        }
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0)
+            continue;
+        const Nanos arrived = Now();
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = buffer[i];
+            if (wireBytes == 0)
+                firstByte = arrived;
+            ++wireBytes;
+            if (c == '\r') {
+                Serve(pending, firstByte, wireBytes);
+                pending.clear();
+                wireBytes = 0;
+                if (hungUpQuery_ && hungUpQuery_()) {
+                    WriteAll(batch_);
+                    batch_.clear();
+                    // Give the last reply time to reach the far side.
+                    SleepUntil(Now() + 50'000'000);
+                    CloseLine();
+                    hungUp_ = true;
+                    return;
+                }
+            } else if (!IsIgnoredInLine(c)) {
+                pending += c;
+                if (pending.size() > MaxLineLength) {
+                    pending.clear();
+                    wireBytes = 0;
+                }
+            }
+        }
+        if (!batch_.empty()) {
+            WriteAll(batch_);
+            batch_.clear();
+        }
+    }
+}
+
+void TPtyHost::Start()
+{
+    if (thread_.joinable() || master_ < 0)
+        return;
+    stop_ = false;
+    thread_ = std::thread([this] { Run(); });
+}
+
+void TPtyHost::Stop()
+{
+    stop_ = true;
+    if (wake_[1] >= 0) {
+        const char b = 1;
+        [[maybe_unused]] const ssize_t n = ::write(wake_[1], &b, 1);
+    }
+    if (thread_.joinable())
+        thread_.join();
+}
