@@ -3,6 +3,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 QSettingsConfigStore::QSettingsConfigStore()
     : owned_(std::make_unique<QSettings>(QStringLiteral("VANTREL"), QStringLiteral("TSL-QX"))),
@@ -17,6 +18,10 @@ QSettingsConfigStore::~QSettingsConfigStore() = default;
 std::string QSettingsConfigStore::Read(const std::string& name)
 {
     const QVariant value = settings_->value(QString::fromStdString(name));
+    // A hand-edited settings file may hold a band limit without quotes, which
+    // the file format reads back as a list: it is still the same text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(',')).toUtf8().toStdString();
     if (!value.canConvert<QString>())
         return {};
     return value.toString().toUtf8().toStdString();

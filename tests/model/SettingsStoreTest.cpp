@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -45,6 +46,22 @@ TEST(SettingsStore, ProfileLoadThroughQSettings)
     EXPECT_EQ(image.BandLimit(13), "00470,00862");
     EXPECT_EQ(settings.value("Limit3").toString(), QStringLiteral("01240,01300"));
     EXPECT_EQ(settings.value("CommPort").toString(), QStringLiteral("COM1"));
+}
+
+TEST(SettingsStore, HandEditedLimitsWithoutQuotes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("profile.ini");
+    QFile raw(file);
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write("[General]\nType=KK,0F\nLimit0=00140,00150\nLimit2=\"00420,00450\"\n");
+    raw.close();
+    QSettings settings(file, QSettings::IniFormat);
+    QSettingsConfigStore store(settings);
+    EXPECT_EQ(store.Read("Type"), "KK,0F");
+    EXPECT_EQ(store.Read("Limit0"), "00140,00150");
+    EXPECT_EQ(store.Read("Limit2"), "00420,00450");
 }
 
 TEST(SettingsStore, TheProgramsOwnLocation)
