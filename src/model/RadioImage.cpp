@@ -1,6 +1,8 @@
 // The radio image's accessors and the market defaults of a new image.
 #include "model/RadioImage.h"
 
+#include "model/Mainfunction.h"
+
 #include <cstdint>
 
 namespace {
@@ -21,21 +23,6 @@ const std::string& Fetch(const std::array<std::string, N>& members, int index)
     if (index < 0 || static_cast<std::size_t>(index) >= N)
         return EmptyText;
     return members[static_cast<std::size_t>(index)];
-}
-
-// Leading decimal digits of a field, saturating (band limits are untrusted).
-std::int64_t LeadingNumber(std::string_view text)
-{
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        const int d = c - '0';
-        if (value > (INT64_MAX - d) / 10)
-            return INT64_MAX;
-        value = value * 10 + d;
-    }
-    return value;
 }
 
 std::string Digits(std::int64_t value, int width)
@@ -262,7 +249,7 @@ void RadioImage::LoadDefaultVfoAndCall()
             return;
         }
         const std::string_view lower = std::string_view(limit).substr(0, comma);
-        const std::int64_t upper = LeadingNumber(std::string_view(limit).substr(comma + 1));
+        const std::int64_t upper = ParseDecimal(std::string_view(limit).substr(comma + 1));
         std::string record(1, static_cast<char>('0' + band));
         record += ',';
         record += lower;
