@@ -5,3 +5,10 @@ list(APPEND TSLQ_IO_SOURCES
   link/Kcomm.cpp
   link/PortMap.cpp
 )
+
+# linkcore: command set and transfer state machines.
+list(APPEND TSLQ_CORE_SOURCES
+  link/CommandSet.cpp
+  link/ReadTransfer.cpp
+  link/WriteTransfer.cpp
+)

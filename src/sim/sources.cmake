@@ -4,3 +4,8 @@
 list(APPEND TSLQ_IO_SOURCES
   sim/PtyHost.cpp
 )
+
+# linkcore: the responder.
+list(APPEND TSLQ_CORE_SOURCES
+  sim/VirtualRadio.cpp
+)

@@ -1,0 +1,180 @@
+// Order of the read: two wake-ups, identity, type, the two band-limit
+// groups, then the memories, CALL, VFO, program VFO and DTMF records (All,
+// Memory) and the menu settings (All, Menu).
+#include "link/ReadTransfer.h"
+
+#include "model/RadioImage.h"
+#include "model/Records.h"
+
+ReadTransfer::ReadTransfer(RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
+
+TransferAction ReadTransfer::Send(ReadStep step, const RadioCommand& command, bool clearInput)
+{
+    step_ = step;
+    echo_ = command.echo;
+    return {TransferAction::Kind::Send, command.text, clearInput};
+}
+
+TransferAction ReadTransfer::Finish(TransferOutcome outcome)
+{
+    step_ = ReadStep::Finished;
+    if (outcome_ == TransferOutcome::Running) outcome_ = outcome;
+    return {outcome == TransferOutcome::InvalidRadio ? TransferAction::Kind::InvalidRadio
+                                                     : TransferAction::Kind::Finish,
+            {},
+            false};
+}
+
+void ReadTransfer::Abort(TransferOutcome outcome)
+{
+    step_ = ReadStep::Finished;
+    if (outcome_ == TransferOutcome::Running) outcome_ = outcome;
+}
+
+TransferAction ReadTransfer::Start()
+{
+    if (step_ != ReadStep::WaitingToStart) return Finish(TransferOutcome::Completed);
+    return Send(ReadStep::WakeUp1, WakeUpCommand(), true);
+}
+
+TransferAction ReadTransfer::NextMemory()
+{
+    position_ = slot_;
+    ++slot_;
+    if (slot_ < MemoryCount) return Send(ReadStep::Memory, MemoryQuery(slot_));
+    sub_ = 0;
+    return Send(ReadStep::Call, CallQuery(0, 0));
+}
+
+TransferAction ReadTransfer::NextCall()
+{
+    ++position_;
+    ++sub_;
+    if (sub_ < CallCount) return Send(ReadStep::Call, CallQuery(sub_, 0));
+    sub_ = 0;
+    return Send(ReadStep::Vfo, VfoQuery(0));
+}
+
+TransferAction ReadTransfer::NextDtmf()
+{
+    ++position_;
+    ++slot_;
+    if (slot_ < DtmfCount) return Send(ReadStep::Dtmf, DtmfQuery(slot_));
+    if (scope_ == TransferScope::Memory) return Finish(TransferOutcome::Completed);
+    return StartMenu();
+}
+
+TransferAction ReadTransfer::StartMenu()
+{
+    sub_ = 0;
+    return Send(ReadStep::Power, PowerQuery(0));
+}
+
+TransferAction ReadTransfer::OnReply(std::string_view bytes)
+{
+    if (cancelled_ && step_ != ReadStep::Finished) {
+        Finish(TransferOutcome::Cancelled);
+        return {TransferAction::Kind::Finish, {}, false};
+    }
+    const std::string payload = AssemblePayload(bytes, echo_);
+    const char market = image_.MarketLetter();
+
+    switch (step_) {
+    case ReadStep::WaitingToStart:
+        // Input before the first command: discard it and wait again.
+        return {TransferAction::Kind::RestartStartDelay, {}, true};
+    case ReadStep::WakeUp1:
+        slot_ = 0;
+        return Send(ReadStep::WakeUp2, WakeUpCommand(), true);
+    case ReadStep::WakeUp2:
+        return Send(ReadStep::Identity, IdentityCommand());
+    case ReadStep::Identity:
+        if (payload != "ZT-Q2" && payload != "ZT-Q3") return Finish(TransferOutcome::InvalidRadio);
+        image_.SetModel(payload);
+        if (scope_ == TransferScope::All || scope_ == TransferScope::Memory) {
+            image_.ClearImage();
+            image_.LoadDefaultVfoAndCall();
+        }
+        if (scope_ == TransferScope::All || scope_ == TransferScope::Menu) image_.LoadDefaultMenu();
+        if (scope_ == TransferScope::All || scope_ == TransferScope::Memory) image_.LoadInformationChannels();
+        maximum_ = TransferMaximum(scope_);
+        return Send(ReadStep::Type, TypeCommand());
+    case ReadStep::Type:
+        image_.SetTypeCode(payload);
+        sub_ = 0;
+        return Send(ReadStep::BandLimits, BandLimitQuery(0));
+    case ReadStep::BandLimits:
+        StoreBandLimits(image_, sub_, payload);
+        if (sub_ == 0) {
+            sub_ = 1;
+            return Send(ReadStep::BandLimits, BandLimitQuery(1));
+        }
+        slot_ = 0;
+        if (scope_ == TransferScope::Menu) return StartMenu();
+        return Send(ReadStep::Memory, MemoryQuery(0));
+    case ReadStep::Memory:
+        if (IsEmptyMemoryReply(payload)) return NextMemory();
+        first_ = payload;
+        return Send(ReadStep::MemoryTx, MemoryTxQuery(slot_));
+    case ReadStep::MemoryTx:
+        second_ = payload;
+        return Send(ReadStep::MemoryName, MemoryNameQuery(slot_));
+    case ReadStep::MemoryName:
+        image_.SetMemoryRecord(slot_, MemoryRecordFromReplies(slot_, first_, second_, payload, market));
+        return NextMemory();
+    case ReadStep::Call:
+        if (IsEmptyCallReply(payload)) {
+            image_.SetCallRecord(sub_, "");
+            return NextCall();
+        }
+        first_ = payload;
+        return Send(ReadStep::CallTx, CallQuery(sub_, 1));
+    case ReadStep::CallTx:
+        image_.SetCallRecord(sub_, CallRecordFromReplies(sub_, first_, payload));
+        return NextCall();
+    case ReadStep::Vfo:
+        image_.SetVfoRecord(sub_, VfoRecordFromReply(payload));
+        ++position_;
+        if (++sub_ < VfoCount) return Send(ReadStep::Vfo, VfoQuery(sub_));
+        sub_ = 0;
+        return Send(ReadStep::ProgramVfo, ProgramVfoQuery(0));
+    case ReadStep::ProgramVfo:
+        image_.SetProgramVfoRecord(sub_, payload);
+        ++position_;
+        if (++sub_ < ProgramVfoCount) return Send(ReadStep::ProgramVfo, ProgramVfoQuery(sub_));
+        slot_ = 0;
+        return Send(ReadStep::Dtmf, DtmfQuery(0));
+    case ReadStep::Dtmf:
+        if (IsEmptyDtmfReply(payload)) return NextDtmf();
+        first_ = payload;
+        return Send(ReadStep::DtmfName, DtmfNameQuery(slot_));
+    case ReadStep::DtmfName:
+        image_.SetDtmfRecord(slot_, DtmfRecordFromReplies(first_, payload, market));
+        return NextDtmf();
+    case ReadStep::Power:
+        image_.SetMenuSetting(PowerSettingFirst + sub_, payload);
+        ++position_;
+        if (++sub_ < PowerCommandCount) return Send(ReadStep::Power, PowerQuery(sub_));
+        sub_ = 0;
+        return Send(ReadStep::Narrow, NarrowQuery(NarrowCommandIndexes[0]));
+    case ReadStep::Narrow:
+        image_.SetMenuSetting(NarrowSettingFirst + sub_, payload);
+        ++position_;
+        if (++sub_ < static_cast<int>(NarrowCommandIndexes.size()))
+            return Send(ReadStep::Narrow, NarrowQuery(NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
+        sub_ = 0;
+        return Send(ReadStep::Menu, MenuQuery(0));
+    case ReadStep::Menu: {
+        const MenuCommandWord& word = MenuCommandWords[static_cast<std::size_t>(sub_)];
+        image_.SetMenuSetting(word.setting,
+                              word.setting == MessageSetting ? NameFromRadio(payload, market) : payload);
+        ++position_;
+        if (++sub_ < static_cast<int>(MenuWordCount))
+            return Send(ReadStep::Menu, MenuQuery(static_cast<std::size_t>(sub_)));
+        return Finish(TransferOutcome::Completed);
+    }
+    case ReadStep::Finished:
+        break;
+    }
+    return Finish(TransferOutcome::Completed);
+}

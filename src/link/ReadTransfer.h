@@ -1,0 +1,79 @@
+// The read transfer: walks the radio's query commands one at a time and
+// stores each completed record into the image. A state machine only: the
+// runner writes the commands, feeds each callback's received bytes back in
+// and owns the timers.
+#pragma once
+
+#include "link/CommandSet.h"
+
+#include <string>
+#include <string_view>
+
+class RadioImage;
+
+enum class ReadStep {
+    WaitingToStart,
+    WakeUp1,
+    WakeUp2,
+    Identity,
+    Type,
+    BandLimits,
+    Memory,
+    MemoryTx,
+    MemoryName,
+    Call,
+    CallTx,
+    Vfo,
+    ProgramVfo,
+    Dtmf,
+    DtmfName,
+    Power,
+    Narrow,
+    Menu,
+    Finished,
+};
+
+class ReadTransfer
+{
+  public:
+    ReadTransfer(RadioImage& image, TransferScope scope);
+
+    // The start delay ran out: the first wake-up command.
+    TransferAction Start();
+    // One callback's received bytes (everything that was waiting).
+    TransferAction OnReply(std::string_view bytes);
+
+    // Cancel: the next reply finishes the transfer.
+    void Cancel() { cancelled_ = true; }
+    // The runner gave up on the outstanding command or the line.
+    void Abort(TransferOutcome outcome);
+
+    ReadStep Step() const { return step_; }
+    TransferOutcome Outcome() const { return outcome_; }
+    bool Cancelled() const { return cancelled_; }
+    int Position() const { return position_; }
+    // 0 until the radio identified itself, then the scope's maximum.
+    int Maximum() const { return maximum_; }
+
+  private:
+    TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
+    TransferAction Finish(TransferOutcome outcome);
+    TransferAction NextMemory();
+    TransferAction NextCall();
+    TransferAction NextDtmf();
+    TransferAction StartMenu();
+
+    RadioImage& image_;
+    TransferScope scope_;
+    ReadStep step_ = ReadStep::WaitingToStart;
+    TransferOutcome outcome_ = TransferOutcome::Running;
+    bool cancelled_ = false;
+    std::size_t echo_ = 0;
+    int slot_ = 0;
+    int sub_ = 0;
+    int position_ = 0;
+    int maximum_ = 0;
+    // Payloads of the record under assembly.
+    std::string first_;
+    std::string second_;
+};

@@ -1,0 +1,76 @@
+// The write transfer: sends the image to the radio one command at a time.
+// The image is only read. Replies pace the transfer; only those of "ID" and
+// "TYD" are examined, to refuse a radio that is not the one the data is for.
+#pragma once
+
+#include "link/CommandSet.h"
+
+#include <string>
+#include <string_view>
+
+class RadioImage;
+
+enum class WriteStep {
+    WaitingToStart,
+    WakeUp1,
+    WakeUp2,
+    Identity,
+    Type,
+    ChannelMode0,
+    ChannelMode1,
+    Memory,
+    MemoryTx,
+    MemoryName,
+    Call,
+    CallTx,
+    Vfo,
+    ProgramVfo,
+    Dtmf,
+    DtmfName,
+    Power,
+    Narrow,
+    Menu,
+    Finished,
+};
+
+// The "ID" and "TYD" replies are kept whole in a buffer of this size.
+inline constexpr std::size_t IdentityReplyCapacity = 20;
+
+class WriteTransfer
+{
+  public:
+    WriteTransfer(const RadioImage& image, TransferScope scope);
+
+    TransferAction Start();
+    TransferAction OnReply(std::string_view bytes);
+
+    void Cancel() { cancelled_ = true; }
+    void Abort(TransferOutcome outcome);
+
+    WriteStep Step() const { return step_; }
+    TransferOutcome Outcome() const { return outcome_; }
+    bool Cancelled() const { return cancelled_; }
+    int Position() const { return position_; }
+    int Maximum() const { return maximum_; }
+
+  private:
+    TransferAction Send(WriteStep step, std::string command);
+    TransferAction Finish(TransferOutcome outcome);
+    TransferAction MemorySlot(int slot);
+    TransferAction MemoryDone();
+    TransferAction CallSlot(int slot);
+    TransferAction VfoBand(int band);
+    TransferAction ProgramVfo(int index);
+    TransferAction DtmfMemory(int memory);
+    TransferAction StartMenu();
+
+    const RadioImage& image_;
+    TransferScope scope_;
+    WriteStep step_ = WriteStep::WaitingToStart;
+    TransferOutcome outcome_ = TransferOutcome::Running;
+    bool cancelled_ = false;
+    int slot_ = 0;
+    int sub_ = 0;
+    int position_ = 0;
+    int maximum_ = 0;
+};

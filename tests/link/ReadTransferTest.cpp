@@ -1,0 +1,220 @@
+// The read transfer against the simulated radio: command order, stored
+// records, progress, and what cancel, time-out and a wrong radio leave.
+#include "link/ReadTransfer.h"
+
+#include "TransferHarness.h"
+#include "model/Records.h"
+
+#include <gtest/gtest.h>
+
+TEST(ReadTransfer, GoldenTranscriptsPerScope)
+{
+    const struct
+    {
+        TransferScope scope;
+        const char* file;
+    } scopes[] = {{TransferScope::All, "read_all.transcript"},
+                  {TransferScope::Memory, "read_memory.transcript"},
+                  {TransferScope::Menu, "read_menu.transcript"}};
+    for (const auto& s : scopes) {
+        SCOPED_TRACE(s.file);
+        VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        ReadTransfer read(image, s.scope);
+        const TransferRun run = Drive(read, radio);
+        EXPECT_EQ(run.outcome, TransferOutcome::Completed);
+        ExpectGolden(s.file, run.Transcript());
+    }
+}
+
+TEST(ReadTransfer, FullReadStoresTheRadio)
+{
+    const RadioImage sample = SampleImage("KK,0F", "ZT-Q2");
+    VirtualRadio radio(sample);
+    RadioImage image = StartImage("ME,0B", "ZT-Q3"); // the program held another version
+    ReadTransfer read(image, TransferScope::All);
+    const TransferRun run = Drive(read, radio);
+    ASSERT_EQ(run.outcome, TransferOutcome::Completed);
+    // Band 14's limit is never reported by the radio: it stays the program's.
+    EXPECT_EQ(image.BandLimit(14), "00862,01300");
+    image.SetBandLimit(14, sample.BandLimit(14));
+    EXPECT_EQ(CompareImages(sample, image), "");
+
+    // An empty slot costs one command, a full one three.
+    EXPECT_EQ(run.Count("MR 0,"), MemoryCount);
+    EXPECT_EQ(run.Count("MR 1,"), 5 + 10); // five channels and the ten weather channels
+    EXPECT_EQ(run.Count("MNA "), 15);
+    EXPECT_EQ(run.Count("NAR 4"), 0);
+    EXPECT_EQ(read.Position(), 505);
+    EXPECT_EQ(read.Maximum(), 498);
+
+    const auto commands = run.Commands();
+    ASSERT_GE(commands.size(), 6u);
+    EXPECT_EQ(commands[0], "VOX 0");
+    EXPECT_EQ(commands[1], "VOX 0");
+    EXPECT_EQ(commands[2], "ID");
+    EXPECT_EQ(commands[3], "TYD");
+    EXPECT_EQ(commands[4], "FL 0");
+    EXPECT_EQ(commands[5], "FL 1");
+    EXPECT_EQ(commands.back(), "BAT");
+}
+
+TEST(ReadTransfer, EmptyCallSlotSkipsItsSecondQueryAndEmptyDtmfKeepsTheClearedRecord)
+{
+    RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    contents.SetCallRecord(1, "");
+    VirtualRadio radio(contents);
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    image.SetDtmfRecord(5, "05,999,OLD");
+    ReadTransfer read(image, TransferScope::Memory);
+    const TransferRun run = Drive(read, radio);
+    ASSERT_EQ(run.outcome, TransferOutcome::Completed);
+    EXPECT_EQ(run.Count("CR 1,0"), 1);
+    EXPECT_EQ(run.Count("CR 1,1"), 0);
+    EXPECT_EQ(run.Count("CR 3,1"), 0); // ZT-Q2: no 1200 MHz CALL channel
+    EXPECT_EQ(image.GetCallRecord(1), "");
+    EXPECT_EQ(image.GetDtmfRecord(5), "");
+    EXPECT_EQ(run.Count("DMN "), 2);
+    EXPECT_EQ(read.Position(), 464);
+    EXPECT_EQ(read.Maximum(), 461);
+    EXPECT_EQ(run.Commands().back(), "DM 09");
+}
+
+TEST(ReadTransfer, MenuScopeTouchesNoRecordAndDefaultsTheMenuFirst)
+{
+    RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    VirtualRadio radio(contents);
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    image.SetMemoryRecord(3, "003,00145000000,5,0,0,0,0,0,08,08,000,000000000,0,0,,,,KEEP");
+    image.SetMenuSetting(22, "16");
+    const std::string before = image.GetMemoryRecord(3);
+    ReadTransfer read(image, TransferScope::Menu);
+    const TransferRun run = Drive(read, radio);
+    ASSERT_EQ(run.outcome, TransferOutcome::Completed);
+    EXPECT_EQ(run.Count("MR "), 0);
+    EXPECT_EQ(run.Count("VR "), 0);
+    EXPECT_EQ(run.Commands()[6], "PC 0");
+    EXPECT_EQ(image.GetMemoryRecord(3), before);
+    EXPECT_EQ(image.GetMenuSetting(21), "HI THERE");
+    EXPECT_EQ(image.GetMenuSetting(22), contents.GetMenuSetting(22));
+    EXPECT_EQ(read.Position(), 41);
+    EXPECT_EQ(read.Maximum(), 37);
+}
+
+TEST(ReadTransfer, WrongModelIsRefusedBeforeTheImageChanges)
+{
+    for (const char* model : {"ZT-Q5", "ZT-Q4", ""}) {
+        SCOPED_TRACE(model);
+        VirtualRadio radio("KK,0F", model);
+        RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        const RadioImage before = image;
+        ReadTransfer read(image, TransferScope::All);
+        const TransferRun run = Drive(read, radio);
+        EXPECT_EQ(run.outcome, TransferOutcome::InvalidRadio);
+        EXPECT_EQ(run.lastAction, TransferAction::Kind::InvalidRadio);
+        EXPECT_EQ(run.Commands().back(), "ID");
+        EXPECT_TRUE(image == before);
+    }
+    VirtualRadio q3("MM,07", "ZT-Q3");
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer read(image, TransferScope::Menu);
+    EXPECT_EQ(Drive(read, q3).outcome, TransferOutcome::Completed);
+    EXPECT_EQ(image.Model(), "ZT-Q3");
+    EXPECT_EQ(image.TypeCode(), "MM,07");
+    EXPECT_EQ(image.BandLimit(0), "00144,00148");
+}
+
+TEST(ReadTransfer, TimeOutKeepsCompletedRecordsAndLosesTheOneUnderAssembly)
+{
+    VirtualRadio probe(SampleImage("KK,0F", "ZT-Q2"));
+    RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer full(scratch, TransferScope::All);
+    const auto commands = Drive(full, probe).Commands();
+    // Drop the reply to the "MNA" of channel 005: channel 000 is stored,
+    // channel 005 is not.
+    int mna005 = 0;
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        if (commands[i] == "MNA 005") mna005 = static_cast<int>(i) + 1;
+    ASSERT_GT(mna005, 0);
+
+    VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
+    radio.SetFaults({mna005, 0, 0});
+    RadioImage image = StartImage("ME,0B", "ZT-Q3");
+    image.SetDtmfRecord(3, "03,1");
+    ReadTransfer read(image, TransferScope::All);
+    const TransferRun run = Drive(read, radio);
+    EXPECT_EQ(run.outcome, TransferOutcome::Timeout);
+    EXPECT_EQ(run.exchanges.back().command, "MNA 005");
+    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 0, 17), "HOME");
+    EXPECT_EQ(image.GetMemoryRecord(5), "");
+    EXPECT_EQ(image.GetDtmfRecord(3), ""); // cleared at the identity step
+    EXPECT_EQ(image.TypeCode(), "KK,0F");
+    EXPECT_EQ(image.BandLimit(1), "00216,00260");
+}
+
+TEST(ReadTransfer, CancelFinishesAtTheNextReply)
+{
+    VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer read(image, TransferScope::All);
+    const TransferRun run = Drive(read, radio, 12); // cancel while channel 005 is read
+    EXPECT_EQ(run.outcome, TransferOutcome::Cancelled);
+    EXPECT_EQ(run.exchanges.size(), 12u);
+    EXPECT_EQ(run.lastAction, TransferAction::Kind::Finish);
+    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 0, 17), "HOME");
+    EXPECT_EQ(read.Step(), ReadStep::Finished);
+}
+
+TEST(ReadTransfer, InputBeforeTheFirstCommandRestartsTheStartDelay)
+{
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer read(image, TransferScope::All);
+    TransferAction action = read.OnReply("garbage\r");
+    EXPECT_EQ(action.kind, TransferAction::Kind::RestartStartDelay);
+    EXPECT_TRUE(action.clearInput);
+    action = read.Start();
+    EXPECT_EQ(action.kind, TransferAction::Kind::Send);
+    EXPECT_EQ(action.command, "VOX 0");
+    EXPECT_TRUE(action.clearInput);
+}
+
+TEST(ReadTransfer, MarketJInformationStepFix)
+{
+    RadioImage contents = StartImage("JJ,01", "ZT-Q3");
+    contents.SetMemoryRecord(429, "I-8,00095750000,B,0,0,0,0,0,08,08,000,000000000,1,0,,,,TV-1");
+    contents.SetMemoryRecord(10, "010,00095750000,B,0,0,0,0,0,08,08,000,000000000,1,0,,,,");
+    VirtualRadio radio(contents);
+    RadioImage image = StartImage("JJ,01", "ZT-Q3");
+    ReadTransfer read(image, TransferScope::Memory);
+    ASSERT_EQ(Drive(read, radio).outcome, TransferOutcome::Completed);
+    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 429, 2), "A");
+    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 10, 2), "A");
+
+    RadioImage other = contents;
+    other.SetTypeCode("MM,07");
+    VirtualRadio radioM(other);
+    RadioImage imageM = StartImage("MM,07", "ZT-Q3");
+    ReadTransfer readM(imageM, TransferScope::Memory);
+    ASSERT_EQ(Drive(readM, radioM).outcome, TransferOutcome::Completed);
+    EXPECT_EQ(imageM.GetRecordField(RecordKind::Memory, 429, 2), "B");
+}
+
+TEST(ReadTransfer, GarbledRepliesNeverOverrunTheImage)
+{
+    // Every reply garbled in turn: the transfer ends or goes on, and every
+    // record stays within its capacity.
+    VirtualRadio probe(SampleImage("KK,0F", "ZT-Q2"));
+    RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer full(scratch, TransferScope::All);
+    const int total = static_cast<int>(Drive(full, probe).exchanges.size());
+    for (int n = 1; n <= total; n += 7) {
+        VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
+        radio.SetFaults({0, n, 0});
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        ReadTransfer read(image, TransferScope::All);
+        const TransferRun run = Drive(read, radio);
+        EXPECT_NE(run.outcome, TransferOutcome::Running) << n;
+        for (int slot = 0; slot < MemoryCount; ++slot)
+            EXPECT_LE(image.GetMemoryRecord(slot).size(), RecordCapacity);
+    }
+}

@@ -1,0 +1,140 @@
+// Images for the transfer tests and a field-by-field comparison.
+#include "TransferHarness.h"
+
+#include "model/Profile.h"
+#include "model/Records.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <cstdio>
+
+RadioImage StartImage(const std::string& typeCode, const std::string& model)
+{
+    RadioImage image;
+    image.SetTypeCode(typeCode);
+    image.SetModel(model);
+    for (int band = 0; band < BandLimitCount; ++band)
+        image.SetBandLimit(band, DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(), model));
+    image.LoadDefaultVfoAndCall();
+    image.LoadInformationChannels();
+    image.LoadDefaultMenu();
+    return image;
+}
+
+namespace {
+
+std::string Channel(int slot, long long hz, char step, const std::string& tx, const std::string& name,
+                    char lockout = '0')
+{
+    char text[128];
+    std::snprintf(text, sizeof text, "%s,%011lld,%c,1,0,1,0,0,12,08,007,000600000,0,%c,%s,%s,,",
+                  MemoryLabel(slot).c_str(), hz, step, lockout, tx.c_str(),
+                  tx.empty() ? "" : std::string(1, step).c_str());
+    return text + name;
+}
+
+// A name that survives the trip to the radio and back in the market's set.
+std::string MarketName(const RadioImage& image, int n)
+{
+    if (image.MarketLetter() == 'J') return "\xB1\xB2" + std::to_string(n);
+    return "\xC4\xE9\x9A" + std::to_string(n);
+}
+
+} // namespace
+
+RadioImage SampleImage(const std::string& typeCode, const std::string& model)
+{
+    RadioImage image = StartImage(typeCode, model);
+    image.SetMemoryRecord(0, Channel(0, 145000000, '5', "", "HOME"));
+    image.SetMemoryRecord(5, Channel(5, 145500000, '5', "00146100000", "RPT"));
+    image.SetMemoryRecord(7, Channel(7, 144800000, '0', "", ""));
+    image.SetMemoryRecord(400, Channel(400, 144000000, '0', "00144500000", "EDGE"));
+    image.SetMemoryRecord(420, Channel(420, 145200000, '5', "", "A,B", '1'));
+    image.SetCallRecord(2, "2,00433000000,7,0,0,0,0,0,08,08,000,005000000,0,,00438000000,7,,");
+    image.SetDtmfRecord(0, "00,123");
+    image.SetDtmfRecord(3, "03,12*#A,HOME");
+    image.SetMenuSetting(21, "HI THERE");
+    return image;
+}
+
+RadioImage FullImage(const std::string& typeCode, const std::string& model)
+{
+    RadioImage image = StartImage(typeCode, model);
+    for (int slot = 0; slot < MemoryCount; ++slot) {
+        const long long hz = 144000000LL + (slot % 100) * 12500LL;
+        const std::string tx = slot % 3 == 0 ? "00145500000" : "";
+        image.SetMemoryRecord(slot, Channel(slot, hz, slot % 2 ? '5' : '0', tx,
+                                            MarketName(image, slot % 1000), slot % 4 == 1 ? '1' : '0'));
+    }
+    for (int memory = 0; memory < DtmfCount; ++memory)
+        image.SetDtmfRecord(memory, "0" + std::to_string(memory) + ",1*2#ABCD 90" + std::to_string(memory) +
+                                        ",DTMF" + std::to_string(memory));
+    image.SetMenuSetting(0, "1");
+    image.SetMenuSetting(12, "0 2  5 7");
+    image.SetMenuSetting(21, image.MarketLetter() == 'J' ? "\xB1 TEST" : "\xC4 TEST");
+    image.SetMenuSetting(22, "12");
+    image.SetMenuSetting(35, "1");
+    image.SetMenuSetting(40, "1");
+    return image;
+}
+
+std::string CompareImages(const RadioImage& expected, const RadioImage& actual)
+{
+    std::string out;
+    auto check = [&](const std::string& what, const std::string& want, const std::string& got) {
+        if (want != got && out.size() < 4000)
+            out += what + ": expected \"" + want + "\", got \"" + got + "\"\n";
+    };
+    struct Kind
+    {
+        RecordKind kind;
+        const char* name;
+        int count;
+        int fields;
+    };
+    const Kind kinds[] = {{RecordKind::Memory, "memory", MemoryCount, ChannelField::Count},
+                          {RecordKind::Vfo, "VFO", VfoCount, ChannelField::Count},
+                          {RecordKind::Call, "CALL", CallCount, ChannelField::Count},
+                          {RecordKind::Dtmf, "DTMF", DtmfCount, 3},
+                          {RecordKind::ProgramVfo, "program VFO", ProgramVfoCount, 3},
+                          {RecordKind::BandLimit, "band limit", BandLimitCount, 2}};
+    for (const Kind& kind : kinds)
+        for (int index = 0; index < kind.count; ++index)
+            for (int field = 0; field < kind.fields; ++field)
+                check(std::string(kind.name) + " " + std::to_string(index) + " field " +
+                          std::to_string(field),
+                      expected.GetRecordField(kind.kind, index, field),
+                      actual.GetRecordField(kind.kind, index, field));
+    for (int setting = 0; setting < MenuCount; ++setting)
+        check("menu setting " + std::to_string(setting), expected.GetMenuSetting(setting),
+              actual.GetMenuSetting(setting));
+    check("type code", expected.TypeCode(), actual.TypeCode());
+    check("model", expected.Model(), actual.Model());
+    return out;
+}
+
+void ExpectGolden(const std::string& name, const std::string& transcript)
+{
+    const std::string path = tslq::test::DataPath(name);
+    if (std::getenv("TSLQ_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(tslq::test::WriteBytes(path, transcript)) << path;
+        return;
+    }
+    const std::string golden = tslq::test::ReadBytes(path);
+    if (golden == transcript) return;
+    std::size_t start = 0;
+    int line = 1;
+    while (start < golden.size() && start < transcript.size()) {
+        const std::size_t a = golden.find('\n', start);
+        const std::size_t b = transcript.find('\n', start);
+        if (a != b || golden.compare(start, a - start, transcript, start, b - start) != 0) break;
+        start = a + 1;
+        ++line;
+    }
+    auto lineAt = [&](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
+    ADD_FAILURE() << name << " differs at line " << line << ": expected \"" << lineAt(golden) << "\", got \""
+                  << lineAt(transcript) << "\"";
+}
