@@ -3,5 +3,8 @@
 
 # editors
 list(APPEND TSLQ_CORE_SOURCES
+  editors/ChannelRules.cpp
+  editors/EntryKeys.cpp
   editors/FrequencyRules.cpp
+  editors/VfoRules.cpp
 )

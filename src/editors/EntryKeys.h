@@ -1,0 +1,39 @@
+// Key rules of the editors' text boxes that are not frequencies: the channel
+// name (memory and DTMF editors, by market character set) and the DTMF code;
+// and the DTMF record the DTMF editor stores.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What happens to a typed key.
+enum class KeyVerdict {
+    Accept, // into the box
+    Swallow, // dropped silently
+    Refuse, // dropped with "Invalid character."
+};
+
+inline constexpr unsigned char KeyBackspace = 8;
+inline constexpr unsigned char KeyEnter = 13;
+inline constexpr unsigned char KeyEscape = 27;
+
+// Whether a byte may stand in a name of the market: printable ASCII and the
+// code page 1252 letters, or for market J printable ASCII and half-width
+// katakana.
+bool IsNameByte(unsigned char byte, char market);
+// Position of the first byte that may not stand in a name; npos when none.
+std::size_t FirstInvalidNameByte(std::string_view name, char market);
+
+// Judges one typed byte of a name. For market J a byte that opens a
+// double-byte character is swallowed and remembered in leadByte; the byte
+// after it is then refused.
+KeyVerdict NameKeyVerdict(unsigned char byte, char market, bool& leadByte);
+
+// Judges one typed character of a DTMF code; a letter is judged (and, when
+// accepted, entered) as its uppercase form, which is written to entered.
+KeyVerdict DtmfCodeKeyVerdict(unsigned char byte, char& entered);
+
+// "0" and the slot digit, the code, the name. Commas and control characters
+// cannot stand in the code (they would split or break the record), so they are
+// left out of it.
+std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view name);
