@@ -91,8 +91,8 @@ void LoadShiftAndTx(std::string_view record, ChannelControls& c)
     }
 }
 
-bool NormalizeAll(const ChannelControls& c, bool withTx, std::string& rx, std::string& tx, std::string& offset,
-                  EntryError& error)
+bool NormalizeAll(const ChannelControls& c, bool withTx, std::string& rx, std::string& tx,
+                  std::string& offset, EntryError& error)
 {
     rx = c.rxText;
     tx = c.txText;
@@ -131,10 +131,8 @@ std::optional<std::string> SpecialShiftCaption(int band, char market, std::strin
                                                bool with1200B)
 {
     if (band == 3 || (band == 14 && with1200B)) {
-        if (market == 'E')
-            return "-6.0MHz Shift";
-        if (market == 'K')
-            return "-20.0MHz Shift";
+        if (market == 'E') return "-6.0MHz Shift";
+        if (market == 'K') return "-20.0MHz Shift";
         return std::nullopt;
     }
     if ((band == 2 || band == 12) && market == 'E' && typeDigits != "09" && typeDigits != "01")
@@ -147,29 +145,23 @@ std::optional<std::string> SpecialShiftCaptionAfterEntry(int band, char market, 
     if ((band == 2 || band == 12) && market == 'E')
         return typeDigits == "09" || typeDigits == "01" ? std::nullopt
                                                         : std::optional<std::string>("-7.6MHz Shift");
-    if (band == 3 && market == 'E')
-        return "-6MHz Shift";
-    if (band == 3 && market == 'K')
-        return "-20MHz Shift";
+    if (band == 3 && market == 'E') return "-6MHz Shift";
+    if (band == 3 && market == 'K') return "-20MHz Shift";
     return std::nullopt;
 }
 
 int StepPositionOfField(std::string_view field)
 {
-    if (field.empty())
-        return 0;
+    if (field.empty()) return 0;
     const char c = field[0];
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c == 'A' || c == 'B')
-        return 10 + (c - 'A');
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c == 'A' || c == 'B') return 10 + (c - 'A');
     return 0;
 }
 
 int ModePositionOfField(std::string_view field)
 {
-    if (field.size() == 1 && field[0] >= '1' && field[0] <= '5')
-        return field[0] - '0';
+    if (field.size() == 1 && field[0] >= '1' && field[0] <= '5') return field[0] - '0';
     return ModeFm;
 }
 
@@ -177,28 +169,23 @@ int TonePositionOfField(std::string_view field)
 {
     // Text order as the lists were always judged, plus the list's own size so
     // that a long field such as "409" cannot select past the last tone.
-    if (field < "00" || field > "41")
-        return 8;
+    if (field < "00" || field > "41") return 8;
     const std::int64_t value = ParseDecimal(field);
     return value < ToneCount ? static_cast<int>(value) : 8;
 }
 
 int DcsPositionOfField(std::string_view field)
 {
-    if (field < "000" || field > "103")
-        return 0;
+    if (field < "000" || field > "103") return 0;
     const std::int64_t value = ParseDecimal(field);
     return value < DcsCount ? static_cast<int>(value) : 0;
 }
 
 ShiftChoice ShiftOfField(std::string_view field)
 {
-    if (field == "1")
-        return ShiftChoice::Plus;
-    if (field == "2")
-        return ShiftChoice::Minus;
-    if (field == "3")
-        return ShiftChoice::Special;
+    if (field == "1") return ShiftChoice::Plus;
+    if (field == "2") return ShiftChoice::Minus;
+    if (field == "3") return ShiftChoice::Special;
     return ShiftChoice::Simplex;
 }
 
@@ -206,8 +193,7 @@ void LoadToneFlags(std::string_view record, ChannelControls& c)
 {
     // Checking one box clears the other two, so the last set field wins.
     c.tone = c.ctcss = c.dcs = false;
-    if (RecordField(record, ChannelField::Tone).starts_with('1'))
-        c.tone = true;
+    if (RecordField(record, ChannelField::Tone).starts_with('1')) c.tone = true;
     if (RecordField(record, ChannelField::Ctcss).starts_with('1')) {
         c.tone = false;
         c.ctcss = true;
@@ -238,22 +224,18 @@ std::string ChannelNumberText(int slot)
 
 ChannelNumber ParseChannelNumber(std::string_view text)
 {
-    if (text.empty())
-        return {ChannelNumberKind::Empty, -1};
+    if (text.empty()) return {ChannelNumberKind::Empty, -1};
     bool allDigits = true;
     for (char c : text)
         allDigits = allDigits && c >= '0' && c <= '9';
     if (allDigits) {
         const std::int64_t value = ParseDecimal(text);
-        if (value < OrdinaryMemoryCount)
-            return {ChannelNumberKind::Valid, static_cast<int>(value)};
+        if (value < OrdinaryMemoryCount) return {ChannelNumberKind::Valid, static_cast<int>(value)};
     } else {
         for (int slot = ScanEdgeFirst; slot < MemoryCount; ++slot)
-            if (text == MemoryLabel(slot))
-                return {ChannelNumberKind::Valid, slot};
+            if (text == MemoryLabel(slot)) return {ChannelNumberKind::Valid, slot};
         for (std::string_view start : {"L", "U", "P", "I", "PR", "I-"})
-            if (text == start)
-                return {ChannelNumberKind::Partial, -1};
+            if (text == start) return {ChannelNumberKind::Partial, -1};
     }
     return {ChannelNumberKind::Invalid, -1};
 }
@@ -270,8 +252,7 @@ ChannelControls LoadMemoryControls(const RadioImage& image, int slot)
     ChannelControls c;
 
     std::string rx(RecordField(record, ChannelField::Frequency));
-    if (rx.size() < 11)
-        rx = market == 'J' ? "00145000000" : "00144000000";
+    if (rx.size() < 11) rx = market == 'J' ? "00145000000" : "00144000000";
     c.rxText = FormatFrequency(rx);
 
     const std::string_view step = RecordField(record, ChannelField::Step);
@@ -298,8 +279,7 @@ BuiltRecord BuildMemoryRecord(const RadioImage& image, int slot, const ChannelCo
     std::string rx;
     std::string tx;
     std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error))
-        return out;
+    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
 
     const FrequencyProfile profile = FrequencyProfileOf(image);
     const int band = BandOfFrequency(rx, image);
@@ -333,8 +313,7 @@ AcceptedEntries AcceptMemoryEntries(const RadioImage& image, const ChannelContro
     std::string rx;
     std::string tx;
     std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error))
-        return out;
+    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
 
     const FrequencyProfile profile = FrequencyProfileOf(image);
     const int band = BandOfFrequency(rx, image);
@@ -345,8 +324,7 @@ AcceptedEntries AcceptMemoryEntries(const RadioImage& image, const ChannelContro
 
     out.special = SpecialShiftCaptionAfterEntry(band, image.MarketLetter(), image.TypeDigits());
     out.shift = c.shift;
-    if (!out.special && out.shift == ShiftChoice::Special)
-        out.shift = ShiftChoice::Split;
+    if (!out.special && out.shift == ShiftChoice::Special) out.shift = ShiftChoice::Split;
 
     if (out.shift == ShiftChoice::Split) {
         out.rounded = CheckSplitTxFrequency(tx, band, out.mode, out.step, profile) || out.rounded;
@@ -369,8 +347,7 @@ std::vector<std::string> CallBandList(char market, std::string_view model)
     } else {
         list.emplace_back("430MHz");
     }
-    if (model == "ZT-Q5")
-        list.emplace_back("1200MHz");
+    if (model == "ZT-Q5") list.emplace_back("1200MHz");
     return list;
 }
 
@@ -393,8 +370,7 @@ int CallSlotOfPosition(int position, char market)
 int CallPositionOfSlot(int slot, char market)
 {
     for (int position = 0; position < 4; ++position)
-        if (CallSlotOfPosition(position, market) == slot)
-            return position;
+        if (CallSlotOfPosition(position, market) == slot) return position;
     return 0;
 }
 
@@ -426,8 +402,7 @@ BuiltRecord BuildCallRecord(const RadioImage& image, int slot, const ChannelCont
     std::string rx;
     std::string tx;
     std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error))
-        return out;
+    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
 
     const FrequencyProfile profile = FrequencyProfileOf(image);
     out.step = c.step;
@@ -460,8 +435,7 @@ AcceptedEntries AcceptCallEntries(const RadioImage& image, int slot, const Chann
     std::string rx;
     std::string tx;
     std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error))
-        return out;
+    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
 
     const FrequencyProfile profile = FrequencyProfileOf(image);
     out.step = c.step;

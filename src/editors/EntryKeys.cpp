@@ -40,16 +40,14 @@ bool IsDoubleByteLead(unsigned char byte)
 
 bool IsNameByte(unsigned char byte, char market)
 {
-    if (IsPrintableAscii(byte))
-        return true;
+    if (IsPrintableAscii(byte)) return true;
     return market == 'J' ? IsKatakana(byte) : IsLatinLetter(byte);
 }
 
 std::size_t FirstInvalidNameByte(std::string_view name, char market)
 {
     for (std::size_t i = 0; i < name.size(); ++i)
-        if (!IsNameByte(static_cast<unsigned char>(name[i]), market))
-            return i;
+        if (!IsNameByte(static_cast<unsigned char>(name[i]), market)) return i;
     return std::string_view::npos;
 }
 
@@ -59,12 +57,9 @@ KeyVerdict NameKeyVerdict(unsigned char byte, char market, bool& leadByte)
         leadByte = false;
         return KeyVerdict::Refuse;
     }
-    if (byte == KeyEscape)
-        return KeyVerdict::Swallow;
-    if (byte == KeyBackspace || byte == KeyEnter)
-        return KeyVerdict::Accept;
-    if (IsNameByte(byte, market))
-        return KeyVerdict::Accept;
+    if (byte == KeyEscape) return KeyVerdict::Swallow;
+    if (byte == KeyBackspace || byte == KeyEnter) return KeyVerdict::Accept;
+    if (IsNameByte(byte, market)) return KeyVerdict::Accept;
     if (market == 'J' && IsDoubleByteLead(byte)) {
         leadByte = true;
         return KeyVerdict::Swallow;
@@ -74,14 +69,12 @@ KeyVerdict NameKeyVerdict(unsigned char byte, char market, bool& leadByte)
 
 KeyVerdict DtmfCodeKeyVerdict(unsigned char byte, char& entered)
 {
-    if (byte >= 'a' && byte <= 'z')
-        byte = static_cast<unsigned char>(byte - 'a' + 'A');
+    if (byte >= 'a' && byte <= 'z') byte = static_cast<unsigned char>(byte - 'a' + 'A');
     entered = static_cast<char>(byte);
     if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'D') || byte == '*' || byte == '#' ||
         byte == ' ' || byte == KeyBackspace || byte == KeyEnter)
         return KeyVerdict::Accept;
-    if (byte == KeyEscape)
-        return KeyVerdict::Swallow;
+    if (byte == KeyEscape) return KeyVerdict::Swallow;
     return KeyVerdict::Refuse;
 }
 
@@ -91,8 +84,7 @@ std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view na
     record += static_cast<char>('0' + (slot >= 0 && slot <= 9 ? slot : 0));
     record += ',';
     for (char c : code)
-        if (c != ',' && static_cast<unsigned char>(c) >= 32)
-            record += c;
+        if (c != ',' && static_cast<unsigned char>(c) >= 32) record += c;
     record += ',';
     record += name;
     return record;

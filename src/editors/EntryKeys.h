@@ -8,9 +8,9 @@
 
 // What happens to a typed key.
 enum class KeyVerdict {
-    Accept, // into the box
+    Accept,  // into the box
     Swallow, // dropped silently
-    Refuse, // dropped with "Invalid character."
+    Refuse,  // dropped with "Invalid character."
 };
 
 inline constexpr unsigned char KeyBackspace = 8;

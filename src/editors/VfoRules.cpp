@@ -49,8 +49,7 @@ VfoDefaults DefaultVfoFields(int band, char market, std::string_view typeDigits)
     case 1:
     case 11: {
         std::string rx = "223.000";
-        if (band == 11)
-            rx = j ? "225.000" : e ? "230.000" : "223.000";
+        if (band == 11) rx = j ? "225.000" : e ? "230.000" : "223.000";
         return {rx, k ? 7 : 5, j ? ModeAm : ModeFm, k ? "1.60" : "0.00"};
     }
     case 2:
@@ -86,8 +85,7 @@ std::vector<std::string> VfoBandList(char market, std::string_view model)
         list.insert(list.end(), {"A_220MHz", "A_440MHz"});
     else
         list.emplace_back("A_430MHz");
-    if (model == "ZT-Q5")
-        list.emplace_back("A_1200MHz");
+    if (model == "ZT-Q5") list.emplace_back("A_1200MHz");
     list.insert(list.end(), {"B_AM", "B_HF", "B_50MHz", "B_FM", "B_118MHz", "B_144MHz", "B_TV-VHF"});
     if (k)
         list.insert(list.end(), {"B_220MHz", "B_440MHz"});
@@ -158,8 +156,7 @@ BuiltRecord BuildVfoRecord(const RadioImage& image, int band, const ChannelContr
         r += flag ? "1," : "0,";
     auto digits = [](int value, std::size_t width) {
         std::string text = std::to_string(std::max(value, 0));
-        if (text.size() < width)
-            text.insert(0, width - text.size(), '0');
+        if (text.size() < width) text.insert(0, width - text.size(), '0');
         return text;
     };
     r += digits(c.toneIndex, 2) + ",";
@@ -197,19 +194,16 @@ std::optional<ProgramVfoBounds> ProgramVfoBoundsOf(const RadioImage& image, int 
 {
     const std::string_view lower = image.RecordFieldView(RecordKind::BandLimit, band, 0);
     const std::string_view upper = image.RecordFieldView(RecordKind::BandLimit, band, 1);
-    if (lower.empty() || upper.empty())
-        return std::nullopt;
+    if (lower.empty() || upper.empty()) return std::nullopt;
     const std::int64_t lo = std::min(ParseDecimal(lower), Unbounded);
     const std::int64_t limitUpper = std::min(ParseDecimal(upper), Unbounded);
-    if (limitUpper <= lo)
-        return std::nullopt;
+    if (limitUpper <= lo) return std::nullopt;
     return ProgramVfoBounds{lo, limitUpper - 1, limitUpper};
 }
 
 std::string ProgramVfoBoxText(std::string_view field)
 {
-    if (field.empty())
-        return {};
+    if (field.empty()) return {};
     return std::to_string(std::min<std::int64_t>(ParseDecimal(field), 99999));
 }
 
@@ -223,12 +217,12 @@ bool ApplyProgramVfoChange(ProgramVfoBoxes& boxes, ProgramVfoBox changed, int ba
     }
     // The other box follows only once this one is complete: while the
     // operator is still typing, a partial number says nothing about the range.
-    if (!IsComplete(own, band))
-        return true;
+    if (!IsComplete(own, band)) return true;
     const std::int64_t v = std::clamp(ParseDecimal(own), Lo(bounds), Hi(bounds));
     own = std::to_string(v);
     if (changed == ProgramVfoBox::Lower) {
-        if (ParseDecimal(boxes.upper) < v) {
+        // An empty upper box has no value yet; it gets the limit on OK.
+        if (!boxes.upper.empty() && ParseDecimal(boxes.upper) < v) {
             boxes.upper = own;
             ApplyProgramVfoChange(boxes, ProgramVfoBox::Upper, band, bounds);
         }
@@ -246,8 +240,7 @@ bool ApplyProgramVfoChange(ProgramVfoBoxes& boxes, ProgramVfoBox changed, int ba
 
 void FillProgramVfoDefaults(ProgramVfoBoxes& boxes, int band, const std::optional<ProgramVfoBounds>& bounds)
 {
-    if (!bounds)
-        return;
+    if (!bounds) return;
     if (boxes.lower.size() < 3) {
         boxes.lower = std::to_string(bounds->lo);
         ApplyProgramVfoChange(boxes, ProgramVfoBox::Lower, band, bounds);
