@@ -90,6 +90,15 @@ std::string CanonicalDevice(const std::string& path)
 
 } // namespace
 
+std::string OpenFailureHint(const TKComm& comm)
+{
+    if (comm.LastOpenFailure() != TOpenFailure::Permission)
+        return {};
+    const std::string device = comm.LastOpenDevice();
+    return "\n\nPermission denied" + (device.empty() ? std::string() : " for " + device) +
+           ".\nAdd your user to the \"dialout\" group (sudo usermod -aG dialout $USER), then log in again.";
+}
+
 std::int32_t BaudRateValue(TBaudRate rate)
 {
     static constexpr std::int32_t values[] = {600,   1200,  2400,  4800,   9600,   14400,
@@ -268,7 +277,8 @@ bool TKComm::TryOpen(const std::string& name, QSerialPort& port)
 {
     lastFailure_ = TOpenFailure::None;
     lastFailureDetail_.clear();
-    const std::string device = CanonicalDevice(ResolvePortName(name));
+    lastOpenDevice_ = ResolvePortName(name);
+    const std::string device = CanonicalDevice(lastOpenDevice_);
     if (device.empty()) {
         lastFailure_ = TOpenFailure::NotFound;
         lastFailureDetail_ = "No such device";

@@ -79,6 +79,13 @@ inline constexpr const char* TooMuchWrite = "Too much write data";
 // Why the last open (or open test) of a component failed.
 enum class TOpenFailure { None, NotFound, Permission, Busy, Other };
 
+class TKComm;
+
+// What to add to a message about a port that could not be opened: for a
+// permission error, the cause and its fix (membership of the "dialout"
+// group); otherwise nothing. Starts with a blank line when not empty.
+std::string OpenFailureHint(const TKComm& comm);
+
 class TKComm : public QObject
 {
     Q_OBJECT
@@ -144,6 +151,8 @@ public:
     // system's text for it.
     TOpenFailure LastOpenFailure() const { return lastFailure_; }
     const std::string& LastOpenDetail() const { return lastFailureDetail_; }
+    // The device that the last open or open test tried (before links).
+    const std::string& LastOpenDevice() const { return lastOpenDevice_; }
     // The device path that the last open used (after resolving links).
     const std::string& OpenedDevice() const { return openedDevice_; }
 
@@ -204,4 +213,5 @@ private:
     std::uint32_t scanned_ = 0;  // leading waiting bytes already searched for the event
     TOpenFailure lastFailure_ = TOpenFailure::None;
     std::string lastFailureDetail_;
+    std::string lastOpenDevice_;
 };

@@ -33,6 +33,7 @@ public:
 
     // The store may be null (nothing stored, nothing read).
     void SetStore(ConfigStore* store) { store_ = store; }
+    ConfigStore* Store() const { return store_; }
     void SetDeviceDir(std::string dir) { devDir_ = std::move(dir); }
 
     // The device port n reaches; empty when there is none.

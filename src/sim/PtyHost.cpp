@@ -278,13 +278,18 @@ void TPtyHost::Start()
     thread_ = std::thread([this] { Run(); });
 }
 
-void TPtyHost::Stop()
+void TPtyHost::RequestStop()
 {
     stop_ = true;
     if (wake_[1] >= 0) {
         const char b = 1;
         [[maybe_unused]] const ssize_t n = ::write(wake_[1], &b, 1);
     }
+}
+
+void TPtyHost::Stop()
+{
+    RequestStop();
     if (thread_.joinable())
         thread_.join();
 }

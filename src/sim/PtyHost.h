@@ -50,6 +50,8 @@ public:
     void Start();
     // Ends serving (from any thread) and waits for the thread.
     void Stop();
+    // Asks serving to end without waiting; safe in a signal handler.
+    void RequestStop();
     // True once serving has ended because of a hang-up.
     bool HungUp() const { return hungUp_.load(); }
     int CommandsServed() const { return commands_.load(); }

@@ -3,6 +3,7 @@
 # kcomm: the pseudo-terminal host of the simulated radio.
 list(APPEND TSLQ_IO_SOURCES
   sim/PtyHost.cpp
+  sim/SimServer.cpp
 )
 
 # linkcore: the responder.

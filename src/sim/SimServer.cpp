@@ -1,0 +1,152 @@
+// SimServer: the simulated radio on its pseudo-terminal.
+#include "sim/SimServer.h"
+
+#include "files/DataFile.h"
+#include "link/PortMap.h"
+#include "model/Profile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cctype>
+
+namespace {
+
+bool IsHexDigit(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'A' && c <= 'F');
+}
+
+} // namespace
+
+bool ResolveSimVersion(TSimOptions& options, std::string& error)
+{
+    std::string& type = options.typeCode;
+    if (type.empty())
+        type = std::string(VersionChoices[0].type);
+    for (char& c : type)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const bool shaped = type.size() == 5 && std::isupper(static_cast<unsigned char>(type[0])) &&
+                        type[2] == ',' && IsHexDigit(type[3]) && IsHexDigit(type[4]);
+    if (!shaped || std::string_view("KEJM").find(type[1]) == std::string_view::npos) {
+        error = "Invalid type code \"" + type + "\" (for example KK,0F)";
+        return false;
+    }
+    if (options.model.empty()) {
+        for (const VersionChoice& choice : VersionChoices)
+            if (choice.type == type)
+                options.model = std::string(choice.model);
+        if (options.model.empty()) {
+            error = "No model is known for type " + type + "; give one with --model";
+            return false;
+        }
+    }
+    if (options.model != "ZT-Q2" && options.model != "ZT-Q3" && options.model != "ZT-Q5") {
+        error = "Invalid model \"" + options.model + "\" (ZT-Q2, ZT-Q3 or ZT-Q5)";
+        return false;
+    }
+    return true;
+}
+
+TSimServer::TSimServer(TSimOptions options) : options_(std::move(options)) {}
+
+TSimServer::~TSimServer()
+{
+    if (host_)
+        host_->Stop();
+}
+
+bool TSimServer::Open(std::string& error)
+{
+    if (!ResolveSimVersion(options_, error))
+        return false;
+    if (options_.loadPath.empty()) {
+        radio_ = std::make_unique<VirtualRadio>(options_.typeCode, options_.model);
+    } else {
+        QFile file(QString::fromStdString(options_.loadPath));
+        if (!file.open(QIODevice::ReadOnly)) {
+            error = "Cannot read " + options_.loadPath + ": " + file.errorString().toStdString();
+            return false;
+        }
+        const QByteArray bytes = file.readAll();
+        RadioImage image;
+        image.SetTypeCode(options_.typeCode);
+        image.SetModel(options_.model);
+        for (int band = 0; band < BandLimitCount; ++band)
+            image.SetBandLimit(band, DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(),
+                                                      image.Model()));
+        ResetImage(image, ImageReset::ForLoad);
+        if (ReadDataFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), image,
+                         comment_) != DataFileStatus::Loaded) {
+            error = options_.loadPath + " is not a data file";
+            return false;
+        }
+        radio_ = std::make_unique<VirtualRadio>(image);
+    }
+    radio_->SetFaults(options_.faults);
+    VirtualRadio* radio = radio_.get();
+    host_ = std::make_unique<TPtyHost>([radio](std::string_view line) { return radio->Respond(line); },
+                                       [radio] { return radio->HungUp(); }, options_.host);
+    return host_->Open(error);
+}
+
+bool TSimServer::Save(const std::string& path, std::string& error) const
+{
+    const std::string bytes = WriteDataFile(radio_->Contents(), comment_);
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        error = "Cannot write " + path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+struct InProcessRadio
+{
+    std::unique_ptr<TSimServer> server;
+    int port = 0;
+};
+
+InProcessRadio& TheInProcessRadio()
+{
+    static InProcessRadio radio;
+    return radio;
+}
+
+} // namespace
+
+std::string StartSimulatedRadio(const std::string& typeCode, const std::string& model, int port,
+                                std::string& error)
+{
+    StopSimulatedRadio();
+    if (port < 1 || port > 10) {
+        error = "Invalid port number";
+        return {};
+    }
+    TSimOptions options;
+    options.typeCode = typeCode;
+    options.model = model;
+    auto server = std::make_unique<TSimServer>(options);
+    if (!server->Open(error))
+        return {};
+    server->Start();
+    ThePortMap().SetRunOnlyDevice(port, server->DevicePath());
+    InProcessRadio& radio = TheInProcessRadio();
+    radio.server = std::move(server);
+    radio.port = port;
+    return radio.server->DevicePath();
+}
+
+void StopSimulatedRadio()
+{
+    InProcessRadio& radio = TheInProcessRadio();
+    if (!radio.server)
+        return;
+    radio.server->Stop();
+    ThePortMap().SetRunOnlyDevice(radio.port, "");
+    radio.server.reset();
+}

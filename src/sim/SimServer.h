@@ -1,0 +1,64 @@
+// SimServer: a simulated radio of a given version (or started from a data
+// file) served on a pseudo-terminal, as the tslq-sim program and the
+// program's own --simulate option run it.
+#pragma once
+
+#include "model/RadioImage.h"
+#include "sim/PtyHost.h"
+#include "sim/VirtualRadio.h"
+
+#include <memory>
+#include <string>
+
+struct TSimOptions
+{
+    std::string typeCode;  // empty: the first version of the setup table
+    std::string model;     // empty: the model of the type code in the setup table
+    std::string loadPath;  // start from this data file
+    TPtyHostOptions host;
+    VirtualRadioFaults faults;
+};
+
+// Checks and completes the version of the options: a type code of two
+// letters, a comma and two hexadecimal digits with a known market letter,
+// and a model "ZT-Q2", "ZT-Q3" or "ZT-Q5". False with a reason.
+bool ResolveSimVersion(TSimOptions& options, std::string& error);
+
+class TSimServer
+{
+public:
+    explicit TSimServer(TSimOptions options);
+    ~TSimServer();
+
+    // Builds the radio (loading the data file if named) and opens its line.
+    bool Open(std::string& error);
+    const std::string& DevicePath() const { return host_->DevicePath(); }
+
+    // Serves on the calling thread until RequestStop() or a hang-up.
+    void Run() { host_->Run(); }
+    void RequestStop() { host_->RequestStop(); }
+    // Serves on a thread of its own; Stop() ends it.
+    void Start() { host_->Start(); }
+    void Stop() { host_->Stop(); }
+    bool HungUp() const { return host_->HungUp(); }
+
+    // The radio's memory as the program holds it (only while not serving).
+    RadioImage Contents() const { return radio_->Contents(); }
+    // Writes the radio's memory as a data file (with the loaded comment),
+    // replacing the file only once it is complete.
+    bool Save(const std::string& path, std::string& error) const;
+
+private:
+    TSimOptions options_;
+    std::string comment_;
+    std::unique_ptr<VirtualRadio> radio_;
+    std::unique_ptr<TPtyHost> host_;
+};
+
+// A radio inside the program for this run only: unpaced, of the given
+// version, behind port n ("COM1".."COM10") of the port map; nothing is
+// stored. Returns the device path, or empty with a reason.
+std::string StartSimulatedRadio(const std::string& typeCode, const std::string& model, int port,
+                                std::string& error);
+// Ends the radio that StartSimulatedRadio started, if any.
+void StopSimulatedRadio();
