@@ -1,5 +1,15 @@
-# files: data file and listing (core); command line, file commands and printing (ui).
+# files: data file and listing (core); file access (io); command line, file
+# commands and printing (ui).
 list(APPEND TSLQ_CORE_SOURCES
   files/DataFile.cpp
   files/Listing.cpp
+)
+list(APPEND TSLQ_IO_SOURCES
+  files/FileIo.cpp
+)
+list(APPEND TSLQ_UI_SOURCES
+  files/Cli.cpp
+  files/CliFiles.cpp
+  files/CliTable.cpp
+  files/Printing.cpp
 )

@@ -34,7 +34,8 @@ RadioImage MarketE()
 // New images with every memory channel emptied.
 RadioImage EmptyMemories(RadioImage image)
 {
-    for (int slot = 0; slot < MemoryCount; ++slot) image.SetMemoryRecord(slot, "");
+    for (int slot = 0; slot < MemoryCount; ++slot)
+        image.SetMemoryRecord(slot, "");
     return image;
 }
 
@@ -169,7 +170,8 @@ TEST(ListingLines, EveryMenuLineOfTheDefaults)
     };
     const RadioImage k = MarketK();
     ASSERT_EQ(expected.size(), static_cast<std::size_t>(kMenuPrintLines));
-    for (int n = 0; n < kMenuPrintLines; ++n) EXPECT_EQ(FormatMenuLine(k, n), expected[n]) << n;
+    for (int n = 0; n < kMenuPrintLines; ++n)
+        EXPECT_EQ(FormatMenuLine(k, n), expected[n]) << n;
     EXPECT_EQ(FormatMenuLine(k, 41), "");
     EXPECT_EQ(FormatMenuLine(k, -1), "");
 }
@@ -248,8 +250,8 @@ TEST(ListingLayout, EmptyRecordsLeaveNoGap)
     RadioImage image = EmptyMemories(MarketK());
     image.SetMemoryRecord(10, Channel(10));
     image.SetMemoryRecord(431, Channel(431));
-    image.SetMemoryRecord(20, "0"); // one character: not printed
-    image.SetVfoRecord(5, "5,0");   // frequency of one character: not printed
+    image.SetMemoryRecord(20, "0");     // one character: not printed
+    image.SetVfoRecord(5, "5,0");       // frequency of one character: not printed
     image.SetDtmfRecord(3, "03,,NAME"); // no code: not printed
     image.SetDtmfRecord(4, "04,1");
     const auto pages = BuildListing(image, "");
@@ -279,7 +281,8 @@ TEST(ListingLayout, EmptyRecordsLeaveNoGap)
 TEST(ListingLayout, FiftyEightRecordLinesPerPage)
 {
     RadioImage image = MarketK();
-    for (int slot = 0; slot < 400; ++slot) image.SetMemoryRecord(slot, Channel(slot));
+    for (int slot = 0; slot < 400; ++slot)
+        image.SetMemoryRecord(slot, Channel(slot));
     const auto pages = BuildListing(image, "");
     EXPECT_EQ(pages[0][59].substr(0, 4), "056 ");
     EXPECT_EQ(pages[1][0], "");
@@ -294,7 +297,8 @@ TEST(ListingLayout, FiftyEightRecordLinesPerPage)
 RadioImage WithChannels(int count)
 {
     RadioImage image = EmptyMemories(MarketK());
-    for (int slot = 0; slot < count; ++slot) image.SetMemoryRecord(slot, Channel(slot));
+    for (int slot = 0; slot < count; ++slot)
+        image.SetMemoryRecord(slot, Channel(slot));
     return image;
 }
 
@@ -324,7 +328,8 @@ TEST(ListingLayout, HeadingThatWouldFallOnLine58MovesToANewPage)
 
     // Every slot filled: eight pages of channels, the last one partly.
     RadioImage full = MarketK();
-    for (int slot = 0; slot < MemoryCount; ++slot) full.SetMemoryRecord(slot, Channel(slot));
+    for (int slot = 0; slot < MemoryCount; ++slot)
+        full.SetMemoryRecord(slot, Channel(slot));
     pages = BuildListing(full, "");
     // 57 + 7 * 58 = 463 > 432: the memory ends on page 7 at line 2 + 432 - 405.
     EXPECT_EQ(pages[7][28].substr(0, 4), "I-0 ");

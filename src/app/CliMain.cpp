@@ -1,0 +1,7 @@
+// tslq-cli: the program's command line.
+#include "files/Cli.h"
+
+int main(int argc, char** argv)
+{
+    return CliMain(argc, argv);
+}

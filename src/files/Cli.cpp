@@ -1,0 +1,209 @@
+// The tslq-cli frame: argument handling, the read-only profile, the
+// subcommand dispatch and the program's entry.
+#include "files/Cli.h"
+
+#include "model/SettingsStore.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <iostream>
+
+namespace {
+
+constexpr std::string_view kProgram = "tslq-cli";
+
+// The profile as the program reads it, with the command line's overrides;
+// writes are dropped so that the command line never changes the profile.
+class ReadOnlyProfileStore : public ConfigStore
+{
+  public:
+    ReadOnlyProfileStore(ConfigStore& base, const TCliProfileOptions& options)
+        : base_(base), options_(options)
+    {
+    }
+
+    std::string Read(const std::string& name) override
+    {
+        if (name == "Type" && options_.type) return *options_.type;
+        if (name == "Model" && options_.model) return *options_.model;
+        return base_.Read(name);
+    }
+    void Write(const std::string&, const std::string&) override {}
+
+  private:
+    ConfigStore& base_;
+    const TCliProfileOptions& options_;
+};
+
+std::string Utf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+void WriteUsage(std::ostream& out)
+{
+    out << "usage: " << kProgram << " COMMAND [OPTIONS] [ARGUMENTS]\n\ncommands:\n";
+    for (const TCliCommand& command : CliCommands())
+        out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+    out << "\nThe radio version comes from the program's profile; --type and --model override it.\n"
+           "Exit status: 0 done, 2 bad arguments, 6 a file could not be read or written.\n";
+}
+
+const TCliCommand* FindCommand(std::string_view name)
+{
+    for (const TCliCommand& command : CliCommands())
+        if (command.name == name) return &command;
+    return nullptr;
+}
+
+bool IsOptionLike(const QString& argument)
+{
+    return argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+}
+
+} // namespace
+
+TCliArgs::TCliArgs(QStringList arguments)
+{
+    const qsizetype dashes = arguments.indexOf(QStringLiteral("--"));
+    if (dashes >= 0) {
+        afterDashes_ = arguments.mid(dashes + 1);
+        arguments.resize(dashes);
+    }
+    options_ = std::move(arguments);
+}
+
+void TCliArgs::Fail(const QString& error)
+{
+    if (error_.isEmpty()) error_ = error;
+}
+
+std::optional<QString> TCliArgs::Value(const QString& name)
+{
+    std::optional<QString> value;
+    const QString prefix = name + QLatin1Char('=');
+    for (qsizetype i = 0; i < options_.size();) {
+        QString found;
+        if (options_[i] == name) {
+            if (i + 1 >= options_.size()) {
+                Fail(QStringLiteral("option %1 needs a value").arg(name));
+                options_.remove(i);
+                continue;
+            }
+            found = options_[i + 1];
+            options_.remove(i, 2);
+        } else if (options_[i].startsWith(prefix)) {
+            found = options_[i].mid(prefix.size());
+            options_.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        if (value) Fail(QStringLiteral("option %1 is given twice").arg(name));
+        value = found;
+    }
+    return value;
+}
+
+bool TCliArgs::Flag(const QString& name)
+{
+    const qsizetype removed = options_.removeAll(name);
+    if (removed > 1) Fail(QStringLiteral("option %1 is given twice").arg(name));
+    return removed > 0;
+}
+
+QStringList TCliArgs::Positionals()
+{
+    for (const QString& argument : options_)
+        if (IsOptionLike(argument)) Fail(QStringLiteral("unknown option %1").arg(argument));
+    QStringList positionals = options_;
+    positionals += afterDashes_;
+    return positionals;
+}
+
+int TCliContext::BadArguments(const QString& text)
+{
+    err << kProgram << " " << command << ": " << Utf8(text) << "\n";
+    if (const TCliCommand* entry = FindCommand(command))
+        err << "usage: " << kProgram << " " << entry->name << " " << entry->usage << "\n";
+    return kCliBadArguments;
+}
+
+int TCliContext::FileError(const QString& path, const QString& reason)
+{
+    err << "File Open error.\n" << kProgram << " " << command << ": " << Utf8(path);
+    if (!reason.isEmpty()) err << ": " << Utf8(reason);
+    err << "\n";
+    return kCliFileError;
+}
+
+TCliProfileOptions TakeProfileOptions(TCliArgs& args)
+{
+    TCliProfileOptions options;
+    if (const auto type = args.Value(QStringLiteral("--type"))) options.type = Utf8(*type);
+    if (const auto model = args.Value(QStringLiteral("--model"))) options.model = Utf8(*model);
+    return options;
+}
+
+int LoadCliProfile(TCliContext& context, const TCliProfileOptions& options, RadioImage& image)
+{
+    // Two letters, a comma and two type digits, as the radio reports it.
+    if (options.type && (options.type->size() != TypeCodeCapacity || (*options.type)[2] != ','))
+        return context.BadArguments(QStringLiteral("--type wants a type code such as KK,0F"));
+    if (options.model && (options.model->empty() || options.model->size() > ModelCapacity))
+        return context.BadArguments(QStringLiteral("--model wants a model such as ZT-Q2"));
+
+    ReadOnlyProfileStore store(context.store, options);
+    if (store.Read("Type").empty()) {
+        context.err
+            << kProgram << " " << context.command
+            << ": no radio version is set up; start TSL-Q2/Q3 once to choose it, or give --type CODE\n";
+        return kCliBadArguments;
+    }
+    LoadProfile(store, image, Utf8(QDir::currentPath()), [] { return 0; });
+    return kCliOk;
+}
+
+int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err)
+{
+    if (arguments.isEmpty()) {
+        WriteUsage(err);
+        return kCliBadArguments;
+    }
+    const QString& name = arguments.front();
+    if (name == QStringLiteral("help") || name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
+        WriteUsage(out);
+        return kCliOk;
+    }
+    const std::string commandName = Utf8(name);
+    const TCliCommand* command = FindCommand(commandName);
+    if (!command) {
+        err << kProgram << ": unknown command " << commandName << "\n";
+        WriteUsage(err);
+        return kCliBadArguments;
+    }
+    TCliArgs args(arguments.mid(1));
+    TCliContext context{args, store, out, err, command->name};
+    return command->run(context);
+}
+
+int CliMain(int argc, char** argv)
+{
+    // Standard error carries the command's own messages; the platform's
+    // notes (runtime folders, fonts) would only bury them.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::cerr << message.toLocal8Bit().constData() << "\n";
+    });
+    // The command line never shows a window; printing needs a GUI
+    // application all the same, so it runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
+    arguments.removeFirst();
+    QSettingsConfigStore store;
+    const int status = RunCli(arguments, store, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

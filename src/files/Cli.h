@@ -1,0 +1,95 @@
+// tslq-cli, the program's command line: the frame every subcommand runs in.
+// A subcommand takes its options from TCliArgs, reads the radio profile with
+// LoadCliProfile (never writing the store, so that the program's first start
+// still asks for the radio version) and returns one of the exit statuses.
+// Subcommands are listed in CliTable.cpp.
+#pragma once
+
+#include "model/Profile.h"
+#include "model/RadioImage.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Exit statuses shared by every subcommand.
+inline constexpr int kCliOk = 0;
+inline constexpr int kCliBadArguments = 2;
+inline constexpr int kCliFileError = 6;
+
+// The arguments after the subcommand's name. Options are taken by name
+// ("-o OUT", "--type=CODE" or "--type CODE"); what is left is positional.
+// "--" ends the options. Any misuse is remembered for Error().
+class TCliArgs
+{
+  public:
+    explicit TCliArgs(QStringList arguments);
+
+    // The value of an option given once; nullopt when absent. A missing
+    // value or a repeated option is an error.
+    std::optional<QString> Value(const QString& name);
+    // Whether a flag is present.
+    bool Flag(const QString& name);
+    // Every argument not taken as an option. An argument left over that
+    // looks like an option is an error. Call after every Value and Flag.
+    QStringList Positionals();
+
+    bool Ok() const { return error_.isEmpty(); }
+    const QString& Error() const { return error_; }
+    void Fail(const QString& error);
+
+  private:
+    QStringList options_;     // before "--"
+    QStringList afterDashes_; // after "--"
+    QString error_;
+};
+
+struct TCliContext
+{
+    TCliArgs& args;
+    ConfigStore& store; // read only: LoadCliProfile never writes it
+    std::ostream& out;
+    std::ostream& err;
+    std::string_view command; // the subcommand's name, for messages
+
+    // Writes "tslq-cli <command>: <text>" and the usage line; returns kCliBadArguments.
+    int BadArguments(const QString& text);
+    // Writes "File Open error." and a line naming the file; returns kCliFileError.
+    int FileError(const QString& path, const QString& reason);
+};
+
+// --type CODE and --model MODEL, taken from the arguments.
+struct TCliProfileOptions
+{
+    std::optional<std::string> type;
+    std::optional<std::string> model;
+};
+TCliProfileOptions TakeProfileOptions(TCliArgs& args);
+
+// Fills the image's type code, model and band limits from the store with the
+// overrides applied. kCliOk, or kCliBadArguments (message written) when no
+// type code is stored or given, or an override is malformed.
+int LoadCliProfile(TCliContext& context, const TCliProfileOptions& options, RadioImage& image);
+
+using CliHandler = int (*)(TCliContext&);
+struct TCliCommand
+{
+    std::string_view name;
+    std::string_view usage; // arguments after the name, for the usage text
+    std::string_view summary;
+    CliHandler run;
+};
+// Every subcommand, in the order the usage text lists them.
+std::span<const TCliCommand> CliCommands();
+
+// Runs one command line (without the program name) against a store.
+int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err);
+
+// The program: creates the application object (offscreen unless a platform
+// is chosen) and runs on the program's own profile store.
+int CliMain(int argc, char** argv);

@@ -1,0 +1,23 @@
+// The subcommands of tslq-cli. Each block belongs to the unit that defines
+// its handlers; add a block for a new unit.
+#include "files/Cli.h"
+#include "files/CliFiles.h"
+
+#include <array>
+
+namespace {
+
+const std::array kCommands = {
+    // Data files and the listing.
+    TCliCommand{"new", "[--type CODE] [--model MODEL] -o OUT.qx", "save the image File > New makes", &CliNew},
+    TCliCommand{"listing", "[--type CODE] [--model MODEL] IN.qx", "print the listing as text", &CliListing},
+    TCliCommand{"print-pdf", "[--type CODE] [--model MODEL] IN.qx -o OUT.pdf", "print the listing into a PDF",
+                &CliPrintPdf},
+};
+
+} // namespace
+
+std::span<const TCliCommand> CliCommands()
+{
+    return kCommands;
+}

@@ -1,0 +1,47 @@
+// Whole-file reading and safe replacing.
+#include "files/FileIo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<std::string> ReadFileBytes(const QString& path, QString* error)
+{
+    const auto fail = [&](const QString& reason) -> std::optional<std::string> {
+        if (error) *error = reason;
+        return std::nullopt;
+    };
+    if (QFileInfo(path).isDir()) return fail(QStringLiteral("is a folder"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    std::string bytes;
+    // Read in pieces: a device that never ends must not exhaust memory.
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = file.read(buffer, sizeof buffer);
+        if (got < 0) return fail(file.errorString());
+        if (got == 0) break;
+        if (static_cast<qint64>(bytes.size()) + got > kMaxDataFileBytes)
+            return fail(QStringLiteral("file too long"));
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
+bool SaveFileBytes(const QString& path, std::string_view bytes, QString* error)
+{
+    QSaveFile file(path);
+    const auto fail = [&]() {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail();
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+        return fail();
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}

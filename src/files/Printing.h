@@ -1,0 +1,28 @@
+// Drawing the listing's pages on a printer: 60 lines a page, each text
+// 200 device units from the left edge of the printable area, the caption on
+// line 0 of every page. Used by File > Print..., File > Export Listing as
+// PDF... and tslq-cli print-pdf.
+#pragma once
+
+#include "files/Listing.h"
+
+#include <QString>
+
+#include <vector>
+
+class QPrinter;
+
+// Job title shown by the print queue.
+inline constexpr char kPrintJobTitle[] = "TSL-Q2/Q3";
+// Left edge of every text, in printer device units.
+inline constexpr int kPrintLeft = 200;
+
+// Draws every page in one job on a printer that is set up (and, for a PDF,
+// has its output file); false when the job could not begin.
+bool DrawListing(QPrinter& printer, const QString& caption, const std::vector<ListingPage>& pages,
+                 char market);
+
+// The same pages in a PDF file, without a printer; false (and the reason)
+// when the file could not be written.
+bool ExportListingPdf(const QString& path, const QString& caption, const std::vector<ListingPage>& pages,
+                      char market, QString* error = nullptr);
