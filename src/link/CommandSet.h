@@ -144,7 +144,17 @@ std::string DtmfNumber(int memory);
 enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
 
 // How a transfer ended, or that it is still under way.
-enum class TransferOutcome { Running, Completed, Cancelled, InvalidRadio, Timeout, LineFailure };
+// PortUnavailable: the port could not be opened at the start; LineFailure:
+// the line failed during the transfer (a hang-up, a failed write).
+enum class TransferOutcome {
+    Running,
+    Completed,
+    Cancelled,
+    InvalidRadio,
+    Timeout,
+    LineFailure,
+    PortUnavailable
+};
 
 // The transfer's answer to a start or a reply: send a command, wait the
 // start delay again, or stop (finished, or the radio is not the expected one).

@@ -12,3 +12,8 @@ list(APPEND TSLQ_CORE_SOURCES
   link/ReadTransfer.cpp
   link/WriteTransfer.cpp
 )
+
+# linkcore: the transfer runner.
+list(APPEND TSLQ_IO_SOURCES
+  link/TransferRunner.cpp
+)

@@ -1,0 +1,250 @@
+// One command outstanding at a time: a command is written only from the
+// start delay or at the end of handling the previous reply, and the reply
+// time-out runs exactly while a command is outstanding. Every way out
+// (finished, wrong radio, time-out, cancel, a failed line) closes the port
+// and reports once.
+#include "link/TransferRunner.h"
+
+#include "link/Kcomm.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QString PermissionHint(const TKComm& comm)
+{
+    if (comm.LastOpenFailure() != TOpenFailure::Permission) return {};
+    return QStringLiteral("\n\nPermission denied (%1).\nAdd your user to the \"dialout\" group "
+                          "(sudo usermod -aG dialout $USER), then log in again.")
+        .arg(QString::fromStdString(comm.LastOpenDetail()));
+}
+
+} // namespace
+
+void ConfigureTransferPort(TKComm& comm)
+{
+    comm.SetFlowControl(TFlowControl::XonXoff);
+    comm.SetEventType(TEventType::CharEvent);
+    comm.SetInBuffSize(1024);
+    comm.SetOutBuffSize(1024);
+    comm.SetXonSendSize(256);
+    comm.SetXoffSendSize(768);
+    comm.SetEventChar(13);
+}
+
+QString ReadPortInvalidMessage(const TKComm& comm)
+{
+    return QString::fromLatin1(TransferText::ReadPortInvalid) + PermissionHint(comm);
+}
+
+QString WritePortInvalidMessage(const TKComm& comm)
+{
+    return QString::fromLatin1(TransferText::WritePortInvalid) + PermissionHint(comm);
+}
+
+QString LineFailureMessage(const ECommError& error)
+{
+    QString text =
+        QStringLiteral("The connection to the radio failed.\n") + QString::fromStdString(error.Message());
+    if (!error.Detail().empty())
+        text += QStringLiteral("\n(") + QString::fromStdString(error.Detail()) + QStringLiteral(")");
+    return text;
+}
+
+TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent), comm_(comm)
+{
+    for (QTimer* timer : {&timer1_, &timer3_, &timer4_})
+        timer->setSingleShot(true);
+    SetTimings({});
+    connect(&timer1_, &QTimer::timeout, this, &TTransferRunner::Timer1Timer);
+    connect(&timer3_, &QTimer::timeout, this, &TTransferRunner::Timer3Timer);
+    connect(&timer4_, &QTimer::timeout, this, &TTransferRunner::Timer4Timer);
+}
+
+TTransferRunner::~TTransferRunner()
+{
+    comm_.OnCommEvent = nullptr;
+    comm_.OnCommFailure = nullptr;
+    if (running_) comm_.CloseCommport();
+}
+
+void TTransferRunner::SetTimings(const TTransferTimings& timings)
+{
+    timings_ = timings;
+    timer1_.setInterval(timings.replyTimeout);
+    timer3_.setInterval(timings.cancelCompletion);
+    timer4_.setInterval(timings.startDelay);
+}
+
+int TTransferRunner::Position() const
+{
+    return read_ ? read_->Position() : write_ ? write_->Position() : 0;
+}
+
+int TTransferRunner::Maximum() const
+{
+    return read_ ? read_->Maximum() : write_ ? write_->Maximum() : 0;
+}
+
+void TTransferRunner::StartRead(RadioImage& image, TransferScope scope)
+{
+    write_.reset();
+    read_ = std::make_unique<ReadTransfer>(image, scope);
+    Begin();
+}
+
+void TTransferRunner::StartWrite(const RadioImage& image, TransferScope scope)
+{
+    read_.reset();
+    write_ = std::make_unique<WriteTransfer>(image, scope);
+    Begin();
+}
+
+void TTransferRunner::Begin()
+{
+    outcome_ = TransferOutcome::Running;
+    failureMessage_.clear();
+    commandsSent_ = 0;
+    running_ = true;
+    comm_.OnCommEvent = [this](TKComm& sender, std::uint32_t& size) { KComm1CommEvent(sender, size); };
+    comm_.OnCommFailure = [this](TKComm&, const ECommError& error) { OnLineFailure(error); };
+    emit ProgressChanged(0, 0);
+    try {
+        comm_.OpenCommport();
+    } catch (const ECommError& error) {
+        const QString cause = read_ ? ReadPortInvalidMessage(comm_) : WritePortInvalidMessage(comm_);
+        End(TransferOutcome::PortUnavailable, cause);
+        return;
+    }
+    timer4_.start(timings_.startDelay);
+}
+
+TransferAction TTransferRunner::StartStep()
+{
+    return read_ ? read_->Start() : write_->Start();
+}
+
+TransferAction TTransferRunner::Step(std::string_view bytes)
+{
+    return read_ ? read_->OnReply(bytes) : write_->OnReply(bytes);
+}
+
+void TTransferRunner::Timer4Timer()
+{
+    timer4_.stop();
+    if (!running_) return;
+    Apply(StartStep());
+}
+
+void TTransferRunner::KComm1CommEvent(TKComm& sender, std::uint32_t& size)
+{
+    (void)size;
+    timer1_.stop();
+    if (!running_) return;
+    std::string bytes;
+    try {
+        // Everything waiting, however many lines it holds, is this reply.
+        for (int pass = 0; pass < 64; ++pass) {
+            const std::uint32_t waiting = sender.CountInBuff();
+            if (waiting == 0 || waiting == 0xFFFFFFFFu) break;
+            std::vector<char> buffer(waiting);
+            const std::uint32_t got = sender.ReadData(buffer.data(), waiting);
+            bytes.append(buffer.data(), std::min(got, waiting));
+            if (got == 0) break;
+        }
+        if (write_) sender.ClearInBuff();
+    } catch (const ECommError& error) {
+        End(TransferOutcome::LineFailure, LineFailureMessage(error));
+        return;
+    }
+    Apply(Step(bytes));
+}
+
+void TTransferRunner::Apply(const TransferAction& action)
+{
+    if (!running_) return;
+    emit ProgressChanged(Position(), Maximum());
+    switch (action.kind) {
+    case TransferAction::Kind::Send:
+        try {
+            if (action.clearInput) comm_.ClearInBuff();
+            const std::string line = action.command + CommandEnd;
+            comm_.WriteData(line.data(), static_cast<std::uint32_t>(line.size()));
+            ++commandsSent_;
+        } catch (const ECommError& error) {
+            // Nothing is outstanding now: end here rather than wait for a
+            // reply that cannot come.
+            End(TransferOutcome::LineFailure, LineFailureMessage(error));
+            return;
+        }
+        timer1_.start(timings_.replyTimeout);
+        return;
+    case TransferAction::Kind::RestartStartDelay:
+        timer4_.stop();
+        try {
+            comm_.ClearInBuff();
+        } catch (const ECommError&) {
+        }
+        timer4_.start(timings_.startDelay);
+        return;
+    case TransferAction::Kind::InvalidRadio:
+        End(TransferOutcome::InvalidRadio, QString::fromLatin1(TransferText::InvalidRadio));
+        return;
+    case TransferAction::Kind::Finish:
+        End(read_ ? read_->Outcome() : write_->Outcome());
+        return;
+    }
+}
+
+void TTransferRunner::Timer1Timer()
+{
+    timer1_.stop();
+    if (!running_) return;
+    End(TransferOutcome::Timeout, QString::fromLatin1(TransferText::Timeout));
+}
+
+void TTransferRunner::Cancel()
+{
+    if (!running_) return;
+    timer1_.stop();
+    if (write_) timer4_.stop();
+    if (read_)
+        read_->Cancel();
+    else
+        write_->Cancel();
+    timer3_.start(timings_.cancelCompletion);
+}
+
+void TTransferRunner::Timer3Timer()
+{
+    timer3_.stop();
+    if (!running_) return;
+    End(TransferOutcome::Cancelled);
+}
+
+void TTransferRunner::OnLineFailure(const ECommError& error)
+{
+    if (!running_) return;
+    End(TransferOutcome::LineFailure, LineFailureMessage(error));
+}
+
+void TTransferRunner::End(TransferOutcome outcome, const QString& message)
+{
+    if (!running_) return;
+    running_ = false;
+    timer1_.stop();
+    timer3_.stop();
+    timer4_.stop();
+    if (read_)
+        read_->Abort(outcome);
+    else if (write_)
+        write_->Abort(outcome);
+    outcome_ = outcome;
+    failureMessage_ = message;
+    // The callbacks stay installed (End may run inside one); they do nothing
+    // once the transfer is over.
+    comm_.CloseCommport();
+    emit ProgressChanged(Position(), Maximum());
+    emit Finished(outcome);
+}

@@ -1,0 +1,110 @@
+// The transfer runner: drives a read or write state machine over a serial
+// component. It owns the three timers of a transfer (reply time-out,
+// cancel completion, start delay), writes each command, hands every
+// received batch to the machine and closes the port however the transfer
+// ends. The read and write dialogs and the command line use it alike.
+#pragma once
+
+#include "link/CommandSet.h"
+#include "link/ReadTransfer.h"
+#include "link/WriteTransfer.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+class ECommError;
+class RadioImage;
+class TKComm;
+
+// Timer intervals of a transfer, in milliseconds.
+struct TTransferTimings
+{
+    int replyTimeout = 2000;    // Timer1
+    int cancelCompletion = 300; // Timer3
+    int startDelay = 50;        // Timer4
+};
+
+// The fixed texts shown when a transfer ends badly.
+namespace TransferText {
+inline constexpr const char* InvalidRadio = "The radio is invalid.\nPlease check and try again.";
+inline constexpr const char* Timeout = "Communication timeout error.";
+inline constexpr const char* ReadPortInvalid = "COM port is invalid.\nPlease check comport status.";
+inline constexpr const char* WritePortInvalid = "COM port is invalid.\nPlease check and try again.";
+} // namespace TransferText
+
+// Puts a serial component into the state both transfer dialogs give it:
+// XON/XOFF, one event per received CR, 1024-byte queues.
+void ConfigureTransferPort(TKComm& comm);
+
+class TTransferRunner : public QObject
+{
+    Q_OBJECT
+
+  public:
+    explicit TTransferRunner(TKComm& comm, QObject* parent = nullptr);
+    ~TTransferRunner() override;
+
+    void SetTimings(const TTransferTimings& timings);
+
+    // Opens the port and arms the start delay. The image must outlive the
+    // transfer; a read stores into it, a write only reads it.
+    void StartRead(RadioImage& image, TransferScope scope);
+    void StartWrite(const RadioImage& image, TransferScope scope);
+
+    // The Cancel button: the transfer ends at the next reply or after the
+    // cancel completion delay, whichever comes first.
+    void Cancel();
+
+    bool Running() const { return running_; }
+    TransferOutcome Outcome() const { return outcome_; }
+    int Position() const;
+    int Maximum() const;
+    // The message for the operator when the transfer ended badly (empty for
+    // a completed or cancelled transfer).
+    QString FailureMessage() const { return failureMessage_; }
+    // The commands sent so far (for tests and traces).
+    int CommandsSent() const { return commandsSent_; }
+
+    // The dialogs' handlers, public so tests can drive them.
+    void Timer1Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void KComm1CommEvent(TKComm& sender, std::uint32_t& size);
+
+  signals:
+    void ProgressChanged(int position, int maximum);
+    // Emitted once, after the port was closed.
+    void Finished(TransferOutcome outcome);
+
+  private:
+    void Begin();
+    void Apply(const TransferAction& action);
+    void End(TransferOutcome outcome, const QString& message = {});
+    void OnLineFailure(const ECommError& error);
+    TransferAction Step(std::string_view bytes);
+    TransferAction StartStep();
+
+    TKComm& comm_;
+    TTransferTimings timings_;
+    QTimer timer1_; // reply time-out
+    QTimer timer3_; // cancel completion
+    QTimer timer4_; // start delay
+    std::unique_ptr<ReadTransfer> read_;
+    std::unique_ptr<WriteTransfer> write_;
+    bool running_ = false;
+    TransferOutcome outcome_ = TransferOutcome::Running;
+    QString failureMessage_;
+    int commandsSent_ = 0;
+};
+
+// Text for a failure of the line during a transfer, naming the cause.
+QString LineFailureMessage(const ECommError& error);
+// The messages of a port that cannot be opened before a read and before a
+// write; when the last open of comm failed for want of permission the text
+// says so and names the fix.
+QString ReadPortInvalidMessage(const TKComm& comm);
+QString WritePortInvalidMessage(const TKComm& comm);

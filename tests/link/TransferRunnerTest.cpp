@@ -1,0 +1,179 @@
+// The transfer runner over a pseudo-terminal with the simulated radio
+// behind it: whole transfers, the reply time-out, cancel, a hang-up, a port
+// that cannot be opened, and stray input before the first command.
+#include "link/TransferRunner.h"
+
+#include "KcommPty.h"
+#include "TransferHarness.h"
+#include "link/Kcomm.h"
+#include "sim/PtyHost.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using tslq::test::RunEventsUntil;
+
+namespace {
+
+// A simulated radio served on its own pseudo-terminal.
+struct ServedRadio
+{
+    VirtualRadio radio;
+    std::unique_ptr<TPtyHost> host;
+
+    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
+    {
+        radio.SetFaults(faults);
+        host = std::make_unique<TPtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                          [this] { return radio.HungUp(); });
+        std::string error;
+        EXPECT_TRUE(host->Open(error)) << error;
+        host->Start();
+    }
+    ~ServedRadio() { host->Stop(); }
+};
+
+struct Runner
+{
+    TKComm comm;
+    TTransferRunner runner{comm};
+    int finished = 0;
+    int lastPosition = -1;
+
+    explicit Runner(const std::string& device, TTransferTimings timings = {})
+    {
+        ConfigureTransferPort(comm);
+        comm.SetDeviceName(device);
+        runner.SetTimings(timings);
+        QObject::connect(&runner, &TTransferRunner::Finished, [this](TransferOutcome) { ++finished; });
+        QObject::connect(&runner, &TTransferRunner::ProgressChanged,
+                         [this](int position, int) { lastPosition = position; });
+    }
+    bool Wait(int ms = 20000)
+    {
+        return RunEventsUntil([&] { return finished > 0; }, ms);
+    }
+};
+
+} // namespace
+
+TEST(TransferRunner, ReadsAndWritesAWholeRadio)
+{
+    const RadioImage loaded = FullImage("KK,0F", "ZT-Q2");
+    ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
+    {
+        Runner write(served.host->DevicePath());
+        write.runner.StartWrite(loaded, TransferScope::All);
+        ASSERT_TRUE(write.Wait());
+        EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
+        EXPECT_FALSE(write.comm.GetPortStatus());
+        EXPECT_EQ(write.finished, 1);
+        EXPECT_TRUE(write.runner.FailureMessage().isEmpty());
+    }
+    Runner read(served.host->DevicePath());
+    RadioImage image = StartImage("ME,0B", "ZT-Q3");
+    read.runner.StartRead(image, TransferScope::All);
+    ASSERT_TRUE(read.Wait());
+    EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(read.lastPosition, 505);
+    image.SetBandLimit(14, loaded.BandLimit(14));
+    EXPECT_EQ(CompareImages(loaded, image), "");
+}
+
+TEST(TransferRunner, NoReplyEndsWithTheTimeOutAfterTheInterval)
+{
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {5, 0, 0});
+    Runner read(served.host->DevicePath(), {400, 300, 50});
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    QElapsedTimer clock;
+    read.runner.StartRead(image, TransferScope::All);
+    clock.start();
+    ASSERT_TRUE(read.Wait());
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Timeout);
+    EXPECT_EQ(read.runner.FailureMessage(), "Communication timeout error.");
+    EXPECT_EQ(read.runner.CommandsSent(), 5);
+    EXPECT_FALSE(read.comm.GetPortStatus());
+    EXPECT_EQ(image.TypeCode(), "KK,0F");
+}
+
+TEST(TransferRunner, WrongRadioAndCancel)
+{
+    {
+        ServedRadio served(SampleImage("ME,0B", "ZT-Q3"));
+        Runner write(served.host->DevicePath());
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        write.runner.StartWrite(image, TransferScope::All);
+        ASSERT_TRUE(write.Wait());
+        EXPECT_EQ(write.runner.Outcome(), TransferOutcome::InvalidRadio);
+        EXPECT_EQ(write.runner.FailureMessage(), "The radio is invalid.\nPlease check and try again.");
+        EXPECT_EQ(write.runner.CommandsSent(), 4);
+    }
+    {
+        // Cancel while nothing answers: the cancel completion ends it.
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        Runner read(served.host->DevicePath(), {5000, 300, 50});
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        read.runner.StartRead(image, TransferScope::All);
+        ASSERT_TRUE(RunEventsUntil([&] { return read.runner.CommandsSent() == 10; }, 5000));
+        QElapsedTimer clock;
+        clock.start();
+        read.runner.Cancel();
+        ASSERT_TRUE(read.Wait());
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Cancelled);
+        EXPECT_TRUE(read.runner.FailureMessage().isEmpty());
+        EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 0, 17), "HOME");
+    }
+}
+
+TEST(TransferRunner, HangUpEndsTheTransferWithTheCause)
+{
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {0, 0, 20});
+    Runner read(served.host->DevicePath(), {5000, 300, 50});
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    QElapsedTimer clock;
+    clock.start();
+    read.runner.StartRead(image, TransferScope::All);
+    ASSERT_TRUE(read.Wait());
+    EXPECT_LT(clock.elapsed(), 4000); // not the reply time-out
+    EXPECT_EQ(read.runner.Outcome(), TransferOutcome::LineFailure);
+    EXPECT_TRUE(read.runner.FailureMessage().startsWith("The connection to the radio failed.\n"));
+    EXPECT_FALSE(read.comm.GetPortStatus());
+    EXPECT_EQ(read.finished, 1);
+}
+
+TEST(TransferRunner, PortThatCannotBeOpened)
+{
+    Runner read("/dev/nonexistent-radio-port");
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    const RadioImage before = image;
+    read.runner.StartRead(image, TransferScope::All);
+    EXPECT_EQ(read.finished, 1);
+    EXPECT_EQ(read.runner.Outcome(), TransferOutcome::PortUnavailable);
+    EXPECT_EQ(read.runner.FailureMessage(), "COM port is invalid.\nPlease check comport status.");
+    EXPECT_TRUE(image == before);
+}
+
+TEST(TransferRunner, StrayInputBeforeTheFirstCommandIsDiscarded)
+{
+    tslq::test::TestPty pty;
+    ASSERT_TRUE(pty.Ok());
+    Runner write(pty.Device(), {2000, 300, 200});
+    const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+    write.runner.StartWrite(image, TransferScope::Menu);
+    ASSERT_TRUE(pty.Send("noise\r"));
+    // The start delay begins again, so nothing is sent for a while yet.
+    EXPECT_EQ(pty.Receive(150), "");
+    VirtualRadio radio("KK,0F", "ZT-Q2");
+    for (int i = 0; i < 200 && write.finished == 0; ++i) {
+        const std::string command = pty.Receive(500);
+        if (command.empty()) break;
+        ASSERT_TRUE(pty.Send(radio.Feed(command)));
+    }
+    ASSERT_TRUE(write.Wait(3000));
+    EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(radio.Memory().GetMenuSetting(21), "HI THERE");
+}
