@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0) return 0;
     const std::uint8_t selector = data[0];
-    const auto scope = static_cast<TransferScope>(selector % 3);
+    const auto scope = static_cast<LinkScope>(selector % 3);
     const std::string_view replies(reinterpret_cast<const char*>(data + 1), size - 1);
     const bool cancel = (selector & 0x20) != 0;
 

@@ -2,6 +2,7 @@
 // its handlers; add a block for a new unit.
 #include "files/Cli.h"
 #include "files/CliFiles.h"
+#include "link/CliLink.h"
 
 #include <array>
 
@@ -13,6 +14,12 @@ const std::array kCommands = {
     TCliCommand{"listing", "[--type CODE] [--model MODEL] IN.qx", "print the listing as text", &CliListing},
     TCliCommand{"print-pdf", "[--type CODE] [--model MODEL] IN.qx -o OUT.pdf", "print the listing into a PDF",
                 &CliPrintPdf},
+    // The radio.
+    TCliCommand{"read",
+                "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
+                "read the radio into a data file", &CliRead},
+    TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] IN.qx",
+                "write a data file to the radio", &CliWrite},
 };
 
 } // namespace

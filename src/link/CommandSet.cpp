@@ -445,10 +445,10 @@ std::string MenuWriteCommand(const RadioImage& image, std::size_t wordIndex)
     return std::string(word.word) + " " + value;
 }
 
-int TransferMaximum(TransferScope scope)
+int TransferMaximum(LinkScope scope)
 {
     int maximum = 0;
-    if (scope == TransferScope::All || scope == TransferScope::Memory) maximum += 461;
-    if (scope == TransferScope::All || scope == TransferScope::Menu) maximum += 37;
+    if (scope == LinkScope::All || scope == LinkScope::Memory) maximum += 461;
+    if (scope == LinkScope::All || scope == LinkScope::Menu) maximum += 37;
     return maximum;
 }

@@ -140,8 +140,8 @@ std::string DtmfNumber(int memory);
 
 // ---- What a transfer asks of the line ----
 
-// What the next read or write covers.
-enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
+// What a read or write covers (the main window's transfer scope, by value).
+enum class LinkScope { All = 0, Memory = 1, Menu = 2 };
 
 // How a transfer ended, or that it is still under way.
 // PortUnavailable: the port could not be opened at the start; LineFailure:
@@ -167,4 +167,4 @@ struct TransferAction
 };
 
 // Progress bar maximum of a scope: 461 for the memories, 37 for the menu.
-int TransferMaximum(TransferScope scope);
+int TransferMaximum(LinkScope scope);

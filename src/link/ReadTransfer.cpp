@@ -6,7 +6,7 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
-ReadTransfer::ReadTransfer(RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
+ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : image_(image), scope_(scope) {}
 
 TransferAction ReadTransfer::Send(ReadStep step, const RadioCommand& command, bool clearInput)
 {
@@ -60,7 +60,7 @@ TransferAction ReadTransfer::NextDtmf()
     ++position_;
     ++slot_;
     if (slot_ < DtmfCount) return Send(ReadStep::Dtmf, DtmfQuery(slot_));
-    if (scope_ == TransferScope::Memory) return Finish(TransferOutcome::Completed);
+    if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
     return StartMenu();
 }
 
@@ -91,12 +91,12 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
     case ReadStep::Identity:
         if (payload != "ZT-Q2" && payload != "ZT-Q3") return Finish(TransferOutcome::InvalidRadio);
         image_.SetModel(payload);
-        if (scope_ == TransferScope::All || scope_ == TransferScope::Memory) {
+        if (scope_ == LinkScope::All || scope_ == LinkScope::Memory) {
             image_.ClearImage();
             image_.LoadDefaultVfoAndCall();
         }
-        if (scope_ == TransferScope::All || scope_ == TransferScope::Menu) image_.LoadDefaultMenu();
-        if (scope_ == TransferScope::All || scope_ == TransferScope::Memory) image_.LoadInformationChannels();
+        if (scope_ == LinkScope::All || scope_ == LinkScope::Menu) image_.LoadDefaultMenu();
+        if (scope_ == LinkScope::All || scope_ == LinkScope::Memory) image_.LoadInformationChannels();
         maximum_ = TransferMaximum(scope_);
         return Send(ReadStep::Type, TypeCommand());
     case ReadStep::Type:
@@ -110,7 +110,7 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             return Send(ReadStep::BandLimits, BandLimitQuery(1));
         }
         slot_ = 0;
-        if (scope_ == TransferScope::Menu) return StartMenu();
+        if (scope_ == LinkScope::Menu) return StartMenu();
         return Send(ReadStep::Memory, MemoryQuery(0));
     case ReadStep::Memory:
         if (IsEmptyMemoryReply(payload)) return NextMemory();

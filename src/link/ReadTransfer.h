@@ -36,7 +36,7 @@ enum class ReadStep {
 class ReadTransfer
 {
   public:
-    ReadTransfer(RadioImage& image, TransferScope scope);
+    ReadTransfer(RadioImage& image, LinkScope scope);
 
     // The start delay ran out: the first wake-up command.
     TransferAction Start();
@@ -64,7 +64,7 @@ class ReadTransfer
     TransferAction StartMenu();
 
     RadioImage& image_;
-    TransferScope scope_;
+    LinkScope scope_;
     ReadStep step_ = ReadStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;

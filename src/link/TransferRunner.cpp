@@ -87,14 +87,14 @@ int TTransferRunner::Maximum() const
     return read_ ? read_->Maximum() : write_ ? write_->Maximum() : 0;
 }
 
-void TTransferRunner::StartRead(RadioImage& image, TransferScope scope)
+void TTransferRunner::StartRead(RadioImage& image, LinkScope scope)
 {
     write_.reset();
     read_ = std::make_unique<ReadTransfer>(image, scope);
     Begin();
 }
 
-void TTransferRunner::StartWrite(const RadioImage& image, TransferScope scope)
+void TTransferRunner::StartWrite(const RadioImage& image, LinkScope scope)
 {
     read_.reset();
     write_ = std::make_unique<WriteTransfer>(image, scope);

@@ -52,8 +52,8 @@ class TTransferRunner : public QObject
 
     // Opens the port and arms the start delay. The image must outlive the
     // transfer; a read stores into it, a write only reads it.
-    void StartRead(RadioImage& image, TransferScope scope);
-    void StartWrite(const RadioImage& image, TransferScope scope);
+    void StartRead(RadioImage& image, LinkScope scope);
+    void StartWrite(const RadioImage& image, LinkScope scope);
 
     // The Cancel button: the transfer ends at the next reply or after the
     // cancel completion delay, whichever comes first.

@@ -8,7 +8,7 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
-WriteTransfer::WriteTransfer(const RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
+WriteTransfer::WriteTransfer(const RadioImage& image, LinkScope scope) : image_(image), scope_(scope) {}
 
 TransferAction WriteTransfer::Send(WriteStep step, std::string command)
 {
@@ -124,7 +124,7 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
         if (reply.size() < 6 || code.size() < 2 || reply[4] != code[0] || reply[5] != code[1])
             return Finish(TransferOutcome::InvalidRadio);
         slot_ = 0;
-        if (scope_ == TransferScope::Menu) return StartMenu();
+        if (scope_ == LinkScope::Menu) return StartMenu();
         return Send(WriteStep::ChannelMode0, "VMC 0,0");
     }
     case WriteStep::ChannelMode0:
@@ -160,7 +160,7 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
             ++position_;
             return DtmfMemory(slot_ + 1);
         }
-        if (scope_ == TransferScope::Memory) return Finish(TransferOutcome::Completed);
+        if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
         return StartMenu();
     case WriteStep::Power:
         ++position_;

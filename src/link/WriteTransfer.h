@@ -39,7 +39,7 @@ inline constexpr std::size_t IdentityReplyCapacity = 20;
 class WriteTransfer
 {
   public:
-    WriteTransfer(const RadioImage& image, TransferScope scope);
+    WriteTransfer(const RadioImage& image, LinkScope scope);
 
     TransferAction Start();
     TransferAction OnReply(std::string_view bytes);
@@ -65,7 +65,7 @@ class WriteTransfer
     TransferAction StartMenu();
 
     const RadioImage& image_;
-    TransferScope scope_;
+    LinkScope scope_;
     WriteStep step_ = WriteStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;

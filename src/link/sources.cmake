@@ -17,3 +17,8 @@ list(APPEND TSLQ_CORE_SOURCES
 list(APPEND TSLQ_IO_SOURCES
   link/TransferRunner.cpp
 )
+
+# linkcore: the radio commands of tslq-cli.
+list(APPEND TSLQ_UI_SOURCES
+  link/CliLink.cpp
+)

@@ -11,11 +11,11 @@ TEST(ReadTransfer, GoldenTranscriptsPerScope)
 {
     const struct
     {
-        TransferScope scope;
+        LinkScope scope;
         const char* file;
-    } scopes[] = {{TransferScope::All, "read_all.transcript"},
-                  {TransferScope::Memory, "read_memory.transcript"},
-                  {TransferScope::Menu, "read_menu.transcript"}};
+    } scopes[] = {{LinkScope::All, "read_all.transcript"},
+                  {LinkScope::Memory, "read_memory.transcript"},
+                  {LinkScope::Menu, "read_menu.transcript"}};
     for (const auto& s : scopes) {
         SCOPED_TRACE(s.file);
         VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
@@ -32,7 +32,7 @@ TEST(ReadTransfer, FullReadStoresTheRadio)
     const RadioImage sample = SampleImage("KK,0F", "ZT-Q2");
     VirtualRadio radio(sample);
     RadioImage image = StartImage("ME,0B", "ZT-Q3"); // the program held another version
-    ReadTransfer read(image, TransferScope::All);
+    ReadTransfer read(image, LinkScope::All);
     const TransferRun run = Drive(read, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     // Band 14's limit is never reported by the radio: it stays the program's.
@@ -66,7 +66,7 @@ TEST(ReadTransfer, EmptyCallSlotSkipsItsSecondQueryAndEmptyDtmfKeepsTheClearedRe
     VirtualRadio radio(contents);
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     image.SetDtmfRecord(5, "05,999,OLD");
-    ReadTransfer read(image, TransferScope::Memory);
+    ReadTransfer read(image, LinkScope::Memory);
     const TransferRun run = Drive(read, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     EXPECT_EQ(run.Count("CR 1,0"), 1);
@@ -88,7 +88,7 @@ TEST(ReadTransfer, MenuScopeTouchesNoRecordAndDefaultsTheMenuFirst)
     image.SetMemoryRecord(3, "003,00145000000,5,0,0,0,0,0,08,08,000,000000000,0,0,,,,KEEP");
     image.SetMenuSetting(22, "16");
     const std::string before = image.GetMemoryRecord(3);
-    ReadTransfer read(image, TransferScope::Menu);
+    ReadTransfer read(image, LinkScope::Menu);
     const TransferRun run = Drive(read, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     EXPECT_EQ(run.Count("MR "), 0);
@@ -108,7 +108,7 @@ TEST(ReadTransfer, WrongModelIsRefusedBeforeTheImageChanges)
         VirtualRadio radio("KK,0F", model);
         RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         const RadioImage before = image;
-        ReadTransfer read(image, TransferScope::All);
+        ReadTransfer read(image, LinkScope::All);
         const TransferRun run = Drive(read, radio);
         EXPECT_EQ(run.outcome, TransferOutcome::InvalidRadio);
         EXPECT_EQ(run.lastAction, TransferAction::Kind::InvalidRadio);
@@ -117,7 +117,7 @@ TEST(ReadTransfer, WrongModelIsRefusedBeforeTheImageChanges)
     }
     VirtualRadio q3("MM,07", "ZT-Q3");
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer read(image, TransferScope::Menu);
+    ReadTransfer read(image, LinkScope::Menu);
     EXPECT_EQ(Drive(read, q3).outcome, TransferOutcome::Completed);
     EXPECT_EQ(image.Model(), "ZT-Q3");
     EXPECT_EQ(image.TypeCode(), "MM,07");
@@ -128,7 +128,7 @@ TEST(ReadTransfer, TimeOutKeepsCompletedRecordsAndLosesTheOneUnderAssembly)
 {
     VirtualRadio probe(SampleImage("KK,0F", "ZT-Q2"));
     RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer full(scratch, TransferScope::All);
+    ReadTransfer full(scratch, LinkScope::All);
     const auto commands = Drive(full, probe).Commands();
     // Drop the reply to the "MNA" of channel 005: channel 000 is stored,
     // channel 005 is not.
@@ -141,7 +141,7 @@ TEST(ReadTransfer, TimeOutKeepsCompletedRecordsAndLosesTheOneUnderAssembly)
     radio.SetFaults({mna005, 0, 0});
     RadioImage image = StartImage("ME,0B", "ZT-Q3");
     image.SetDtmfRecord(3, "03,1");
-    ReadTransfer read(image, TransferScope::All);
+    ReadTransfer read(image, LinkScope::All);
     const TransferRun run = Drive(read, radio);
     EXPECT_EQ(run.outcome, TransferOutcome::Timeout);
     EXPECT_EQ(run.exchanges.back().command, "MNA 005");
@@ -156,7 +156,7 @@ TEST(ReadTransfer, CancelFinishesAtTheNextReply)
 {
     VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer read(image, TransferScope::All);
+    ReadTransfer read(image, LinkScope::All);
     const TransferRun run = Drive(read, radio, 12); // cancel while channel 005 is read
     EXPECT_EQ(run.outcome, TransferOutcome::Cancelled);
     EXPECT_EQ(run.exchanges.size(), 12u);
@@ -168,7 +168,7 @@ TEST(ReadTransfer, CancelFinishesAtTheNextReply)
 TEST(ReadTransfer, InputBeforeTheFirstCommandRestartsTheStartDelay)
 {
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer read(image, TransferScope::All);
+    ReadTransfer read(image, LinkScope::All);
     TransferAction action = read.OnReply("garbage\r");
     EXPECT_EQ(action.kind, TransferAction::Kind::RestartStartDelay);
     EXPECT_TRUE(action.clearInput);
@@ -185,7 +185,7 @@ TEST(ReadTransfer, MarketJInformationStepFix)
     contents.SetMemoryRecord(10, "010,00095750000,B,0,0,0,0,0,08,08,000,000000000,1,0,,,,");
     VirtualRadio radio(contents);
     RadioImage image = StartImage("JJ,01", "ZT-Q3");
-    ReadTransfer read(image, TransferScope::Memory);
+    ReadTransfer read(image, LinkScope::Memory);
     ASSERT_EQ(Drive(read, radio).outcome, TransferOutcome::Completed);
     EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 429, 2), "A");
     EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 10, 2), "A");
@@ -194,7 +194,7 @@ TEST(ReadTransfer, MarketJInformationStepFix)
     other.SetTypeCode("MM,07");
     VirtualRadio radioM(other);
     RadioImage imageM = StartImage("MM,07", "ZT-Q3");
-    ReadTransfer readM(imageM, TransferScope::Memory);
+    ReadTransfer readM(imageM, LinkScope::Memory);
     ASSERT_EQ(Drive(readM, radioM).outcome, TransferOutcome::Completed);
     EXPECT_EQ(imageM.GetRecordField(RecordKind::Memory, 429, 2), "B");
 }
@@ -205,13 +205,13 @@ TEST(ReadTransfer, GarbledRepliesNeverOverrunTheImage)
     // record stays within its capacity.
     VirtualRadio probe(SampleImage("KK,0F", "ZT-Q2"));
     RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer full(scratch, TransferScope::All);
+    ReadTransfer full(scratch, LinkScope::All);
     const int total = static_cast<int>(Drive(full, probe).exchanges.size());
     for (int n = 1; n <= total; n += 7) {
         VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
         radio.SetFaults({0, n, 0});
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
-        ReadTransfer read(image, TransferScope::All);
+        ReadTransfer read(image, LinkScope::All);
         const TransferRun run = Drive(read, radio);
         EXPECT_NE(run.outcome, TransferOutcome::Running) << n;
         for (int slot = 0; slot < MemoryCount; ++slot)

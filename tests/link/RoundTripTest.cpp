@@ -26,7 +26,7 @@ TEST_P(RoundTrip, FullImageSurvivesWriteAndRead)
     const Version v = GetParam();
     const RadioImage written = FullImage(v.type, v.model);
     VirtualRadio radio(v.type, v.model);
-    WriteTransfer write(written, TransferScope::All);
+    WriteTransfer write(written, LinkScope::All);
     const TransferRun out = Drive(write, radio);
     ASSERT_EQ(out.outcome, TransferOutcome::Completed);
     EXPECT_EQ(out.Count("MNA "), MemoryCount);
@@ -34,7 +34,7 @@ TEST_P(RoundTrip, FullImageSurvivesWriteAndRead)
 
     RadioImage read = StartImage(v.type, v.model);
     read.ClearImage();
-    ReadTransfer back(read, TransferScope::All);
+    ReadTransfer back(read, LinkScope::All);
     const TransferRun in = Drive(back, radio);
     ASSERT_EQ(in.outcome, TransferOutcome::Completed);
     EXPECT_EQ(CompareImages(written, read), "");
@@ -47,13 +47,13 @@ TEST_P(RoundTrip, SampleImageSurvivesMemoryThenMenu)
     const Version v = GetParam();
     const RadioImage written = SampleImage(v.type, v.model);
     VirtualRadio radio(v.type, v.model);
-    WriteTransfer memory(written, TransferScope::Memory);
+    WriteTransfer memory(written, LinkScope::Memory);
     ASSERT_EQ(Drive(memory, radio).outcome, TransferOutcome::Completed);
-    WriteTransfer menu(written, TransferScope::Menu);
+    WriteTransfer menu(written, LinkScope::Menu);
     ASSERT_EQ(Drive(menu, radio).outcome, TransferOutcome::Completed);
 
     RadioImage read = StartImage(v.type, v.model);
-    ReadTransfer back(read, TransferScope::All);
+    ReadTransfer back(read, LinkScope::All);
     ASSERT_EQ(Drive(back, radio).outcome, TransferOutcome::Completed);
     EXPECT_EQ(CompareImages(written, read), "");
 }

@@ -65,7 +65,7 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
     ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
     {
         Runner write(served.host->DevicePath());
-        write.runner.StartWrite(loaded, TransferScope::All);
+        write.runner.StartWrite(loaded, LinkScope::All);
         ASSERT_TRUE(write.Wait());
         EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
         EXPECT_FALSE(write.comm.GetPortStatus());
@@ -74,7 +74,7 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
     }
     Runner read(served.host->DevicePath());
     RadioImage image = StartImage("ME,0B", "ZT-Q3");
-    read.runner.StartRead(image, TransferScope::All);
+    read.runner.StartRead(image, LinkScope::All);
     ASSERT_TRUE(read.Wait());
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Completed);
     EXPECT_EQ(read.lastPosition, 505);
@@ -88,7 +88,7 @@ TEST(TransferRunner, NoReplyEndsWithTheTimeOutAfterTheInterval)
     Runner read(served.host->DevicePath(), {400, 300, 50});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
-    read.runner.StartRead(image, TransferScope::All);
+    read.runner.StartRead(image, LinkScope::All);
     clock.start();
     ASSERT_TRUE(read.Wait());
     EXPECT_GE(clock.elapsed(), 400);
@@ -105,7 +105,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
         ServedRadio served(SampleImage("ME,0B", "ZT-Q3"));
         Runner write(served.host->DevicePath());
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
-        write.runner.StartWrite(image, TransferScope::All);
+        write.runner.StartWrite(image, LinkScope::All);
         ASSERT_TRUE(write.Wait());
         EXPECT_EQ(write.runner.Outcome(), TransferOutcome::InvalidRadio);
         EXPECT_EQ(write.runner.FailureMessage(), "The radio is invalid.\nPlease check and try again.");
@@ -116,7 +116,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
         ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
         Runner read(served.host->DevicePath(), {5000, 300, 50});
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
-        read.runner.StartRead(image, TransferScope::All);
+        read.runner.StartRead(image, LinkScope::All);
         ASSERT_TRUE(RunEventsUntil([&] { return read.runner.CommandsSent() == 10; }, 5000));
         QElapsedTimer clock;
         clock.start();
@@ -136,7 +136,7 @@ TEST(TransferRunner, HangUpEndsTheTransferWithTheCause)
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
     clock.start();
-    read.runner.StartRead(image, TransferScope::All);
+    read.runner.StartRead(image, LinkScope::All);
     ASSERT_TRUE(read.Wait());
     EXPECT_LT(clock.elapsed(), 4000); // not the reply time-out
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::LineFailure);
@@ -150,7 +150,7 @@ TEST(TransferRunner, PortThatCannotBeOpened)
     Runner read("/dev/nonexistent-radio-port");
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     const RadioImage before = image;
-    read.runner.StartRead(image, TransferScope::All);
+    read.runner.StartRead(image, LinkScope::All);
     EXPECT_EQ(read.finished, 1);
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::PortUnavailable);
     EXPECT_EQ(read.runner.FailureMessage(), "COM port is invalid.\nPlease check comport status.");
@@ -163,7 +163,7 @@ TEST(TransferRunner, StrayInputBeforeTheFirstCommandIsDiscarded)
     ASSERT_TRUE(pty.Ok());
     Runner write(pty.Device(), {2000, 300, 200});
     const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
-    write.runner.StartWrite(image, TransferScope::Menu);
+    write.runner.StartWrite(image, LinkScope::Menu);
     ASSERT_TRUE(pty.Send("noise\r"));
     // The start delay begins again, so nothing is sent for a while yet.
     EXPECT_EQ(pty.Receive(150), "");

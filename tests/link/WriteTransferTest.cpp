@@ -23,11 +23,11 @@ TEST(WriteTransfer, GoldenTranscriptsPerScope)
 {
     const struct
     {
-        TransferScope scope;
+        LinkScope scope;
         const char* file;
-    } scopes[] = {{TransferScope::All, "write_all.transcript"},
-                  {TransferScope::Memory, "write_memory.transcript"},
-                  {TransferScope::Menu, "write_menu.transcript"}};
+    } scopes[] = {{LinkScope::All, "write_all.transcript"},
+                  {LinkScope::Memory, "write_memory.transcript"},
+                  {LinkScope::Menu, "write_menu.transcript"}};
     for (const auto& s : scopes) {
         SCOPED_TRACE(s.file);
         VirtualRadio radio("KK,0F", "ZT-Q2");
@@ -46,7 +46,7 @@ TEST(WriteTransfer, EmptyImageSendsOneBareCommandPerSlot)
     for (int slot = 0; slot < MemoryCount; ++slot)
         ASSERT_TRUE(image.GetMemoryRecord(slot).empty());
     VirtualRadio radio(SampleImage("ME,0B", "ZT-Q3"));
-    WriteTransfer write(image, TransferScope::Memory);
+    WriteTransfer write(image, LinkScope::Memory);
     const TransferRun run = Drive(write, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     const auto commands = run.Commands();
@@ -73,7 +73,7 @@ TEST(WriteTransfer, ChannelsCallVfoProgramVfoAndDtmf)
     image.SetVfoRecord(13, "");
     image.SetVfoRecord(14, "");
     VirtualRadio radio("KK,0F", "ZT-Q2");
-    WriteTransfer write(image, TransferScope::All);
+    WriteTransfer write(image, LinkScope::All);
     const TransferRun run = Drive(write, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     const auto commands = run.Commands();
@@ -117,7 +117,7 @@ TEST(WriteTransfer, MenuScopeStartsWithPowerAndNeverSelectsChannels)
 {
     VirtualRadio radio("KK,0F", "ZT-Q2");
     const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
-    WriteTransfer write(image, TransferScope::Menu);
+    WriteTransfer write(image, LinkScope::Menu);
     const TransferRun run = Drive(write, radio);
     ASSERT_EQ(run.outcome, TransferOutcome::Completed);
     EXPECT_EQ(run.Commands()[4].rfind("PC 0,", 0), 0u);
@@ -140,7 +140,7 @@ TEST(WriteTransfer, ForeignRadioIsRefusedBeforeAnyChannelIsWritten)
         VirtualRadio radio(r.type, r.model);
         const RadioImage before = radio.Memory();
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
-        WriteTransfer write(image, TransferScope::All);
+        WriteTransfer write(image, LinkScope::All);
         const TransferRun run = Drive(write, radio);
         EXPECT_EQ(run.outcome, TransferOutcome::InvalidRadio);
         EXPECT_EQ(run.exchanges.size(), r.model == std::string("ZT-Q5") ? 3u : 4u);
@@ -149,7 +149,7 @@ TEST(WriteTransfer, ForeignRadioIsRefusedBeforeAnyChannelIsWritten)
     // Same letters, other type digits: accepted.
     VirtualRadio radio("KK,0B", "ZT-Q3");
     const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
-    WriteTransfer write(image, TransferScope::Menu);
+    WriteTransfer write(image, LinkScope::Menu);
     EXPECT_EQ(Drive(write, radio).outcome, TransferOutcome::Completed);
 }
 
@@ -158,7 +158,7 @@ TEST(WriteTransfer, CancelAndTimeOut)
     const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
     {
         VirtualRadio radio("KK,0F", "ZT-Q2");
-        WriteTransfer write(image, TransferScope::All);
+        WriteTransfer write(image, LinkScope::All);
         const TransferRun run = Drive(write, radio, 10);
         EXPECT_EQ(run.outcome, TransferOutcome::Cancelled);
         EXPECT_EQ(run.exchanges.size(), 10u);
@@ -166,7 +166,7 @@ TEST(WriteTransfer, CancelAndTimeOut)
     {
         VirtualRadio radio("KK,0F", "ZT-Q2");
         radio.SetFaults({9, 0, 0});
-        WriteTransfer write(image, TransferScope::All);
+        WriteTransfer write(image, LinkScope::All);
         const TransferRun run = Drive(write, radio);
         EXPECT_EQ(run.outcome, TransferOutcome::Timeout);
         EXPECT_EQ(run.exchanges.size(), 9u);
@@ -177,7 +177,7 @@ TEST(WriteTransfer, CancelAndTimeOut)
         // A rejected command still advances the transfer.
         VirtualRadio radio("KK,0F", "ZT-Q2");
         radio.SetFaults({0, 12, 0});
-        WriteTransfer write(image, TransferScope::All);
+        WriteTransfer write(image, LinkScope::All);
         EXPECT_EQ(Drive(write, radio).outcome, TransferOutcome::Completed);
     }
 }

@@ -1,0 +1,161 @@
+// tslq-cli read and write. The profile is read only, as for every command:
+// a read does not make the radio's version the stored one (the program
+// does). A transfer that does not complete writes no output file, so a
+// partial read is never taken for a whole one.
+#include "link/CliLink.h"
+
+#include "files/DataFile.h"
+#include "files/FileIo.h"
+#include "link/Kcomm.h"
+#include "link/TransferRunner.h"
+
+#include <QEventLoop>
+
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+std::string Utf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+struct LinkOptions
+{
+    QString port;
+    LinkScope scope = LinkScope::All;
+    TCliProfileOptions profile;
+};
+
+// --port and --scope; kCliOk or the status of a misuse (message written).
+int TakeLinkOptions(TCliContext& context, LinkOptions& options)
+{
+    const std::optional<QString> port = context.args.Value(QStringLiteral("--port"));
+    const std::optional<QString> scope = context.args.Value(QStringLiteral("--scope"));
+    options.profile = TakeProfileOptions(context.args);
+    if (!context.args.Ok()) return context.BadArguments(context.args.Error());
+    if (!port || port->isEmpty()) return context.BadArguments(QStringLiteral("--port names no device"));
+    options.port = *port;
+    if (scope) {
+        if (*scope == QStringLiteral("all"))
+            options.scope = LinkScope::All;
+        else if (*scope == QStringLiteral("memory"))
+            options.scope = LinkScope::Memory;
+        else if (*scope == QStringLiteral("menu"))
+            options.scope = LinkScope::Menu;
+        else
+            return context.BadArguments(QStringLiteral("--scope is all, memory or menu"));
+    }
+    return kCliOk;
+}
+
+int LoadFile(TCliContext& context, const QString& path, RadioImage& image, std::string& comment)
+{
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
+    if (!bytes) return context.FileError(path, reason);
+    ResetImage(image, ImageReset::ForLoad);
+    if (ReadDataFile(*bytes, image, comment) == DataFileStatus::BadHeader)
+        return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
+    return kCliOk;
+}
+
+int StatusOf(TransferOutcome outcome)
+{
+    switch (outcome) {
+    case TransferOutcome::Completed:
+        return kCliOk;
+    case TransferOutcome::InvalidRadio:
+        return kCliInvalidRadio;
+    case TransferOutcome::Timeout:
+        return kCliTimeout;
+    case TransferOutcome::PortUnavailable:
+        return kCliPortUnavailable;
+    case TransferOutcome::Running:
+    case TransferOutcome::Cancelled:
+    case TransferOutcome::LineFailure:
+        break;
+    }
+    return kCliLineFailed;
+}
+
+// Runs one transfer to its end; the failure message goes to standard error.
+int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readInto,
+             const RadioImage* writeFrom)
+{
+    TKComm comm;
+    ConfigureTransferPort(comm);
+    const std::string device = Utf8(options.port);
+    if (!comm.CheckCommportValid(device)) {
+        const QString text = readInto ? ReadPortInvalidMessage(comm) : WritePortInvalidMessage(comm);
+        context.err << Utf8(text) << "\n"
+                    << "tslq-cli " << context.command << ": " << device << ": " << comm.LastOpenDetail()
+                    << "\n";
+        return kCliPortUnavailable;
+    }
+    comm.SetDeviceName(device);
+
+    TTransferRunner runner(comm);
+    QEventLoop loop;
+    QObject::connect(&runner, &TTransferRunner::Finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    const bool showProgress = &context.err == &std::cerr && ::isatty(STDERR_FILENO);
+    const char* verb = readInto ? "Reading" : "Writing";
+    if (showProgress)
+        QObject::connect(&runner, &TTransferRunner::ProgressChanged, [&](int position, int maximum) {
+            if (maximum > 0)
+                context.err << "\r" << verb << " " << std::min(position, maximum) << "/" << maximum
+                            << std::flush;
+        });
+    if (readInto)
+        runner.StartRead(*readInto, options.scope);
+    else
+        runner.StartWrite(*writeFrom, options.scope);
+    if (runner.Running()) loop.exec();
+    if (showProgress) context.err << "\n";
+    if (runner.Outcome() != TransferOutcome::Completed) context.err << Utf8(runner.FailureMessage()) << "\n";
+    return StatusOf(runner.Outcome());
+}
+
+} // namespace
+
+int CliRead(TCliContext& context)
+{
+    LinkOptions options;
+    const std::optional<QString> base = context.args.Value(QStringLiteral("--base"));
+    const std::optional<QString> out = context.args.Value(QStringLiteral("-o"));
+    if (const int status = TakeLinkOptions(context, options); status != kCliOk) return status;
+    const QStringList positionals = context.args.Positionals();
+    if (!context.args.Ok()) return context.BadArguments(context.args.Error());
+    if (!positionals.isEmpty())
+        return context.BadArguments(QStringLiteral("unexpected argument %1").arg(positionals[0]));
+    if (!out || out->isEmpty()) return context.BadArguments(QStringLiteral("-o names no output file"));
+
+    RadioImage image;
+    if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
+    std::string comment;
+    if (base) {
+        if (const int status = LoadFile(context, *base, image, comment); status != kCliOk) return status;
+    } else {
+        ResetImage(image, ImageReset::ForNew);
+    }
+    if (const int status = Transfer(context, options, &image, nullptr); status != kCliOk) return status;
+    QString reason;
+    if (!SaveFileBytes(*out, WriteDataFile(image, comment), &reason)) return context.FileError(*out, reason);
+    return kCliOk;
+}
+
+int CliWrite(TCliContext& context)
+{
+    LinkOptions options;
+    if (const int status = TakeLinkOptions(context, options); status != kCliOk) return status;
+    const QStringList positionals = context.args.Positionals();
+    if (!context.args.Ok()) return context.BadArguments(context.args.Error());
+    if (positionals.size() != 1) return context.BadArguments(QStringLiteral("name one input file"));
+
+    RadioImage image;
+    if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
+    std::string comment;
+    if (const int status = LoadFile(context, positionals[0], image, comment); status != kCliOk) return status;
+    return Transfer(context, options, nullptr, &image);
+}

@@ -1,0 +1,139 @@
+// tslq-cli read and write against the simulated radio on a pseudo-terminal:
+// the files they produce and take, the radio's state, exit statuses and the
+// messages on standard error.
+#include "link/CliLink.h"
+
+#include "TransferHarness.h"
+#include "files/DataFile.h"
+#include "model/Profile.h"
+#include "sim/PtyHost.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+namespace {
+
+struct ServedRadio
+{
+    VirtualRadio radio;
+    std::unique_ptr<TPtyHost> host;
+
+    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
+    {
+        radio.SetFaults(faults);
+        host = std::make_unique<TPtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                          [this] { return radio.HungUp(); });
+        std::string error;
+        EXPECT_TRUE(host->Open(error)) << error;
+        host->Start();
+    }
+    ~ServedRadio() { host->Stop(); }
+    QString Device() const { return QString::fromStdString(host->DevicePath()); }
+};
+
+struct Cli
+{
+    MemoryConfigStore store;
+    std::ostringstream out;
+    std::ostringstream err;
+
+    Cli()
+    {
+        store.Write("Type", "KK,0F");
+        store.Write("Model", "ZT-Q2");
+    }
+    int Run(const QStringList& arguments)
+    {
+        const int writes = store.WriteCount();
+        const int status = RunCli(arguments, store, out, err);
+        EXPECT_EQ(store.WriteCount(), writes) << "the command line wrote the profile";
+        return status;
+    }
+};
+
+RadioImage ReadBack(const QString& path, std::string& comment)
+{
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ResetImage(image, ImageReset::ForLoad);
+    EXPECT_NE(ReadDataFile(tslq::test::ReadBytes(path.toStdString()), image, comment),
+              DataFileStatus::BadHeader);
+    return image;
+}
+
+} // namespace
+
+TEST(CliLink, ReadWritesTheRadioIntoADataFile)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    ServedRadio served(contents);
+    const QString base = dir.filePath("base.qx");
+    const QString out = dir.filePath("out.qx");
+    RadioImage baseImage = StartImage("KK,0F", "ZT-Q2");
+    ASSERT_TRUE(tslq::test::WriteBytes(base.toStdString(), WriteDataFile(baseImage, "field day")));
+
+    Cli cli;
+    ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "--base", base, "-o", out}), kCliOk)
+        << cli.err.str();
+    std::string comment;
+    const RadioImage image = ReadBack(out, comment);
+    EXPECT_EQ(comment, "field day");
+    EXPECT_EQ(CompareImages(contents, image), "");
+}
+
+TEST(CliLink, WriteSendsADataFileInTheScopeAsked)
+{
+    QTemporaryDir dir;
+    const RadioImage file = SampleImage("KK,0F", "ZT-Q2");
+    const QString in = dir.filePath("in.qx");
+    ASSERT_TRUE(tslq::test::WriteBytes(in.toStdString(), WriteDataFile(file, "")));
+    ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
+    Cli cli;
+    ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--scope", "menu", in}), kCliOk) << cli.err.str();
+    served.host->Stop();
+    EXPECT_EQ(served.radio.Memory().GetMenuSetting(21), "HI THERE");
+    EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), ""); // no channel in a menu write
+}
+
+TEST(CliLink, ExitStatusesAndMessages)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.qx");
+    {
+        ServedRadio served(StartImage("ME,0B", "ZT-Q3"));
+        Cli cli;
+        const QString in = dir.filePath("in.qx");
+        ASSERT_TRUE(
+            tslq::test::WriteBytes(in.toStdString(), WriteDataFile(SampleImage("KK,0F", "ZT-Q2"), "")));
+        EXPECT_EQ(cli.Run({"write", "--port", served.Device(), in}), kCliInvalidRadio);
+        EXPECT_EQ(cli.err.str(), "The radio is invalid.\nPlease check and try again.\n");
+    }
+    {
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {3, 0, 0});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliTimeout);
+        EXPECT_EQ(cli.err.str(), "Communication timeout error.\n");
+        EXPECT_FALSE(QFile::exists(out)); // a partial read writes no file
+    }
+    {
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {0, 0, 30});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliLineFailed);
+        EXPECT_EQ(cli.err.str().rfind("The connection to the radio failed.\n", 0), 0u) << cli.err.str();
+    }
+    {
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", "/dev/no-such-radio", "-o", out}), kCliPortUnavailable);
+        EXPECT_EQ(cli.err.str().rfind("COM port is invalid.\nPlease check comport status.\n", 0), 0u);
+    }
+    {
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", "/dev/null", "--scope", "some", "-o", out}), kCliBadArguments);
+        EXPECT_EQ(cli.Run({"read", "--scope", "all", "-o", out}), kCliBadArguments);
+        EXPECT_EQ(cli.Run({"write", "--port", "/dev/null"}), kCliBadArguments);
+    }
+}
