@@ -8,3 +8,8 @@ list(APPEND TSLQ_CORE_SOURCES
   editors/FrequencyRules.cpp
   editors/VfoRules.cpp
 )
+
+# mainwin
+list(APPEND TSLQ_UI_SOURCES
+  editors/Setup.cpp
+)

@@ -8,3 +8,17 @@ list(APPEND TSLQ_CORE_SOURCES
   mainwin/PasteRules.cpp
   mainwin/SortRules.cpp
 )
+
+# mainwin
+list(APPEND TSLQ_CORE_SOURCES
+  mainwin/MainCommandLine.cpp
+)
+list(APPEND TSLQ_UI_SOURCES
+  mainwin/About.cpp
+  mainwin/Main.cpp
+  mainwin/MainGrids.cpp
+  mainwin/MainShell.cpp
+  mainwin/Messages.cpp
+  mainwin/Ownhtmlhelpunit.cpp
+  mainwin/Welcome.cpp
+)

@@ -1,0 +1,293 @@
+// The main window of TSL-Q2/Q3: it owns the radio image for the whole run and
+// shows it on the "Memor&y" page (memory, VFO, CALL and DTMF grids) and on the
+// two menu-setting pages, keeps every cell in step with the image, tracks the
+// active grid and the data changed flag, and carries the menus, the toolbar
+// and the status bar through which every command is reached.
+//
+// The class is split by concern: Main.cpp (construction, menus, toolbar,
+// layout), MainGrids.cpp (grid set-up for the version, RefreshAllViews, the
+// status bar, focus handling), MainShell.cpp (first showing, closing, help,
+// About). Other units add their own handlers in their own files and connect
+// them in ConnectCommands (Main.cpp).
+#pragma once
+
+#include "model/RadioImage.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class ConfigStore;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabWidget;
+class QTableWidget;
+class QToolBar;
+class QToolButton;
+class TOwnHTMLHelpViewer;
+class TSetupForm;
+
+// Which grid holds the focus. The edit commands and the status bar act on it.
+enum class GridId { None = 0, Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
+
+// What the next read or write covers.
+enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // How the window starts. The program passes its command line; tests pass
+    // an isolated store, no splash and a stand-in for the modal setup dialog.
+    struct Options
+    {
+        ConfigStore* store = nullptr;  // null: the per-user configuration store
+        bool showSplash = true;        // splash window at the first showing
+        QString commandLineFile;       // data file named on the command line
+        QString workingDirectory;      // default of "Path"; empty: the current folder
+        QString helpFolder;            // empty: help/ beside the executable, then ../share/tslq/help
+        // Shows the version setup dialog on the very first start; empty: modally.
+        std::function<void(TSetupForm&)> showSetup;
+    };
+
+    explicit TMainForm(const Options& options = Options{}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- Image and state -------------------------------------------------
+    RadioImage& Image() { return image_; }
+    const RadioImage& Image() const { return image_; }
+    ConfigStore& Store() { return *store_; }
+    char Market() const { return image_.MarketLetter(); }
+
+    bool DataChanged() const { return dataChanged_; }
+    void SetDataChanged(bool changed) { dataChanged_ = changed; }
+
+    GridId ActiveGrid() const { return activeGrid_; }
+    TransferScope Scope() const { return transferScope_; }
+    void SetScope(TransferScope scope) { transferScope_ = scope; }
+
+    const QString& PortName() const { return portName_; }
+    // Sets the port name and puts the check mark on its Port Select item only.
+    void SetPortName(const QString& name);
+
+    const QString& CaptionBase() const { return captionBase_; }
+    const QString& FileName() const { return fileName_; }
+    // Sets the file name and shows the caption base with it in brackets.
+    void SetFileName(const QString& name);
+    // After a radio read: file name "Untitled", caption base + " [Radio]".
+    void ShowRadioCaption();
+
+    // Initial folder of the open and save dialogs (profile value "Path").
+    const QString& InitialFolder() const { return initialFolder_; }
+    void SetInitialFolder(const QString& folder) { initialFolder_ = folder; }
+
+    // The operator's comment. Typing is limited to 50 characters; a longer
+    // comment from a data file is kept whole. Setting it does not mark the
+    // data as changed.
+    QString Comment() const;
+    void SetComment(const QString& text);
+
+    const QString& CommandLineFile() const { return commandLineFile_; }
+
+    // ---- Views -------------------------------------------------------------
+    // Rewrites every grid cell and every menu-page control from the image.
+    void RefreshAllViews();
+    // Fills the four status panels for the active grid's selected row.
+    void UpdateStatusBar();
+    QString StatusPanelText(int panel) const;
+    // Lays out the memory and DTMF grids (row labels); done once.
+    void SetupMemoryAndDtmfGrids();
+    // Lays out the VFO and CALL grids for the image's market and model, and
+    // the version-dependent controls of the menu pages.
+    void SetupVfoAndCallGrids();
+    // Fonts of the memory grid, status bar, comment and power-on message.
+    void SetMarketFonts();
+    // Empties the text cells of every grid row (the row labels stay).
+    void ClearGridCells();
+
+    // Grids by id; row numbers are those of the grid with its heading row:
+    // row 0 is the heading, row 1 the first record (memory slot 0, DTMF 0).
+    QTableWidget* Grid(GridId id) const;
+    int SelectedRow(GridId id) const; // 0 when nothing is selected
+    void SelectRow(GridId id, int row);
+    QString GridCell(GridId id, int column, int row) const;
+    // Band code of a VFO grid row, CALL index of a CALL grid row (by label).
+    int VfoBandOfRow(int row) const;
+    int CallIndexOfRow(int row) const;
+
+    // Whether the "Memor&y" page is the active page.
+    bool MemoryPageActive() const;
+
+    // ---- Shell ---------------------------------------------------------------
+    // The unsaved-changes prompt: true when the command may go on. Yes runs
+    // the Save As command; the command stops when that was cancelled and also
+    // when the save failed (the data changed flag is still set), so that edits
+    // are never dropped after a failed save.
+    bool PromptSaveChanges();
+    // Context help numbers of controls and commands (0: no help).
+    static void SetHelpContext(QObject* target, int context);
+    static int HelpContext(const QObject* target);
+    // F1: the topic of the highlighted menu command or the focused control.
+    bool ShowContextHelp();
+    QString HelpFolder() const { return helpFolder_; }
+    TOwnHTMLHelpViewer* HelpViewer() const { return helpViewer_; }
+
+    // ---- Work supplied by other units ----------------------------------------
+    // Set once, by the unit's Connect function (see ConnectCommands); until a
+    // unit is built its step is skipped and its commands stay disabled.
+    std::function<bool()> SaveAsHandler;                   // false when the operator cancelled
+    std::function<void(const QString&)> CommandLineLoadHandler;
+    std::function<void()> UpdateEditCommandsHandler;
+    std::array<std::function<void()>, 5> GridEditorHandler; // by GridId: open the grid's editor
+    // Runs UpdateEditCommands when the edit commands are built.
+    void RunUpdateEditCommands();
+
+    // ---- Commands and controls -------------------------------------------------
+    // File
+    QMenu* File1;
+    QAction* New1;    // "&New" Ctrl+N
+    QAction* Open1;   // "&Open..." Ctrl+O
+    QAction* Save1;   // "&Save" Ctrl+S
+    QAction* Save2;   // "Save &As..."
+    QAction* Print1;  // "&Print..."
+    QAction* Exit1;   // "E&xit"
+    // Edit
+    QMenu* Edit1;
+    QAction* Cut1;        // "Cu&t" Ctrl+X
+    QAction* Copy1;       // "&Copy" Ctrl+C
+    QAction* Paste1;      // "&Paste" Ctrl+V
+    QAction* Delete1;     // "&Delete" Ctrl+Del
+    QAction* MemorySort1; // "Memory channel &Sort..."
+    // Radio
+    QMenu* Radio1;
+    QMenu* Read1;         // "&Read"
+    QAction* ReadAll1;    // "&All"
+    QAction* ReadMemory1; // "&Memory"
+    QAction* ReadMenu1;   // "M&enu"
+    QMenu* Write1;        // "&Write"
+    QAction* WriteAll1;
+    QAction* WriteMemory1;
+    QAction* WriteMenu1;
+    QMenu* PortSelect1;           // "&Port Select"
+    std::array<QAction*, 10> Com; // "Com&1" .. "Com1&0"; Com[n - 1] is port n
+    // Help
+    QMenu* Help1;
+    QAction* Help2;  // "&Help Topics"
+    QAction* About1; // "&About..."
+
+    // Pop-up menus of the grids; each item is its own control.
+    QMenu* PopupMenu1; // memory grid
+    QAction* Cut2;
+    QAction* Copy2;
+    QAction* Paste2;
+    QAction* Delete2;
+    QAction* Lockout2; // "&Lock Out"
+    QMenu* PopupMenu2; // VFO grid
+    QAction* Copy3;
+    QAction* Paste3;
+    QMenu* PopupMenu3; // CALL grid
+    QAction* Copy4;
+    QAction* Paste4;
+    QMenu* PopupMenu4; // DTMF grid
+    QAction* Cut5;
+    QAction* Copy5;
+    QAction* Paste5;
+    QAction* Delete5;
+
+    // Toolbar, left to right; Read and Write drop down to All, Memory, Menu.
+    QToolBar* ToolBar1;
+    QAction* NewButton;
+    QAction* OpenButton;
+    QAction* SaveButton;
+    QAction* PrintButton;
+    QAction* ReadButton;
+    QAction* ReadAll2;
+    QAction* ReadMemory2;
+    QAction* ReadMenu2;
+    QAction* WriteButton;
+    QAction* WriteAll2;
+    QAction* WriteMemory2;
+    QAction* WriteMenu2;
+    QAction* CutButton;
+    QAction* CopyButton;
+    QAction* PasteButton;
+
+    // Pages: "Memor&y", "Menu &1", "Menu &2".
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    QGroupBox* GroupBox1; // "&Memory Channel"
+    QGroupBox* GroupBox2; // "&VFO"
+    QGroupBox* GroupBox3; // "&CALL Channel"
+    QGroupBox* GroupBox4; // "&DTMF Memory"
+    QTableWidget* StringGrid1; // memory grid
+    QTableWidget* StringGrid2; // VFO grid
+    QTableWidget* StringGrid3; // CALL grid
+    QTableWidget* StringGrid4; // DTMF grid
+    QLineEdit* Edit_Comment;
+
+    // ---- Commands of the shell -----------------------------------------------
+    void About1Click();
+    void Help2Click();
+    void Exit1Click();
+
+signals:
+    // The first showing is complete: splash closed, command-line file loaded.
+    void FirstShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePages();
+    void CreateStatusBar();
+    void ConnectCommands();
+    void ConnectShellCommands();
+    void ConnectGrids();
+    void AssignHelpContexts();
+    void LoadTheProfile(const Options& options);
+    void FormShowFirst();
+    void ShowCaption();
+    void PageControl1Change(int index);
+    void GridEnter(GridId id);
+    void GridExit(GridId id);
+    void GridRowChanged(GridId id);
+    void OpenGridEditor(GridId id);
+    void SetGroupCaptionBold(GridId id, bool bold);
+    void SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, int visibleRows);
+    GridId GridOf(const QObject* object) const;
+    bool GridEvent(GridId id, QEvent* event);
+    void SetStatusPanels(const std::array<QString, 4>& texts);
+    bool FormCloseQuery();
+
+    RadioImage image_;
+    std::unique_ptr<ConfigStore> ownStore_;
+    ConfigStore* store_ = nullptr;
+    bool dataChanged_ = false;
+    GridId activeGrid_ = GridId::None;
+    TransferScope transferScope_ = TransferScope::All;
+    QString portName_;
+    QString fileName_;
+    QString captionBase_;
+    QString initialFolder_;
+    QString commandLineFile_;
+    QString helpFolder_;
+    bool showSplash_ = true;
+    bool shownOnce_ = false;
+    bool settingComment_ = false;
+    std::array<QLabel*, 4> statusPanels_{};
+    TOwnHTMLHelpViewer* helpViewer_ = nullptr;
+};

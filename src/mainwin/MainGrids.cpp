@@ -1,0 +1,412 @@
+// The four channel grids of the main window: their layout for the radio
+// version, the refresh from the image, the status bar of the selected row and
+// the focus handling that decides the active grid.
+#include "mainwin/Main.h"
+
+#include "model/Mainfunction.h"
+#include "model/TextCodec.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
+
+namespace {
+
+// Column widths and visible rows of the grids.
+constexpr std::array<int, 4> MemoryColumns = {10, 27, 89, 98};
+constexpr std::array<int, 4> VfoColumns = {10, 73, 73, 0};
+constexpr std::array<int, 4> CallColumns = {10, 74, 103, 0};
+constexpr std::array<int, 4> DtmfColumns = {10, 23, 155, 0};
+constexpr int MemoryVisibleRows = 15;
+constexpr int VfoVisibleRows = 4;
+constexpr int CallVisibleRows = 3;
+constexpr int DtmfVisibleRows = 5;
+
+// Font names the radio's own program asks for, and what this platform has.
+const QString WesternFontName = QStringLiteral("Times New Roman");
+const QString JapaneseFontName = QStringLiteral(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"); // MS P Mincho in full width
+constexpr int MarketFontPointSize = 10;
+
+void InstallFontSubstitutions()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QFont::insertSubstitutions(WesternFontName,
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(JapaneseFontName, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+                                                  QStringLiteral("Noto Serif CJK JP")});
+}
+
+QString ToQString(std::string_view bytes, char market)
+{
+    return QString::fromStdU16String(MarketToUtf16(bytes, market));
+}
+
+QString Latin(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Writes a cell only when its text differs: a refresh of a full image then
+// touches only what changed.
+void SetCell(QTableWidget* grid, int row, int column, const QString& text)
+{
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem(text);
+        if (column == 0)
+            item->setFlags(Qt::ItemIsEnabled); // the fixed column is never selected
+        else
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid->setItem(row, column, item);
+    } else if (item->text() != text) {
+        item->setText(text);
+    }
+}
+
+// Grid rows count the heading as row 0; the table's own rows start below it.
+int TableRow(int gridRow) { return gridRow - 1; }
+
+} // namespace
+
+QTableWidget* TMainForm::Grid(GridId id) const
+{
+    switch (id) {
+    case GridId::Memory:
+        return StringGrid1;
+    case GridId::Vfo:
+        return StringGrid2;
+    case GridId::Call:
+        return StringGrid3;
+    case GridId::Dtmf:
+        return StringGrid4;
+    case GridId::None:
+        break;
+    }
+    return nullptr;
+}
+
+GridId TMainForm::GridOf(const QObject* object) const
+{
+    for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
+        const QTableWidget* grid = Grid(id);
+        if (object == grid || object == grid->viewport())
+            return id;
+    }
+    return GridId::None;
+}
+
+int TMainForm::SelectedRow(GridId id) const
+{
+    const QTableWidget* grid = Grid(id);
+    if (!grid || grid->currentRow() < 0)
+        return 0;
+    return grid->currentRow() + 1;
+}
+
+void TMainForm::SelectRow(GridId id, int row)
+{
+    QTableWidget* grid = Grid(id);
+    if (!grid || row < 1 || row > grid->rowCount())
+        return;
+    grid->setCurrentCell(TableRow(row), 1);
+}
+
+QString TMainForm::GridCell(GridId id, int column, int row) const
+{
+    const QTableWidget* grid = Grid(id);
+    if (!grid || row < 1)
+        return {};
+    const QTableWidgetItem* item = grid->item(TableRow(row), column);
+    return item ? item->text() : QString();
+}
+
+int TMainForm::VfoBandOfRow(int row) const
+{
+    return BandOfVfoLabel(GridCell(GridId::Vfo, 1, row).toStdString());
+}
+
+int TMainForm::CallIndexOfRow(int row) const
+{
+    return BandOfCallLabel(GridCell(GridId::Call, 1, row).toStdString());
+}
+
+void TMainForm::SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, int visibleRows)
+{
+    for (int column = 0; column < grid->columnCount(); ++column)
+        grid->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    const int rowHeight = grid->fontMetrics().height() + 3;
+    grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->horizontalHeader()->setFixedHeight(rowHeight + 2);
+    grid->setFixedHeight(grid->horizontalHeader()->height() + rowHeight * visibleRows + 2 * grid->frameWidth());
+    int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+    for (int w : widths)
+        width += w;
+    grid->setMinimumWidth(width);
+}
+
+void TMainForm::SetupMemoryAndDtmfGrids()
+{
+    StringGrid1->setRowCount(MemoryCount);
+    for (int index = 0; index < MemoryCount; ++index) {
+        SetCell(StringGrid1, index, 0, QString());
+        SetCell(StringGrid1, index, 1, QString::fromStdString(MemoryLabel(index)));
+        SetCell(StringGrid1, index, 2, QString());
+        SetCell(StringGrid1, index, 3, QString());
+    }
+    StringGrid4->setRowCount(DtmfCount);
+    for (int index = 0; index < DtmfCount; ++index) {
+        SetCell(StringGrid4, index, 0, QString());
+        SetCell(StringGrid4, index, 1, QString::number(index));
+        SetCell(StringGrid4, index, 2, QString());
+    }
+    SizeGrid(StringGrid1, MemoryColumns, MemoryVisibleRows);
+    SizeGrid(StringGrid4, DtmfColumns, DtmfVisibleRows);
+}
+
+void TMainForm::SetupVfoAndCallGrids()
+{
+    const char market = Market();
+    const std::string& model = image_.Model();
+    QStringList vfoLabels;
+    for (int band = 0; band < BandCount; ++band) {
+        if (BandExists(band, market, model))
+            vfoLabels << Latin(VfoBandLabel(band, market));
+    }
+    QStringList callLabels;
+    for (int index = 0; index < CallCount; ++index) {
+        if (BandExists(index, market, model))
+            callLabels << Latin(CallBandLabel(index, market));
+    }
+    auto fill = [](QTableWidget* grid, const QStringList& labels) {
+        grid->clearContents();
+        grid->setRowCount(static_cast<int>(labels.size()));
+        for (int row = 0; row < labels.size(); ++row) {
+            SetCell(grid, row, 0, QString());
+            SetCell(grid, row, 1, labels[row]);
+            SetCell(grid, row, 2, QString());
+        }
+    };
+    fill(StringGrid2, vfoLabels);
+    fill(StringGrid3, callLabels);
+    SizeGrid(StringGrid2, VfoColumns, VfoVisibleRows);
+    SizeGrid(StringGrid3, CallColumns, CallVisibleRows);
+}
+
+void TMainForm::SetMarketFonts()
+{
+    InstallFontSubstitutions();
+    QFont font(Market() == 'J' ? JapaneseFontName : WesternFontName, MarketFontPointSize);
+    StringGrid1->setFont(font);
+    statusBar()->setFont(font);
+    for (QLabel* panel : statusPanels_)
+        panel->setFont(font);
+    Edit_Comment->setFont(font);
+    SizeGrid(StringGrid1, MemoryColumns, MemoryVisibleRows);
+}
+
+void TMainForm::ClearGridCells()
+{
+    for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+        SetCell(StringGrid1, row, 0, QString());
+        SetCell(StringGrid1, row, 2, QString());
+        SetCell(StringGrid1, row, 3, QString());
+    }
+    for (QTableWidget* grid : {StringGrid2, StringGrid3, StringGrid4}) {
+        for (int row = 0; row < grid->rowCount(); ++row)
+            SetCell(grid, row, 2, QString());
+    }
+}
+
+void TMainForm::RefreshAllViews()
+{
+    const char market = Market();
+    for (int index = 0; index < MemoryCount; ++index) {
+        const std::string_view record = image_.GetMemoryRecord(index);
+        if (record.empty()) {
+            SetCell(StringGrid1, index, 0, QString());
+            SetCell(StringGrid1, index, 2, QString());
+            SetCell(StringGrid1, index, 3, QString());
+            continue;
+        }
+        SetCell(StringGrid1, index, 0, Latin(LockoutMark(RecordField(record, ChannelField::Lockout))));
+        SetCell(StringGrid1, index, 2, Latin(FormatFrequency(RecordField(record, ChannelField::Frequency))));
+        SetCell(StringGrid1, index, 3, ToQString(RecordField(record, ChannelField::Name, true), market));
+    }
+
+    // Each VFO and CALL row shows the record of its own label's band, and
+    // nothing when that record is empty: an empty record never shifts the
+    // rows below it onto another band.
+    auto frequencyOf = [](std::string_view record) {
+        const std::string_view frequency = RecordField(record, ChannelField::Frequency);
+        return frequency.size() > 1 ? Latin(FormatFrequency(frequency)) : QString();
+    };
+    for (int row = 1; row <= StringGrid2->rowCount(); ++row)
+        SetCell(StringGrid2, TableRow(row), 2, frequencyOf(image_.GetVfoRecord(VfoBandOfRow(row))));
+    for (int row = 1; row <= StringGrid3->rowCount(); ++row)
+        SetCell(StringGrid3, TableRow(row), 2, frequencyOf(image_.GetCallRecord(CallIndexOfRow(row))));
+
+    for (int index = 0; index < DtmfCount; ++index)
+        SetCell(StringGrid4, index, 2, ToQString(RecordField(image_.GetDtmfRecord(index), 1), market));
+
+    UpdateStatusBar();
+}
+
+void TMainForm::SetStatusPanels(const std::array<QString, 4>& texts)
+{
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        if (statusPanels_[i]->text() != texts[i])
+            statusPanels_[i]->setText(texts[i]);
+    }
+}
+
+QString TMainForm::StatusPanelText(int panel) const
+{
+    if (panel < 0 || panel >= static_cast<int>(statusPanels_.size()))
+        return {};
+    return statusPanels_[static_cast<std::size_t>(panel)]->text();
+}
+
+void TMainForm::UpdateStatusBar()
+{
+    if (!MemoryPageActive())
+        return;
+    const int row = SelectedRow(activeGrid_);
+    if (activeGrid_ == GridId::None || row < 1) {
+        SetStatusPanels({});
+        return;
+    }
+    const char market = Market();
+    StatusTexts texts;
+    switch (activeGrid_) {
+    case GridId::Memory:
+        texts = ChannelStatusTexts(image_.GetMemoryRecord(row - 1));
+        break;
+    case GridId::Vfo: {
+        const int band = VfoBandOfRow(row);
+        texts = ChannelStatusTexts(image_.GetVfoRecord(band),
+                                   band < ProgramVfoCount ? image_.GetProgramVfoRecord(band) : std::string());
+        break;
+    }
+    case GridId::Call:
+        texts = ChannelStatusTexts(image_.GetCallRecord(CallIndexOfRow(row)));
+        break;
+    case GridId::Dtmf:
+        texts.panel[0] = DtmfStatusText(image_.GetDtmfRecord(row - 1));
+        break;
+    case GridId::None:
+        break;
+    }
+    SetStatusPanels({ToQString(texts.panel[0], market), ToQString(texts.panel[1], market),
+                     ToQString(texts.panel[2], market), ToQString(texts.panel[3], market)});
+}
+
+void TMainForm::SetGroupCaptionBold(GridId id, bool bold)
+{
+    QGroupBox* boxes[] = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
+    QGroupBox* box = boxes[static_cast<int>(id)];
+    if (!box)
+        return;
+    // Only the caption turns bold; the grid inside keeps its own font.
+    QFont captionFont = box->font();
+    captionFont.setBold(bold);
+    box->setFont(captionFont);
+    QTableWidget* grid = Grid(id);
+    QFont gridFont = grid->font();
+    gridFont.setBold(false);
+    grid->setFont(gridFont);
+}
+
+void TMainForm::GridEnter(GridId id)
+{
+    if (activeGrid_ != id && activeGrid_ != GridId::None)
+        SetGroupCaptionBold(activeGrid_, false);
+    activeGrid_ = id;
+    SetGroupCaptionBold(id, true);
+    RunUpdateEditCommands();
+    UpdateStatusBar();
+}
+
+void TMainForm::GridExit(GridId id)
+{
+    if (activeGrid_ == id)
+        activeGrid_ = GridId::None;
+    SetGroupCaptionBold(id, false);
+    RunUpdateEditCommands();
+    UpdateStatusBar();
+}
+
+void TMainForm::GridRowChanged(GridId id)
+{
+    if (Grid(id)->hasFocus() || activeGrid_ == id)
+        GridEnter(id);
+}
+
+void TMainForm::OpenGridEditor(GridId id)
+{
+    if (SelectedRow(id) < 1)
+        return;
+    if (const auto& editor = GridEditorHandler[static_cast<std::size_t>(id)])
+        editor();
+}
+
+void TMainForm::ConnectGrids()
+{
+    QMenu* popups[] = {nullptr, PopupMenu1, PopupMenu2, PopupMenu3, PopupMenu4};
+    for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
+        QTableWidget* grid = Grid(id);
+        grid->installEventFilter(this);
+        connect(grid, &QTableWidget::currentCellChanged, this,
+                [this, id](int row, int, int previousRow, int) {
+                    if (row != previousRow)
+                        GridRowChanged(id);
+                });
+        connect(grid, &QTableWidget::cellClicked, this, [this, id]() { GridEnter(id); });
+        connect(grid, &QTableWidget::cellDoubleClicked, this, [this, id]() { OpenGridEditor(id); });
+        QMenu* popup = popups[static_cast<int>(id)];
+        connect(grid, &QWidget::customContextMenuRequested, this, [grid, popup](const QPoint& position) {
+            popup->popup(grid->viewport()->mapToGlobal(position));
+        });
+    }
+}
+
+bool TMainForm::GridEvent(GridId id, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        GridEnter(id);
+        break;
+    case QEvent::FocusOut: {
+        // A pop-up menu or another window taking the focus for a while does
+        // not leave the grid: its commands still act on it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            GridExit(id);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OpenGridEditor(id);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
