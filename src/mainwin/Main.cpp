@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int CommentTypingLimit = 50;
@@ -33,17 +35,23 @@ constexpr int CommentTypingLimit = 50;
 class TCommentValidator : public QValidator
 {
 public:
-    explicit TCommentValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+    explicit TCommentValidator(QObject* parent) : QValidator(parent) {}
 
     State validate(QString& input, int&) const override
     {
-        if (input.size() <= CommentTypingLimit || input.size() <= edit_->text().size())
-            return Acceptable;
-        return Invalid;
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+    // A comment set by the program may be longer than typing allows.
+    void CommentSet(const QString& text) { limit_ = std::max<qsizetype>(CommentTypingLimit, text.size()); }
+    // Once shortened, a long comment may not grow again past its new length.
+    void CommentEdited(const QString& text)
+    {
+        limit_ = std::max<qsizetype>(CommentTypingLimit, std::min(limit_, text.size()));
     }
 
 private:
-    QLineEdit* edit_;
+    qsizetype limit_ = CommentTypingLimit;
 };
 
 QAction* NewAction(QObject* parent, const QString& text, const QKeySequence& shortcut = {})
@@ -326,14 +334,20 @@ void TMainForm::CreatePages()
     auto* commentRow = new QHBoxLayout;
     auto* commentLabel = new QLabel(QStringLiteral("Comment"), central);
     Edit_Comment = new QLineEdit(central);
-    Edit_Comment->setValidator(new TCommentValidator(Edit_Comment));
+    auto* validator = new TCommentValidator(Edit_Comment);
+    Edit_Comment->setValidator(validator);
+    commentValidator_ = validator;
     commentLabel->setBuddy(Edit_Comment);
     commentRow->addWidget(commentLabel);
     commentRow->addWidget(Edit_Comment, 1);
     layout->addLayout(commentRow);
-    connect(Edit_Comment, &QLineEdit::textChanged, this, [this]() {
-        if (!settingComment_)
-            SetDataChanged(true);
+    connect(Edit_Comment, &QLineEdit::textChanged, this, [this, validator](const QString& text) {
+        if (settingComment_) {
+            validator->CommentSet(text);
+            return;
+        }
+        validator->CommentEdited(text);
+        SetDataChanged(true);
     });
 
     setCentralWidget(central);
@@ -395,6 +409,8 @@ QString TMainForm::Comment() const
 void TMainForm::SetComment(const QString& text)
 {
     settingComment_ = true;
+    // The validator learns the new length before the text arrives.
+    static_cast<TCommentValidator*>(commentValidator_)->CommentSet(text);
     Edit_Comment->setText(text);
     Edit_Comment->setCursorPosition(0);
     settingComment_ = false;

@@ -30,6 +30,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolBar;
 class QToolButton;
+class QValidator;
 class TOwnHTMLHelpViewer;
 class TSetupForm;
 
@@ -39,23 +40,26 @@ enum class GridId { None = 0, Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
 // What the next read or write covers.
 enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
 
+// How the window starts. The program passes its command line; tests pass
+// an isolated store, no splash and a stand-in for the modal setup dialog.
+struct TMainFormOptions
+{
+    ConfigStore* store = nullptr;  // null: the per-user configuration store
+    bool showSplash = true;        // splash window at the first showing
+    QString commandLineFile;       // data file named on the command line
+    QString workingDirectory;      // default of "Path"; empty: the current folder
+    QString helpFolder;            // empty: help/ beside the executable, then ../share/tslq/help
+    // Shows the version setup dialog on the very first start; empty: modally.
+    std::function<void(TSetupForm&)> showSetup;
+};
+
+
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // How the window starts. The program passes its command line; tests pass
-    // an isolated store, no splash and a stand-in for the modal setup dialog.
-    struct Options
-    {
-        ConfigStore* store = nullptr;  // null: the per-user configuration store
-        bool showSplash = true;        // splash window at the first showing
-        QString commandLineFile;       // data file named on the command line
-        QString workingDirectory;      // default of "Path"; empty: the current folder
-        QString helpFolder;            // empty: help/ beside the executable, then ../share/tslq/help
-        // Shows the version setup dialog on the very first start; empty: modally.
-        std::function<void(TSetupForm&)> showSetup;
-    };
+    using Options = TMainFormOptions;
 
     explicit TMainForm(const Options& options = Options{}, QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -290,4 +294,5 @@ private:
     bool settingComment_ = false;
     std::array<QLabel*, 4> statusPanels_{};
     TOwnHTMLHelpViewer* helpViewer_ = nullptr;
+    QValidator* commentValidator_ = nullptr;
 };

@@ -1,0 +1,35 @@
+// Entry of the tslq program: the application with its title, the main
+// window, and the message loop until the main window closes.
+//
+// Usage: tslq [--no-splash] [--exit-when-shown] [--] [data file]
+// Leading arguments that start with "--" are options and "--" ends them; the
+// remaining arguments, joined with single blanks, name a data file to load.
+#include "mainwin/Main.h"
+#include "mainwin/MainCommandLine.h"
+#include "mainwin/Messages.h"
+
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("VANTREL"));
+    QApplication::setApplicationName(Msg::ApplicationTitle);
+
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+    const MainCommandLine commandLine = ParseMainCommandLine(arguments);
+
+    TMainForm::Options options;
+    options.showSplash = !commandLine.Has(OptionNoSplash);
+    options.commandLineFile = QString::fromStdString(commandLine.fileName);
+    TMainForm form(options);
+    if (commandLine.Has(OptionExitWhenShown))
+        QObject::connect(&form, &TMainForm::FirstShown, &app, &QApplication::quit, Qt::QueuedConnection);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,263 @@
+// The shell around the main window: command line, closing with unsaved
+// changes, context help, splash window and About box.
+#include "mainwin/About.h"
+#include "mainwin/Main.h"
+#include "mainwin/MainCommandLine.h"
+#include "mainwin/MainTestSupport.h"
+#include "mainwin/Ownhtmlhelpunit.h"
+#include "mainwin/Welcome.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using tslq::test::MakeMainForm;
+using tslq::test::MessageRecorder;
+using tslq::test::StoreFor;
+
+TEST(ShellCommandLine, OptionsThenTheFileNameJoinedWithBlanks)
+{
+    const MainCommandLine plain = ParseMainCommandLine({"/home/op/my", "radio.qx"});
+    EXPECT_TRUE(plain.options.empty());
+    EXPECT_EQ(plain.fileName, "/home/op/my radio.qx");
+
+    const MainCommandLine options = ParseMainCommandLine({"--no-splash", "--exit-when-shown", "a.qx"});
+    EXPECT_TRUE(options.Has(OptionNoSplash));
+    EXPECT_TRUE(options.Has(OptionExitWhenShown));
+    EXPECT_EQ(options.fileName, "a.qx");
+
+    // "--" ends the options, and only leading arguments are options.
+    const MainCommandLine ended = ParseMainCommandLine({"--no-splash", "--", "--odd name.qx"});
+    EXPECT_EQ(ended.fileName, "--odd name.qx");
+    const MainCommandLine late = ParseMainCommandLine({"a", "--no-splash"});
+    EXPECT_FALSE(late.Has(OptionNoSplash));
+    EXPECT_EQ(late.fileName, "a --no-splash");
+    EXPECT_TRUE(ParseMainCommandLine({}).fileName.empty());
+    EXPECT_TRUE(ParseMainCommandLine({"--no-splash"}).fileName.empty());
+}
+
+TEST(ShellClosing, UnchangedDataClosesWithoutAsking)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    MessageRecorder messages;
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST(ShellClosing, NoClosesAndCancelKeepsTheWindow)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->show();
+    form->SetDataChanged(true);
+    {
+        MessageRecorder messages({MessageButton::Cancel});
+        EXPECT_FALSE(form->close());
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::SaveChanges);
+        EXPECT_EQ(messages.LastText(), "Data is changed.\nDo you want to save the changes?");
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->DataChanged());
+    }
+    {
+        MessageRecorder messages({MessageButton::No});
+        form->Exit1->trigger();
+        EXPECT_EQ(messages.Count(), 1);
+        EXPECT_FALSE(form->isVisible());
+    }
+}
+
+TEST(ShellClosing, YesClosesOnlyAfterTheSaveSucceeded)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->show();
+    form->Image().SetMemoryRecord(7, "007,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,KEEP");
+    form->SetDataChanged(true);
+
+    // The operator cancels the save dialog: the window stays.
+    int saves = 0;
+    form->SaveAsHandler = [&saves]() {
+        ++saves;
+        return false;
+    };
+    {
+        MessageRecorder messages({MessageButton::Yes});
+        EXPECT_FALSE(form->close());
+        EXPECT_EQ(saves, 1);
+    }
+    // The write fails ("File Open error." shown, flag still set): the window
+    // stays open with the data intact.
+    form->SaveAsHandler = [&saves]() {
+        ++saves;
+        return true;
+    };
+    {
+        MessageRecorder messages({MessageButton::Yes});
+        EXPECT_FALSE(form->close());
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->DataChanged());
+        EXPECT_EQ(form->Image().GetMemoryRecord(7).substr(0, 3), "007");
+    }
+    // The save succeeds and clears the flag: the window closes.
+    form->SaveAsHandler = [&saves, &form]() {
+        ++saves;
+        form->SetDataChanged(false);
+        return true;
+    };
+    {
+        MessageRecorder messages({MessageButton::Yes});
+        EXPECT_TRUE(form->close());
+        EXPECT_EQ(saves, 3);
+    }
+}
+
+TEST(ShellClosing, YesWithoutAnySaveCommandKeepsTheData)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->show();
+    form->SetDataChanged(true);
+    MessageRecorder messages({MessageButton::Yes});
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->DataChanged());
+}
+
+TEST(ShellHelp, F1OnTheGridsAndMenuCommandsOpensTheirTopics)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+    ASSERT_NE(viewer, nullptr);
+
+    for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
+        viewer->hide();
+        form->Grid(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->Grid(id), Qt::Key_F1);
+        EXPECT_EQ(viewer->LastContext(), 200);
+        EXPECT_EQ(viewer->CurrentTopic(), "grids.html");
+        EXPECT_TRUE(viewer->isVisible());
+    }
+
+    // A highlighted menu command gives its own topic; "Com&7" carries none.
+    EXPECT_EQ(TMainForm::HelpContext(form->Com[6]), 0);
+    EXPECT_EQ(TMainForm::HelpContext(form->Com[2]), 75);
+    EXPECT_EQ(TMainForm::HelpContext(form->Lockout2), 545);
+    EXPECT_EQ(TMainForm::HelpContext(form->Edit_Comment), 105);
+
+    form->Help1->popup(form->mapToGlobal(QPoint(10, 10)));
+    form->Help1->setActiveAction(form->About1);
+    QTest::keyClick(form->Help1, Qt::Key_F1);
+    EXPECT_EQ(viewer->LastContext(), 100);
+    EXPECT_FALSE(form->Help1->isVisible());
+    viewer->hide();
+}
+
+TEST(ShellHelp, TopicsExistForEveryContextNumber)
+{
+    TOwnHTMLHelpViewer viewer(QStringLiteral(TSLQ_TEST_DATA_DIR "/../../help"));
+    for (int context : {5, 10, 15, 20, 25, 30, 40, 45, 50, 55, 60, 65, 70, 75, 95, 100, 105, 200, 545}) {
+        EXPECT_FALSE(viewer.TopicOfContext(context).isEmpty()) << context;
+        EXPECT_TRUE(viewer.ShowContext(context)) << context;
+    }
+    EXPECT_FALSE(viewer.ShowContext(9999));
+    EXPECT_TRUE(viewer.ShowTableOfContents());
+    EXPECT_EQ(viewer.CurrentTopic(), "index.html");
+    // A help folder that does not exist gives no help and no failure.
+    TOwnHTMLHelpViewer missing(QStringLiteral("/nonexistent/help"));
+    EXPECT_FALSE(missing.ShowContext(200));
+    EXPECT_FALSE(missing.ShowTableOfContents());
+}
+
+TEST(ShellSplash, ClosesItselfAfterTwoSeconds)
+{
+    TWelcomeForm splash;
+    EXPECT_EQ(splash.windowTitle(), "Welcome");
+    EXPECT_EQ(splash.size(), QSize(353, 145));
+    EXPECT_EQ(splash.Timer1->interval(), 2000);
+    QTimer::singleShot(0, &splash, [&splash]() {
+        EXPECT_TRUE(splash.Timer1->isActive());
+        // Fire the timer at once instead of waiting two seconds.
+        splash.Timer1->setInterval(1);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    splash.exec();
+    EXPECT_FALSE(splash.Timer1->isActive());
+    EXPECT_LT(clock.elapsed(), 1500);
+}
+
+TEST(ShellSplash, FirstShowingLoadsTheCommandLineFileAfterwards)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    TMainForm::Options options;
+    options.store = store.get();
+    options.showSplash = false;
+    options.commandLineFile = QStringLiteral("/tmp/my radio.qx");
+    TMainForm form(options);
+    QStringList loaded;
+    int updates = 0;
+    form.CommandLineLoadHandler = [&loaded](const QString& name) { loaded << name; };
+    form.UpdateEditCommandsHandler = [&updates]() { ++updates; };
+    QSignalSpy shown(&form, &TMainForm::FirstShown);
+    form.show();
+    ASSERT_TRUE(shown.wait(2000));
+    EXPECT_EQ(loaded, QStringList{"/tmp/my radio.qx"});
+    EXPECT_GE(updates, 1);
+    EXPECT_TRUE(form.acceptDrops());
+    // Showing again does not load again.
+    form.hide();
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(loaded.size(), 1);
+}
+
+TEST(ShellAbout, BoxShowsNameAndVersion)
+{
+    TAboutBox box;
+    EXPECT_EQ(box.windowTitle(), "About TSL-Q2/Q3");
+    EXPECT_TRUE(box.OKButton->isDefault());
+    QStringList texts;
+    for (QLabel* label : box.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("Tessaline for ZT-Q2/Q3"));
+    EXPECT_TRUE(texts.contains("Version 1.00"));
+}
+
+TEST(ShellMessages, ButtonsFollowTheKindAndThePresenterIsReplaceable)
+{
+    MessageRecorder outer({MessageButton::Yes});
+    EXPECT_EQ(ShowMessage(MessageKind::Question, Msg::WriteConfirm), MessageButton::Yes);
+    {
+        MessageRecorder inner;
+        EXPECT_EQ(ShowMessage(MessageKind::Error, Msg::FileOpenError), MessageButton::Ok);
+        EXPECT_EQ(inner.Count(), 1);
+    }
+    // The inner recorder handed the presenter back.
+    EXPECT_EQ(ShowMessage(MessageKind::SaveChanges, Msg::DataChanged), MessageButton::Cancel);
+    EXPECT_EQ(outer.Count(), 2);
+    EXPECT_EQ(Msg::PortInvalid(10), "COM10 is invalid.\nPlease check comport status.");
+
+    // The real box: its caption, and Escape answering Cancel.
+    SetMessagePresenter({});
+    QTimer::singleShot(0, []() {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "TSL-Q2/Q3");
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(ShowMessage(MessageKind::SaveChanges, Msg::DataChanged), MessageButton::Cancel);
+}
