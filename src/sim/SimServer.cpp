@@ -58,9 +58,15 @@ TSimServer::~TSimServer()
 
 bool TSimServer::Open(std::string& error)
 {
+    if (options_.contents) {
+        options_.typeCode = options_.contents->TypeCode();
+        options_.model = options_.contents->Model();
+    }
     if (!ResolveSimVersion(options_, error))
         return false;
-    if (options_.loadPath.empty()) {
+    if (options_.contents) {
+        radio_ = std::make_unique<VirtualRadio>(*options_.contents);
+    } else if (options_.loadPath.empty()) {
         radio_ = std::make_unique<VirtualRadio>(options_.typeCode, options_.model);
     } else {
         QFile file(QString::fromStdString(options_.loadPath));

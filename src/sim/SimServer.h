@@ -15,6 +15,9 @@ struct TSimOptions
     std::string typeCode;  // empty: the first version of the setup table
     std::string model;     // empty: the model of the type code in the setup table
     std::string loadPath;  // start from this data file
+    // Start from this memory instead (as the program holds it); its own
+    // type code and model are the version.
+    std::shared_ptr<const RadioImage> contents;
     TPtyHostOptions host;
     VirtualRadioFaults faults;
 };

@@ -66,6 +66,19 @@ public:
         }
     }
 
+    int MasterFd() const { return master_; }
+
+    // What the component wrote so far, without waiting.
+    std::string ReadNow() const
+    {
+        std::string got;
+        char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(master_, buffer, sizeof buffer)) > 0)
+            got.append(buffer, static_cast<std::size_t>(n));
+        return got;
+    }
+
     void CloseMaster()
     {
         if (master_ >= 0)
