@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <vector>
 
@@ -379,4 +381,32 @@ TEST(PortMap, ComNamesMapToStoredRunOnlyOrNthUsbDevice)
     EXPECT_EQ(store.WriteCount(), writes); // nothing stored
     map.SetRunOnlyDevice(5, "");
     EXPECT_EQ(map.Resolve("COM5"), "/dev/serial/by-id/usb-cable");
+}
+
+TEST(Kcomm, PermissionErrorIsToldApartAndNamesTheDialoutGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs to drop from root to another user";
+    TestPty pty;
+    ASSERT_TRUE(pty.Ok());
+    ::chmod(pty.Device().c_str(), 0600);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                std::_Exit(3);
+            TKComm comm;
+            const bool valid = comm.CheckCommportValid(pty.Device());
+            const std::string hint = OpenFailureHint(comm);
+            std::_Exit(!valid && comm.LastOpenFailure() == TOpenFailure::Permission &&
+                               hint.find("\"dialout\" group") != std::string::npos &&
+                               hint.find(pty.Device()) != std::string::npos
+                           ? 0
+                           : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    // Busy and missing devices get no such hint.
+    TKComm comm;
+    EXPECT_FALSE(comm.CheckCommportValid("/dev/tslq-no-such-port"));
+    EXPECT_EQ(OpenFailureHint(comm), "");
 }
