@@ -2,6 +2,10 @@
 
 # menupages
 list(APPEND TSLQ_CORE_SOURCES mainwin/MenuRules.cpp)
+list(APPEND TSLQ_UI_SOURCES
+  mainwin/MenuPages.cpp
+  mainwin/MenuPagesLayout.cpp
+  mainwin/MenuPagesWidgets.cpp)
 
 # editops
 list(APPEND TSLQ_CORE_SOURCES

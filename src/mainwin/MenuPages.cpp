@@ -1,0 +1,296 @@
+// The radio menu pages: operator changes go into the image one setting at a
+// time, a refresh brings every control back in step with the image.
+#include "mainwin/MenuPages.h"
+
+#include "mainwin/MenuRules.h"
+#include "mainwin/Messages.h"
+#include "model/QtText.h"
+#include "model/RadioImage.h"
+#include "model/TextCodec.h"
+
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStringEncoder>
+
+TMenuPages::TMenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed)
+    : QObject(menuPage1), image_(image), changed_(std::move(changed))
+{
+    BuildMenu1(menuPage1);
+    BuildMenu2(menuPage2);
+
+    using namespace MenuSetting;
+    Bind(Kind::Radio, RadioGroup_Band, Band);
+    Bind(Kind::Track, TrackBer_Bal, Balance);
+    Bind(Kind::Check, CheckBox_Dual, Dual);
+    Bind(Kind::Check, CheckBox_Att, Att);
+    Bind(Kind::Check, CheckBox_Lock, KeyLock);
+    Bind(Kind::Check, CheckBox_Lamp, Lamp);
+    Bind(Kind::InvertedCheck, CheckBox_MName, MemoryName);
+    Bind(Kind::Radio, RadioGroup_APower, APower);
+    Bind(Kind::Radio, RadioGroup_BPower, BPower);
+    Bind(Kind::Radio, RadioGroup_AGPower, AGPower);
+    Bind(Kind::Radio, RadioGroup_BGPower, BGPower);
+    Bind(Kind::Radio, RadioGroup_ScanResume, ScanResume);
+    for (QCheckBox* box : GroupLinkBoxes())
+        Bind(Kind::GroupLink, box, GroupLink);
+    Bind(Kind::Radio, RadioGroup_MemoryMethod, MemoryMethod);
+    Bind(Kind::Check, CheckBox_ARO, Aro);
+    Bind(Kind::Check, CheckBox_TuneEnable, TuneEnable);
+    Bind(Kind::Check, CheckBox_TxInhibit, TxInhibit);
+    Bind(Kind::Radio, RadioGroup_DtmfSpeed, DtmfSpeed);
+    Bind(Kind::Combo, ComboBox_DtmfPause, DtmfPause);
+    Bind(Kind::Check, CheckBox_DtmfLock, DtmfLock);
+    Bind(Kind::Check, CheckBox_DtmfHold, DtmfHold);
+    Bind(Kind::Contrast, ComboBox_Contrast, Contrast);
+    Bind(Kind::Combo, ComboBox_Save, BatterySaver);
+    Bind(Kind::Combo, ComboBox_Apo, AutoPowerOff);
+    Bind(Kind::Check, CheckBox_KeyBeep, KeyBeep);
+    Bind(Kind::Check, CheckBox_VoxOnBusy, VoxOnBusy);
+    Bind(Kind::Combo, ComboBox_VoxGain, VoxGain);
+    Bind(Kind::Combo, ComboBox_VoxDeley, VoxDelay);
+    Bind(Kind::Radio, RadioGroup_CallKey, CallKey);
+    Bind(Kind::Check, CheckBox_t1750Hold, ToneHold1750);
+    Bind(Kind::Check, CheckBox_BeatShift, BeatShift);
+    Bind(Kind::Check, CheckBox_BarAntenna, BarAntenna);
+    Bind(Kind::Radio, RadioGroup_Language, Language);
+    Bind(Kind::Radio, RadioGroup_PacketSpeed, PacketSpeed);
+    Bind(Kind::Check, CheckBox_Nar144, Nar144);
+    Bind(Kind::Check, CheckBox_Nar220, Nar220);
+    Bind(Kind::Check, CheckBox_Nar440, Nar440);
+    Bind(Kind::Check, CheckBox_Nar1200, Nar1200);
+    Bind(Kind::Check, CheckBox_NarHf, NarHf);
+    Bind(Kind::Radio, RadioGroup_Battery, Battery);
+
+    connect(Edit_Pom, &QLineEdit::textChanged, this, [this] { Edit_PomChange(); });
+    Edit_Pom->installEventFilter(this);
+}
+
+TMenuPages::~TMenuPages() = default;
+
+std::array<QCheckBox*, 8> TMenuPages::GroupLinkBoxes() const
+{
+    return {CheckBox_0, CheckBox_1, CheckBox_2, CheckBox_3, CheckBox_4, CheckBox_5, CheckBox_6, CheckBox_7};
+}
+
+void TMenuPages::Bind(Kind kind, QWidget* control, int setting)
+{
+    bindings_.push_back({kind, control, setting});
+    // Copy the binding into the handler: the vector may still grow.
+    const Binding binding = bindings_.back();
+    auto handler = [this, binding] { ControlChanged(binding); };
+    switch (kind) {
+    case Kind::Check:
+    case Kind::InvertedCheck:
+    case Kind::GroupLink:
+        connect(static_cast<QCheckBox*>(control), &QCheckBox::toggled, this, handler);
+        break;
+    case Kind::Radio:
+        connect(static_cast<TRadioGroup*>(control), &TRadioGroup::ItemIndexChanged, this, handler);
+        break;
+    case Kind::Combo:
+    case Kind::Contrast:
+        connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this, handler);
+        break;
+    case Kind::Track:
+        connect(static_cast<QSlider*>(control), &QSlider::valueChanged, this, handler);
+        break;
+    }
+}
+
+char TMenuPages::Market() const
+{
+    return image_.MarketLetter();
+}
+
+void TMenuPages::StoreSetting(int setting, const std::string& value)
+{
+    image_.SetMenuSetting(setting, value);
+    if (!refreshing_ && changed_)
+        changed_();
+}
+
+void TMenuPages::ControlChanged(const Binding& binding)
+{
+    // A refresh only mirrors the image; writing its controls back would
+    // replace a blank setting (one the radio version lacks) or a value no
+    // entry stands for with whatever the control happens to show.
+    if (refreshing_)
+        return;
+    std::string value;
+    switch (binding.kind) {
+    case Kind::Check:
+        value = CheckBoxSetting(static_cast<QCheckBox*>(binding.control)->isChecked());
+        break;
+    case Kind::InvertedCheck:
+        value = CheckBoxSetting(static_cast<QCheckBox*>(binding.control)->isChecked(), true);
+        break;
+    case Kind::GroupLink: {
+        const auto boxes = GroupLinkBoxes();
+        for (int group = 0; group < MenuGroupCount; ++group)
+            if (boxes[static_cast<std::size_t>(group)] == binding.control)
+                value = GroupLinkSetting(image_.GetMenuSetting(binding.setting), group,
+                                         boxes[static_cast<std::size_t>(group)]->isChecked());
+        break;
+    }
+    case Kind::Radio:
+        value = IndexSetting(static_cast<TRadioGroup*>(binding.control)->ItemIndex());
+        break;
+    case Kind::Combo:
+        value = IndexSetting(static_cast<QComboBox*>(binding.control)->currentIndex());
+        break;
+    case Kind::Contrast:
+        value = ContrastSetting(static_cast<QComboBox*>(binding.control)->currentIndex());
+        break;
+    case Kind::Track:
+        value = IndexSetting(static_cast<QSlider*>(binding.control)->value());
+        break;
+    }
+    // No selection writes nothing.
+    if (!value.empty())
+        StoreSetting(binding.setting, value);
+}
+
+void TMenuPages::SetControl(const Binding& binding)
+{
+    const std::string& value = image_.GetMenuSetting(binding.setting);
+    switch (binding.kind) {
+    case Kind::Check:
+        static_cast<QCheckBox*>(binding.control)->setChecked(CheckBoxFromSetting(value));
+        break;
+    case Kind::InvertedCheck:
+        static_cast<QCheckBox*>(binding.control)->setChecked(CheckBoxFromSetting(value, true));
+        break;
+    case Kind::GroupLink: {
+        const auto boxes = GroupLinkBoxes();
+        for (int group = 0; group < MenuGroupCount; ++group)
+            if (boxes[static_cast<std::size_t>(group)] == binding.control)
+                boxes[static_cast<std::size_t>(group)]->setChecked(GroupLinked(value, group));
+        break;
+    }
+    case Kind::Radio: {
+        auto* group = static_cast<TRadioGroup*>(binding.control);
+        group->SetItemIndex(IndexFromSetting(value, group->Count()));
+        break;
+    }
+    case Kind::Combo: {
+        auto* list = static_cast<QComboBox*>(binding.control);
+        list->setCurrentIndex(IndexFromSetting(value, list->count()));
+        break;
+    }
+    case Kind::Contrast:
+        static_cast<QComboBox*>(binding.control)->setCurrentIndex(ContrastFromSetting(value));
+        break;
+    case Kind::Track: {
+        auto* track = static_cast<QSlider*>(binding.control);
+        const int position = IndexFromSetting(value, track->maximum() + 1);
+        // A track bar cannot show "no position": an unknown balance shows
+        // the centre, and the stored text stays as it is.
+        track->setValue(position >= 0 ? position : 2);
+        break;
+    }
+    }
+}
+
+void TMenuPages::RefreshFromImage()
+{
+    refreshing_ = true;
+    for (const Binding& binding : bindings_)
+        SetControl(binding);
+    RadioGroup_AGPower->setVisible(!image_.GetMenuSetting(MenuSetting::AGPower).empty());
+    RadioGroup_BGPower->setVisible(!image_.GetMenuSetting(MenuSetting::BGPower).empty());
+    {
+        const QSignalBlocker blocker(Edit_Pom);
+        Edit_Pom->setText(MarketToQString(image_.GetMenuSetting(MenuSetting::PowerOnMessage), Market()));
+    }
+    // A message from the radio or a file goes through the same text check
+    // as one typed in, and is emptied when it holds a foreign character.
+    Edit_PomChange();
+    refreshing_ = false;
+}
+
+void TMenuPages::ApplyVersion()
+{
+    const NarrowBoxes boxes = NarrowBoxesFor(Market(), image_.Model());
+    CheckBox_Nar220->setVisible(boxes.show220);
+    CheckBox_NarHf->setVisible(boxes.showHf);
+    CheckBox_Nar1200->setVisible(boxes.show1200);
+    CheckBox_Nar440->setText(QString::fromLatin1(boxes.caption440));
+}
+
+void TMenuPages::ReportInvalidCharacter()
+{
+    ShowMessage(MessageKind::Information, QStringLiteral("Invalid character.\nPlease check and try again."));
+}
+
+bool TMenuPages::Edit_PomKeyPress(const QString& typed)
+{
+    const char market = Market();
+    bool drop = false;
+    for (const QChar ch : typed) {
+        std::string bytes;
+        if (const auto byte = MarketCharToByte(ch.unicode(), market)) {
+            bytes.push_back(static_cast<char>(*byte));
+        } else if (IsKatakanaMarket(market)) {
+            // A character of the double-byte set arrives as its two bytes,
+            // so that the filter keeps it out as one rejected key.
+            QStringEncoder encoder("Shift_JIS");
+            const QByteArray encoded = encoder.isValid() ? QByteArray(encoder(QString(ch))) : QByteArray();
+            if (!encoder.hasError())
+                bytes.assign(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+        }
+        if (bytes.empty()) {
+            // No byte of this market stands for the character.
+            DoubleByteLeadPending = false;
+            ReportInvalidCharacter();
+            return true;
+        }
+        for (char b : bytes) {
+            switch (FilterPomKey(static_cast<unsigned char>(b), market, DoubleByteLeadPending)) {
+            case PomKey::Pass:
+                break;
+            case PomKey::Swallow:
+                drop = true;
+                break;
+            case PomKey::Reject:
+                ReportInvalidCharacter();
+                return true;
+            }
+        }
+    }
+    return drop;
+}
+
+void TMenuPages::Edit_PomChange()
+{
+    const char market = Market();
+    std::optional<std::string> bytes = QStringToMarket(Edit_Pom->text(), market);
+    if (!bytes || !CheckPomText(*bytes, market)) {
+        ReportInvalidCharacter();
+        const QSignalBlocker blocker(Edit_Pom);
+        Edit_Pom->clear();
+        bytes = std::string();
+    }
+    StoreSetting(MenuSetting::PowerOnMessage, *bytes);
+}
+
+bool TMenuPages::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Edit_Pom || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Editing and navigation keys and shortcuts (copy, paste, select all)
+    // are not characters; what they put into the field is checked as text.
+    if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return false;
+    default:
+        return Edit_PomKeyPress(key->text());
+    }
+}
