@@ -41,11 +41,6 @@ public:
     // letter and model; called when the grids are laid out for a version.
     void ApplyVersion();
 
-    // Help topic number of a menu page control (0: none); the main window's
-    // F1 handling reads it from the "helpContext" property of the widget or
-    // of its nearest parent that has one.
-    static constexpr const char* HelpContextProperty = "helpContext";
-
     // The remembered lead byte of a double-byte character typed into the
     // power-on message (market J).
     bool DoubleByteLeadPending = false;

@@ -2,6 +2,7 @@
 // initial states, help topic numbers and the arrangement in group boxes.
 #include "mainwin/MenuPages.h"
 
+#include "mainwin/Main.h"
 #include "mainwin/MenuRules.h"
 
 #include <QGridLayout>
@@ -12,11 +13,12 @@ namespace {
 
 void SetHelp(QWidget* control, int context)
 {
-    control->setProperty(TMenuPages::HelpContextProperty, context);
+    TMainForm::SetHelpContext(control, context);
 }
 
 void SetHelp(TRadioGroup* group, int context)
 {
+    // F1 asks the focused control, which is one of the group's buttons.
     SetHelp(static_cast<QWidget*>(group), context);
     for (int i = 0; i < group->Count(); ++i)
         SetHelp(group->Button(i), context);
@@ -146,6 +148,7 @@ void TMenuPages::BuildMenu1(QWidget* page)
         AddLabelled(layout, Label_Pom, Edit_Pom);
         AddLabelled(layout, Label_Contrast, ComboBox_Contrast);
         layout->addWidget(RadioGroup_Language);
+        layout->addStretch();
     }
     SetHelp(Edit_Pom, 345);
     SetHelp(ComboBox_Contrast, 350);
@@ -222,14 +225,11 @@ void TMenuPages::BuildMenu2(QWidget* page)
     CheckBox_Nar1200 = new QCheckBox(tr("1.2GHz Band"), GroupBox_Narrow);
     CheckBox_NarHf = new QCheckBox(tr("HF Band"), GroupBox_Narrow);
     {
-        auto* layout = new QGridLayout(GroupBox_Narrow);
-        layout->setContentsMargins(6, 2, 6, 4);
-        layout->setVerticalSpacing(0);
-        layout->addWidget(CheckBox_Nar144, 0, 0);
-        layout->addWidget(CheckBox_Nar220, 1, 0);
-        layout->addWidget(CheckBox_Nar440, 2, 0);
-        layout->addWidget(CheckBox_Nar1200, 0, 1);
-        layout->addWidget(CheckBox_NarHf, 1, 1);
+        // One column, so that the boxes a version lacks leave no gaps.
+        QVBoxLayout* layout = BoxLayout(GroupBox_Narrow);
+        layout->setSpacing(0);
+        for (QCheckBox* box : {CheckBox_Nar144, CheckBox_Nar220, CheckBox_Nar440, CheckBox_Nar1200, CheckBox_NarHf})
+            layout->addWidget(box);
     }
     for (QCheckBox* box : {CheckBox_Nar144, CheckBox_Nar440, CheckBox_Nar1200, CheckBox_NarHf})
         SetHelp(box, 415);
@@ -262,6 +262,7 @@ void TMenuPages::BuildMenu2(QWidget* page)
         layout->addWidget(CheckBox_ARO);
         layout->addWidget(CheckBox_t1750Hold);
         layout->addWidget(RadioGroup_CallKey);
+        layout->addStretch();
     }
     SetHelp(CheckBox_ARO, 425);
     SetHelp(RadioGroup_CallKey, 430);

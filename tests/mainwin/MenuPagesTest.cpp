@@ -3,6 +3,7 @@
 // version-dependent boxes and the power-on message input per market.
 #include "mainwin/MenuPages.h"
 
+#include "mainwin/Main.h"
 #include "mainwin/MenuRules.h"
 #include "mainwin/Messages.h"
 #include "model/RadioImage.h"
@@ -434,7 +435,7 @@ TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
 TEST_F(MenuPagesTest, HelpTopicsOfTheControls)
 {
     Start("KK,0F", "ZT-Q5");
-    auto help = [](QWidget* w) { return w->property(TMenuPages::HelpContextProperty).toInt(); };
+    auto help = [](QWidget* w) { return TMainForm::HelpContext(w); };
     EXPECT_EQ(help(pages->RadioGroup_Band->Button(1)), 300);
     EXPECT_EQ(help(pages->CheckBox_MName), 330);
     EXPECT_EQ(help(pages->Edit_Pom), 345);
