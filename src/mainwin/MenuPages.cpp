@@ -8,6 +8,8 @@
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStringEncoder>
@@ -275,9 +277,23 @@ void TMenuPages::Edit_PomChange()
 
 bool TMenuPages::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != Edit_Pom || event->type() != QEvent::KeyPress)
+    if (watched != Edit_Pom)
         return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::InputMethod) {
+        // Text composed with an input method arrives without key presses:
+        // it passes the same filter before it enters the field.
+        const auto* input = static_cast<QInputMethodEvent*>(event);
+        if (input->commitString().isEmpty() || !Edit_PomKeyPress(input->commitString()))
+            return false;
+        QInputMethodEvent nothing; // ends the composition, commits nothing
+        QCoreApplication::sendEvent(Edit_Pom, &nothing);
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape)
+        return true;
     // Editing and navigation keys and shortcuts (copy, paste, select all)
     // are not characters; what they put into the field is checked as text.
     if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -405,10 +406,26 @@ TEST_F(MenuPagesTest, TypedKeysInMarketJ)
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1"));
     EXPECT_EQ(messages.texts.size(), 1U);
 
-    // Latin letters of other markets have no place here.
-    Type(QString::fromUtf8("\u00C4"));
+    // Escape is dropped without a word.
+    Type(QStringLiteral("\x1b"), Qt::Key_Escape);
+    EXPECT_EQ(messages.texts.size(), 1U);
+
+    // Text composed with an input method passes the same filter.
+    QInputMethodEvent fullWidth;
+    fullWidth.setCommitString(QString::fromUtf8("\u30A2\u30A4"));
+    QApplication::sendEvent(pages->Edit_Pom, &fullWidth);
     EXPECT_EQ(messages.texts.size(), 2U);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1"));
+    QInputMethodEvent halfWidth;
+    halfWidth.setCommitString(QString::fromUtf8("\uFF72"));
+    QApplication::sendEvent(pages->Edit_Pom, &halfWidth);
+    EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1\uFF72"));
+    EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xB1Z1\xB2");
+
+    // Latin letters of other markets have no place here.
+    Type(QString::fromUtf8("\u00C4"));
+    EXPECT_EQ(messages.texts.size(), 3U);
+    EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1\uFF72"));
 }
 
 TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
