@@ -4,6 +4,7 @@
 #include "mainwin/Main.h"
 
 #include "editors/Setup.h"
+#include "mainwin/MenuPages.h"
 #include "mainwin/Messages.h"
 #include "model/Profile.h"
 #include "model/SettingsStore.h"
@@ -82,6 +83,7 @@ TMainForm::TMainForm(const Options& options, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreatePages();
+    MenuPages = new TMenuPages(TabSheet2, TabSheet3, image_, [this] { SetDataChanged(true); });
     CreateStatusBar();
 
     // Start-up order: an empty image and paste buffer, the caption, the

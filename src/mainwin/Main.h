@@ -32,6 +32,7 @@ class QToolBar;
 class QToolButton;
 class QValidator;
 class TOwnHTMLHelpViewer;
+class TMenuPages;
 class TSetupForm;
 
 // Which grid holds the focus. The edit commands and the status bar act on it.
@@ -237,6 +238,8 @@ public:
     QTableWidget* StringGrid3; // CALL grid
     QTableWidget* StringGrid4; // DTMF grid
     QLineEdit* Edit_Comment;
+    // Controls of the "Menu &1" and "Menu &2" pages (TabSheet2, TabSheet3).
+    TMenuPages* MenuPages = nullptr;
 
     // ---- Commands of the shell -----------------------------------------------
     void About1Click();

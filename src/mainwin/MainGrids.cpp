@@ -3,6 +3,7 @@
 // the focus handling that decides the active grid.
 #include "mainwin/Main.h"
 
+#include "mainwin/MenuPages.h"
 #include "model/Mainfunction.h"
 #include "model/TextCodec.h"
 
@@ -204,6 +205,7 @@ void TMainForm::SetupVfoAndCallGrids()
     fill(StringGrid3, callLabels);
     SizeGrid(StringGrid2, VfoColumns, VfoVisibleRows);
     SizeGrid(StringGrid3, CallColumns, CallVisibleRows);
+    MenuPages->ApplyVersion();
 }
 
 void TMainForm::SetMarketFonts()
@@ -215,6 +217,7 @@ void TMainForm::SetMarketFonts()
     for (QLabel* panel : statusPanels_)
         panel->setFont(font);
     Edit_Comment->setFont(font);
+    MenuPages->Edit_Pom->setFont(font);
     SizeGrid(StringGrid1, MemoryColumns, MemoryVisibleRows);
 }
 
@@ -263,6 +266,7 @@ void TMainForm::RefreshAllViews()
         SetCell(StringGrid4, index, 2, ToQString(RecordField(image_.GetDtmfRecord(index), 1), market));
 
     UpdateStatusBar();
+    MenuPages->RefreshFromImage();
 }
 
 void TMainForm::SetStatusPanels(const std::array<QString, 4>& texts)
