@@ -377,6 +377,7 @@ void TMainForm::ConnectCommands()
 {
     ConnectShellCommands();
     // Commands of the other units are connected below, one unit per line.
+    ConnectEditCommands();
 }
 
 void TMainForm::SetPortName(const QString& name)

@@ -34,6 +34,7 @@ class QValidator;
 class TOwnHTMLHelpViewer;
 class TMenuPages;
 class TSetupForm;
+struct EditTarget;
 
 // Which grid holds the focus. The edit commands and the status bar act on it.
 enum class GridId { None = 0, Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
@@ -246,6 +247,25 @@ public:
     void Help2Click();
     void Exit1Click();
 
+    // ---- Edit commands (EditCommands.cpp) -------------------------------------
+    void Copy1Click();
+    void Cut1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void Lockout2Click();
+    void PopupMenu1Popup();
+    void MemorySort1Click();
+    // Re-reads the clipboard into the paste buffer and decides Paste, Cut and
+    // Delete for the active grid's selected row.
+    void UpdateEditCommands();
+    // The active grid's selected row as a slot of the image.
+    EditTarget ActiveEditTarget() const;
+    // Right-button row selection; source is the grid's cell area or heading.
+    void StringGrid1MouseDown(QObject* source, QPoint position);
+    void StringGrid2MouseDown(QObject* source, QPoint position);
+    void StringGrid3MouseDown(QObject* source, QPoint position);
+    void StringGrid4MouseDown(QObject* source, QPoint position);
+
 signals:
     // The first showing is complete: splash closed, command-line file loaded.
     void FirstShown();
@@ -264,6 +284,8 @@ private:
     void ConnectCommands();
     void ConnectShellCommands();
     void ConnectGrids();
+    void ConnectEditCommands();
+    void GridMouseDown(GridId id, QObject* source, QPoint position);
     void AssignHelpContexts();
     void LoadTheProfile(const Options& options);
     void FormShowFirst();

@@ -12,6 +12,11 @@ list(APPEND TSLQ_CORE_SOURCES
   mainwin/PasteRules.cpp
   mainwin/SortRules.cpp
 )
+list(APPEND TSLQ_UI_SOURCES
+  mainwin/Clipboard.cpp
+  mainwin/EditCommands.cpp
+  mainwin/Sort.cpp
+)
 
 # mainwin
 list(APPEND TSLQ_CORE_SOURCES

@@ -1,0 +1,27 @@
+// The channel clipboard on the system clipboard.
+#include "mainwin/Clipboard.h"
+
+#include "mainwin/PasteRules.h"
+
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+void PutRecordOnClipboard(std::string_view record)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    const std::string payload = ClipboardPayload(record);
+    auto* data = new QMimeData;
+    data->setData(ClipboardFormat, QByteArray(payload.data(), static_cast<qsizetype>(payload.size())));
+    clipboard->setMimeData(data);
+}
+
+std::optional<std::string> ClipboardPayloadBytes()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ClipboardFormat)) return std::nullopt;
+    const QByteArray bytes = data->data(ClipboardFormat);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
