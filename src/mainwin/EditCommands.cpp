@@ -75,7 +75,8 @@ void TMainForm::UpdateEditCommands()
         TakeClipboardPayload(*payload, image_);
 
     const EditTarget target = ActiveEditTarget();
-    const bool paste = CanPaste(image_, target);
+    // The menu pages disable the whole Edit menu and the toolbar's buttons.
+    const bool paste = CanPaste(image_, target) && MemoryPageActive();
     for (QAction* control : {Paste1, Paste2, Paste3, Paste4, Paste5, PasteButton})
         control->setEnabled(paste);
 
