@@ -6,6 +6,14 @@ if(TARGET tslq_ui AND EXISTS ${app_dir}/TslqMain.cpp)
   add_executable(tslq ${app_dir}/TslqMain.cpp)
   target_link_libraries(tslq PRIVATE tslq_ui)
   tslq_warnings(tslq)
+  # The help topics sit beside the program in the build tree and under
+  # share/tslq/help once installed; the program looks in both places.
+  add_custom_target(tslq_help ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/help $<TARGET_FILE_DIR:tslq>/help
+    COMMENT "Copying the help topics beside tslq")
+  add_dependencies(tslq tslq_help)
+  install(TARGETS tslq RUNTIME DESTINATION bin)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION share/tslq/help)
 endif()
 
 if(TARGET tslq_ui AND EXISTS ${app_dir}/CliMain.cpp)
