@@ -55,6 +55,26 @@ private:
     qsizetype limit_ = CommentTypingLimit;
 };
 
+// The profile load writes every value back, most of them unchanged on every
+// start after the first. The per-user store writes its file through on each
+// value, so an unchanged value is not written again: the stored text is
+// already what the load would write.
+class TChangedValuesOnly : public ConfigStore
+{
+public:
+    explicit TChangedValuesOnly(ConfigStore& store) : store_(store) {}
+
+    std::string Read(const std::string& name) override { return store_.Read(name); }
+    void Write(const std::string& name, const std::string& value) override
+    {
+        if (value.empty() || store_.Read(name) != value)
+            store_.Write(name, value);
+    }
+
+private:
+    ConfigStore& store_;
+};
+
 QAction* NewAction(QObject* parent, const QString& text, const QKeySequence& shortcut = {})
 {
     auto* action = new QAction(text, parent);
@@ -132,8 +152,9 @@ void TMainForm::LoadTheProfile(const Options& options)
             setup.exec();
         return setup.ChoiceIndex();
     };
+    TChangedValuesOnly store(*store_);
     const ProfileSettings settings =
-        LoadProfile(*store_, image_, QDir::toNativeSeparators(workingDirectory).toStdString(), chooseVersion);
+        LoadProfile(store, image_, QDir::toNativeSeparators(workingDirectory).toStdString(), chooseVersion);
     initialFolder_ = QString::fromStdString(settings.path);
     portName_ = QString::fromStdString(settings.commPort);
     for (int port = 1; port <= static_cast<int>(Com.size()); ++port)

@@ -373,3 +373,16 @@ TEST(MainWindowCommands, UnbuiltCommandsStayDisabled)
     ASSERT_NE(form->ReadButton->menu(), nullptr);
     EXPECT_EQ(form->ReadButton->menu()->actions().size(), 3);
 }
+
+TEST(MainWindowStart, LaterStartsRewriteNoUnchangedProfileValue)
+{
+    MemoryConfigStore store;
+    { auto first = MakeMainForm(store, 2); }
+    const auto stored = store.Values();
+    const int writes = store.WriteCount();
+    { auto second = MakeMainForm(store, 0); }
+    EXPECT_EQ(store.Values(), stored);
+    // Only the empty band limits of the Japanese version (1 and 3) are
+    // written again, since an empty value cannot be told from a missing one.
+    EXPECT_EQ(store.WriteCount() - writes, 2);
+}

@@ -1,0 +1,88 @@
+// RefreshAllViews of the main window on a full image: every memory channel,
+// DTMF memory and VFO record filled, once with the image changing between
+// refreshes (every cell rewritten) and once unchanged.
+#include "mainwin/Main.h"
+#include "model/Profile.h"
+#include "model/Records.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Fixture
+{
+    MemoryConfigStore store;
+    std::unique_ptr<TMainForm> form;
+    RadioImage images[2];
+
+    Fixture()
+    {
+        store.Write("Type", "KK,0F");
+        store.Write("Model", "ZT-Q2");
+        TMainForm::Options options;
+        options.store = &store;
+        options.showSplash = false;
+        form = std::make_unique<TMainForm>(options);
+        for (int variant = 0; variant < 2; ++variant) {
+            RadioImage image = form->Image();
+            for (int index = 0; index < MemoryCount; ++index) {
+                char record[100];
+                std::snprintf(record, sizeof record, "%s,%011d,0,1,0,0,1,0,08,12,000,000600000,0,%d,,,,CH%05d",
+                              MemoryLabel(index).c_str(), 144000000 + index * 12500 + variant * 5000,
+                              index % 2, index + variant);
+                image.SetMemoryRecord(index, record);
+            }
+            for (int index = 0; index < DtmfCount; ++index)
+                image.SetDtmfRecord(index, "0" + std::to_string(index) + ",12345678*#ABCD" + std::to_string(variant) +
+                                               ",NAME" + std::to_string(index));
+            images[variant] = image;
+        }
+    }
+};
+
+Fixture& TheFixture()
+{
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_RefreshAllViewsChanging(benchmark::State& state)
+{
+    Fixture& fixture = TheFixture();
+    int variant = 0;
+    for (auto _ : state) {
+        fixture.form->Image() = fixture.images[variant];
+        variant ^= 1;
+        fixture.form->RefreshAllViews();
+    }
+}
+BENCHMARK(BM_RefreshAllViewsChanging)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshAllViewsUnchanged(benchmark::State& state)
+{
+    Fixture& fixture = TheFixture();
+    fixture.form->Image() = fixture.images[0];
+    fixture.form->RefreshAllViews();
+    for (auto _ : state)
+        fixture.form->RefreshAllViews();
+}
+BENCHMARK(BM_RefreshAllViewsUnchanged)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    TheFixture().form.reset();
+    return 0;
+}
