@@ -198,9 +198,9 @@ TEST(PasteBuild, ScanEdgesAndPriorityChannelsAreNeverLockedOut)
     ChannelSpec c;
     c.lockout = "1";
     image.SetPasteBuffer(Channel(c));
-    for (int slot : {400, 403, 419, 420, 421}) {
+    for (int slot : {400, 403, 406, 419, 420, 421}) {
         const std::string record = BuildPastedRecord(image, {EditGrid::Memory, slot});
-        EXPECT_EQ(RecordField(record, 0), MemoryLabel(slot));
+        EXPECT_EQ(RecordField(record, 0), MemoryLabel(slot)); // 406 is "L3"
         EXPECT_EQ(RecordField(record, ChannelField::Lockout), "0") << slot;
     }
     EXPECT_EQ(RecordField(BuildPastedRecord(image, {EditGrid::Memory, 422}), ChannelField::Lockout), "1");
