@@ -3,6 +3,7 @@
 // and the version decides the boxes, the fonts and the help topics.
 #include "mainwin/MenuPages.h"
 
+#include "files/DataFile.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MenuRules.h"
@@ -84,6 +85,39 @@ TEST(MenuPagesMainForm, RefreshAllViewsShowsTheOneTwoGigPowerGroupsOfTheData)
     EXPECT_TRUE(pages.RadioGroup_AGPower->isHidden());
     EXPECT_TRUE(pages.RadioGroup_BGPower->isHidden());
     EXPECT_EQ(pages.RadioGroup_Band->ItemIndex(), 0);
+}
+
+TEST(MenuPagesMainForm, DataFileWithOneTwoGigPowerSettingsShowsBothGroups)
+{
+    // A file saved from a radio with the 1200 MHz band, loaded on a ZT-Q2.
+    RadioImage source;
+    source.SetTypeCode("KK,0F");
+    source.SetModel("ZT-Q5");
+    source.LoadDefaultMenu();
+    source.SetMenuSetting(MenuSetting::BGPower, "1");
+    const std::string withPower = WriteDataFile(source, "");
+    source.SetModel("ZT-Q2");
+    source.LoadDefaultMenu();
+    const std::string withoutPower = WriteDataFile(source, "");
+
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    TMenuPages& pages = *form->MenuPages;
+    auto load = [&](const std::string& bytes) {
+        std::string comment;
+        ResetImage(form->Image(), ImageReset::ForLoad);
+        ASSERT_EQ(ReadDataFile(bytes, form->Image(), comment), DataFileStatus::Loaded);
+        form->RefreshAllViews();
+    };
+    load(withPower);
+    EXPECT_FALSE(pages.RadioGroup_AGPower->isHidden());
+    EXPECT_FALSE(pages.RadioGroup_BGPower->isHidden());
+    EXPECT_FALSE(pages.RadioGroup_BGPower->isEnabled());
+    EXPECT_EQ(pages.RadioGroup_BGPower->ItemIndex(), 1);
+
+    load(withoutPower);
+    EXPECT_TRUE(pages.RadioGroup_AGPower->isHidden());
+    EXPECT_TRUE(pages.RadioGroup_BGPower->isHidden());
 }
 
 TEST(MenuPagesMainForm, ForeignPowerOnMessageIsReportedAndEmptiedByTheRefresh)
