@@ -13,3 +13,8 @@ list(APPEND TSLQ_UI_SOURCES
   files/CliTable.cpp
   files/Printing.cpp
 )
+# csv: channel lists in and out (core).
+list(APPEND TSLQ_CORE_SOURCES
+  files/Csv.cpp
+  files/CsvReader.cpp
+)

@@ -1,0 +1,866 @@
+// Channel list export and import.
+#include "files/Csv.h"
+
+#include "editors/FrequencyRules.h"
+#include "files/CsvReader.h"
+#include "model/Mainfunction.h"
+#include "model/RadioImage.h"
+#include "model/TextCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace {
+
+namespace F = ChannelField;
+
+constexpr std::size_t NameCharacters = 8;
+constexpr std::int64_t TooLarge = std::numeric_limits<std::int64_t>::max() / 4;
+
+// ---- Small text helpers ----------------------------------------------------
+
+std::string Digits(std::int64_t value, std::size_t width)
+{
+    std::string text = std::to_string(value < 0 ? 0 : value);
+    if (text.size() < width) text.insert(0, width - text.size(), '0');
+    return text;
+}
+
+// value / 10^decimals written with exactly that many decimals.
+std::string Decimal(std::int64_t value, int decimals)
+{
+    std::int64_t scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    std::string text = std::to_string(value / scale);
+    if (decimals > 0) text += "." + Digits(value % scale, static_cast<std::size_t>(decimals));
+    return text;
+}
+
+std::string MhzText(std::int64_t hz)
+{
+    return Decimal(hz, 6);
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A decimal number of the list ("146.52", "88.5") scaled by 10^decimals;
+// digits past the scale are dropped. nullopt for anything but digits with at
+// most one point; TooLarge for a value far beyond every band.
+std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals)
+{
+    text = Trim(text);
+    if (text.empty()) return std::nullopt;
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    bool anyDigit = false;
+    for (char c : text) {
+        if (c == '.') {
+            if (point) return std::nullopt;
+            point = true;
+        } else if (IsDigit(c)) {
+            anyDigit = true;
+            if (!point) {
+                if (whole > 1'000'000'000) return TooLarge;
+                whole = whole * 10 + (c - '0');
+            } else if (fractionDigits < decimals) {
+                fraction = fraction * 10 + (c - '0');
+                ++fractionDigits;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+    for (; fractionDigits < decimals; ++fractionDigits)
+        fraction *= 10;
+    std::int64_t scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return whole * scale + fraction;
+}
+
+// A frequency or offset cell in Hz: MHz unless it ends in "kHz", "MHz" or
+// "Hz" (any case, a blank before the unit allowed).
+std::optional<std::int64_t> ParseHz(std::string_view text)
+{
+    const std::string lower = Lower(Trim(text));
+    std::string_view number = lower;
+    int decimals = 6;
+    if (number.ends_with("mhz")) {
+        number.remove_suffix(3);
+    } else if (number.ends_with("khz")) {
+        number.remove_suffix(3);
+        decimals = 3;
+    } else if (number.ends_with("hz")) {
+        number.remove_suffix(2);
+        decimals = 0;
+    }
+    return ParseScaled(number, decimals);
+}
+
+// ---- Code tables in the list's terms ------------------------------------------
+
+// Tone list entries in tenths of Hz ("88.5Hz" -> 885).
+std::int64_t ToneTenths(std::size_t index)
+{
+    std::string_view text = ToneTexts[index];
+    if (text.ends_with("Hz")) text.remove_suffix(2);
+    return ParseScaled(text, 1).value_or(0);
+}
+
+std::string ToneCell(std::size_t index)
+{
+    return Decimal(ToneTenths(index), 1);
+}
+
+// Index of the tone list nearest to a frequency in tenths of Hz (the lower
+// one on a tie).
+std::size_t NearestTone(std::int64_t tenths)
+{
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < ToneTexts.size(); ++i)
+        if (std::llabs(ToneTenths(i) - tenths) < std::llabs(ToneTenths(best) - tenths)) best = i;
+    return best;
+}
+
+std::int64_t DcsValue(std::size_t index)
+{
+    return ParseDecimal(DcsCodes[index]);
+}
+
+std::size_t NearestDcs(std::int64_t code)
+{
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < DcsCodes.size(); ++i)
+        if (std::llabs(DcsValue(i) - code) < std::llabs(DcsValue(best) - code)) best = i;
+    return best;
+}
+
+// List position of a record's tone or DCS index field, with the editors'
+// replacement for a value outside the list.
+std::size_t TonePosition(std::string_view field)
+{
+    if (field < "00" || field > "41") return 8;
+    const std::int64_t value = ParseDecimal(field);
+    return value < static_cast<std::int64_t>(ToneTexts.size()) ? static_cast<std::size_t>(value) : 8;
+}
+
+std::size_t DcsPosition(std::string_view field)
+{
+    if (field < "000" || field > "103") return 0;
+    const std::int64_t value = ParseDecimal(field);
+    return value < static_cast<std::int64_t>(DcsCodes.size()) ? static_cast<std::size_t>(value) : 0;
+}
+
+// TStep cell ("12.50") of a step code 0..11.
+std::string StepCell(int stepCode)
+{
+    return Decimal(StepCodeHz(stepCode) / 10, 2);
+}
+
+// Step code of a TStep cell in kHz; -1 when the radio has no such step.
+int StepCodeOfCell(std::string_view cell)
+{
+    const std::optional<std::int64_t> hz = ParseScaled(cell, 3);
+    if (!hz) return -1;
+    const std::int64_t value = *hz == 8333 ? 8330 : *hz; // 8.333 kHz is the 8.33 kHz step
+    for (int code = 0; code < StepCodeCount; ++code)
+        if (StepCodeHz(code) == value) return code;
+    return -1;
+}
+
+FrequencyProfile ProfileOf(const RadioImage& image)
+{
+    FrequencyProfile profile;
+    profile.typeCode = image.TypeCode();
+    profile.model = image.Model();
+    for (int band = 0; band < BandLimitCount; ++band)
+        profile.bandLimits[static_cast<std::size_t>(band)] = image.BandLimit(band);
+    for (int band = 0; band < ProgramVfoCount; ++band)
+        profile.programVfo[static_cast<std::size_t>(band)] = image.GetProgramVfoRecord(band);
+    return profile;
+}
+
+// The memory editor's name rule: printable ASCII everywhere; for market J
+// the half-width katakana, otherwise the code page 1252 letters it offers.
+bool IsNameByte(unsigned char byte, char market)
+{
+    if (byte >= 32 && byte <= 126) return true;
+    if (IsKatakanaMarket(market)) return byte >= 161 && byte <= 223;
+    return byte == 138 || byte == 140 || byte == 154 || byte == 156 || byte == 159 ||
+           (byte >= 192 && byte <= 214) || (byte >= 216 && byte <= 221) || (byte >= 223 && byte <= 246) ||
+           (byte >= 248 && byte <= 253) || byte == 255;
+}
+
+std::string NameToUtf8(std::string_view bytes, char market, bool& unreadable)
+{
+    std::u32string text;
+    for (char byte : bytes) {
+        const char16_t ch = MarketByteToChar(static_cast<unsigned char>(byte), market);
+        if (ch == ReplacementChar) unreadable = true;
+        text += ch;
+    }
+    return EncodeUtf8(text);
+}
+
+// ---- Export ----------------------------------------------------------------
+
+std::string ExportRow(const RadioImage& image, int slot, std::vector<std::string>& notes)
+{
+    const std::string& record = image.GetMemoryRecord(slot);
+    const auto field = [&](int n) { return RecordField(record, n, n == F::Name); };
+    const char market = image.MarketLetter();
+    const std::string label = MemoryLabel(slot);
+    const auto note = [&](const std::string& text) { notes.push_back(label + ": " + text); };
+
+    const std::string_view rx = field(F::Frequency);
+    const std::string_view tx = field(F::TxFrequency);
+    const std::string_view shift = field(F::Shift);
+    const std::int64_t offsetHz = ParseDecimal(field(F::Offset));
+    std::string duplex;
+    std::int64_t offsetCell = offsetHz;
+    if (!tx.empty()) {
+        duplex = "split";
+        offsetCell = ParseDecimal(tx);
+        note("split channel; its offset " + FormatOffset(field(F::Offset)) + " MHz has no place in the list");
+        if (field(F::TxStep) != field(F::Step))
+            note("the transmit step differs from the receive step; the list has one step");
+    } else if (shift == "1") {
+        duplex = "+";
+    } else if (shift == "2") {
+        duplex = "-";
+    } else if (shift == "3") {
+        duplex = "-";
+        const long long special = SpecialShiftOffsetHz(BandOfFrequency(rx, image), market);
+        if (special > 0) offsetCell = special;
+    }
+    if (shift == "3" && tx.empty() && SpecialShiftOffsetHz(BandOfFrequency(rx, image), market) == 0)
+        note("special minus shift on a band without a special offset; it reads back as minus shift");
+    if (field(F::Reverse) == "1") note("reverse is on; the list has no place for it");
+
+    const bool tone = field(F::Tone) == "1";
+    const bool ctcss = field(F::Ctcss) == "1";
+    const bool dcs = field(F::Dcs) == "1";
+    std::string toneMode;
+    if (dcs)
+        toneMode = "DTCS";
+    else if (ctcss)
+        toneMode = "TSQL";
+    else if (tone)
+        toneMode = "Tone";
+    if (int(tone) + int(ctcss) + int(dcs) > 1)
+        note("more than one of tone, CTCSS and DCS is on; the list keeps " + toneMode);
+
+    std::string_view mode = ModeText(field(F::Mode));
+    if (mode.empty()) {
+        note("mode code \"" + std::string(field(F::Mode)) + "\" is unknown; written as FM");
+        mode = "FM";
+    }
+    int step = StepIndexOfCode(field(F::Step).empty() ? '\0' : field(F::Step)[0]);
+    if (step < 0 || field(F::Step).size() != 1) {
+        note("step code \"" + std::string(field(F::Step)) + "\" is unknown; written as 5 kHz");
+        step = 0;
+    }
+    if (!field(F::Reserved).empty()) note("the RF power field is set; the list does not carry it");
+
+    bool unreadable = false;
+    const std::string name = NameToUtf8(field(F::Name), market, unreadable);
+    if (unreadable) note("the name holds bytes outside the market's character set");
+
+    const std::string dcsCell(DcsCodes[DcsPosition(field(F::DcsIndex))]);
+    std::vector<std::string> cells = {
+        std::to_string(slot),
+        name,
+        MhzText(ParseDecimal(rx)),
+        duplex,
+        MhzText(offsetCell),
+        toneMode,
+        ToneCell(TonePosition(field(F::ToneIndex))),
+        ToneCell(TonePosition(field(F::CtcssIndex))),
+        dcsCell,
+        "NN",
+        dcsCell,
+        "Tone->Tone",
+        std::string(mode),
+        StepCell(step),
+        field(F::Lockout) == "1" ? "S" : "",
+        "",
+        slot >= OrdinaryMemoryCount ? label : "",
+        "",
+        "",
+        "",
+        "",
+    };
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) line += ',';
+        line += CsvCell(cells[i]);
+    }
+    return line;
+}
+
+// ---- Import ----------------------------------------------------------------
+
+enum Column {
+    ColLocation,
+    ColName,
+    ColFrequency,
+    ColDuplex,
+    ColOffset,
+    ColTone,
+    ColRTone,
+    ColCTone,
+    ColDtcsCode,
+    ColDtcsPolarity,
+    ColRxDtcsCode,
+    ColCrossMode,
+    ColMode,
+    ColTStep,
+    ColSkip,
+    ColComment,
+    ColumnCount
+};
+
+constexpr std::array<std::string_view, ColumnCount> ColumnNames = {
+    "location", "name",         "frequency",  "duplex",    "offset", "tone",  "rtonefreq", "ctonefreq",
+    "dtcscode", "dtcspolarity", "rxdtcscode", "crossmode", "mode",   "tstep", "skip",      "comment",
+};
+
+struct Header
+{
+    std::array<int, ColumnCount> position{};
+};
+
+std::optional<Header> ReadHeader(const CsvRecord& record)
+{
+    Header header;
+    header.position.fill(-1);
+    for (std::size_t i = 0; i < record.cells.size(); ++i) {
+        const std::string name = Lower(Trim(record.cells[i]));
+        for (std::size_t c = 0; c < ColumnCount; ++c)
+            if (name == ColumnNames[c] && header.position[c] < 0) header.position[c] = static_cast<int>(i);
+    }
+    if (header.position[ColFrequency] < 0) return std::nullopt;
+    return header;
+}
+
+struct RowCells
+{
+    const CsvRecord& record;
+    const Header& header;
+    std::string_view operator[](Column column) const
+    {
+        const int at = header.position[column];
+        if (at < 0 || static_cast<std::size_t>(at) >= record.cells.size()) return {};
+        const std::string& cell = record.cells[static_cast<std::size_t>(at)];
+        // Blanks can belong to a name; every other cell is read trimmed.
+        return column == ColName ? std::string_view(cell) : Trim(cell);
+    }
+};
+
+// The record a row becomes, before its slot is known: fields 1 to 17.
+struct ConvertedRow
+{
+    std::string head; // fields 1 to 12, each with its comma
+    bool lockout = false;
+    std::string tail; // fields 14 to 17, each after its comma
+    std::vector<std::string> changes;
+    std::string skipReason;
+    int replaced = 0;
+};
+
+bool InSomeBand(std::int64_t hz, const RadioImage& image)
+{
+    const std::int64_t khz = hz / 1000;
+    for (int band = 0; band < BandCount; ++band) {
+        if (!BandExists(band, image.MarketLetter(), image.Model())) continue;
+        const std::optional<BandRange> range = BandLimitRange(image.BandLimit(band));
+        if (range && range->lowerKhz <= khz && khz < range->upperKhz) return true;
+    }
+    return false;
+}
+
+// The mode list position of a Mode cell; -1 when the radio has no such mode.
+int ModeOfCell(std::string_view cell, std::string& note)
+{
+    const std::string mode = Lower(cell);
+    if (mode == "fm" || mode == "nfm") return ModeFm;
+    if (mode == "wfm") return ModeWfm;
+    if (mode == "am" || mode == "nam") return ModeAm;
+    if (mode == "lsb") return ModeLsb;
+    if (mode == "usb") return ModeUsb;
+    if (mode == "cw") return ModeCw;
+    if (mode == "cwr") {
+        note = "mode CWR taken as CW";
+        return ModeCw;
+    }
+    return -1;
+}
+
+// The mode and offset a band starts with: those of its VFO record.
+int DefaultMode(const RadioImage& image, int band)
+{
+    const std::string_view mode = RecordField(image.GetVfoRecord(band), F::Mode);
+    return mode.size() == 1 && mode[0] >= '0' && mode[0] <= '5' ? mode[0] - '0' : ModeFm;
+}
+
+std::string DefaultOffsetDigits(const RadioImage& image, int band)
+{
+    const std::string_view offset = RecordField(image.GetVfoRecord(band), F::Offset);
+    return offset.size() == 9 ? std::string(offset.substr(1)) : "00600000";
+}
+
+// Offset digits (8) through the editor's offset rule; nullopt when malformed.
+std::optional<std::string> OffsetDigits(std::string_view cell)
+{
+    const std::optional<std::int64_t> hz = ParseHz(cell);
+    if (!hz) return std::nullopt;
+    std::string text = *hz >= TooLarge ? std::string("999") : MhzText(*hz);
+    if (!NormalizeOffsetText(text)) return std::nullopt;
+    return text;
+}
+
+// Tries the given step first; when the rules would move the frequency off
+// what the list says and another step the band permits keeps it, that step
+// is taken instead.
+int ChooseStep(const std::string& digits, int band, int mode, int step, const FrequencyProfile& profile)
+{
+    const auto keeps = [&](int code) {
+        std::string probe = digits;
+        int probeMode = mode;
+        int probeStep = code;
+        CheckFrequency(probe, band, EntryContext::Memory, probeMode, probeStep, profile);
+        return probe == digits && probeStep == code;
+    };
+    if (keeps(step)) return step;
+    for (int code : {0, 5, 1, 4, 7, 8, 2, 3, 6, 9, 10, 11})
+        if (keeps(code)) return code;
+    return step;
+}
+
+ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const FrequencyProfile& profile)
+{
+    ConvertedRow row;
+    const char market = image.MarketLetter();
+    const auto change = [&](const std::string& text) { row.changes.push_back(text); };
+
+    // Receive frequency and band.
+    const std::optional<std::int64_t> rxHz = ParseHz(cells[ColFrequency]);
+    if (!rxHz) {
+        row.skipReason = cells[ColFrequency].empty()
+                             ? "no frequency"
+                             : "frequency \"" + std::string(cells[ColFrequency]) + "\" is not a number";
+        return row;
+    }
+    if (!InSomeBand(*rxHz, image)) {
+        row.skipReason = "frequency " + MhzText(*rxHz) + " MHz lies outside every band of the radio";
+        return row;
+    }
+    std::string rx = MhzText(*rxHz);
+    NormalizeFrequencyText(rx);
+    const int band = BandOfFrequency(rx, image);
+
+    // Mode and step as the list gives them, or the band's own.
+    int mode = DefaultMode(image, band);
+    if (!cells[ColMode].empty()) {
+        std::string note;
+        const int listed = ModeOfCell(cells[ColMode], note);
+        if (listed < 0)
+            change("mode " + std::string(cells[ColMode]) + " is not offered; " +
+                   std::string(ModeTexts[static_cast<std::size_t>(mode)]) + " taken");
+        else
+            mode = listed;
+        if (!note.empty()) change(note);
+    }
+    int step = market == 'J' ? 7 : market == 'K' ? 0 : 5;
+    if (!cells[ColTStep].empty()) {
+        const int listed = StepCodeOfCell(cells[ColTStep]);
+        if (listed < 0)
+            change("step " + std::string(cells[ColTStep]) + " kHz is not offered");
+        else
+            step = listed;
+    }
+    const int listedMode = mode;
+    step = ChooseStep(rx, band, mode, AdjustStepForBand(band, step), profile);
+    CheckFrequency(rx, band, EntryContext::Memory, mode, step, profile);
+    if (ParseDecimal(rx) != *rxHz)
+        change("frequency " + MhzText(*rxHz) + " moved to " + FormatFrequency(rx) + " MHz");
+    if (mode != listedMode)
+        change("mode " + std::string(ModeTexts[static_cast<std::size_t>(listedMode)]) + " changed to " +
+               std::string(ModeTexts[static_cast<std::size_t>(mode)]));
+    if (!cells[ColTStep].empty() && step != StepCodeOfCell(cells[ColTStep]))
+        change("step changed to " + std::string(StepCodes[static_cast<std::size_t>(step)].text));
+
+    // Shift, offset and transmit frequency.
+    char shift = '0';
+    std::string offset = DefaultOffsetDigits(image, band);
+    std::string tx;
+    const std::string duplex = Lower(cells[ColDuplex]);
+    if (!cells[ColOffset].empty() && duplex != "split") {
+        if (const std::optional<std::string> digits = OffsetDigits(cells[ColOffset])) {
+            const std::optional<std::int64_t> listedHz = ParseHz(cells[ColOffset]);
+            if (listedHz && ParseDecimal(*digits) != *listedHz && (duplex == "+" || duplex == "-"))
+                change("offset " + MhzText(*listedHz) + " moved to " + FormatOffset("0" + *digits) + " MHz");
+            offset = *digits;
+        } else {
+            change("offset \"" + std::string(cells[ColOffset]) + "\" is not a number; " +
+                   FormatOffset("0" + offset) + " MHz taken");
+        }
+    }
+    if (duplex == "+") {
+        shift = '1';
+    } else if (duplex == "-") {
+        shift = '2';
+        const std::optional<std::int64_t> listedHz = ParseHz(cells[ColOffset]);
+        const long long special = SpecialShiftOffsetHz(band, market);
+        if (special > 0 && listedHz && *listedHz == special) shift = '3';
+    } else if (duplex == "split") {
+        const std::optional<std::int64_t> txHz = ParseHz(cells[ColOffset]);
+        if (!txHz) {
+            change("split channel without a transmit frequency; taken as simplex");
+        } else {
+            tx = *txHz >= TooLarge ? std::string(11, '9') : MhzText(*txHz);
+            NormalizeFrequencyText(tx);
+            CheckSplitTxFrequency(tx, band, mode, step, profile);
+            if (ParseDecimal(tx) != *txHz)
+                change("transmit frequency " + MhzText(*txHz) + " moved to " + FormatFrequency(tx) + " MHz");
+        }
+    } else if (duplex == "off") {
+        change("transmit off is not offered; taken as simplex");
+    } else if (!duplex.empty()) {
+        change("duplex \"" + std::string(cells[ColDuplex]) + "\" is unknown; taken as simplex");
+    }
+
+    // Tone, CTCSS, DCS.
+    bool toneOn = false, ctcssOn = false, dcsOn = false;
+    std::size_t toneIndex = 8, ctcssIndex = 8, dcsIndex = 0;
+    const auto toneOf = [&](Column column, std::size_t& index, bool used) {
+        if (cells[column].empty()) return;
+        std::string_view text = cells[column];
+        const std::string lower = Lower(text);
+        if (std::string_view(lower).ends_with("hz")) text.remove_suffix(2);
+        const std::optional<std::int64_t> tenths = ParseScaled(text, 1);
+        if (!tenths) {
+            if (used) change("tone \"" + std::string(cells[column]) + "\" is not a number; 88.5 Hz taken");
+            return;
+        }
+        index = NearestTone(*tenths);
+        if (used && ToneTenths(index) != *tenths)
+            change("tone " + Decimal(*tenths, 1) + " Hz is not in the list; " +
+                   std::string(ToneTexts[index]) + " taken");
+    };
+    const auto dcsOf = [&](Column column, std::size_t& index, bool used) {
+        std::string_view text = cells[column];
+        while (!text.empty() && !IsDigit(text.front()))
+            text.remove_prefix(1); // "D023N"
+        while (!text.empty() && !IsDigit(text.back()))
+            text.remove_suffix(1);
+        if (text.empty() || text.size() > 4) return;
+        const std::int64_t code = ParseDecimal(text);
+        index = NearestDcs(code);
+        if (used && DcsValue(index) != code)
+            change("DCS code " + std::string(text) + " is not in the list; " + std::string(DcsCodes[index]) +
+                   " taken");
+    };
+    std::string toneMode(cells[ColTone]);
+    const std::string cross(cells[ColCrossMode]);
+    if (toneMode == "TSQL-R" || toneMode == "DTCS-R") {
+        change("reverse " + toneMode.substr(0, 4) + " is not offered; taken as " + toneMode.substr(0, 4));
+        toneMode.resize(4);
+    } else if (toneMode == "Cross") {
+        // The radio has one squelch kind per channel: the receive side wins,
+        // then the transmit side.
+        const std::size_t arrow = cross.find("->");
+        const std::string txSide = arrow == std::string::npos ? std::string() : cross.substr(0, arrow);
+        const std::string rxSide = arrow == std::string::npos ? std::string() : cross.substr(arrow + 2);
+        const std::string taken = rxSide == "Tone"   ? "TSQL"
+                                  : rxSide == "DTCS" ? "DTCS"
+                                  : txSide == "Tone" ? "Tone"
+                                  : txSide == "DTCS" ? "DTCS"
+                                                     : "";
+        change("cross mode " + (cross.empty() ? std::string("(none)") : cross) +
+               " is not offered; taken as " + (taken.empty() ? std::string("no tone") : taken));
+        toneMode = taken;
+    }
+    if (toneMode == "Tone")
+        toneOn = true;
+    else if (toneMode == "TSQL")
+        ctcssOn = true;
+    else if (toneMode == "DTCS")
+        dcsOn = true;
+    else if (!toneMode.empty())
+        change("tone mode \"" + toneMode + "\" is unknown; no tone taken");
+    toneOf(ColRTone, toneIndex, toneOn);
+    toneOf(ColCTone, ctcssIndex, ctcssOn);
+    const bool crossDcsRx = dcsOn && cells[ColTone] == "Cross" && cross.ends_with("->DTCS");
+    dcsOf(crossDcsRx && !cells[ColRxDtcsCode].empty() ? ColRxDtcsCode : ColDtcsCode, dcsIndex, dcsOn);
+    if (dcsOn && !cells[ColDtcsPolarity].empty() && cells[ColDtcsPolarity] != "NN")
+        change("DCS polarity " + std::string(cells[ColDtcsPolarity]) + " is not offered; normal taken");
+
+    // Name: at most 8 characters of the market's set.
+    std::u32string name = DecodeUtf8(cells[ColName]);
+    if (name.size() > NameCharacters) {
+        change("name cut to 8 characters");
+        name.resize(NameCharacters);
+    }
+    std::string nameBytes;
+    int replaced = 0;
+    for (char32_t ch : name) {
+        const std::optional<unsigned char> byte =
+            ch <= 0xFFFF ? MarketCharToByte(static_cast<char16_t>(ch), market) : std::nullopt;
+        if (byte && IsNameByte(*byte, market)) {
+            nameBytes += static_cast<char>(*byte);
+        } else {
+            nameBytes += ' ';
+            ++replaced;
+        }
+    }
+    if (replaced > 0)
+        change(std::to_string(replaced) + " name character(s) not in the radio's set replaced by blanks");
+    row.replaced = replaced;
+
+    row.lockout = Lower(cells[ColSkip]) == "s";
+    const std::string stepChar(1, StepCodes[static_cast<std::size_t>(step)].code);
+    row.head = rx + "," + stepChar + "," + shift + ",0," + (toneOn ? "1," : "0,") + (ctcssOn ? "1," : "0,") +
+               (dcsOn ? "1," : "0,") + Digits(static_cast<std::int64_t>(toneIndex), 2) + "," +
+               Digits(static_cast<std::int64_t>(ctcssIndex), 2) + "," +
+               Digits(static_cast<std::int64_t>(dcsIndex), 3) + ",0" + offset + "," + std::to_string(mode) +
+               ",";
+    row.tail = "," + tx + "," + (tx.empty() ? std::string() : stepChar) + ",," + nameBytes;
+    return row;
+}
+
+// Location cell as a slot number; -1 when it is empty or not a number.
+int LocationOf(std::string_view cell)
+{
+    if (cell.empty() || cell.size() > 6) return -1;
+    for (char c : cell)
+        if (!IsDigit(c)) return -1;
+    return static_cast<int>(ParseDecimal(cell));
+}
+
+std::string Upper(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+} // namespace
+
+long long SpecialShiftOffsetHz(int band, char market)
+{
+    if (band == 3 || band == 14) {
+        if (market == 'E') return 6'000'000;
+        if (market == 'K') return 20'000'000;
+        return 0;
+    }
+    if ((band == 2 || band == 12) && market == 'E') return 7'600'000;
+    return 0;
+}
+
+CsvExport WriteChannelsCsv(const RadioImage& image)
+{
+    CsvExport result;
+    result.bytes = std::string(kCsvHeader) + "\r\n";
+    for (int slot = 0; slot < MemoryCount; ++slot) {
+        if (RecordField(image.GetMemoryRecord(slot), F::Frequency).empty()) continue;
+        result.bytes += ExportRow(image, slot, result.notes) + "\r\n";
+        ++result.rows;
+    }
+    return result;
+}
+
+CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, const CsvImportOptions& options)
+{
+    CsvImportPlan plan;
+    const FrequencyProfile profile = ProfileOf(image);
+    std::optional<Header> header;
+    bool sawRecord = false;
+
+    struct Pending
+    {
+        CsvRow row;
+        ConvertedRow converted;
+        int wanted = -1; // the slot its Location and Comment ask for, -1 none
+        std::string wantedNote;
+    };
+    std::vector<Pending> pending;
+
+    ReadCsvRecords(bytes, [&](const CsvRecord& record) {
+        if (!sawRecord) {
+            sawRecord = true;
+            header = ReadHeader(record);
+            return header.has_value();
+        }
+        // Spreadsheets write rows of empty cells below the list.
+        if (std::all_of(record.cells.begin(), record.cells.end(),
+                        [](const std::string& cell) { return Trim(cell).empty(); }))
+            return true;
+        Pending entry;
+        entry.row.line = record.line;
+        if (record.unterminated) {
+            entry.row.skipReason = "a quoted field is not closed";
+            pending.push_back(std::move(entry));
+            return true;
+        }
+        const RowCells cells{record, *header};
+        entry.converted = ConvertRow(cells, image, profile);
+        const int location = LocationOf(cells[ColLocation]);
+        const std::string comment = Upper(cells[ColComment]);
+        if (options.append) {
+            entry.wanted = -1;
+        } else if (location >= 0 && location < OrdinaryMemoryCount) {
+            entry.wanted = location;
+        } else if (location >= OrdinaryMemoryCount && location < MemoryCount &&
+                   comment == MemoryLabel(location)) {
+            entry.wanted = location;
+        } else if (header->position[ColLocation] < 0) {
+            // A list without locations simply fills the free channels.
+        } else if (cells[ColLocation].empty()) {
+            entry.wantedNote = "no Location; put in channel ";
+        } else {
+            entry.wantedNote = "Location " + std::string(cells[ColLocation]) +
+                               " is no channel of the radio; put in channel ";
+        }
+        pending.push_back(std::move(entry));
+        return true;
+    });
+    if (!header) {
+        plan.status = CsvImportStatus::NoHeader;
+        return plan;
+    }
+
+    // Locations first, so that a row without one never takes a channel that
+    // a later row names; then the rest in file order into free channels.
+    std::set<int> taken;
+    std::map<int, int> firstLineOfSlot;
+    for (Pending& entry : pending) {
+        if (!entry.row.skipReason.empty() || !entry.converted.skipReason.empty() || entry.wanted < 0)
+            continue;
+        if (taken.insert(entry.wanted).second) {
+            entry.row.slot = entry.wanted;
+            firstLineOfSlot[entry.wanted] = entry.row.line;
+        } else {
+            entry.wantedNote = "Location " + std::to_string(entry.wanted) + " is already taken by row " +
+                               std::to_string(firstLineOfSlot[entry.wanted]) + "; put in channel ";
+        }
+    }
+    int nextFree = 0;
+    for (Pending& entry : pending) {
+        CsvRow& row = entry.row;
+        if (row.skipReason.empty()) row.skipReason = entry.converted.skipReason;
+        if (!row.skipReason.empty()) continue;
+        if (row.slot < 0) {
+            while (nextFree < OrdinaryMemoryCount &&
+                   (taken.count(nextFree) || !image.GetMemoryRecord(nextFree).empty()))
+                ++nextFree;
+            if (nextFree >= OrdinaryMemoryCount) {
+                row.skipReason = "no free channel left";
+                continue;
+            }
+            row.slot = nextFree;
+            taken.insert(nextFree);
+            if (!entry.wantedNote.empty()) row.changes.push_back(entry.wantedNote + MemoryLabel(nextFree));
+        }
+    }
+    for (Pending& entry : pending) {
+        CsvRow& row = entry.row;
+        if (!row.skipReason.empty()) {
+            row.slot = -1;
+            ++plan.skipped;
+            plan.rows.push_back(std::move(row));
+            continue;
+        }
+        // Scan edges and priority channels have no lock-out.
+        bool lockout = entry.converted.lockout;
+        if (lockout && row.slot >= ScanEdgeFirst && row.slot < InformationFirst) {
+            entry.converted.changes.push_back("skip is not offered on " + MemoryLabel(row.slot));
+            lockout = false;
+        }
+        row.record =
+            MemoryLabel(row.slot) + "," + entry.converted.head + (lockout ? "1" : "0") + entry.converted.tail;
+        row.changes.insert(row.changes.begin(), entry.converted.changes.begin(),
+                           entry.converted.changes.end());
+        plan.replacedCharacters += entry.converted.replaced;
+        ++plan.imported;
+        if (!row.changes.empty()) ++plan.adjusted;
+        plan.rows.push_back(std::move(row));
+    }
+    return plan;
+}
+
+std::vector<int> OverwrittenSlots(const CsvImportPlan& plan, const RadioImage& image)
+{
+    std::vector<int> slots;
+    for (const CsvRow& row : plan.rows)
+        if (row.slot >= 0 && !image.GetMemoryRecord(row.slot).empty()) slots.push_back(row.slot);
+    std::sort(slots.begin(), slots.end());
+    return slots;
+}
+
+void ApplyCsvImport(const CsvImportPlan& plan, RadioImage& image)
+{
+    for (const CsvRow& row : plan.rows)
+        if (row.slot >= 0) image.SetMemoryRecord(row.slot, row.record);
+}
+
+std::string CsvImportReport(const CsvImportPlan& plan)
+{
+    if (plan.status == CsvImportStatus::NoHeader)
+        return "No channel list: no header row with a Frequency column.\n";
+    std::string text = std::to_string(plan.imported) + " row(s) imported, " + std::to_string(plan.adjusted) +
+                       " of them adjusted; " + std::to_string(plan.skipped) + " row(s) skipped.\n";
+    if (plan.replacedCharacters > 0)
+        text += std::to_string(plan.replacedCharacters) +
+                " name character(s) not in the radio's character set were replaced by blanks.\n";
+    for (const CsvRow& row : plan.rows) {
+        const std::string where = "Row " + std::to_string(row.line);
+        if (row.slot < 0) {
+            text += where + ": skipped, " + row.skipReason + ".\n";
+            continue;
+        }
+        for (const std::string& change : row.changes)
+            text += where + " (channel " + MemoryLabel(row.slot) + "): " + change + ".\n";
+    }
+    return text;
+}
+
+std::string CsvExportReport(const CsvExport& exported)
+{
+    std::string text = std::to_string(exported.rows) + " channel(s) exported.\n";
+    if (!exported.notes.empty()) text += "Not carried by the list:\n";
+    for (const std::string& note : exported.notes)
+        text += note + ".\n";
+    return text;
+}

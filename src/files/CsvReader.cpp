@@ -1,0 +1,173 @@
+// Splitting comma-separated records and converting UTF-8.
+#include "files/CsvReader.h"
+
+namespace {
+
+constexpr char32_t Replacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t ch)
+{
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+} // namespace
+
+std::u32string DecodeUtf8(std::string_view bytes)
+{
+    std::u32string text;
+    text.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = 0;
+        char32_t ch = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            text += lead;
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, ch = lead & 0x1Fu, least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, ch = lead & 0x0Fu, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, ch = lead & 0x07u, least = 0x10000;
+        }
+        bool ok = length > 0 && i + length <= bytes.size();
+        for (std::size_t k = 1; ok && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                ok = false;
+            else
+                ch = (ch << 6) | (next & 0x3Fu);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not text.
+        if (ok && (ch < least || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))) ok = false;
+        if (ok) {
+            text += ch;
+            i += length;
+        } else {
+            text += Replacement;
+            ++i;
+        }
+    }
+    return text;
+}
+
+std::string EncodeUtf8(std::u32string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t ch : text) {
+        if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = Replacement;
+        AppendUtf8(out, ch);
+    }
+    return out;
+}
+
+void ReadCsvRecords(std::string_view bytes, const std::function<bool(const CsvRecord&)>& onRecord)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    std::size_t i = 0;
+    int line = 1;
+    // Takes one line end (CR LF, LF or CR) at i, if there is one.
+    const auto takeLineEnd = [&]() {
+        if (i < bytes.size() && bytes[i] == '\r') {
+            ++i;
+            if (i < bytes.size() && bytes[i] == '\n') ++i;
+            ++line;
+            return true;
+        }
+        if (i < bytes.size() && bytes[i] == '\n') {
+            ++i;
+            ++line;
+            return true;
+        }
+        return false;
+    };
+    while (i < bytes.size()) {
+        if (takeLineEnd()) continue; // an empty line
+        if (bytes[i] == '#') {
+            while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
+                ++i;
+            takeLineEnd();
+            continue;
+        }
+        CsvRecord record;
+        record.line = line;
+        std::string cell;
+        bool quoted = false; // inside a quoted part of the cell
+        bool done = false;
+        while (!done) {
+            if (i >= bytes.size()) {
+                if (quoted) record.unterminated = true;
+                break;
+            }
+            const char c = bytes[i];
+            if (quoted) {
+                if (c == '"') {
+                    if (i + 1 < bytes.size() && bytes[i + 1] == '"') {
+                        cell += '"';
+                        i += 2;
+                    } else {
+                        quoted = false;
+                        ++i;
+                    }
+                } else if (c == '\r' || c == '\n') {
+                    // A line break inside quotes belongs to the cell.
+                    const std::size_t from = i;
+                    takeLineEnd();
+                    cell.append(bytes.substr(from, i - from));
+                } else {
+                    cell += c;
+                    ++i;
+                }
+                continue;
+            }
+            if (c == '"') {
+                quoted = true;
+                ++i;
+            } else if (c == ',') {
+                record.cells.push_back(std::move(cell));
+                cell.clear();
+                ++i;
+            } else if (c == '\r' || c == '\n') {
+                takeLineEnd();
+                done = true;
+            } else {
+                cell += c;
+                ++i;
+            }
+        }
+        record.cells.push_back(std::move(cell));
+        if (!onRecord(record)) return;
+    }
+}
+
+std::string CsvCell(std::string_view text)
+{
+    const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                             (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!needsQuotes) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
