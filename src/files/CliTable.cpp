@@ -1,6 +1,7 @@
 // The subcommands of tslq-cli. Each block belongs to the unit that defines
 // its handlers; add a block for a new unit.
 #include "files/Cli.h"
+#include "files/CliCsv.h"
 #include "files/CliFiles.h"
 #include "link/CliLink.h"
 
@@ -20,6 +21,11 @@ const std::array kCommands = {
                 "read the radio into a data file", &CliRead},
     TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] IN.qx",
                 "write a data file to the radio", &CliWrite},
+    // Channel lists.
+    TCliCommand{"export-csv", "[--type CODE] [--model MODEL] IN.qx [-o OUT.csv]",
+                "write the memory channels as a CSV channel list", &CliExportCsv},
+    TCliCommand{"import-csv", "[--type CODE] [--model MODEL] [--base IN.qx] [--append] IN.csv -o OUT.qx",
+                "read a CSV channel list into the memory channels", &CliImportCsv},
 };
 
 } // namespace

@@ -18,3 +18,6 @@ list(APPEND TSLQ_CORE_SOURCES
   files/Csv.cpp
   files/CsvReader.cpp
 )
+list(APPEND TSLQ_UI_SOURCES
+  files/CliCsv.cpp
+)
