@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)" --target tslq
-exec ./build/src/tslq "$@"
+exec ./build/src/tslq --simulate-if-no-radio "$@"

@@ -1,12 +1,17 @@
 // Entry of the tslq program: the application with its title, the main
 // window, and the message loop until the main window closes.
 //
-// Usage: tslq [--no-splash] [--exit-when-shown] [--] [data file]
+// Usage: tslq [--no-splash] [--exit-when-shown] [--simulate[=TYPE] | --simulate-if-no-radio]
+//             [--] [data file]
 // Leading arguments that start with "--" are options and "--" ends them; the
 // remaining arguments, joined with single blanks, name a data file to load.
+#include "link/PortMap.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainCommandLine.h"
 #include "mainwin/Messages.h"
+#include "mainwin/PortSelect.h"
+#include "model/Profile.h"
+#include "sim/SimServer.h"
 
 #include <QApplication>
 
@@ -28,8 +33,19 @@ int main(int argc, char** argv)
     options.showSplash = !commandLine.Has(OptionNoSplash);
     options.commandLineFile = QString::fromStdString(commandLine.fileName);
     TMainForm form(options);
+    for (const std::string& option : commandLine.options) {
+        QString type;
+        bool onlyWithoutRadio = false;
+        if (!SimulateOption(option, type, onlyWithoutRadio))
+            continue;
+        const int port = PortNumber(form.PortName().toStdString());
+        if (!onlyWithoutRadio || ThePortMap().SourceOf(port) == TPortSource::None)
+            form.StartSimulation(type);
+    }
     if (commandLine.Has(OptionExitWhenShown))
         QObject::connect(&form, &TMainForm::FirstShown, &app, &QApplication::quit, Qt::QueuedConnection);
     form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    StopSimulatedRadio();
+    return status;
 }

@@ -62,8 +62,14 @@ std::vector<std::string> UsbSerialDevices(const std::string& devDir)
         }
         ::closedir(dir);
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return SplitNumber(a) < SplitNumber(b); });
+    // USB adapters (ttyUSB*) before modem-class ones (ttyACM*), each by number.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const auto [prefixA, numberA] = SplitNumber(a);
+        const auto [prefixB, numberB] = SplitNumber(b);
+        if (prefixA != prefixB)
+            return prefixA > prefixB;
+        return numberA < numberB;
+    });
     for (auto& name : names)
         name = devDir + "/" + name;
     return names;

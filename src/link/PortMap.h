@@ -2,7 +2,7 @@
 // keep their names in the profile; on this platform each maps to a device:
 // a mapping set for this run only (a simulated radio), else the mapping
 // stored in the configuration store, else the n-th USB serial adapter found
-// (ttyUSB*, ttyACM*, in name order).
+// (ttyUSB*, then ttyACM*, in name order).
 #pragma once
 
 #include <map>
@@ -18,8 +18,8 @@ int ComPortNumber(std::string_view name);
 // The name with a leading device-namespace prefix "\\.\" removed.
 std::string_view StripDeviceNamespace(std::string_view name);
 
-// USB serial adapters under devDir (ttyUSB*, ttyACM*), full paths, in name
-// order with numbers compared by value (ttyUSB2 before ttyUSB10).
+// USB serial adapters under devDir, full paths: ttyUSB* then ttyACM*, each
+// in name order with numbers compared by value (ttyUSB2 before ttyUSB10).
 std::vector<std::string> UsbSerialDevices(const std::string& devDir = "/dev");
 
 // Where the device of a port comes from.

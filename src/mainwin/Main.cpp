@@ -399,6 +399,7 @@ void TMainForm::ConnectCommands()
     ConnectShellCommands();
     // Commands of the other units are connected below, one unit per line.
     ConnectEditCommands();
+    ConnectPortSelect();
 }
 
 void TMainForm::SetPortName(const QString& name)

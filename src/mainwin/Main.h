@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ConfigStore;
 class QAction;
@@ -265,6 +266,22 @@ public:
     void StringGrid2MouseDown(QObject* source, QPoint position);
     void StringGrid3MouseDown(QObject* source, QPoint position);
     void StringGrid4MouseDown(QObject* source, QPoint position);
+
+    // ---- Port selection (PortSelect.cpp) ---------------------------------------
+    void ConnectPortSelect();
+    // The handler of "Com&1" .. "Com1&0" (Com11Click .. Com101Click) for port 1..10.
+    void ComClick(int port);
+    // "&Device...": sets by hand the device that the checked port reaches.
+    void PortDevice1Click();
+    // Status tips of the port items: the device each one reaches now.
+    void UpdatePortTips();
+    // A simulated radio behind the checked port for this run only; type
+    // empty: the configured version. False (after a message) when it failed.
+    bool StartSimulation(const QString& type);
+    QAction* PortDevice1 = nullptr;
+    // Asks for a device path (port, current stored path); nullopt when the
+    // operator cancelled. Empty: a modal input dialog. Tests replace it.
+    std::function<std::optional<QString>(int, const QString&)> AskPortDevice;
 
 signals:
     // The first showing is complete: splash closed, command-line file loaded.

@@ -31,3 +31,6 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/Ownhtmlhelpunit.cpp
   mainwin/Welcome.cpp
 )
+
+# kcomm
+list(APPEND TSLQ_UI_SOURCES mainwin/PortSelect.cpp)

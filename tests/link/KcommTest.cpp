@@ -355,14 +355,14 @@ TEST(PortMap, ComNamesMapToStoredRunOnlyOrNthUsbDevice)
     const std::string dev = dir.path().toStdString();
 
     EXPECT_EQ(UsbSerialDevices(dev),
-              (std::vector<std::string>{dev + "/ttyACM0", dev + "/ttyUSB0", dev + "/ttyUSB2", dev + "/ttyUSB10"}));
+              (std::vector<std::string>{dev + "/ttyUSB0", dev + "/ttyUSB2", dev + "/ttyUSB10", dev + "/ttyACM0"}));
 
     MemoryConfigStore store;
     TPortMap map;
     map.SetStore(&store);
     map.SetDeviceDir(dev);
-    EXPECT_EQ(map.Resolve("COM1"), dev + "/ttyACM0");
-    EXPECT_EQ(map.Resolve("\\\\.\\com4"), dev + "/ttyUSB10");
+    EXPECT_EQ(map.Resolve("COM1"), dev + "/ttyUSB0");
+    EXPECT_EQ(map.Resolve("\\\\.\\com4"), dev + "/ttyACM0");
     EXPECT_EQ(map.Resolve("COM5"), "");
     EXPECT_EQ(map.SourceOf(5), TPortSource::None);
     EXPECT_EQ(map.Resolve("/dev/pts/7"), "/dev/pts/7");

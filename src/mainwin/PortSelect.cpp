@@ -1,0 +1,162 @@
+// Radio > Port Select: "Com&1" to "Com1&0" test and choose the port of the
+// radio; "&Device..." sets by hand which device the checked port reaches.
+// Each item's status tip shows the device it reaches now.
+#include "mainwin/Main.h"
+
+#include "link/Kcomm.h"
+#include "link/PortMap.h"
+#include "mainwin/Messages.h"
+#include "mainwin/PortSelect.h"
+#include "model/Profile.h"
+#include "sim/SimServer.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+
+namespace {
+
+QString PortLabel(int port)
+{
+    return QStringLiteral("COM%1").arg(port);
+}
+
+QString Ordinal(int n)
+{
+    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
+                         : n % 10 == 1                    ? "st"
+                         : n % 10 == 2                    ? "nd"
+                         : n % 10 == 3                    ? "rd"
+                                                          : "th";
+    return QString::number(n) + QLatin1String(suffix);
+}
+
+std::optional<QString> AskDeviceModally(QWidget* parent, int port, const QString& current)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        parent, Msg::ApplicationTitle,
+        QStringLiteral("Device of %1, for example /dev/ttyUSB0, /dev/serial/by-id/... or a\n"
+                       "pseudo-terminal such as /dev/pts/3.\n"
+                       "Leave it empty to use the %2 USB serial adapter found.")
+            .arg(PortLabel(port), Ordinal(port)),
+        QLineEdit::Normal, current, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString PortStatusTip(int port)
+{
+    const TPortMap& map = ThePortMap();
+    const QString device = QString::fromStdString(map.DeviceOf(port));
+    switch (map.SourceOf(port)) {
+    case TPortSource::RunOnly:
+        return QStringLiteral("%1 reaches %2 (simulated radio, this run only)").arg(PortLabel(port), device);
+    case TPortSource::Stored:
+        return QStringLiteral("%1 reaches %2 (set by hand)").arg(PortLabel(port), device);
+    case TPortSource::Automatic:
+        return QStringLiteral("%1 reaches %2 (the %3 USB serial adapter)")
+            .arg(PortLabel(port), device, Ordinal(port));
+    case TPortSource::None: break;
+    }
+    return QStringLiteral("%1 reaches no device; set one with Device...").arg(PortLabel(port));
+}
+
+bool SimulateOption(const std::string& option, QString& type, bool& onlyWithoutRadio)
+{
+    type.clear();
+    onlyWithoutRadio = option == "simulate-if-no-radio";
+    if (onlyWithoutRadio || option == "simulate")
+        return true;
+    if (option.rfind("simulate=", 0) != 0)
+        return false;
+    type = QString::fromStdString(option.substr(9));
+    return true;
+}
+
+void TMainForm::ConnectPortSelect()
+{
+    // An exception inside a receive handler is shown as the application's
+    // standard error box; the serial component then goes on delivering.
+    TKComm::SetExceptionReporter(
+        [](const std::string& text) { ShowMessage(MessageKind::Error, QString::fromStdString(text)); });
+    ConfigStore* store = &Store();
+    ThePortMap().SetStore(store);
+    connect(this, &QObject::destroyed, [store] {
+        if (ThePortMap().Store() == store)
+            ThePortMap().SetStore(nullptr);
+    });
+    for (int port = 1; port <= static_cast<int>(Com.size()); ++port) {
+        QAction* item = Com[static_cast<std::size_t>(port - 1)];
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this, [this, port] { ComClick(port); });
+    }
+    PortSelect1->addSeparator();
+    PortDevice1 = PortSelect1->addAction(QStringLiteral("&Device..."));
+    SetHelpContext(PortDevice1, 75);
+    connect(PortDevice1, &QAction::triggered, this, &TMainForm::PortDevice1Click);
+    // Adapters come and go: the tips are brought up to date on each showing.
+    connect(PortSelect1, &QMenu::aboutToShow, this, &TMainForm::UpdatePortTips);
+    UpdatePortTips();
+}
+
+void TMainForm::UpdatePortTips()
+{
+    for (int port = 1; port <= static_cast<int>(Com.size()); ++port)
+        Com[static_cast<std::size_t>(port - 1)]->setStatusTip(PortStatusTip(port));
+    const int port = PortNumber(portName_.toStdString());
+    if (PortDevice1 != nullptr)
+        PortDevice1->setStatusTip(QStringLiteral("Set the device that %1 reaches").arg(PortLabel(port)));
+}
+
+void TMainForm::ComClick(int port)
+{
+    QAction* item = Com[static_cast<std::size_t>(port - 1)];
+    const QString name = PortLabel(port);
+    {
+        TKComm probe;
+        if (!probe.CheckCommportValid(name.toStdString())) {
+            ShowMessage(MessageKind::Warning, Msg::PortInvalid(port) + QString::fromStdString(OpenFailureHint(probe)));
+            // Only this item loses its mark; the port stays as it was.
+            item->setChecked(false);
+            return;
+        }
+    }
+    SetPortName(name);
+    SaveCommPort(Store(), name.toStdString());
+    UpdatePortTips();
+}
+
+void TMainForm::PortDevice1Click()
+{
+    const int port = PortNumber(portName_.toStdString());
+    const QString current = QString::fromStdString(ThePortMap().StoredDevice(port));
+    const std::optional<QString> answer =
+        AskPortDevice ? AskPortDevice(port, current) : AskDeviceModally(this, port, current);
+    if (!answer)
+        return;
+    ThePortMap().SetStoredDevice(port, answer->trimmed().toStdString());
+    UpdatePortTips();
+}
+
+bool TMainForm::StartSimulation(const QString& type)
+{
+    std::string model;
+    std::string typeCode = type.toStdString();
+    if (typeCode.empty()) {
+        typeCode = image_.TypeCode();
+        model = image_.Model();
+    }
+    std::string error;
+    const int port = PortNumber(portName_.toStdString());
+    if (StartSimulatedRadio(typeCode, model, port, error).empty()) {
+        ShowMessage(MessageKind::Warning, QStringLiteral("The simulated radio cannot start.\n") +
+                                              QString::fromStdString(error));
+        return false;
+    }
+    UpdatePortTips();
+    return true;
+}

@@ -1,0 +1,17 @@
+// Port selection of the main window: texts shared by the menu and its tests.
+// The commands themselves are members of TMainForm (PortSelect.cpp).
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The status tip of "Com&n": the device that port n reaches and why.
+QString PortStatusTip(int port);
+
+// Options of the tslq program that start a simulated radio behind the
+// checked port for this run: "simulate" (the configured version),
+// "simulate=TYPE" (for example simulate=KK,0F), and "simulate-if-no-radio"
+// (only when the checked port reaches no device). Returns whether one of
+// them was given; `type` is the TYPE or empty.
+bool SimulateOption(const std::string& option, QString& type, bool& onlyWithoutRadio);
