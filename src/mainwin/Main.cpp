@@ -133,6 +133,8 @@ TMainForm::TMainForm(const Options& options, QWidget* parent)
 
     AssignHelpContexts();
     ConnectCommands();
+    // The window keeps the size its pages need; it is not resizable.
+    setFixedSize(sizeHint());
     ConnectGrids();
 }
 
@@ -328,6 +330,7 @@ void TMainForm::CreatePages()
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(4, 2, 4, 4);
         boxLayout->addWidget(grid);
+        boxLayout->addStretch(1);
         return grid;
     };
     GroupBox1 = new QGroupBox(QStringLiteral("&Memory Channel"), TabSheet1);

@@ -56,7 +56,6 @@ struct TMainFormOptions
     std::function<void(TSetupForm&)> showSetup;
 };
 
-
 class TMainForm : public QMainWindow
 {
     Q_OBJECT

@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Column widths and visible rows of the grids.
@@ -146,15 +148,23 @@ int TMainForm::CallIndexOfRow(int row) const
 
 void TMainForm::SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, int visibleRows)
 {
+    // The label column is widened where this platform's font needs more room
+    // than the radio's own program gave it, so that no label is cut.
+    std::array<int, 4> fitted = widths;
+    const QFontMetrics metrics(grid->font());
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (const QTableWidgetItem* label = grid->item(row, 1))
+            fitted[1] = std::max(fitted[1], metrics.horizontalAdvance(label->text()) + 8);
+    }
     for (int column = 0; column < grid->columnCount(); ++column)
-        grid->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+        grid->setColumnWidth(column, fitted[static_cast<std::size_t>(column)]);
     const int rowHeight = grid->fontMetrics().height() + 3;
     grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->horizontalHeader()->setFixedHeight(rowHeight + 2);
     grid->setFixedHeight(grid->horizontalHeader()->height() + rowHeight * visibleRows + 2 * grid->frameWidth());
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
-    for (int w : widths)
+    for (int w : fitted)
         width += w;
     grid->setMinimumWidth(width);
 }
