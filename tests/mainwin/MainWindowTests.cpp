@@ -284,7 +284,10 @@ TEST(MainWindowStatusBar, RowToBandMappingPerVersion)
     // Market E: "A_430MHz" is row 2 and band code 2; with the 1200 MHz model
     // "A_1200MHz" is row 3 and band code 3.
     for (const Case& c : {Case{"ME,0B", "ZT-Q3", 2, 2}, Case{"ME,0B", "ZT-Q3", 3, 4}, Case{"ME,0B", "ZT-Q5", 3, 3},
-                          Case{"KK,0F", "ZT-Q5", 4, 3}, Case{"KK,0F", "ZT-Q3", 14, 14}, Case{"MM,07", "ZT-Q3", 13, 14}}) {
+                          Case{"KK,0F", "ZT-Q5", 4, 3}, Case{"KK,0F", "ZT-Q3", 14, 14}, Case{"MM,07", "ZT-Q3", 13, 14},
+                          // Region M with market K has the 220 MHz rows: the row's
+                          // label decides, not the type code's first letters.
+                          Case{"MK,0F", "ZT-Q2", 2, 1}, Case{"MK,0F", "ZT-Q2", 3, 2}}) {
         auto store = StoreFor(c.type, c.model);
         auto form = MakeMainForm(*store);
         EXPECT_EQ(form->VfoBandOfRow(c.row), c.band) << c.type << ' ' << c.model << " row " << c.row;
