@@ -54,8 +54,12 @@ QString LineFailureMessage(const ECommError& error)
 
 TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent), comm_(comm)
 {
-    for (QTimer* timer : {&timer1_, &timer3_, &timer4_})
+    // Coarse timers may fire up to 5% early; the reply time-out must never
+    // end a transfer before its full interval.
+    for (QTimer* timer : {&timer1_, &timer3_, &timer4_}) {
         timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
     SetTimings({});
     connect(&timer1_, &QTimer::timeout, this, &TTransferRunner::Timer1Timer);
     connect(&timer3_, &QTimer::timeout, this, &TTransferRunner::Timer3Timer);

@@ -22,3 +22,10 @@ list(APPEND TSLQ_IO_SOURCES
 list(APPEND TSLQ_UI_SOURCES
   link/CliLink.cpp
 )
+
+# linkcore: the Read and Write dialogs and the main window's Read and Write commands.
+list(APPEND TSLQ_UI_SOURCES
+  link/LinkCommands.cpp
+  link/Read.cpp
+  link/Write.cpp
+)

@@ -403,6 +403,7 @@ void TMainForm::ConnectCommands()
     // Commands of the other units are connected below, one unit per line.
     ConnectEditCommands();
     ConnectPortSelect();
+    ConnectLinkCommands();
 }
 
 void TMainForm::SetPortName(const QString& name)

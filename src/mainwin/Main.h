@@ -282,6 +282,12 @@ public:
     // operator cancelled. Empty: a modal input dialog. Tests replace it.
     std::function<std::optional<QString>(int, const QString&)> AskPortDevice;
 
+    // ---- Radio link (src/link/LinkCommands.cpp) --------------------------------
+    void ConnectLinkCommands();
+    // The Read and Write commands, run once the transfer scope is set.
+    void ReadCommand();
+    void WriteCommand();
+
 signals:
     // The first showing is complete: splash closed, command-line file loaded.
     void FirstShown();
