@@ -117,8 +117,12 @@ TEST(PtyHost, WireSpeedPacesCommandsAndRepliesByTheByteTime)
         ASSERT_TRUE(client.WaitFor(static_cast<std::size_t>(40 * (i + 1))));
     }
     const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    // Never faster than the wire. The upper bound only catches pacing that
+    // has gone badly wrong (per-byte sleeps, double waits): how close the
+    // host keeps to the wire is measured by bench/transfer, not here, where
+    // a loaded or sanitized build adds scheduling delay.
     EXPECT_GE(elapsed, 937.5);
-    EXPECT_LT(elapsed, 937.5 * 1.05);
+    EXPECT_LT(elapsed, 937.5 * 1.5);
 }
 
 TEST(PtyHost, LatencyDelaysEachReply)
