@@ -4,6 +4,7 @@
 #include "mainwin/Main.h"
 
 #include "editors/Setup.h"
+#include "files/CsvCommands.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/Messages.h"
 #include "model/Profile.h"
@@ -404,6 +405,7 @@ void TMainForm::ConnectCommands()
     ConnectEditCommands();
     ConnectPortSelect();
     ConnectLinkCommands();
+    ConnectCsvCommands(*this);
 }
 
 void TMainForm::SetPortName(const QString& name)

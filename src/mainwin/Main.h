@@ -242,6 +242,16 @@ public:
     // Controls of the "Menu &1" and "Menu &2" pages (TabSheet2, TabSheet3).
     TMenuPages* MenuPages = nullptr;
 
+    // ---- Channel lists (src/files/CsvCommands.cpp) -----------------------------
+    void ImportCsv1Click();
+    void ExportCsv1Click();
+    // The commands without their file dialogs; true when something was
+    // imported or the list was written. Every outcome is shown in a message.
+    bool ImportChannelsCsv(const QString& path);
+    bool ExportChannelsCsv(const QString& path);
+    QAction* ImportCsv1 = nullptr; // "&Import Channels (CSV)..."
+    QAction* ExportCsv1 = nullptr; // "Expor&t Channels (CSV)..."
+
     // ---- Commands of the shell -----------------------------------------------
     void About1Click();
     void Help2Click();

@@ -1,0 +1,8 @@
+// File > "Import Channels (CSV)..." and "Export Channels (CSV)..." on the
+// main window.
+#pragma once
+
+class TMainForm;
+
+// Creates the two commands below Save As... and wires them.
+void ConnectCsvCommands(TMainForm& form);
