@@ -7,6 +7,7 @@
 #include "files/DataFile.h"
 #include "files/FileIo.h"
 #include "link/Kcomm.h"
+#include "link/PortMap.h"
 #include "link/TransferRunner.h"
 
 #include <QEventLoop>
@@ -84,6 +85,15 @@ int StatusOf(TransferOutcome outcome)
 int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readInto,
              const RadioImage* writeFrom)
 {
+    // A port name COMn reaches the device the operator mapped to it in the
+    // program, as it does there; the map only reads the store.
+    struct StoreScope
+    {
+        ConfigStore* previous;
+        explicit StoreScope(ConfigStore& store) : previous(ThePortMap().Store()) { ThePortMap().SetStore(&store); }
+        ~StoreScope() { ThePortMap().SetStore(previous); }
+    } storeScope(context.store);
+
     TKComm comm;
     ConfigureTransferPort(comm);
     const std::string device = Utf8(options.port);

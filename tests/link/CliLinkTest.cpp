@@ -5,6 +5,7 @@
 
 #include "TransferHarness.h"
 #include "files/DataFile.h"
+#include "link/PortMap.h"
 #include "model/Profile.h"
 #include "sim/PtyHost.h"
 #include "support/TestSupport.h"
@@ -83,6 +84,20 @@ TEST(CliLink, ReadWritesTheRadioIntoADataFile)
     const RadioImage image = ReadBack(out, comment);
     EXPECT_EQ(comment, "field day");
     EXPECT_EQ(CompareImages(contents, image), "");
+}
+
+TEST(CliLink, PortNameReachesTheDeviceMappedInTheProgram)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    ServedRadio served(contents);
+    const QString out = dir.filePath("out.qx");
+    Cli cli;
+    cli.store.Write("CommDevice3", served.Device().toStdString());
+    ASSERT_EQ(cli.Run({"read", "--port", "COM3", "-o", out}), kCliOk) << cli.err.str();
+    std::string comment;
+    EXPECT_EQ(CompareImages(contents, ReadBack(out, comment)), "");
+    EXPECT_EQ(ThePortMap().Store(), nullptr) << "the command left its store in the port map";
 }
 
 TEST(CliLink, WriteSendsADataFileInTheScopeAsked)
