@@ -11,6 +11,7 @@ list(APPEND TSLQ_UI_SOURCES
   files/Cli.cpp
   files/CliFiles.cpp
   files/CliTable.cpp
+  files/FileCommands.cpp
   files/Printing.cpp
 )
 # csv: channel lists in and out (core).

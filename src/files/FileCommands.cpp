@@ -1,0 +1,334 @@
+// File and printing commands of the main window.
+#include "files/FileCommands.h"
+
+#include "files/DataFile.h"
+#include "files/FileIo.h"
+#include "files/Listing.h"
+#include "files/Printing.h"
+#include "mainwin/Main.h"
+#include "mainwin/Messages.h"
+#include "model/Profile.h"
+#include "model/QtText.h"
+#include "model/TextCodec.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace {
+
+FileDialogPresenter& FileDialogs()
+{
+    static FileDialogPresenter presenter;
+    return presenter;
+}
+
+PrintPresenter& Printers()
+{
+    static PrintPresenter presenter;
+    return presenter;
+}
+
+std::optional<QString> ShowFileDialog(QWidget* parent, FileDialogKind kind, const QString& folder,
+                                      const QString& proposedName)
+{
+    if (FileDialogs()) return FileDialogs()(kind, folder, proposedName);
+    QFileDialog dialog(parent, Msg::ApplicationTitle, folder);
+    if (kind == FileDialogKind::ExportPdf) {
+        dialog.setNameFilter(QStringLiteral("PDF Files(*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    } else {
+        dialog.setNameFilter(kDataFileFilter);
+        dialog.setDefaultSuffix(kDataFileSuffix);
+    }
+    if (kind == FileDialogKind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+bool HasPrinter()
+{
+    if (Printers().hasPrinter) return Printers().hasPrinter();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool ShowPrintDialog(QWidget* parent, QPrinter& printer)
+{
+    if (Printers().printDialog) return Printers().printDialog(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void FileOpenError()
+{
+    ShowMessage(MessageKind::Error, Msg::FileOpenError);
+}
+
+// The comment's bytes in the market's set; a character the set lacks (the
+// comment box takes any text) is kept as '?' rather than dropping the comment.
+std::string CommentBytes(const TMainForm& form)
+{
+    const QString comment = form.Comment();
+    if (auto bytes = QStringToMarket(comment, form.Market())) return *bytes;
+    std::string bytes;
+    for (const QChar ch : comment) {
+        const auto byte = MarketCharToByte(ch.unicode(), form.Market());
+        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
+    return bytes;
+}
+
+// Remembers the folder of a data file as the dialogs' first folder.
+void RememberFolder(TMainForm& form, const QString& path)
+{
+    form.SetInitialFolder(QString::fromStdString(SavePath(form.Store(), path.toStdString())));
+}
+
+// Resets the image for a load and reads the file into it; a rejected header
+// shows its message and leaves the name "Untitled".
+void LoadBytes(TMainForm& form, const QString& path, const std::string& bytes)
+{
+    form.SetFileName(path);
+    ResetImage(form.Image(), ImageReset::ForLoad);
+    // A comment line cannot hold a line feed: it marks "no comment read".
+    std::string comment = "\n";
+    if (ReadDataFile(bytes, form.Image(), comment) == DataFileStatus::BadHeader) {
+        FileOpenError();
+        form.SetFileName(kUntitled);
+    } else if (comment != "\n") {
+        form.SetComment(MarketToQString(comment, form.Market()));
+    }
+}
+
+// Writes the image and comment to a file; false (message shown) when any step
+// failed, with the previous file untouched and the data changed flag kept.
+bool WriteImage(TMainForm& form, const QString& path)
+{
+    if (!SaveFileBytes(path, WriteDataFile(form.Image(), CommentBytes(form)))) {
+        FileOpenError();
+        return false;
+    }
+    form.SetDataChanged(false);
+    RememberFolder(form, path);
+    return true;
+}
+
+QString NativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Accepts files dragged from the desktop onto the window.
+class TFileDropFilter : public QObject
+{
+public:
+    explicit TFileDropFilter(TMainForm& form) : QObject(&form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &form_) return false;
+        if (event->type() == QEvent::DragEnter) {
+            auto* drag = static_cast<QDragEnterEvent*>(event);
+            if (drag->mimeData()->hasUrls()) drag->acceptProposedAction();
+            return true;
+        }
+        if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            QStringList paths;
+            for (const QUrl& url : drop->mimeData()->urls())
+                if (url.isLocalFile()) paths << url.toLocalFile();
+            drop->acceptProposedAction();
+            // The prompt and the load run after the drop is released, so the
+            // desktop is not kept waiting by a modal box.
+            if (!paths.isEmpty())
+                QMetaObject::invokeMethod(
+                    &form_, [form = &form_, paths] { form->DropFiles(paths); }, Qt::QueuedConnection);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    TMainForm& form_;
+};
+
+} // namespace
+
+FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter)
+{
+    return std::exchange(FileDialogs(), std::move(presenter));
+}
+
+PrintPresenter SetPrintPresenter(PrintPresenter presenter)
+{
+    return std::exchange(Printers(), std::move(presenter));
+}
+
+bool HasDataFileSuffix(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(kDataFileSuffix, Qt::CaseInsensitive) == 0;
+}
+
+void TMainForm::New1Click()
+{
+    PageControl1->setFocus();
+    if (!PromptSaveChanges()) return;
+    SetFileName(kUntitled);
+    ResetImage(Image(), ImageReset::ForNew);
+    ClearGridCells();
+    SetComment(QString());
+    RefreshAllViews();
+    SetDataChanged(false);
+}
+
+void TMainForm::Open1Click()
+{
+    PageControl1->setFocus();
+    if (!PromptSaveChanges()) return;
+    const std::optional<QString> chosen =
+        ShowFileDialog(this, FileDialogKind::Open, InitialFolder(), QStringLiteral("*.qx"));
+    if (!chosen) return;
+    const QString path = NativePath(*chosen);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes || !HasDataFileSuffix(path)) {
+        FileOpenError();
+        return;
+    }
+    LoadBytes(*this, path, *bytes);
+    RefreshAllViews();
+    RememberFolder(*this, FileName());
+    SetDataChanged(false);
+}
+
+void TMainForm::Save1Click()
+{
+    if (FileName() != kUntitled && QFileInfo::exists(FileName())) {
+        WriteImage(*this, FileName());
+        return;
+    }
+    SaveAs();
+}
+
+void TMainForm::Save2Click()
+{
+    SaveAs();
+}
+
+bool TMainForm::SaveAs()
+{
+    const QString proposed = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).fileName();
+    const std::optional<QString> chosen = ShowFileDialog(this, FileDialogKind::Save, InitialFolder(), proposed);
+    if (!chosen) return false;
+    const QString path = NativePath(*chosen);
+    // A refused name, like a failed write, is not a cancel; the data changed
+    // flag stays set, so a command that asked for the save stops there.
+    if (!HasDataFileSuffix(path)) {
+        FileOpenError();
+        return true;
+    }
+    if (WriteImage(*this, path)) SetFileName(path);
+    return true;
+}
+
+void TMainForm::CommandLineLoad(const QString& path)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes || !HasDataFileSuffix(path)) {
+        FileOpenError();
+        return;
+    }
+    LoadBytes(*this, path, *bytes);
+    RefreshAllViews();
+    RememberFolder(*this, FileName());
+    SetDataChanged(false);
+}
+
+void TMainForm::DropFiles(const QStringList& paths)
+{
+    if (paths.isEmpty()) return;
+    const QString path = NativePath(paths.front());
+    if (HasDataFileSuffix(path)) {
+        PageControl1->setFocus();
+        if (!PromptSaveChanges()) return;
+        // A file that cannot be read changes nothing: neither the image nor
+        // the name, so that a later Save cannot write over that file.
+        if (const std::optional<std::string> bytes = ReadFileBytes(path)) {
+            LoadBytes(*this, path, *bytes);
+            RefreshAllViews();
+            RememberFolder(*this, path);
+            SetDataChanged(false);
+        } else {
+            FileOpenError();
+        }
+    } else {
+        FileOpenError();
+    }
+    SetFileName(FileName());
+}
+
+void TMainForm::Print1Click()
+{
+    if (!HasPrinter()) {
+        ShowMessage(MessageKind::Warning, Msg::NoDefaultPrinter);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ShowPrintDialog(this, printer)) return;
+    DrawListing(printer, windowTitle(), BuildListing(Image(), CommentBytes(*this)), Market());
+}
+
+void TMainForm::ExportPdf1Click()
+{
+    const QString base = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).completeBaseName();
+    const std::optional<QString> chosen =
+        ShowFileDialog(this, FileDialogKind::ExportPdf, InitialFolder(), base + QStringLiteral(".pdf"));
+    if (!chosen) return;
+    if (!ExportListingPdf(NativePath(*chosen), windowTitle(), BuildListing(Image(), CommentBytes(*this)), Market()))
+        FileOpenError();
+}
+
+void ConnectFileCommands(TMainForm& form)
+{
+    form.ExportPdf1 = new QAction(QStringLiteral("&Export Listing as PDF..."), &form);
+    // Right below Print..., before the separator that precedes Exit.
+    const QList<QAction*> items = form.File1->actions();
+    const qsizetype print = items.indexOf(form.Print1);
+    form.File1->insertAction(print >= 0 && print + 1 < items.size() ? items[print + 1] : form.Exit1,
+                             form.ExportPdf1);
+
+    const auto wire = [&form](QAction* action, void (TMainForm::*handler)()) {
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, &form, handler);
+    };
+    wire(form.New1, &TMainForm::New1Click);
+    wire(form.NewButton, &TMainForm::New1Click);
+    wire(form.Open1, &TMainForm::Open1Click);
+    wire(form.OpenButton, &TMainForm::Open1Click);
+    wire(form.Save1, &TMainForm::Save1Click);
+    wire(form.SaveButton, &TMainForm::Save1Click);
+    wire(form.Save2, &TMainForm::Save2Click);
+    wire(form.Print1, &TMainForm::Print1Click);
+    wire(form.PrintButton, &TMainForm::Print1Click);
+    wire(form.ExportPdf1, &TMainForm::ExportPdf1Click);
+
+    form.SaveAsHandler = [&form] { return form.SaveAs(); };
+    form.CommandLineLoadHandler = [&form](const QString& path) { form.CommandLineLoad(path); };
+    form.installEventFilter(new TFileDropFilter(form));
+}
