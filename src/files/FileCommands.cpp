@@ -137,10 +137,10 @@ QString NativePath(const QString& path)
 // Accepts files dragged from the desktop onto the window.
 class TFileDropFilter : public QObject
 {
-public:
+  public:
     explicit TFileDropFilter(TMainForm& form) : QObject(&form), form_(form) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != &form_) return false;
@@ -165,7 +165,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     TMainForm& form_;
 };
 
@@ -234,7 +234,8 @@ void TMainForm::Save2Click()
 bool TMainForm::SaveAs()
 {
     const QString proposed = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).fileName();
-    const std::optional<QString> chosen = ShowFileDialog(this, FileDialogKind::Save, InitialFolder(), proposed);
+    const std::optional<QString> chosen =
+        ShowFileDialog(this, FileDialogKind::Save, InitialFolder(), proposed);
     if (!chosen) return false;
     const QString path = NativePath(*chosen);
     // A refused name, like a failed write, is not a cancel; the data changed
@@ -300,7 +301,8 @@ void TMainForm::ExportPdf1Click()
     const std::optional<QString> chosen =
         ShowFileDialog(this, FileDialogKind::ExportPdf, InitialFolder(), base + QStringLiteral(".pdf"));
     if (!chosen) return;
-    if (!ExportListingPdf(NativePath(*chosen), windowTitle(), BuildListing(Image(), CommentBytes(*this)), Market()))
+    if (!ExportListingPdf(NativePath(*chosen), windowTitle(), BuildListing(Image(), CommentBytes(*this)),
+                          Market()))
         FileOpenError();
 }
 

@@ -20,8 +20,8 @@ enum class FileDialogKind {
 
 // Shows a file dialog starting in `folder` with `proposedName` filled in;
 // the chosen full path, or nullopt when cancelled.
-using FileDialogPresenter =
-    std::function<std::optional<QString>(FileDialogKind kind, const QString& folder, const QString& proposedName)>;
+using FileDialogPresenter = std::function<std::optional<QString>(FileDialogKind kind, const QString& folder,
+                                                                 const QString& proposedName)>;
 // Replaces the presenter and returns the previous one; empty restores the
 // platform's file dialogs.
 FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter);

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -49,7 +51,7 @@ struct Asked
 
 class FileCommands : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -63,14 +65,14 @@ protected:
             answers_.pop_front();
             return answer;
         });
-        previousDialogs_ = SetFileDialogPresenter(
-            [this](FileDialogKind kind, const QString& folder, const QString& proposed) -> std::optional<QString> {
-                asked_.push_back({kind, folder, proposed});
-                if (choices_.empty()) return std::nullopt;
-                const std::optional<QString> choice = choices_.front();
-                choices_.pop_front();
-                return choice;
-            });
+        previousDialogs_ = SetFileDialogPresenter([this](FileDialogKind kind, const QString& folder,
+                                                         const QString& proposed) -> std::optional<QString> {
+            asked_.push_back({kind, folder, proposed});
+            if (choices_.empty()) return std::nullopt;
+            const std::optional<QString> choice = choices_.front();
+            choices_.pop_front();
+            return choice;
+        });
         form_ = MakeForm();
     }
 
@@ -128,8 +130,8 @@ protected:
 
 TEST_F(FileCommands, CommandsAreWired)
 {
-    for (QAction* action : {form_->New1, form_->Open1, form_->Save1, form_->Save2, form_->Print1, form_->NewButton,
-                            form_->OpenButton, form_->SaveButton, form_->PrintButton})
+    for (QAction* action : {form_->New1, form_->Open1, form_->Save1, form_->Save2, form_->Print1,
+                            form_->NewButton, form_->OpenButton, form_->SaveButton, form_->PrintButton})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     ASSERT_NE(form_->ExportPdf1, nullptr);
     const QList<QAction*> items = form_->File1->actions();
@@ -211,7 +213,8 @@ TEST_F(FileCommands, OpenKeepsTheFilesOwnInformationChannels)
     const QString path = CopyGolden("new_M.qx", "m.qx");
     choices_ = {path};
     form_->Open1Click();
-    for (int slot = InformationFirst; slot < MemoryCount; ++slot) EXPECT_EQ(form_->Image().GetMemoryRecord(slot), "");
+    for (int slot = InformationFirst; slot < MemoryCount; ++slot)
+        EXPECT_EQ(form_->Image().GetMemoryRecord(slot), "");
 }
 
 TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
@@ -405,9 +408,12 @@ TEST_F(FileCommands, CommandLineLoadOfABadNameKeepsTheStartImage)
 // Drops files on the window as the desktop does.
 void DropOn(TMainForm& form, const QStringList& paths)
 {
+    // The window takes drops once it has been shown.
+    if (!form.isVisible()) ShowAndWait(form);
     auto* data = new QMimeData;
     QList<QUrl> urls;
-    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
     data->setUrls(urls);
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &enter);
@@ -461,7 +467,7 @@ QString PdfText(const QString& path)
 
 class PrintCommands : public FileCommands
 {
-protected:
+  protected:
     void TearDown() override
     {
         SetPrintPresenter({});
