@@ -5,6 +5,7 @@
 
 #include "editors/Setup.h"
 #include "files/CsvCommands.h"
+#include "files/FileCommands.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/Messages.h"
 #include "model/Profile.h"
@@ -406,6 +407,7 @@ void TMainForm::ConnectCommands()
     ConnectPortSelect();
     ConnectLinkCommands();
     ConnectCsvCommands(*this);
+    ConnectFileCommands(*this);
 }
 
 void TMainForm::SetPortName(const QString& name)

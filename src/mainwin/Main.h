@@ -252,6 +252,22 @@ public:
     QAction* ImportCsv1 = nullptr; // "&Import Channels (CSV)..."
     QAction* ExportCsv1 = nullptr; // "Expor&t Channels (CSV)..."
 
+    // ---- File and printing commands (src/files/FileCommands.cpp) --------------
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void Save2Click();
+    // Save As...: false only when the operator cancelled the dialog. A refused
+    // name or a failed write answers true with the data changed flag still set.
+    bool SaveAs();
+    void Print1Click();
+    void ExportPdf1Click();
+    // The data file named on the command line, at the first showing.
+    void CommandLineLoad(const QString& path);
+    // Files dropped on the window: the first one is loaded.
+    void DropFiles(const QStringList& paths);
+    QAction* ExportPdf1 = nullptr; // "&Export Listing as PDF..."
+
     // ---- Commands of the shell -----------------------------------------------
     void About1Click();
     void Help2Click();

@@ -126,6 +126,7 @@ TEST(ShellClosing, YesWithoutAnySaveCommandKeepsTheData)
 {
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
+    form->SaveAsHandler = nullptr; // as before the file commands are connected
     form->show();
     form->SetDataChanged(true);
     MessageRecorder messages({MessageButton::Yes});
