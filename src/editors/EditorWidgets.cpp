@@ -1,0 +1,528 @@
+// Shared controls of the channel editors.
+#include "editors/EditorWidgets.h"
+
+#include "editors/EntryKeys.h"
+#include "mainwin/Main.h"
+#include "mainwin/Messages.h"
+#include "model/Mainfunction.h"
+#include "model/QtText.h"
+#include "model/TextCodec.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QStringEncoder>
+
+namespace {
+
+const QString WesternFontName = QStringLiteral("Times New Roman");
+const QString JapaneseFontName = QStringLiteral(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D");
+constexpr int NameFontPointSize = 10;
+
+QString Latin(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsEditShortcut(QKeyEvent* event)
+{
+    for (QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                          QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(key))
+            return true;
+    return false;
+}
+
+// Keys that move the cursor or delete: no characters, so no filter applies.
+bool IsEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+// ---- TFrequencyEdit ------------------------------------------------------------
+
+TFrequencyEdit::TFrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent)
+    : QLineEdit(parent), enterAccepts_(enterAccepts)
+{
+    setMaxLength(maxLength);
+    // Pasted text obeys the same set as typed keys.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
+}
+
+void TFrequencyEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (IsEnter(key)) {
+        if (!enterAccepts_) {
+            QLineEdit::keyPressEvent(event); // ignored there: the default button
+            return;
+        }
+        event->accept();
+        emit EnterPressed();
+        return;
+    }
+    if (key == Qt::Key_Escape || IsEditShortcut(event) || IsEditingKey(key) || event->text().isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char('.')) && text[0].unicode() < 128) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept(); // every other character is dropped without a word
+}
+
+// ---- TNameEdit -----------------------------------------------------------------
+
+TNameEdit::TNameEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(8);
+    connect(this, &QLineEdit::textEdited, this, &TNameEdit::CheckEditedText);
+}
+
+void TNameEdit::SetMarket(char market)
+{
+    market_ = market;
+    setFont(NameFont(market));
+}
+
+std::string TNameEdit::NameBytes() const
+{
+    if (text() == loadedText_)
+        return loadedBytes_;
+    std::string bytes;
+    for (QChar ch : text())
+        if (const auto byte = MarketCharToByte(ch.unicode(), market_))
+            bytes += static_cast<char>(*byte);
+    return bytes;
+}
+
+void TNameEdit::SetNameBytes(const std::string& bytes)
+{
+    loadedBytes_ = bytes;
+    loadedText_ = MarketToQString(bytes, market_);
+    setText(loadedText_);
+}
+
+void TNameEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (IsEnter(key) || IsEditShortcut(event) || IsEditingKey(key) || event->text().isEmpty()) {
+        if (key == Qt::Key_Backspace && leadByte_)
+            leadByte_ = false;
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Judge the bytes the characters stand for in the market's set. A
+    // character outside the set is, for market J, a double-byte character:
+    // its lead byte is swallowed and its second byte refused.
+    bool accept = true;
+    bool refuse = false;
+    for (QChar ch : event->text()) {
+        std::string bytes;
+        if (const auto byte = MarketCharToByte(ch.unicode(), market_)) {
+            bytes.assign(1, static_cast<char>(*byte));
+        } else if (IsKatakanaMarket(market_)) {
+            QStringEncoder toShiftJis("Shift_JIS");
+            const QByteArray encoded = toShiftJis.encode(QString(ch));
+            bytes = toShiftJis.hasError() || encoded.isEmpty() ? std::string("\x81\x81")
+                                                               : encoded.toStdString();
+        } else {
+            refuse = true;
+            accept = false;
+            break;
+        }
+        for (char b : bytes) {
+            const KeyVerdict verdict = NameKeyVerdict(static_cast<unsigned char>(b), market_, leadByte_);
+            accept = accept && verdict == KeyVerdict::Accept;
+            refuse = refuse || verdict == KeyVerdict::Refuse;
+        }
+    }
+    if (accept) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (refuse)
+        ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
+}
+
+void TNameEdit::CheckEditedText(const QString& text)
+{
+    for (QChar ch : text) {
+        const auto byte = MarketCharToByte(ch.unicode(), market_);
+        if (!byte || !IsNameByte(*byte, market_)) {
+            ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
+            clear();
+            return;
+        }
+    }
+}
+
+// ---- TDtmfCodeEdit ------------------------------------------------------------
+
+TDtmfCodeEdit::TDtmfCodeEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(16);
+}
+
+void TDtmfCodeEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (IsEnter(key) || IsEditShortcut(event) || IsEditingKey(key) || event->text().isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    char entered = 0;
+    const char16_t ch = text.size() == 1 ? text[0].unicode() : u'\0';
+    const KeyVerdict verdict =
+        ch > 0 && ch < 256 ? DtmfCodeKeyVerdict(static_cast<unsigned char>(ch), entered) : KeyVerdict::Refuse;
+    event->accept();
+    if (verdict == KeyVerdict::Accept)
+        insert(QString(QLatin1Char(entered)));
+    else if (verdict == KeyVerdict::Refuse)
+        ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
+}
+
+QFont NameFont(char market)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(WesternFontName, {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                                     QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(JapaneseFontName, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+                                                      QStringLiteral("Noto Serif CJK JP")});
+        return true;
+    }();
+    (void)substituted;
+    return QFont(market == 'J' ? JapaneseFontName : WesternFontName, NameFontPointSize);
+}
+
+// ---- TChannelPanel ------------------------------------------------------------
+
+TChannelPanel::TChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
+    : QWidget(parent), withSplit_(withSplit)
+{
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    Label_Rx = new QLabel(QStringLiteral("Rx Frequency"), this);
+    Edit_Rx = new TFrequencyEdit(frequencyLength, true, this);
+    Label_RxMHz = new QLabel(QStringLiteral("MHz"), this);
+    Label_Tx = new QLabel(QStringLiteral("Tx Frequency"), this);
+    Edit_Tx = new TFrequencyEdit(frequencyLength, true, this);
+    Label_TxMHz = new QLabel(QStringLiteral("MHz"), this);
+    Label_Offset = new QLabel(QStringLiteral("Offset"), this);
+    Edit_Offset = new TFrequencyEdit(5, true, this);
+    Label_OffsetMHz = new QLabel(QStringLiteral("MHz"), this);
+    Label_Rx->setBuddy(Edit_Rx);
+    layout->addWidget(Label_Rx, 0, 0);
+    layout->addWidget(Edit_Rx, 0, 1);
+    layout->addWidget(Label_RxMHz, 0, 2);
+    layout->addWidget(Label_Tx, 1, 0);
+    layout->addWidget(Edit_Tx, 1, 1);
+    layout->addWidget(Label_TxMHz, 1, 2);
+    layout->addWidget(Label_Offset, 2, 0);
+    layout->addWidget(Edit_Offset, 2, 1);
+    layout->addWidget(Label_OffsetMHz, 2, 2);
+
+    Label_Step = new QLabel(QStringLiteral("Step"), this);
+    ComboBox_Step = new QComboBox(this);
+    for (const StepCode& step : StepCodes)
+        ComboBox_Step->addItem(Latin(step.text));
+    Label_Mode = new QLabel(QStringLiteral("Mode"), this);
+    ComboBox_Mode = new QComboBox(this);
+    for (std::string_view mode : ModeTexts)
+        ComboBox_Mode->addItem(Latin(mode));
+    layout->addWidget(Label_Step, 3, 0);
+    layout->addWidget(ComboBox_Step, 3, 1);
+    layout->addWidget(Label_Mode, 4, 0);
+    layout->addWidget(ComboBox_Mode, 4, 1);
+
+    auto* shiftBox = new QGroupBox(this);
+    auto* shiftLayout = new QVBoxLayout(shiftBox);
+    shiftGroup_ = new QButtonGroup(this);
+    RadioButton_Split = new QRadioButton(QStringLiteral("Split Channel"), shiftBox);
+    RadioButton_Simplex = new QRadioButton(QStringLiteral("Simplex"), shiftBox);
+    RadioButton_Plus = new QRadioButton(QStringLiteral("Plus Shift"), shiftBox);
+    RadioButton_Minus = new QRadioButton(QStringLiteral("Minus Shift"), shiftBox);
+    RadioButton_Special = new QRadioButton(QStringLiteral("-7.6MHz Shift"), shiftBox);
+    for (QRadioButton* button :
+         {RadioButton_Split, RadioButton_Simplex, RadioButton_Plus, RadioButton_Minus, RadioButton_Special}) {
+        shiftGroup_->addButton(button);
+        shiftLayout->addWidget(button);
+        connect(button, &QRadioButton::clicked, this, &TChannelPanel::ShiftClicked);
+    }
+    RadioButton_Split->setVisible(withSplit);
+    RadioButton_Simplex->setChecked(true);
+    layout->addWidget(shiftBox, 0, 3, 5, 1);
+
+    CheckBox_Reverse = new QCheckBox(QStringLiteral("Reverse"), this);
+    layout->addWidget(CheckBox_Reverse, 5, 3);
+
+    CheckBox_Tone = new QCheckBox(QStringLiteral("Tone"), this);
+    CheckBox_Ctcss = new QCheckBox(QStringLiteral("CTCSS"), this);
+    CheckBox_Dcs = new QCheckBox(QStringLiteral("DCS"), this);
+    Label_ToneFrequency = new QLabel(QStringLiteral("Tone Frequency"), this);
+    Label_CtcssFrequency = new QLabel(QStringLiteral("CTCSS Frequency"), this);
+    Label_DcsCode = new QLabel(QStringLiteral("DCS Code"), this);
+    ComboBox_Tone = new QComboBox(this);
+    ComboBox_Ctcss = new QComboBox(this);
+    ComboBox_Dcs = new QComboBox(this);
+    for (std::string_view tone : ToneTexts) {
+        ComboBox_Tone->addItem(Latin(tone));
+        ComboBox_Ctcss->addItem(Latin(tone));
+    }
+    for (std::string_view code : DcsCodes)
+        ComboBox_Dcs->addItem(Latin(code));
+    layout->addWidget(CheckBox_Tone, 6, 0);
+    layout->addWidget(CheckBox_Ctcss, 7, 0);
+    layout->addWidget(CheckBox_Dcs, 8, 0);
+    layout->addWidget(Label_ToneFrequency, 6, 1);
+    layout->addWidget(Label_CtcssFrequency, 7, 1);
+    layout->addWidget(Label_DcsCode, 8, 1);
+    layout->addWidget(ComboBox_Tone, 6, 2, 1, 2);
+    layout->addWidget(ComboBox_Ctcss, 7, 2, 1, 2);
+    layout->addWidget(ComboBox_Dcs, 8, 2, 1, 2);
+    for (QCheckBox* box : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs})
+        connect(box, &QCheckBox::clicked, this, [this, box](bool checked) { ToneClicked(box, checked); });
+
+    for (QLineEdit* edit : {static_cast<QLineEdit*>(Edit_Rx), static_cast<QLineEdit*>(Edit_Tx),
+                            static_cast<QLineEdit*>(Edit_Offset)})
+        connect(edit, &QLineEdit::textChanged, this, &TChannelPanel::Edited);
+    for (TFrequencyEdit* edit : {Edit_Rx, Edit_Tx, Edit_Offset})
+        connect(edit, &TFrequencyEdit::EnterPressed, this, &TChannelPanel::EnterPressed);
+    for (QComboBox* list : {ComboBox_Step, ComboBox_Tone, ComboBox_Ctcss, ComboBox_Dcs})
+        connect(list, &QComboBox::currentIndexChanged, this, &TChannelPanel::Edited);
+    connect(ComboBox_Mode, &QComboBox::currentIndexChanged, this, [this]() {
+        UpdateToneControls();
+        Edited();
+    });
+    connect(CheckBox_Reverse, &QCheckBox::toggled, this, &TChannelPanel::Edited);
+
+    ApplyShiftLayout();
+    UpdateToneControls();
+}
+
+ChannelControls TChannelPanel::Read() const
+{
+    ChannelControls c;
+    c.rxText = Edit_Rx->text().toStdString();
+    c.txText = Edit_Tx->text().toStdString();
+    c.offsetText = Edit_Offset->text().toStdString();
+    c.step = ComboBox_Step->currentIndex();
+    c.mode = ComboBox_Mode->currentIndex();
+    c.shift = SelectedShift();
+    c.reverse = CheckBox_Reverse->isChecked();
+    c.tone = CheckBox_Tone->isChecked();
+    c.ctcss = CheckBox_Ctcss->isChecked();
+    c.dcs = CheckBox_Dcs->isChecked();
+    c.toneIndex = ComboBox_Tone->currentIndex();
+    c.ctcssIndex = ComboBox_Ctcss->currentIndex();
+    c.dcsIndex = ComboBox_Dcs->currentIndex();
+    if (!RadioButton_Special->isHidden())
+        c.specialCaption = RadioButton_Special->text().toStdString();
+    return c;
+}
+
+void TChannelPanel::Write(const ChannelControls& c)
+{
+    filling_ = true;
+    Edit_Rx->setText(QString::fromStdString(c.rxText));
+    Edit_Tx->setText(QString::fromStdString(c.txText));
+    Edit_Offset->setText(QString::fromStdString(c.offsetText));
+    SetStep(c.step);
+    SetMode(c.mode);
+    SetSpecialCaption(c.specialCaption);
+    SelectShift(c.shift);
+    CheckBox_Reverse->setChecked(c.reverse);
+    CheckBox_Tone->setChecked(c.tone);
+    CheckBox_Ctcss->setChecked(c.ctcss);
+    CheckBox_Dcs->setChecked(c.dcs);
+    ComboBox_Tone->setCurrentIndex(c.toneIndex);
+    ComboBox_Ctcss->setCurrentIndex(c.ctcssIndex);
+    ComboBox_Dcs->setCurrentIndex(c.dcsIndex);
+    UpdateToneControls();
+    filling_ = false;
+}
+
+void TChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMessage)
+{
+    SetStep(a.step);
+    SetMode(a.mode);
+    Edit_Rx->setText(QString::fromStdString(a.rxText));
+    if (withSplit_) {
+        if (a.shift != SelectedShift())
+            SelectShift(a.shift);
+        Edit_Tx->setText(QString::fromStdString(a.txText));
+    }
+    if (showRoundedMessage && a.rounded)
+        ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+    Edit_Offset->setText(QString::fromStdString(a.offsetText));
+    UpdateToneControls();
+}
+
+void TChannelPanel::SetSpecialCaption(const std::optional<std::string>& caption)
+{
+    if (caption) {
+        RadioButton_Special->setText(QString::fromStdString(*caption));
+        RadioButton_Special->setVisible(true);
+        RadioButton_Special->setEnabled(true);
+    } else {
+        RadioButton_Special->setVisible(false);
+    }
+}
+
+void TChannelPanel::SetStep(int step)
+{
+    ComboBox_Step->setCurrentIndex(std::clamp(step, 0, ComboBox_Step->count() - 1));
+}
+
+void TChannelPanel::SetMode(int mode)
+{
+    ComboBox_Mode->setCurrentIndex(std::clamp(mode, 0, ComboBox_Mode->count() - 1));
+}
+
+void TChannelPanel::SelectShift(ShiftChoice shift)
+{
+    QRadioButton* button = RadioButton_Simplex;
+    switch (shift) {
+    case ShiftChoice::Split:
+        button = withSplit_ ? RadioButton_Split : RadioButton_Simplex;
+        break;
+    case ShiftChoice::Plus:
+        button = RadioButton_Plus;
+        break;
+    case ShiftChoice::Minus:
+        button = RadioButton_Minus;
+        break;
+    case ShiftChoice::Special:
+        button = RadioButton_Special;
+        break;
+    case ShiftChoice::Simplex:
+        break;
+    }
+    button->setChecked(true);
+    ShiftClicked();
+}
+
+ShiftChoice TChannelPanel::SelectedShift() const
+{
+    if (RadioButton_Split->isChecked())
+        return ShiftChoice::Split;
+    if (RadioButton_Plus->isChecked())
+        return ShiftChoice::Plus;
+    if (RadioButton_Minus->isChecked())
+        return ShiftChoice::Minus;
+    if (RadioButton_Special->isChecked())
+        return ShiftChoice::Special;
+    return ShiftChoice::Simplex;
+}
+
+void TChannelPanel::UpdateToneControls()
+{
+    const bool enabled = ToneControlsEnabled(ComboBox_Mode->currentIndex());
+    for (QWidget* w : std::initializer_list<QWidget*>{CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs, Label_ToneFrequency,
+                                                      Label_CtcssFrequency, Label_DcsCode, ComboBox_Tone,
+                                                      ComboBox_Ctcss, ComboBox_Dcs})
+        w->setEnabled(enabled);
+}
+
+void TChannelPanel::ShiftClicked()
+{
+    ApplyShiftLayout();
+    Edited();
+}
+
+void TChannelPanel::ApplyShiftLayout()
+{
+    // Split shows the transmit frequency in place of the offset and has no
+    // reverse; every other shift the opposite.
+    const bool split = withSplit_ && RadioButton_Split->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_Tx, Edit_Tx, Label_TxMHz})
+        w->setVisible(split);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_Offset, Edit_Offset, Label_OffsetMHz})
+        w->setVisible(!split);
+    if (split && !filling_)
+        CheckBox_Reverse->setChecked(false);
+    CheckBox_Reverse->setEnabled(!split);
+}
+
+void TChannelPanel::ToneClicked(QCheckBox* box, bool checked)
+{
+    if (checked) {
+        for (QCheckBox* other : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs})
+            if (other != box)
+                other->setChecked(false);
+    }
+    Edited();
+}
+
+void TChannelPanel::Edited()
+{
+    if (!filling_)
+        emit Changed();
+}
+
+// ---- Helpers -----------------------------------------------------------------
+
+void ShowEntryError(EntryError error)
+{
+    if (error == EntryError::InvalidFrequency)
+        ShowMessage(MessageKind::Information, Msg::InvalidFrequency);
+    else if (error == EntryError::InvalidOffset)
+        ShowMessage(MessageKind::Information, Msg::InvalidOffset);
+}
+
+void AssignPanelHelpContexts(TChannelPanel& p)
+{
+    const std::pair<QObject*, int> contexts[] = {
+        {p.Edit_Rx, 505},          {p.Edit_Tx, 505},            {p.ComboBox_Step, 510},     {p.Edit_Offset, 515},
+        {p.CheckBox_Reverse, 520}, {p.RadioButton_Split, 525},  {p.RadioButton_Simplex, 525},
+        {p.RadioButton_Plus, 525}, {p.RadioButton_Minus, 525},  {p.RadioButton_Special, 525},
+        {p.CheckBox_Tone, 530},    {p.CheckBox_Ctcss, 530},     {p.CheckBox_Dcs, 530},      {p.ComboBox_Tone, 535},
+        {p.ComboBox_Ctcss, 535},   {p.ComboBox_Dcs, 535},       {p.ComboBox_Mode, 550},
+    };
+    for (const auto& [target, context] : contexts)
+        TMainForm::SetHelpContext(target, context);
+}
+
+void InstallEditorHelpKey(QDialog& dialog, TMainForm& form)
+{
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+    QObject::connect(help, &QShortcut::activated, &dialog, [&form]() { form.ShowContextHelp(); });
+}
