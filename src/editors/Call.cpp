@@ -91,8 +91,7 @@ bool TCallForm::StoreChannelControls()
     form_.Image().SetCallRecord(slot_, built.record);
     form_.RefreshAllViews();
     LoadChannelControls();
-    if (built.rounded)
-        ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+    if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;
 }
 
@@ -108,8 +107,7 @@ void TCallForm::AcceptEntries()
 
 void TCallForm::ComboBox_BandClick(int position)
 {
-    if (position == position_)
-        return;
+    if (position == position_) return;
     if (pending_) {
         if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes &&
             !StoreChannelControls()) {
@@ -127,8 +125,7 @@ void TCallForm::ComboBox_BandClick(int position)
 
 void TCallForm::OkButtonClick()
 {
-    if (StoreChannelControls())
-        accept();
+    if (StoreChannelControls()) accept();
 }
 
 void TCallForm::done(int result)
@@ -156,6 +153,5 @@ bool TCallForm::eventFilter(QObject* watched, QEvent* event)
 
 void TCallForm::MarkChanged()
 {
-    if (!loading_)
-        pending_ = true;
+    if (!loading_) pending_ = true;
 }

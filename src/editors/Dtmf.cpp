@@ -85,7 +85,8 @@ void TDtmfForm::LoadChannelControls()
     loading_ = true;
     const RadioImage& image = form_.Image();
     const char market = form_.Market();
-    Edit_Code->setText(QString::fromStdU16String(MarketToUtf16(image.RecordFieldView(RecordKind::Dtmf, slot_, 1), market)));
+    Edit_Code->setText(
+        QString::fromStdU16String(MarketToUtf16(image.RecordFieldView(RecordKind::Dtmf, slot_, 1), market)));
     Edit_Name->SetNameBytes(image.GetRecordField(RecordKind::Dtmf, slot_, 2));
     loading_ = false;
     pending_ = false;
@@ -98,8 +99,7 @@ void TDtmfForm::StoreChannelControls()
     const char market = form_.Market();
     std::string code;
     for (QChar ch : Edit_Code->text())
-        if (const auto byte = MarketCharToByte(ch.unicode(), market))
-            code += static_cast<char>(*byte);
+        if (const auto byte = MarketCharToByte(ch.unicode(), market)) code += static_cast<char>(*byte);
     form_.Image().SetDtmfRecord(slot_, BuildDtmfRecord(slot_, code, Edit_Name->NameBytes()));
     form_.RefreshAllViews();
     pending_ = false;
@@ -107,8 +107,7 @@ void TDtmfForm::StoreChannelControls()
 
 void TDtmfForm::ComboBox_ChannelClick(int position)
 {
-    if (position == slot_)
-        return;
+    if (position == slot_) return;
     if (pending_ && ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes)
         StoreChannelControls();
     pending_ = false;
@@ -147,6 +146,5 @@ bool TDtmfForm::eventFilter(QObject* watched, QEvent* event)
 
 void TDtmfForm::MarkChanged()
 {
-    if (!loading_)
-        pending_ = true;
+    if (!loading_) pending_ = true;
 }

@@ -14,7 +14,7 @@ class TDtmfForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TDtmfForm(TMainForm& form);
 
     int Slot() const { return slot_; }
@@ -35,14 +35,14 @@ public:
     QPushButton* Button_Ok;
     QPushButton* Button_Close;
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void MarkChanged();
 

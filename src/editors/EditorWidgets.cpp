@@ -36,8 +36,7 @@ bool IsEditShortcut(QKeyEvent* event)
 {
     for (QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
                                           QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
-        if (event->matches(key))
-            return true;
+        if (event->matches(key)) return true;
     return false;
 }
 
@@ -114,12 +113,10 @@ void TNameEdit::SetMarket(char market)
 
 std::string TNameEdit::NameBytes() const
 {
-    if (text() == loadedText_)
-        return loadedBytes_;
+    if (text() == loadedText_) return loadedBytes_;
     std::string bytes;
     for (QChar ch : text())
-        if (const auto byte = MarketCharToByte(ch.unicode(), market_))
-            bytes += static_cast<char>(*byte);
+        if (const auto byte = MarketCharToByte(ch.unicode(), market_)) bytes += static_cast<char>(*byte);
     return bytes;
 }
 
@@ -138,8 +135,7 @@ void TNameEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (IsEnter(key) || IsEditShortcut(event) || IsEditingKey(key) || event->text().isEmpty()) {
-        if (key == Qt::Key_Backspace && leadByte_)
-            leadByte_ = false;
+        if (key == Qt::Key_Backspace && leadByte_) leadByte_ = false;
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -155,8 +151,8 @@ void TNameEdit::keyPressEvent(QKeyEvent* event)
         } else if (IsKatakanaMarket(market_)) {
             QStringEncoder toShiftJis("Shift_JIS");
             const QByteArray encoded = toShiftJis.encode(QString(ch));
-            bytes = toShiftJis.hasError() || encoded.isEmpty() ? std::string("\x81\x81")
-                                                               : encoded.toStdString();
+            bytes =
+                toShiftJis.hasError() || encoded.isEmpty() ? std::string("\x81\x81") : encoded.toStdString();
         } else {
             refuse = true;
             accept = false;
@@ -173,8 +169,7 @@ void TNameEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    if (refuse)
-        ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
+    if (refuse) ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
 }
 
 void TNameEdit::CheckEditedText(const QString& text)
@@ -222,10 +217,12 @@ void TDtmfCodeEdit::keyPressEvent(QKeyEvent* event)
 QFont NameFont(char market)
 {
     static const bool substituted = [] {
-        QFont::insertSubstitutions(WesternFontName, {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                                     QStringLiteral("DejaVu Serif")});
-        QFont::insertSubstitutions(JapaneseFontName, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
-                                                      QStringLiteral("Noto Serif CJK JP")});
+        QFont::insertSubstitutions(
+            WesternFontName,
+            {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(
+            JapaneseFontName,
+            {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
         return true;
     }();
     (void)substituted;
@@ -354,8 +351,7 @@ ChannelControls TChannelPanel::Read() const
     c.toneIndex = ComboBox_Tone->currentIndex();
     c.ctcssIndex = ComboBox_Ctcss->currentIndex();
     c.dcsIndex = ComboBox_Dcs->currentIndex();
-    if (!RadioButton_Special->isHidden())
-        c.specialCaption = RadioButton_Special->text().toStdString();
+    if (!RadioButton_Special->isHidden()) c.specialCaption = RadioButton_Special->text().toStdString();
     return c;
 }
 
@@ -386,12 +382,10 @@ void TChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMess
     SetMode(a.mode);
     Edit_Rx->setText(QString::fromStdString(a.rxText));
     if (withSplit_) {
-        if (a.shift != SelectedShift())
-            SelectShift(a.shift);
+        if (a.shift != SelectedShift()) SelectShift(a.shift);
         Edit_Tx->setText(QString::fromStdString(a.txText));
     }
-    if (showRoundedMessage && a.rounded)
-        ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+    if (showRoundedMessage && a.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     Edit_Offset->setText(QString::fromStdString(a.offsetText));
     UpdateToneControls();
 }
@@ -442,23 +436,19 @@ void TChannelPanel::SelectShift(ShiftChoice shift)
 
 ShiftChoice TChannelPanel::SelectedShift() const
 {
-    if (RadioButton_Split->isChecked())
-        return ShiftChoice::Split;
-    if (RadioButton_Plus->isChecked())
-        return ShiftChoice::Plus;
-    if (RadioButton_Minus->isChecked())
-        return ShiftChoice::Minus;
-    if (RadioButton_Special->isChecked())
-        return ShiftChoice::Special;
+    if (RadioButton_Split->isChecked()) return ShiftChoice::Split;
+    if (RadioButton_Plus->isChecked()) return ShiftChoice::Plus;
+    if (RadioButton_Minus->isChecked()) return ShiftChoice::Minus;
+    if (RadioButton_Special->isChecked()) return ShiftChoice::Special;
     return ShiftChoice::Simplex;
 }
 
 void TChannelPanel::UpdateToneControls()
 {
     const bool enabled = ToneControlsEnabled(ComboBox_Mode->currentIndex());
-    for (QWidget* w : std::initializer_list<QWidget*>{CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs, Label_ToneFrequency,
-                                                      Label_CtcssFrequency, Label_DcsCode, ComboBox_Tone,
-                                                      ComboBox_Ctcss, ComboBox_Dcs})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs, Label_ToneFrequency, Label_CtcssFrequency,
+             Label_DcsCode, ComboBox_Tone, ComboBox_Ctcss, ComboBox_Dcs})
         w->setEnabled(enabled);
 }
 
@@ -477,8 +467,7 @@ void TChannelPanel::ApplyShiftLayout()
         w->setVisible(split);
     for (QWidget* w : std::initializer_list<QWidget*>{Label_Offset, Edit_Offset, Label_OffsetMHz})
         w->setVisible(!split);
-    if (split && !filling_)
-        CheckBox_Reverse->setChecked(false);
+    if (split && !filling_) CheckBox_Reverse->setChecked(false);
     CheckBox_Reverse->setEnabled(!split);
 }
 
@@ -486,16 +475,14 @@ void TChannelPanel::ToneClicked(QCheckBox* box, bool checked)
 {
     if (checked) {
         for (QCheckBox* other : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs})
-            if (other != box)
-                other->setChecked(false);
+            if (other != box) other->setChecked(false);
     }
     Edited();
 }
 
 void TChannelPanel::Edited()
 {
-    if (!filling_)
-        emit Changed();
+    if (!filling_) emit Changed();
 }
 
 // ---- Helpers -----------------------------------------------------------------
@@ -511,11 +498,23 @@ void ShowEntryError(EntryError error)
 void AssignPanelHelpContexts(TChannelPanel& p)
 {
     const std::pair<QObject*, int> contexts[] = {
-        {p.Edit_Rx, 505},          {p.Edit_Tx, 505},            {p.ComboBox_Step, 510},     {p.Edit_Offset, 515},
-        {p.CheckBox_Reverse, 520}, {p.RadioButton_Split, 525},  {p.RadioButton_Simplex, 525},
-        {p.RadioButton_Plus, 525}, {p.RadioButton_Minus, 525},  {p.RadioButton_Special, 525},
-        {p.CheckBox_Tone, 530},    {p.CheckBox_Ctcss, 530},     {p.CheckBox_Dcs, 530},      {p.ComboBox_Tone, 535},
-        {p.ComboBox_Ctcss, 535},   {p.ComboBox_Dcs, 535},       {p.ComboBox_Mode, 550},
+        {p.Edit_Rx, 505},
+        {p.Edit_Tx, 505},
+        {p.ComboBox_Step, 510},
+        {p.Edit_Offset, 515},
+        {p.CheckBox_Reverse, 520},
+        {p.RadioButton_Split, 525},
+        {p.RadioButton_Simplex, 525},
+        {p.RadioButton_Plus, 525},
+        {p.RadioButton_Minus, 525},
+        {p.RadioButton_Special, 525},
+        {p.CheckBox_Tone, 530},
+        {p.CheckBox_Ctcss, 530},
+        {p.CheckBox_Dcs, 530},
+        {p.ComboBox_Tone, 535},
+        {p.ComboBox_Ctcss, 535},
+        {p.ComboBox_Dcs, 535},
+        {p.ComboBox_Mode, 550},
     };
     for (const auto& [target, context] : contexts)
         TMainForm::SetHelpContext(target, context);

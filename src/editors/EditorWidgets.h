@@ -27,16 +27,16 @@ class TFrequencyEdit : public QLineEdit
 {
     Q_OBJECT
 
-public:
+  public:
     TFrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void EnterPressed();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool enterAccepts_;
 };
 
@@ -46,7 +46,7 @@ class TNameEdit : public QLineEdit
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TNameEdit(QWidget* parent = nullptr);
     // The market decides the character set and the font.
     void SetMarket(char market);
@@ -58,10 +58,10 @@ public:
     std::string NameBytes() const;
     void SetNameBytes(const std::string& bytes);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void CheckEditedText(const QString& text);
 
     char market_ = 'K';
@@ -76,10 +76,10 @@ class TDtmfCodeEdit : public QLineEdit
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TDtmfCodeEdit(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
@@ -92,7 +92,7 @@ class TChannelPanel : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     // withSplit: the memory and CALL editors' Split Channel with its transmit box.
     TChannelPanel(bool withSplit, int frequencyLength, QWidget* parent = nullptr);
 
@@ -141,13 +141,13 @@ public:
     QLabel* Label_DcsCode;
     QComboBox* ComboBox_Dcs;
 
-signals:
+  signals:
     // An edit of any control (not a fill by Write).
     void Changed();
     // Enter in the receive, transmit or offset box.
     void EnterPressed();
 
-private:
+  private:
     void ShiftClicked();
     void ApplyShiftLayout();
     void ToneClicked(QCheckBox* box, bool checked);

@@ -124,8 +124,7 @@ bool TMemoryForm::StoreChannelControls()
     form_.Image().SetMemoryRecord(slot_, built.record);
     form_.RefreshAllViews();
     LoadChannelControls(slot_);
-    if (built.rounded)
-        ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+    if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;
 }
 
@@ -147,15 +146,13 @@ void TMemoryForm::UpdateToneControls()
 
 void TMemoryForm::UpDown1Click(int delta)
 {
-    if (!ConfirmLeave())
-        return;
+    if (!ConfirmLeave()) return;
     LoadChannelControls(StepSlot(slot_, delta, MemoryCount));
 }
 
 void TMemoryForm::OkButtonClick()
 {
-    if (StoreChannelControls())
-        accept();
+    if (StoreChannelControls()) accept();
 }
 
 void TMemoryForm::done(int result)
@@ -227,8 +224,7 @@ bool TMemoryForm::HandleTypedNumber(const QString& text)
 
 bool TMemoryForm::ConfirmLeave()
 {
-    if (!pending_)
-        return true;
+    if (!pending_) return true;
     if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes)
         return StoreChannelControls();
     pending_ = false;
@@ -244,6 +240,5 @@ void TMemoryForm::SetChannelText(const QString& text)
 
 void TMemoryForm::MarkChanged()
 {
-    if (!loading_)
-        pending_ = true;
+    if (!loading_) pending_ = true;
 }

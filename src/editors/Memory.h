@@ -19,7 +19,7 @@ class TMemoryForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TMemoryForm(TMainForm& form);
 
     int Slot() const { return slot_; }
@@ -48,14 +48,14 @@ public:
     QPushButton* Button_Ok;
     QPushButton* Button_Close;
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void ChannelTextEdited(const QString& text);
     // A typed channel number; false when pending changes could not be stored.

@@ -124,13 +124,11 @@ void TVfoForm::ShowBoxes(const ProgramVfoBoxes& boxes)
 
 void TVfoForm::ProgramVfoChanged(ProgramVfoBox box)
 {
-    if (boxesBusy_ || !HasProgramVfo(band_))
-        return;
+    if (boxesBusy_ || !HasProgramVfo(band_)) return;
     ProgramVfoBoxes boxes = Boxes();
     const bool edited = ApplyProgramVfoChange(boxes, box, band_, ProgramVfoBoundsOf(form_.Image(), band_));
     ShowBoxes(boxes);
-    if (edited)
-        MarkChanged();
+    if (edited) MarkChanged();
 }
 
 void TVfoForm::FillProgramVfoDefaults()
@@ -155,8 +153,7 @@ bool TVfoForm::StoreChannelControls()
     form_.SetDataChanged(true);
     // The range goes in first: the frequency check reads it from the image,
     // and it stays stored even when the frequency is refused.
-    if (HasProgramVfo(band_))
-        StoreProgramVfo();
+    if (HasProgramVfo(band_)) StoreProgramVfo();
     const BuiltRecord built = BuildVfoRecord(form_.Image(), band_, Panel->Read());
     if (built.error != EntryError::None) {
         ShowEntryError(built.error);
@@ -167,8 +164,7 @@ bool TVfoForm::StoreChannelControls()
     form_.Image().SetVfoRecord(band_, built.record);
     form_.RefreshAllViews();
     LoadChannelControls();
-    if (built.rounded)
-        ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+    if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;
 }
 
@@ -176,8 +172,7 @@ void TVfoForm::AcceptEntries()
 {
     // A range that Enter changes in the image is an unsaved change of the
     // data like any other, so the data changed flag follows it.
-    if (HasProgramVfo(band_) && StoreProgramVfo())
-        form_.SetDataChanged(true);
+    if (HasProgramVfo(band_) && StoreProgramVfo()) form_.SetDataChanged(true);
     const AcceptedEntries a = AcceptVfoEntries(form_.Image(), band_, Panel->Read());
     if (a.error != EntryError::None) {
         ShowEntryError(a.error);
@@ -188,8 +183,7 @@ void TVfoForm::AcceptEntries()
 
 void TVfoForm::ComboBox_BandClick(int position)
 {
-    if (position == position_)
-        return;
+    if (position == position_) return;
     if (pending_) {
         if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes &&
             !StoreChannelControls()) {
@@ -208,8 +202,7 @@ void TVfoForm::ComboBox_BandClick(int position)
 
 void TVfoForm::OkButtonClick()
 {
-    if (StoreChannelControls())
-        accept();
+    if (StoreChannelControls()) accept();
 }
 
 void TVfoForm::done(int result)
@@ -237,6 +230,5 @@ bool TVfoForm::eventFilter(QObject* watched, QEvent* event)
 
 void TVfoForm::MarkChanged()
 {
-    if (!loading_)
-        pending_ = true;
+    if (!loading_) pending_ = true;
 }

@@ -20,7 +20,7 @@ class TVfoForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TVfoForm(TMainForm& form);
 
     int Band() const { return band_; }
@@ -44,14 +44,14 @@ public:
     QPushButton* Button_Ok;
     QPushButton* Button_Close;
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void ProgramVfoChanged(ProgramVfoBox box);
     ProgramVfoBoxes Boxes() const;

@@ -8,6 +8,14 @@ list(APPEND TSLQ_CORE_SOURCES
   editors/FrequencyRules.cpp
   editors/VfoRules.cpp
 )
+list(APPEND TSLQ_UI_SOURCES
+  editors/Call.cpp
+  editors/Dtmf.cpp
+  editors/EditorCommands.cpp
+  editors/EditorWidgets.cpp
+  editors/Memory.cpp
+  editors/Vfo.cpp
+)
 
 # mainwin
 list(APPEND TSLQ_UI_SOURCES

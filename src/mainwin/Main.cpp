@@ -408,6 +408,7 @@ void TMainForm::ConnectCommands()
     ConnectLinkCommands();
     ConnectCsvCommands(*this);
     ConnectFileCommands(*this);
+    ConnectEditorCommands();
 }
 
 void TMainForm::SetPortName(const QString& name)

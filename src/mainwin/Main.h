@@ -251,6 +251,13 @@ public:
     bool ExportChannelsCsv(const QString& path);
     QAction* ImportCsv1 = nullptr; // "&Import Channels (CSV)..."
     QAction* ExportCsv1 = nullptr; // "Expor&t Channels (CSV)..."
+    // ---- Channel editors (src/editors/EditorCommands.cpp) ----------------------
+    // Double click or Enter on a grid opens its editor on the selected row.
+    void ConnectEditorCommands();
+    void StringGrid1DblClick(); // memory grid: "Memory Channel"
+    void StringGrid2DblClick(); // VFO grid: "VFO"
+    void StringGrid3DblClick(); // CALL grid: "CALL Channel"
+    void StringGrid4DblClick(); // DTMF grid: "DTMF Memory"
 
     // ---- File and printing commands (src/files/FileCommands.cpp) --------------
     void New1Click();
