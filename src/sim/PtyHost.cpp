@@ -27,12 +27,9 @@ bool IsIgnoredInLine(char c)
 TPtyHost::TPtyHost(Responder respond, HungUpQuery hungUp, TPtyHostOptions options)
     : respond_(std::move(respond)), hungUpQuery_(std::move(hungUp)), options_(std::move(options))
 {
-    if (options_.baudRate <= 0)
-        options_.baudRate = 9600;
-    if (options_.bitsPerByte <= 0)
-        options_.bitsPerByte = 10;
-    if (options_.latencyMs < 0)
-        options_.latencyMs = 0;
+    if (options_.baudRate <= 0) options_.baudRate = 9600;
+    if (options_.bitsPerByte <= 0) options_.bitsPerByte = 10;
+    if (options_.latencyMs < 0) options_.latencyMs = 0;
 }
 
 TPtyHost::~TPtyHost()
@@ -40,12 +37,10 @@ TPtyHost::~TPtyHost()
     Stop();
     CloseLine();
     for (int& fd : wake_) {
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
         fd = -1;
     }
-    if (trace_ != nullptr)
-        std::fclose(trace_);
+    if (trace_ != nullptr) std::fclose(trace_);
 }
 
 TPtyHost::Nanos TPtyHost::Now()
@@ -94,7 +89,9 @@ bool TPtyHost::Open(std::string& error)
         return false;
     }
     if (!options_.linkPath.empty()) {
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (::lstat(options_.linkPath.c_str(), &st) == 0) {
             if (!S_ISLNK(st.st_mode)) {
                 error = "Not replacing " + options_.linkPath + ": it is not a symbolic link";
@@ -120,10 +117,8 @@ bool TPtyHost::Open(std::string& error)
 
 void TPtyHost::CloseLine()
 {
-    if (master_ >= 0)
-        ::close(master_);
-    if (slave_ >= 0)
-        ::close(slave_);
+    if (master_ >= 0) ::close(master_);
+    if (slave_ >= 0) ::close(slave_);
     master_ = slave_ = -1;
     if (!options_.linkPath.empty() && !device_.empty()) {
         char target[256] = {};
@@ -135,13 +130,11 @@ void TPtyHost::CloseLine()
 
 void TPtyHost::Trace(char direction, std::string_view bytes, Nanos at)
 {
-    if (trace_ == nullptr)
-        return;
+    if (trace_ == nullptr) return;
     std::string text;
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (c == '\r')
-            continue;
+        if (c == '\r') continue;
         if (u < 0x20 || u == 0x7F || c == '\\') {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", u);
@@ -163,15 +156,12 @@ bool TPtyHost::WriteAll(std::string_view bytes)
             bytes.remove_prefix(static_cast<std::size_t>(n));
             continue;
         }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno != EAGAIN)
-            return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return false;
         // Nobody reads the line: wait a little for room, then give up on
         // the rest rather than block the radio for good.
         pollfd out{master_, POLLOUT, 0};
-        if (::poll(&out, 1, 1000) <= 0)
-            return false;
+        if (::poll(&out, 1, 1000) <= 0) return false;
     }
     return true;
 }
@@ -186,8 +176,7 @@ void TPtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireByt
     Trace('>', line, received);
     std::optional<std::string> reply = respond_(line);
     ++commands_;
-    if (!reply || reply->empty())
-        return;
+    if (!reply || reply->empty()) return;
     Nanos start = received + static_cast<Nanos>(options_.latencyMs) * 1'000'000;
     if (!options_.wireSpeed) {
         // Replies to lines that arrived together leave together.
@@ -201,16 +190,14 @@ void TPtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireByt
     Trace('<', *reply, start);
     for (std::size_t k = 0; k < reply->size(); ++k) {
         SleepUntil(start + WireTime(k + 1));
-        if (!WriteAll(std::string_view(*reply).substr(k, 1)))
-            break;
+        if (!WriteAll(std::string_view(*reply).substr(k, 1))) break;
     }
     txFree_ = start + WireTime(reply->size());
 }
 
 void TPtyHost::Run()
 {
-    if (master_ < 0)
-        return;
+    if (master_ < 0) return;
     std::string pending;
     std::size_t wireBytes = 0; // bytes of the current line so far, on the wire
     Nanos firstByte = 0;
@@ -218,29 +205,23 @@ void TPtyHost::Run()
     while (!stop_.load()) {
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             break;
         }
-        if ((fds[1].revents & POLLIN) != 0)
-            break;
+        if ((fds[1].revents & POLLIN) != 0) break;
         if ((fds[0].revents & POLLIN) == 0) {
-            if ((fds[0].revents & (POLLERR | POLLNVAL)) != 0)
-                break;
+            if ((fds[0].revents & (POLLERR | POLLNVAL)) != 0) break;
             // A hang-up without data: no program has the line open. Only
             // possible once our own slave is gone; wait without spinning.
-            if ((fds[0].revents & POLLHUP) != 0)
-                ::usleep(10'000);
+            if ((fds[0].revents & POLLHUP) != 0) ::usleep(10'000);
             continue;
         }
         const ssize_t n = ::read(master_, buffer, sizeof buffer);
-        if (n <= 0)
-            continue;
+        if (n <= 0) continue;
         const Nanos arrived = Now();
         for (ssize_t i = 0; i < n; ++i) {
             const char c = buffer[i];
-            if (wireBytes == 0)
-                firstByte = arrived;
+            if (wireBytes == 0) firstByte = arrived;
             ++wireBytes;
             if (c == '\r') {
                 Serve(pending, firstByte, wireBytes);
@@ -272,8 +253,7 @@ void TPtyHost::Run()
 
 void TPtyHost::Start()
 {
-    if (thread_.joinable() || master_ < 0)
-        return;
+    if (thread_.joinable() || master_ < 0) return;
     stop_ = false;
     thread_ = std::thread([this] { Run(); });
 }
@@ -290,6 +270,5 @@ void TPtyHost::RequestStop()
 void TPtyHost::Stop()
 {
     RequestStop();
-    if (thread_.joinable())
-        thread_.join();
+    if (thread_.joinable()) thread_.join();
 }

@@ -17,17 +17,17 @@
 
 struct TPtyHostOptions
 {
-    bool wireSpeed = false;    // pace as on the wire
-    int baudRate = 9600;       // with wireSpeed
-    int bitsPerByte = 10;      // start, 8 data, stop
-    int latencyMs = 0;         // extra delay before each reply
-    std::string linkPath;      // a symbolic link to the device (replaced if present)
-    std::string tracePath;     // every command and reply with timestamps
+    bool wireSpeed = false; // pace as on the wire
+    int baudRate = 9600;    // with wireSpeed
+    int bitsPerByte = 10;   // start, 8 data, stop
+    int latencyMs = 0;      // extra delay before each reply
+    std::string linkPath;   // a symbolic link to the device (replaced if present)
+    std::string tracePath;  // every command and reply with timestamps
 };
 
 class TPtyHost
 {
-public:
+  public:
     // Answers one command line (without its CR); the reply includes its CR.
     // nullopt: no reply.
     using Responder = std::function<std::optional<std::string>(std::string_view line)>;
@@ -59,7 +59,7 @@ public:
     // Lines longer than this without a CR are discarded.
     static constexpr std::size_t MaxLineLength = 512;
 
-private:
+  private:
     using Nanos = std::int64_t;
     static Nanos Now();
     static void SleepUntil(Nanos deadline);
@@ -79,7 +79,7 @@ private:
     std::FILE* trace_ = nullptr;
     Nanos started_ = 0;
     std::string batch_; // unpaced replies waiting to leave together
-    Nanos txFree_ = 0; // when the reply direction of the wire is idle again
+    Nanos txFree_ = 0;  // when the reply direction of the wire is idle again
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> hungUp_{false};

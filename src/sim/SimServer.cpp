@@ -22,8 +22,7 @@ bool IsHexDigit(char c)
 bool ResolveSimVersion(TSimOptions& options, std::string& error)
 {
     std::string& type = options.typeCode;
-    if (type.empty())
-        type = std::string(VersionChoices[0].type);
+    if (type.empty()) type = std::string(VersionChoices[0].type);
     for (char& c : type)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const bool shaped = type.size() == 5 && std::isupper(static_cast<unsigned char>(type[0])) &&
@@ -34,8 +33,7 @@ bool ResolveSimVersion(TSimOptions& options, std::string& error)
     }
     if (options.model.empty()) {
         for (const VersionChoice& choice : VersionChoices)
-            if (choice.type == type)
-                options.model = std::string(choice.model);
+            if (choice.type == type) options.model = std::string(choice.model);
         if (options.model.empty()) {
             error = "No model is known for type " + type + "; give one with --model";
             return false;
@@ -48,12 +46,21 @@ bool ResolveSimVersion(TSimOptions& options, std::string& error)
     return true;
 }
 
+std::string SimIdentity(const std::string& typeCode, const std::string& model)
+{
+    // The 1200 MHz variant is a ZT-Q2 or ZT-Q3 with the extra band and names
+    // itself by its base model, the only identities the program accepts.
+    if (model != "ZT-Q5") return model;
+    for (const VersionChoice& choice : VersionChoices)
+        if (choice.type == typeCode) return std::string(choice.model);
+    return "ZT-Q3";
+}
+
 TSimServer::TSimServer(TSimOptions options) : options_(std::move(options)) {}
 
 TSimServer::~TSimServer()
 {
-    if (host_)
-        host_->Stop();
+    if (host_) host_->Stop();
 }
 
 bool TSimServer::Open(std::string& error)
@@ -62,8 +69,7 @@ bool TSimServer::Open(std::string& error)
         options_.typeCode = options_.contents->TypeCode();
         options_.model = options_.contents->Model();
     }
-    if (!ResolveSimVersion(options_, error))
-        return false;
+    if (!ResolveSimVersion(options_, error)) return false;
     if (options_.contents) {
         radio_ = std::make_unique<VirtualRadio>(*options_.contents);
     } else if (options_.loadPath.empty()) {
@@ -79,8 +85,8 @@ bool TSimServer::Open(std::string& error)
         image.SetTypeCode(options_.typeCode);
         image.SetModel(options_.model);
         for (int band = 0; band < BandLimitCount; ++band)
-            image.SetBandLimit(band, DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(),
-                                                      image.Model()));
+            image.SetBandLimit(
+                band, DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(), image.Model()));
         ResetImage(image, ImageReset::ForLoad);
         if (ReadDataFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), image,
                          comment_) != DataFileStatus::Loaded) {
@@ -90,6 +96,7 @@ bool TSimServer::Open(std::string& error)
         radio_ = std::make_unique<VirtualRadio>(image);
     }
     radio_->SetFaults(options_.faults);
+    radio_->SetIdentity(SimIdentity(radio_->Memory().TypeCode(), radio_->Memory().Model()));
     VirtualRadio* radio = radio_.get();
     host_ = std::make_unique<TPtyHost>([radio](std::string_view line) { return radio->Respond(line); },
                                        [radio] { return radio->HungUp(); }, options_.host);
@@ -137,8 +144,7 @@ std::string StartSimulatedRadio(const std::string& typeCode, const std::string& 
     options.typeCode = typeCode;
     options.model = model;
     auto server = std::make_unique<TSimServer>(options);
-    if (!server->Open(error))
-        return {};
+    if (!server->Open(error)) return {};
     server->Start();
     ThePortMap().SetRunOnlyDevice(port, server->DevicePath());
     InProcessRadio& radio = TheInProcessRadio();
@@ -150,8 +156,7 @@ std::string StartSimulatedRadio(const std::string& typeCode, const std::string& 
 void StopSimulatedRadio()
 {
     InProcessRadio& radio = TheInProcessRadio();
-    if (!radio.server)
-        return;
+    if (!radio.server) return;
     radio.server->Stop();
     ThePortMap().SetRunOnlyDevice(radio.port, "");
     radio.server.reset();

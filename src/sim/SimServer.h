@@ -12,9 +12,9 @@
 
 struct TSimOptions
 {
-    std::string typeCode;  // empty: the first version of the setup table
-    std::string model;     // empty: the model of the type code in the setup table
-    std::string loadPath;  // start from this data file
+    std::string typeCode; // empty: the first version of the setup table
+    std::string model;    // empty: the model of the type code in the setup table
+    std::string loadPath; // start from this data file
     // Start from this memory instead (as the program holds it); its own
     // type code and model are the version.
     std::shared_ptr<const RadioImage> contents;
@@ -27,9 +27,12 @@ struct TSimOptions
 // and a model "ZT-Q2", "ZT-Q3" or "ZT-Q5". False with a reason.
 bool ResolveSimVersion(TSimOptions& options, std::string& error);
 
+// What a simulated radio of this version answers to "ID".
+std::string SimIdentity(const std::string& typeCode, const std::string& model);
+
 class TSimServer
 {
-public:
+  public:
     explicit TSimServer(TSimOptions options);
     ~TSimServer();
 
@@ -51,7 +54,7 @@ public:
     // replacing the file only once it is complete.
     bool Save(const std::string& path, std::string& error) const;
 
-private:
+  private:
     TSimOptions options_;
     std::string comment_;
     std::unique_ptr<VirtualRadio> radio_;

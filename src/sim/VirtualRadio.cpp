@@ -166,14 +166,7 @@ std::optional<std::string> VirtualRadio::Respond(std::string_view command)
 std::string VirtualRadio::Answer(std::string_view command)
 {
     if (StartsWith(command, "VOX ") || StartsWith(command, "VMC ")) return std::string(command);
-    if (command == "ID") {
-        // The 1200 MHz variant is a ZT-Q2 or ZT-Q3 with the extra band: it
-        // names itself by its base model, as the program expects of a radio.
-        if (memory_.Model() != "ZT-Q5") return "ID " + memory_.Model();
-        for (const VersionChoice& choice : VersionChoices)
-            if (choice.type == memory_.TypeCode()) return "ID " + std::string(choice.model);
-        return "ID ZT-Q3";
-    }
+    if (command == "ID") return "ID " + (identity_.empty() ? memory_.Model() : identity_);
     if (command == "TYD") return "TYD " + memory_.TypeCode();
     if (command == "FL 0" || command == "FL 1") {
         const bool groupA = command == "FL 0";

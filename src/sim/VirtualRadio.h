@@ -44,6 +44,8 @@ class VirtualRadio
     static std::optional<std::string> TakeCommandLine(std::string& pending);
 
     void SetFaults(const VirtualRadioFaults& faults) { faults_ = faults; }
+    // What the radio answers to "ID"; empty: its model.
+    void SetIdentity(std::string identity) { identity_ = std::move(identity); }
     // True once the radio has gone away (the host should close the line).
     bool HungUp() const { return hungUp_; }
     int CommandCount() const { return commands_; }
@@ -67,6 +69,7 @@ class VirtualRadio
 
     RadioImage memory_;
     VirtualRadioFaults faults_;
+    std::string identity_;
     std::string pending_;
     int commands_ = 0;
     bool hungUp_ = false;

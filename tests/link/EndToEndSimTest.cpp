@@ -4,13 +4,13 @@
 #include "KcommPty.h"
 #include "TransferHarness.h"
 
-#include "support/TestSupport.h"
 #include "files/DataFile.h"
 #include "link/Kcomm.h"
 #include "link/PortMap.h"
 #include "model/Profile.h"
 #include "model/Records.h"
 #include "sim/SimServer.h"
+#include "support/TestSupport.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,10 +53,10 @@ TEST(SimServer, VersionIsCheckedAndCompletedFromTheSetupTable)
         const char* resolvedModel;
     };
     const Case cases[] = {
-        {"", "", true, "KK,0F", "ZT-Q2"},        {"jj,01", "", true, "JJ,01", "ZT-Q3"},
+        {"", "", true, "KK,0F", "ZT-Q2"},           {"jj,01", "", true, "JJ,01", "ZT-Q3"},
         {"ME,0B", "ZT-Q5", true, "ME,0B", "ZT-Q5"}, {"KE,0F", "", false, "", ""},
-        {"KX,0F", "ZT-Q2", false, "", ""},       {"KK,0F", "ZT-Q4", false, "", ""},
-        {"KK0F", "ZT-Q2", false, "", ""},        {"KK,0G", "ZT-Q2", false, "", ""},
+        {"KX,0F", "ZT-Q2", false, "", ""},          {"KK,0F", "ZT-Q4", false, "", ""},
+        {"KK0F", "ZT-Q2", false, "", ""},           {"KK,0G", "ZT-Q2", false, "", ""},
     };
     for (const Case& c : cases) {
         TSimOptions options;
@@ -71,6 +71,14 @@ TEST(SimServer, VersionIsCheckedAndCompletedFromTheSetupTable)
             EXPECT_FALSE(error.empty());
         }
     }
+}
+
+TEST(SimServer, The1200VariantNamesItselfByItsBaseModel)
+{
+    EXPECT_EQ(SimIdentity("KK,0F", "ZT-Q5"), "ZT-Q2");
+    EXPECT_EQ(SimIdentity("JJ,01", "ZT-Q5"), "ZT-Q3");
+    EXPECT_EQ(SimIdentity("KE,0F", "ZT-Q5"), "ZT-Q3");
+    EXPECT_EQ(SimIdentity("KK,0F", "ZT-Q3"), "ZT-Q3");
 }
 
 TEST(SimServer, AnswersAsTheVersionAsked)
@@ -108,7 +116,8 @@ TEST(SimServer, StartsFromADataFileAndSavesWhatWasWritten)
         const std::string reply = Ask(comm, "MR 0," + slot);
         EXPECT_EQ(reply.rfind("MR 0," + slot + ",", 0), 0u) << reply;
         // A channel written over the line is what the saved file holds.
-        EXPECT_EQ(Ask(comm, "MW 0,399,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0"), "MW 0,399,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0\r");
+        EXPECT_EQ(Ask(comm, "MW 0,399,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0"),
+                  "MW 0,399,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0\r");
     }
     server.Stop();
     ASSERT_TRUE(server.Save(savePath, error)) << error;
