@@ -23,10 +23,10 @@ RadioImage FullImage(const char* type)
     RadioImage image;
     image.SetTypeCode(type);
     image.SetModel("ZT-Q5");
-    const char* limits[15] = {"00137,00174", "00216,00260", "00410,00470", "01240,01300", "0000010,0000180",
-                              "0000180,0002970", "0002970,0005400", "0005400,0010800", "00108,00137",
-                              "00137,00174", "00174,00216", "00216,00400", "00400,00470", "00470,00806",
-                              "00806,01300"};
+    const char* limits[15] = {"00137,00174",     "00216,00260",     "00410,00470",     "01240,01300",
+                              "0000010,0000180", "0000180,0002970", "0002970,0005400", "0005400,0010800",
+                              "00108,00137",     "00137,00174",     "00174,00216",     "00216,00400",
+                              "00400,00470",     "00470,00806",     "00806,01300"};
     for (int band = 0; band < 15; ++band)
         image.SetBandLimit(band, limits[band]);
     image.ClearImage();
@@ -36,8 +36,9 @@ RadioImage FullImage(const char* type)
         const long long rx = 144000000LL + 12500LL * index;
         const long long tx = rx + 600000LL;
         std::string name = "CH" + Digits(index, 3) + (type[1] == 'J' ? "\xB1\xB2\xB3" : ",AB");
-        const std::string record = MemoryLabel(index) + "," + Digits(rx, 11) + ",5,0,0,1,0,0,08,12,000,000600000,0," +
-                                   (index % 7 == 0 ? "1" : "0") + "," + Digits(tx, 11) + ",5,," + name;
+        const std::string record = MemoryLabel(index) + "," + Digits(rx, 11) +
+                                   ",5,0,0,1,0,0,08,12,000,000600000,0," + (index % 7 == 0 ? "1" : "0") +
+                                   "," + Digits(tx, 11) + ",5,," + name;
         image.SetMemoryRecord(index, record);
     }
     for (int index = 0; index < DtmfCount; ++index)
@@ -65,24 +66,23 @@ void Refresh(const RadioImage& image, GridTexts& out)
             continue;
         }
         out.lockout[i] = LockoutMark(image.RecordFieldView(RecordKind::Memory, index, ChannelField::Lockout));
-        out.frequency[i] = FormatFrequency(image.RecordFieldView(RecordKind::Memory, index, ChannelField::Frequency));
-        out.name[i] = MarketToUtf16(image.RecordFieldView(RecordKind::Memory, index, ChannelField::Name), market);
+        out.frequency[i] =
+            FormatFrequency(image.RecordFieldView(RecordKind::Memory, index, ChannelField::Frequency));
+        out.name[i] =
+            MarketToUtf16(image.RecordFieldView(RecordKind::Memory, index, ChannelField::Name), market);
     }
     std::size_t row = 0;
     for (int band = 0; band < VfoCount; ++band) {
-        if (band == 1 && market != 'K')
-            continue;
+        if (band == 1 && market != 'K') continue;
         const std::string_view field = image.RecordFieldView(RecordKind::Vfo, band, ChannelField::Frequency);
-        if (field.size() > 1)
-            out.vfo[row++] = FormatFrequency(field);
+        if (field.size() > 1) out.vfo[row++] = FormatFrequency(field);
     }
     row = 0;
     for (int index = 0; index < CallCount; ++index) {
-        if (index == 1 && market != 'K')
-            continue;
-        const std::string_view field = image.RecordFieldView(RecordKind::Call, index, ChannelField::Frequency);
-        if (field.size() > 1)
-            out.call[row++] = FormatFrequency(field);
+        if (index == 1 && market != 'K') continue;
+        const std::string_view field =
+            image.RecordFieldView(RecordKind::Call, index, ChannelField::Frequency);
+        if (field.size() > 1) out.call[row++] = FormatFrequency(field);
     }
     for (int index = 0; index < DtmfCount; ++index)
         out.dtmf[static_cast<std::size_t>(index)] = image.RecordFieldView(RecordKind::Dtmf, index, 1);

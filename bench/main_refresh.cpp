@@ -32,14 +32,15 @@ struct Fixture
             RadioImage image = form->Image();
             for (int index = 0; index < MemoryCount; ++index) {
                 char record[100];
-                std::snprintf(record, sizeof record, "%s,%011d,0,1,0,0,1,0,08,12,000,000600000,0,%d,,,,CH%05d",
+                std::snprintf(record, sizeof record,
+                              "%s,%011d,0,1,0,0,1,0,08,12,000,000600000,0,%d,,,,CH%05d",
                               MemoryLabel(index).c_str(), 144000000 + index * 12500 + variant * 5000,
                               index % 2, index + variant);
                 image.SetMemoryRecord(index, record);
             }
             for (int index = 0; index < DtmfCount; ++index)
-                image.SetDtmfRecord(index, "0" + std::to_string(index) + ",12345678*#ABCD" + std::to_string(variant) +
-                                               ",NAME" + std::to_string(index));
+                image.SetDtmfRecord(index, "0" + std::to_string(index) + ",12345678*#ABCD" +
+                                               std::to_string(variant) + ",NAME" + std::to_string(index));
             images[variant] = image;
         }
     }
@@ -77,8 +78,7 @@ BENCHMARK(BM_RefreshAllViewsUnchanged)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -19,8 +19,7 @@ namespace {
 QString ProgramPath()
 {
     const QString fromEnvironment = qEnvironmentVariable("TSLQ_EXE");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+    if (!fromEnvironment.isEmpty()) return fromEnvironment;
     return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/tslq"));
 }
 

@@ -61,13 +61,14 @@ RadioImage FullyLoadedImage()
     for (int slot = 0; slot < MemoryCount; ++slot) {
         char record[128];
         const long long rx = 144000000LL + (slot % 160) * 25000LL;
-        std::snprintf(record, sizeof record, "%s,%011lld,5,1,0,1,0,0,12,08,007,000600000,0,0,%011lld,5,,CH%03d",
+        std::snprintf(record, sizeof record,
+                      "%s,%011lld,5,1,0,1,0,0,12,08,007,000600000,0,0,%011lld,5,,CH%03d",
                       MemoryLabel(slot).c_str(), rx, rx + 600000LL, slot % 1000);
         image.SetMemoryRecord(slot, record);
     }
     for (int memory = 0; memory < DtmfCount; ++memory)
-        image.SetDtmfRecord(memory, "0" + std::to_string(memory) + ",1234*#ABCD567890" + std::to_string(memory) +
-                                        ",DTMF" + std::to_string(memory));
+        image.SetDtmfRecord(memory, "0" + std::to_string(memory) + ",1234*#ABCD567890" +
+                                        std::to_string(memory) + ",DTMF" + std::to_string(memory));
     return image;
 }
 
@@ -97,8 +98,7 @@ template <class Machine> WireCount CountBytes(Machine& machine, VirtualRadio& ra
         ++count.commands;
         count.bytes += static_cast<long>(action.command.size()) + 1;
         const std::optional<std::string> reply = radio.Respond(action.command);
-        if (!reply)
-            break;
+        if (!reply) break;
         count.bytes += static_cast<long>(reply->size());
         action = machine.OnReply(*reply);
     }
@@ -108,15 +108,14 @@ template <class Machine> WireCount CountBytes(Machine& machine, VirtualRadio& ra
 std::string SimulatorPath()
 {
     const QByteArray env = qgetenv("TSLQ_SIM");
-    if (!env.isEmpty())
-        return env.toStdString();
+    if (!env.isEmpty()) return env.toStdString();
     return (QCoreApplication::applicationDirPath() + "/../src/tslq-sim").toStdString();
 }
 
 // tslq-sim as a child process for one benchmark.
 class Simulator
 {
-public:
+  public:
     explicit Simulator(const QStringList& arguments)
     {
         process_.setProgram(QString::fromStdString(SimulatorPath()));
@@ -129,12 +128,11 @@ public:
     ~Simulator()
     {
         process_.terminate();
-        if (!process_.waitForFinished(5000))
-            process_.kill();
+        if (!process_.waitForFinished(5000)) process_.kill();
     }
     const std::string& Device() const { return device_; }
 
-private:
+  private:
     QProcess process_;
     std::string device_;
 };
@@ -161,8 +159,7 @@ Timed RunTransfer(const std::string& device, RadioImage& image, bool read)
         runner.StartRead(image, LinkScope::All);
     else
         runner.StartWrite(image, LinkScope::All);
-    if (runner.Running())
-        loop.exec();
+    if (runner.Running()) loop.exec();
     Timed timed;
     timed.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     timed.outcome = runner.Outcome();
@@ -221,8 +218,7 @@ void BM_FullRead(benchmark::State& state)
     const WireCount count = CountBytes(countMachine, dry);
     for (auto _ : state) {
         QStringList args{"--load", f.fullPath};
-        if (paced)
-            args << "--wire-speed";
+        if (paced) args << "--wire-speed";
         Simulator sim(args);
         if (sim.Device().empty()) {
             state.SkipWithError("tslq-sim did not start (set TSLQ_SIM)");
@@ -242,8 +238,7 @@ void BM_FullWrite(benchmark::State& state)
     const WireCount count = CountBytes(countMachine, dry);
     for (auto _ : state) {
         QStringList args;
-        if (paced)
-            args << "--wire-speed";
+        if (paced) args << "--wire-speed";
         Simulator sim(args);
         if (sim.Device().empty()) {
             state.SkipWithError("tslq-sim did not start (set TSLQ_SIM)");
@@ -265,8 +260,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -15,14 +15,12 @@ TSimServer* g_server = nullptr;
 
 extern "C" void OnStopSignal(int)
 {
-    if (g_server != nullptr)
-        g_server->RequestStop();
+    if (g_server != nullptr) g_server->RequestStop();
 }
 
 bool NumberOption(const QCommandLineParser& parser, const QString& name, int& value)
 {
-    if (!parser.isSet(name))
-        return true;
+    if (!parser.isSet(name)) return true;
     bool ok = false;
     value = parser.value(name).toInt(&ok);
     if (!ok || value < 0) {
@@ -57,7 +55,8 @@ int main(int argc, char** argv)
     });
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "tslq-sim: unexpected argument %s\n", qPrintable(parser.positionalArguments()[0]));
+        std::fprintf(stderr, "tslq-sim: unexpected argument %s\n",
+                     qPrintable(parser.positionalArguments()[0]));
         return 2;
     }
 
@@ -91,8 +90,7 @@ int main(int argc, char** argv)
     server.Run();
     g_server = nullptr;
 
-    if (server.HungUp())
-        std::fprintf(stderr, "tslq-sim: hung up as asked\n");
+    if (server.HungUp()) std::fprintf(stderr, "tslq-sim: hung up as asked\n");
     if (!savePath.empty() && !server.Save(savePath, error)) {
         std::fprintf(stderr, "tslq-sim: %s\n", error.c_str());
         return 1;

@@ -36,11 +36,9 @@ int main(int argc, char** argv)
     for (const std::string& option : commandLine.options) {
         QString type;
         bool onlyWithoutRadio = false;
-        if (!SimulateOption(option, type, onlyWithoutRadio))
-            continue;
+        if (!SimulateOption(option, type, onlyWithoutRadio)) continue;
         const int port = PortNumber(form.PortName().toStdString());
-        if (!onlyWithoutRadio || ThePortMap().SourceOf(port) == TPortSource::None)
-            form.StartSimulation(type);
+        if (!onlyWithoutRadio || ThePortMap().SourceOf(port) == TPortSource::None) form.StartSimulation(type);
     }
     if (commandLine.Has(OptionExitWhenShown))
         QObject::connect(&form, &TMainForm::FirstShown, &app, &QApplication::quit, Qt::QueuedConnection);

@@ -18,7 +18,8 @@ TSetupForm::TSetupForm(QWidget* parent)
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < VersionChoices.size(); ++i) {
         const std::string_view caption = VersionChoices[i].caption;
-        *buttons[i] = new QRadioButton(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), this);
+        *buttons[i] = new QRadioButton(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), this);
         group->addButton(*buttons[i], static_cast<int>(i));
         layout->addWidget(*buttons[i]);
     }
@@ -38,12 +39,9 @@ TSetupForm::TSetupForm(QWidget* parent)
 
 int TSetupForm::ChoiceIndex() const
 {
-    if (RadioButton1->isChecked())
-        return 0;
-    if (RadioButton2->isChecked())
-        return 1;
-    if (RadioButton3->isChecked())
-        return 2;
+    if (RadioButton1->isChecked()) return 0;
+    if (RadioButton2->isChecked()) return 1;
+    if (RadioButton3->isChecked()) return 2;
     return 3;
 }
 

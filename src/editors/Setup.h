@@ -12,7 +12,7 @@ class TSetupForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TSetupForm(QWidget* parent = nullptr);
 
     // Index into VersionChoices of the choice the radio buttons give: the
@@ -26,6 +26,6 @@ public:
     QRadioButton* RadioButton4; // "ZT-Q3A (General market)"
     QPushButton* Button1;       // "OK"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };

@@ -90,7 +90,10 @@ int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readI
     struct StoreScope
     {
         ConfigStore* previous;
-        explicit StoreScope(ConfigStore& store) : previous(ThePortMap().Store()) { ThePortMap().SetStore(&store); }
+        explicit StoreScope(ConfigStore& store) : previous(ThePortMap().Store())
+        {
+            ThePortMap().SetStore(&store);
+        }
         ~StoreScope() { ThePortMap().SetStore(previous); }
     } storeScope(context.store);
 

@@ -50,11 +50,16 @@ std::string Format(const char* format, int value)
 QSerialPort::Parity ToQt(TParity p)
 {
     switch (p) {
-    case TParity::Odd: return QSerialPort::OddParity;
-    case TParity::Even: return QSerialPort::EvenParity;
-    case TParity::_Mark: return QSerialPort::MarkParity;
-    case TParity::Space: return QSerialPort::SpaceParity;
-    case TParity::None: break;
+    case TParity::Odd:
+        return QSerialPort::OddParity;
+    case TParity::Even:
+        return QSerialPort::EvenParity;
+    case TParity::_Mark:
+        return QSerialPort::MarkParity;
+    case TParity::Space:
+        return QSerialPort::SpaceParity;
+    case TParity::None:
+        break;
     }
     return QSerialPort::NoParity;
 }
@@ -62,10 +67,14 @@ QSerialPort::Parity ToQt(TParity p)
 QSerialPort::DataBits ToQt(TByteSize s)
 {
     switch (s) {
-    case TByteSize::_5bit: return QSerialPort::Data5;
-    case TByteSize::_6bit: return QSerialPort::Data6;
-    case TByteSize::_7bit: return QSerialPort::Data7;
-    case TByteSize::_8bit: break;
+    case TByteSize::_5bit:
+        return QSerialPort::Data5;
+    case TByteSize::_6bit:
+        return QSerialPort::Data6;
+    case TByteSize::_7bit:
+        return QSerialPort::Data7;
+    case TByteSize::_8bit:
+        break;
     }
     return QSerialPort::Data8;
 }
@@ -73,9 +82,12 @@ QSerialPort::DataBits ToQt(TByteSize s)
 QSerialPort::StopBits ToQt(TStopBits s)
 {
     switch (s) {
-    case TStopBits::_1_5bit: return QSerialPort::OneAndHalfStop;
-    case TStopBits::_2bit: return QSerialPort::TwoStop;
-    case TStopBits::_1bit: break;
+    case TStopBits::_1_5bit:
+        return QSerialPort::OneAndHalfStop;
+    case TStopBits::_2bit:
+        return QSerialPort::TwoStop;
+    case TStopBits::_1bit:
+        break;
     }
     return QSerialPort::OneStop;
 }
@@ -83,8 +95,7 @@ QSerialPort::StopBits ToQt(TStopBits s)
 // Device path after following symbolic links; empty when it does not exist.
 std::string CanonicalDevice(const std::string& path)
 {
-    if (path.empty())
-        return {};
+    if (path.empty()) return {};
     return QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString();
 }
 
@@ -92,8 +103,7 @@ std::string CanonicalDevice(const std::string& path)
 
 std::string OpenFailureHint(const TKComm& comm)
 {
-    if (comm.LastOpenFailure() != TOpenFailure::Permission)
-        return {};
+    if (comm.LastOpenFailure() != TOpenFailure::Permission) return {};
     const std::string device = comm.LastOpenDevice();
     return "\n\nPermission denied" + (device.empty() ? std::string() : " for " + device) +
            ".\nAdd your user to the \"dialout\" group (sudo usermod -aG dialout $USER), then log in again.";
@@ -101,7 +111,7 @@ std::string OpenFailureHint(const TKComm& comm)
 
 std::int32_t BaudRateValue(TBaudRate rate)
 {
-    static constexpr std::int32_t values[] = {600,   1200,  2400,  4800,   9600,   14400,
+    static constexpr std::int32_t values[] = {600,   1200,  2400,  4800,  9600,   14400,
                                               19200, 38400, 56000, 57600, 115200, 128000};
     const auto i = static_cast<std::size_t>(rate);
     return i < std::size(values) ? values[i] : 9600;
@@ -136,8 +146,7 @@ void TKComm::SetPortResolver(TPortResolver resolver)
 
 std::string TKComm::ResolvePortName(const std::string& name)
 {
-    if (Resolver())
-        return Resolver()(std::string(StripDeviceNamespace(name)));
+    if (Resolver()) return Resolver()(std::string(StripDeviceNamespace(name)));
     return ThePortMap().Resolve(name);
 }
 
@@ -145,8 +154,7 @@ std::string TKComm::ResolvePortName(const std::string& name)
 
 void TKComm::SetCommPort(TCommPort port)
 {
-    if (port == commPort_)
-        return;
+    if (port == commPort_) return;
     commPort_ = port;
     const int n = static_cast<int>(port) + 1;
     if (n >= 1 && n <= 9)
@@ -164,47 +172,37 @@ void TKComm::SetDeviceName(const std::string& name)
 
 void TKComm::SetBaudRate(TBaudRate rate)
 {
-    if (rate == baudRate_)
-        return;
+    if (rate == baudRate_) return;
     baudRate_ = rate;
-    if (open_)
-        port_->setBaudRate(BaudRateValue(baudRate_));
+    if (open_) port_->setBaudRate(BaudRateValue(baudRate_));
 }
 
 void TKComm::SetParity(TParity parity)
 {
-    if (parity == parity_)
-        return;
+    if (parity == parity_) return;
     parity_ = parity;
-    if (open_)
-        port_->setParity(ToQt(parity_));
+    if (open_) port_->setParity(ToQt(parity_));
 }
 
 void TKComm::SetByteSize(TByteSize size)
 {
-    if (size == byteSize_)
-        return;
+    if (size == byteSize_) return;
     byteSize_ = size;
-    if (open_)
-        port_->setDataBits(ToQt(byteSize_));
+    if (open_) port_->setDataBits(ToQt(byteSize_));
 }
 
 void TKComm::SetStopBits(TStopBits bits)
 {
-    if (bits == stopBits_)
-        return;
+    if (bits == stopBits_) return;
     stopBits_ = bits;
-    if (open_)
-        port_->setStopBits(ToQt(stopBits_));
+    if (open_) port_->setStopBits(ToQt(stopBits_));
 }
 
 void TKComm::SetFlowControl(TFlowControl mode)
 {
-    if (mode == flowControl_)
-        return;
+    if (mode == flowControl_) return;
     flowControl_ = mode;
-    if (open_)
-        ApplyFlowControl();
+    if (open_) ApplyFlowControl();
 }
 
 void TKComm::SetEventType(TEventType type)
@@ -260,14 +258,19 @@ void TKComm::ApplyFlowControl()
     // XOFF limits are the driver's own here. Modem lines cannot be set on a
     // pseudo-terminal; that failure is harmless and ignored.
     switch (flowControl_) {
-    case TFlowControl::XonXoff: port_->setFlowControl(QSerialPort::SoftwareControl); break;
-    case TFlowControl::RtsCts: port_->setFlowControl(QSerialPort::HardwareControl); break;
+    case TFlowControl::XonXoff:
+        port_->setFlowControl(QSerialPort::SoftwareControl);
+        break;
+    case TFlowControl::RtsCts:
+        port_->setFlowControl(QSerialPort::HardwareControl);
+        break;
     case TFlowControl::Disable:
-    case TFlowControl::DtrDsr: port_->setFlowControl(QSerialPort::NoFlowControl); break;
+    case TFlowControl::DtrDsr:
+        port_->setFlowControl(QSerialPort::NoFlowControl);
+        break;
     }
     port_->setDataTerminalReady(true);
-    if (flowControl_ != TFlowControl::RtsCts)
-        port_->setRequestToSend(true);
+    if (flowControl_ != TFlowControl::RtsCts) port_->setRequestToSend(true);
     port_->clearError();
 }
 
@@ -291,7 +294,9 @@ bool TKComm::TryOpen(const std::string& name, QSerialPort& port)
     }
     lastFailureDetail_ = port.errorString().toStdString();
     switch (port.error()) {
-    case QSerialPort::DeviceNotFoundError: lastFailure_ = TOpenFailure::NotFound; break;
+    case QSerialPort::DeviceNotFoundError:
+        lastFailure_ = TOpenFailure::NotFound;
+        break;
     case QSerialPort::PermissionError:
         // The same error is reported for a device held by another opener;
         // only missing access rights count as a permission problem.
@@ -300,15 +305,16 @@ bool TKComm::TryOpen(const std::string& name, QSerialPort& port)
         else
             lastFailure_ = TOpenFailure::Busy;
         break;
-    default: lastFailure_ = TOpenFailure::Other; break;
+    default:
+        lastFailure_ = TOpenFailure::Other;
+        break;
     }
     return false;
 }
 
 void TKComm::OpenCommport()
 {
-    if (port_ != nullptr && open_)
-        return;
+    if (port_ != nullptr && open_) return;
     auto* port = new QSerialPort(this);
     if (!TryOpen(deviceName_, *port)) {
         delete port;
@@ -329,8 +335,7 @@ void TKComm::OpenCommport()
 
 void TKComm::CloseCommport()
 {
-    if (port_ == nullptr)
-        return;
+    if (port_ == nullptr) return;
     QSerialPort* port = port_;
     port_ = nullptr;
     open_ = false;
@@ -350,15 +355,13 @@ bool TKComm::CheckCommportValid(const std::string& name)
 {
     if (open_) {
         const std::string device = CanonicalDevice(ResolvePortName(name));
-        if (!device.empty() && device == openedDevice_)
-            return true;
+        if (!device.empty() && device == openedDevice_) return true;
     }
     const std::string keep = openedDevice_;
     QSerialPort probe;
     const bool ok = TryOpen(name, probe);
     openedDevice_ = keep;
-    if (ok)
-        probe.close();
+    if (ok) probe.close();
     return ok;
 }
 
@@ -380,8 +383,7 @@ std::uint32_t TKComm::ScanNewBytes()
 
 void TKComm::OnReadyRead()
 {
-    if (!open_ || failing_)
-        return;
+    if (!open_ || failing_) return;
     if (inCallback_ || reading_) {
         pendingEvent_ = true;
         return;
@@ -394,8 +396,7 @@ void TKComm::DeliverPending()
     QPointer<TKComm> self(this);
     do {
         pendingEvent_ = false;
-        if (!open_ || failing_)
-            return;
+        if (!open_ || failing_) return;
         bool fire = false;
         if (eventType_ == TEventType::CharEvent)
             fire = ScanNewBytes() != 0;
@@ -404,8 +405,7 @@ void TKComm::DeliverPending()
             scanned_ = waiting;
             fire = waiting > 0 && waiting >= rxThreshold_;
         }
-        if (!fire || !OnCommEvent)
-            continue;
+        if (!fire || !OnCommEvent) continue;
         std::uint32_t size = CountInBuff();
         inCallback_ = true;
         try {
@@ -415,16 +415,14 @@ void TKComm::DeliverPending()
         } catch (...) {
             ReportException("Unknown exception in the receive handler");
         }
-        if (!self)
-            return;
+        if (!self) return;
         inCallback_ = false;
     } while (pendingEvent_);
 }
 
 void TKComm::OnPortError(QSerialPort::SerialPortError error)
 {
-    if (!open_ || failing_)
-        return;
+    if (!open_ || failing_) return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
         error != QSerialPort::WriteError)
         return;
@@ -438,24 +436,20 @@ void TKComm::OnPortError(QSerialPort::SerialPortError error)
 
 void TKComm::FailLine()
 {
-    if (!failing_)
-        return;
+    if (!failing_) return;
     const ECommError error(failureIsWrite_ ? CommErrorText::WriteError : CommErrorText::ReadError, 0,
                            failureDetail_);
     CloseCommport();
     failing_ = false;
-    if (OnCommFailure)
-        OnCommFailure(*this, error);
+    if (OnCommFailure) OnCommFailure(*this, error);
 }
 
 // ---- block transfers ----------------------------------------------------
 
 std::uint32_t TKComm::ReadData(char* buffer, std::uint32_t size)
 {
-    if (!open_)
-        throw ECommError(CommErrorText::NotStarted);
-    if (size == 0)
-        return 0;
+    if (!open_) throw ECommError(CommErrorText::NotStarted);
+    if (size == 0) return 0;
     // The port's read time-out: 5 ms per requested byte plus 1000 ms. Bytes
     // that do not arrive by then give a short read, not an error.
     const qint64 timeout = 5 * static_cast<qint64>(size) + 1000;
@@ -463,8 +457,7 @@ std::uint32_t TKComm::ReadData(char* buffer, std::uint32_t size)
     reading_ = true;
     while (port_->bytesAvailable() < static_cast<qint64>(size) && !failing_ && !deadline.hasExpired()) {
         if (!port_->waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
-            if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError)
-                break;
+            if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) break;
         }
     }
     reading_ = false;
@@ -472,18 +465,15 @@ std::uint32_t TKComm::ReadData(char* buffer, std::uint32_t size)
         QMetaObject::invokeMethod(this, &TKComm::DeliverPending, Qt::QueuedConnection);
     const qint64 got = port_->read(buffer, size);
     const std::uint32_t count = got > 0 ? static_cast<std::uint32_t>(got) : 0u;
-    if (count < size)
-        std::memset(buffer + count, 0, size - count);
+    if (count < size) std::memset(buffer + count, 0, size - count);
     scanned_ = scanned_ > count ? scanned_ - count : 0;
-    if (count < size && failing_)
-        throw ECommError(CommErrorText::ReadError, 0, failureDetail_);
+    if (count < size && failing_) throw ECommError(CommErrorText::ReadError, 0, failureDetail_);
     return count;
 }
 
 std::string TKComm::ReadStringData(std::uint32_t size)
 {
-    if (size > 4096)
-        size = 4096;
+    if (size > 4096) size = 4096;
     std::string text(size, '\0');
     ReadData(text.data(), size);
     return text;
@@ -491,13 +481,10 @@ std::string TKComm::ReadStringData(std::uint32_t size)
 
 void TKComm::WriteData(const char* buffer, std::uint32_t size)
 {
-    if (!open_)
-        throw ECommError(CommErrorText::NotStarted);
+    if (!open_) throw ECommError(CommErrorText::NotStarted);
     const std::int64_t free = static_cast<std::int64_t>(outBuffSize_) - CountOutBuff();
-    if (free <= static_cast<std::int64_t>(size))
-        throw ECommError(CommErrorText::TooMuchWrite);
-    if (failing_)
-        throw ECommError(CommErrorText::WriteError, 0, failureDetail_);
+    if (free <= static_cast<std::int64_t>(size)) throw ECommError(CommErrorText::TooMuchWrite);
+    if (failing_) throw ECommError(CommErrorText::WriteError, 0, failureDetail_);
     const qint64 written = port_->write(buffer, size);
     if (written != static_cast<qint64>(size))
         throw ECommError(CommErrorText::WriteError, 0, port_->errorString().toStdString());
@@ -529,8 +516,7 @@ void TKComm::WriteRestart()
 
 void TKComm::ClearInBuff()
 {
-    if (!open_)
-        return;
+    if (!open_) return;
     port_->clear(QSerialPort::Input);
     port_->readAll();
     scanned_ = 0;
@@ -538,26 +524,22 @@ void TKComm::ClearInBuff()
 
 void TKComm::ClearOutBuff()
 {
-    if (open_)
-        port_->clear(QSerialPort::Output);
+    if (open_) port_->clear(QSerialPort::Output);
 }
 
 std::uint32_t TKComm::CountInBuff() const
 {
-    if (!open_)
-        return 0xFFFFFFFFu;
+    if (!open_) return 0xFFFFFFFFu;
     return static_cast<std::uint32_t>(port_->bytesAvailable());
 }
 
 std::uint32_t TKComm::CountOutBuff() const
 {
-    if (!open_)
-        return 0xFFFFFFFFu;
+    if (!open_) return 0xFFFFFFFFu;
     std::int64_t queued = port_->bytesToWrite();
 #if defined(Q_OS_UNIX)
     int driver = 0;
-    if (::ioctl(static_cast<int>(port_->handle()), TIOCOUTQ, &driver) == 0 && driver > 0)
-        queued += driver;
+    if (::ioctl(static_cast<int>(port_->handle()), TIOCOUTQ, &driver) == 0 && driver > 0) queued += driver;
 #endif
     return static_cast<std::uint32_t>(queued);
 }

@@ -52,7 +52,7 @@ std::int32_t BaudRateValue(TBaudRate rate);
 // message, which stays one of the fixed texts).
 class ECommError : public std::runtime_error
 {
-public:
+  public:
     explicit ECommError(const std::string& message, std::string detail = {});
     // printf-style format with one integer ("... ErrorMask=%d").
     ECommError(const char* format, int value, std::string detail = {});
@@ -60,7 +60,7 @@ public:
     std::string Message() const { return what(); }
     const std::string& Detail() const { return detail_; }
 
-private:
+  private:
     std::string detail_;
 };
 
@@ -90,7 +90,7 @@ class TKComm : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // Receive callback: the component and the number of bytes waiting.
     using TCommEvent = std::function<void(TKComm& Sender, std::uint32_t& size)>;
     // Called once, after the component has closed the port, when the line
@@ -176,7 +176,7 @@ public:
     // The resolver's answer for a name, with "\\.\" stripped first.
     static std::string ResolvePortName(const std::string& name);
 
-private:
+  private:
     void ApplyLineSettings();
     void ApplyFlowControl();
     void OnReadyRead();
@@ -204,13 +204,13 @@ private:
     std::string openedDevice_;
     QSerialPort* port_ = nullptr;
     bool open_ = false;
-    bool failing_ = false;       // a line failure is being reported
+    bool failing_ = false; // a line failure is being reported
     bool failureIsWrite_ = false;
     std::string failureDetail_;
-    bool reading_ = false;       // ReadData is waiting for bytes
-    bool inCallback_ = false;    // OnCommEvent is running
-    bool pendingEvent_ = false;  // an event arrived during the callback
-    std::uint32_t scanned_ = 0;  // leading waiting bytes already searched for the event
+    bool reading_ = false;      // ReadData is waiting for bytes
+    bool inCallback_ = false;   // OnCommEvent is running
+    bool pendingEvent_ = false; // an event arrived during the callback
+    std::uint32_t scanned_ = 0; // leading waiting bytes already searched for the event
     TOpenFailure lastFailure_ = TOpenFailure::None;
     std::string lastFailureDetail_;
     std::string lastOpenDevice_;

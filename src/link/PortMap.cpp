@@ -10,27 +10,22 @@
 int ComPortNumber(std::string_view name)
 {
     name = StripDeviceNamespace(name);
-    if (name.size() < 4 || name.size() > 5)
-        return 0;
+    if (name.size() < 4 || name.size() > 5) return 0;
     for (int i = 0; i < 3; ++i)
-        if (std::toupper(static_cast<unsigned char>(name[static_cast<std::size_t>(i)])) != "COM"[i])
-            return 0;
+        if (std::toupper(static_cast<unsigned char>(name[static_cast<std::size_t>(i)])) != "COM"[i]) return 0;
     int n = 0;
     for (std::size_t i = 3; i < name.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(name[i])))
-            return 0;
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
         n = n * 10 + (name[i] - '0');
     }
-    if (name[3] == '0')
-        return 0;
+    if (name[3] == '0') return 0;
     return n >= 1 && n <= 10 ? n : 0;
 }
 
 std::string_view StripDeviceNamespace(std::string_view name)
 {
     constexpr std::string_view prefix = "\\\\.\\";
-    if (name.substr(0, prefix.size()) == prefix)
-        name.remove_prefix(prefix.size());
+    if (name.substr(0, prefix.size()) == prefix) name.remove_prefix(prefix.size());
     return name;
 }
 
@@ -44,8 +39,7 @@ std::pair<std::string, long> SplitNumber(const std::string& name)
         --i;
     const std::string digits = name.substr(i);
     long value = -1;
-    if (!digits.empty() && digits.size() < 10)
-        value = std::stol(digits);
+    if (!digits.empty() && digits.size() < 10) value = std::stol(digits);
     return {name.substr(0, i), value};
 }
 
@@ -57,8 +51,7 @@ std::vector<std::string> UsbSerialDevices(const std::string& devDir)
     if (DIR* dir = ::opendir(devDir.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
             const std::string name = entry->d_name;
-            if (name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0)
-                names.push_back(name);
+            if (name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0) names.push_back(name);
         }
         ::closedir(dir);
     }
@@ -66,8 +59,7 @@ std::vector<std::string> UsbSerialDevices(const std::string& devDir)
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const auto [prefixA, numberA] = SplitNumber(a);
         const auto [prefixB, numberB] = SplitNumber(b);
-        if (prefixA != prefixB)
-            return prefixA > prefixB;
+        if (prefixA != prefixB) return prefixA > prefixB;
         return numberA < numberB;
     });
     for (auto& name : names)
@@ -82,15 +74,13 @@ std::string TPortMap::StoredValueName(int n)
 
 std::string TPortMap::StoredDevice(int n) const
 {
-    if (store_ == nullptr || n < 1 || n > 10)
-        return {};
+    if (store_ == nullptr || n < 1 || n > 10) return {};
     return store_->Read(StoredValueName(n));
 }
 
 void TPortMap::SetStoredDevice(int n, const std::string& path)
 {
-    if (store_ != nullptr && n >= 1 && n <= 10)
-        store_->Write(StoredValueName(n), path);
+    if (store_ != nullptr && n >= 1 && n <= 10) store_->Write(StoredValueName(n), path);
 }
 
 void TPortMap::SetRunOnlyDevice(int n, const std::string& path)
@@ -103,32 +93,25 @@ void TPortMap::SetRunOnlyDevice(int n, const std::string& path)
 
 TPortSource TPortMap::SourceOf(int n) const
 {
-    if (n < 1 || n > 10)
-        return TPortSource::None;
-    if (runOnly_.count(n) != 0)
-        return TPortSource::RunOnly;
-    if (!StoredDevice(n).empty())
-        return TPortSource::Stored;
+    if (n < 1 || n > 10) return TPortSource::None;
+    if (runOnly_.count(n) != 0) return TPortSource::RunOnly;
+    if (!StoredDevice(n).empty()) return TPortSource::Stored;
     const auto usb = UsbSerialDevices(devDir_);
     return static_cast<std::size_t>(n) <= usb.size() ? TPortSource::Automatic : TPortSource::None;
 }
 
 std::string TPortMap::DeviceOf(int n) const
 {
-    if (n < 1 || n > 10)
-        return {};
-    if (const auto it = runOnly_.find(n); it != runOnly_.end())
-        return it->second;
-    if (std::string stored = StoredDevice(n); !stored.empty())
-        return stored;
+    if (n < 1 || n > 10) return {};
+    if (const auto it = runOnly_.find(n); it != runOnly_.end()) return it->second;
+    if (std::string stored = StoredDevice(n); !stored.empty()) return stored;
     const auto usb = UsbSerialDevices(devDir_);
     return static_cast<std::size_t>(n) <= usb.size() ? usb[static_cast<std::size_t>(n) - 1] : std::string();
 }
 
 std::string TPortMap::Resolve(std::string_view name) const
 {
-    if (const int n = ComPortNumber(name); n != 0)
-        return DeviceOf(n);
+    if (const int n = ComPortNumber(name); n != 0) return DeviceOf(n);
     return std::string(name);
 }
 

@@ -27,7 +27,7 @@ enum class TPortSource { None, RunOnly, Stored, Automatic };
 
 class TPortMap
 {
-public:
+  public:
     // Name of the stored value holding port n's device ("CommDevice1"..).
     static std::string StoredValueName(int n);
 
@@ -51,7 +51,7 @@ public:
     // taken as a device path and returned unchanged.
     std::string Resolve(std::string_view name) const;
 
-private:
+  private:
     ConfigStore* store_ = nullptr;
     std::string devDir_ = "/dev";
     std::map<int, std::string> runOnly_;

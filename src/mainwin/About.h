@@ -9,7 +9,7 @@ class TAboutBox : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     QPushButton* OKButton;

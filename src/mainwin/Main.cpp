@@ -37,7 +37,7 @@ constexpr int CommentTypingLimit = 50;
 // comment that came from a data file stays whole and can still be shortened.
 class TCommentValidator : public QValidator
 {
-public:
+  public:
     explicit TCommentValidator(QObject* parent) : QValidator(parent) {}
 
     State validate(QString& input, int&) const override
@@ -53,7 +53,7 @@ public:
         limit_ = std::max<qsizetype>(CommentTypingLimit, std::min(limit_, text.size()));
     }
 
-private:
+  private:
     qsizetype limit_ = CommentTypingLimit;
 };
 
@@ -63,25 +63,23 @@ private:
 // already what the load would write.
 class TChangedValuesOnly : public ConfigStore
 {
-public:
+  public:
     explicit TChangedValuesOnly(ConfigStore& store) : store_(store) {}
 
     std::string Read(const std::string& name) override { return store_.Read(name); }
     void Write(const std::string& name, const std::string& value) override
     {
-        if (value.empty() || store_.Read(name) != value)
-            store_.Write(name, value);
+        if (value.empty() || store_.Read(name) != value) store_.Write(name, value);
     }
 
-private:
+  private:
     ConfigStore& store_;
 };
 
 QAction* NewAction(QObject* parent, const QString& text, const QKeySequence& shortcut = {})
 {
     auto* action = new QAction(text, parent);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     // A command whose unit is not built yet stays disabled; its unit enables it.
     action->setEnabled(false);
     return action;
@@ -89,8 +87,7 @@ QAction* NewAction(QObject* parent, const QString& text, const QKeySequence& sho
 
 } // namespace
 
-TMainForm::TMainForm(const Options& options, QWidget* parent)
-    : QMainWindow(parent)
+TMainForm::TMainForm(const Options& options, QWidget* parent) : QMainWindow(parent)
 {
     showSplash_ = options.showSplash;
     commandLineFile_ = options.commandLineFile;
@@ -226,8 +223,8 @@ void TMainForm::CreateActions()
     CutButton = NewAction(this, QStringLiteral("Cut"));
     CopyButton = NewAction(this, QStringLiteral("Copy"));
     PasteButton = NewAction(this, QStringLiteral("Paste"));
-    for (QAction* button : {NewButton, OpenButton, SaveButton, PrintButton, ReadButton, WriteButton, CutButton,
-                            CopyButton, PasteButton})
+    for (QAction* button : {NewButton, OpenButton, SaveButton, PrintButton, ReadButton, WriteButton,
+                            CutButton, CopyButton, PasteButton})
         button->setToolTip(button->text());
 }
 
@@ -343,10 +340,11 @@ void TMainForm::CreatePages()
     StringGrid2 = makeGrid(GroupBox2, 3);
     StringGrid3 = makeGrid(GroupBox3, 3);
     StringGrid4 = makeGrid(GroupBox4, 3);
-    StringGrid1->setHorizontalHeaderLabels({QString(), QStringLiteral(" ch."), QStringLiteral(" Rx(Tx) Freq."),
-                                            QStringLiteral(" Name")});
+    StringGrid1->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral(" ch."), QStringLiteral(" Rx(Tx) Freq."), QStringLiteral(" Name")});
     StringGrid2->setHorizontalHeaderLabels({QString(), QStringLiteral(" Band"), QStringLiteral(" Freq.")});
-    StringGrid3->setHorizontalHeaderLabels({QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
+    StringGrid3->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
     StringGrid4->setHorizontalHeaderLabels({QString(), QStringLiteral(" No."), QStringLiteral(" DTMF Code")});
 
     auto* pageLayout = new QHBoxLayout(TabSheet1);
@@ -392,8 +390,7 @@ void TMainForm::CreateStatusBar()
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setFixedWidth(widths[i]);
-        if (i == 1)
-            panel->setAlignment(Qt::AlignCenter);
+        if (i == 1) panel->setAlignment(Qt::AlignCenter);
         bar->addWidget(panel, i + 1 == statusPanels_.size() ? 1 : 0);
         statusPanels_[i] = panel;
     }
@@ -478,6 +475,5 @@ void TMainForm::PageControl1Change(int)
 
 void TMainForm::RunUpdateEditCommands()
 {
-    if (UpdateEditCommandsHandler)
-        UpdateEditCommandsHandler();
+    if (UpdateEditCommandsHandler) UpdateEditCommandsHandler();
 }

@@ -47,11 +47,11 @@ enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
 // an isolated store, no splash and a stand-in for the modal setup dialog.
 struct TMainFormOptions
 {
-    ConfigStore* store = nullptr;  // null: the per-user configuration store
-    bool showSplash = true;        // splash window at the first showing
-    QString commandLineFile;       // data file named on the command line
-    QString workingDirectory;      // default of "Path"; empty: the current folder
-    QString helpFolder;            // empty: help/ beside the executable, then ../share/tslq/help
+    ConfigStore* store = nullptr; // null: the per-user configuration store
+    bool showSplash = true;       // splash window at the first showing
+    QString commandLineFile;      // data file named on the command line
+    QString workingDirectory;     // default of "Path"; empty: the current folder
+    QString helpFolder;           // empty: help/ beside the executable, then ../share/tslq/help
     // Shows the version setup dialog on the very first start; empty: modally.
     std::function<void(TSetupForm&)> showSetup;
 };
@@ -60,7 +60,7 @@ class TMainForm : public QMainWindow
 {
     Q_OBJECT
 
-public:
+  public:
     using Options = TMainFormOptions;
 
     explicit TMainForm(const Options& options = Options{}, QWidget* parent = nullptr);
@@ -148,7 +148,7 @@ public:
     // ---- Work supplied by other units ----------------------------------------
     // Set once, by the unit's Connect function (see ConnectCommands); until a
     // unit is built its step is skipped and its commands stay disabled.
-    std::function<bool()> SaveAsHandler;                   // false when the operator cancelled
+    std::function<bool()> SaveAsHandler; // false when the operator cancelled
     std::function<void(const QString&)> CommandLineLoadHandler;
     std::function<void()> UpdateEditCommandsHandler;
     std::array<std::function<void()>, 5> GridEditorHandler; // by GridId: open the grid's editor
@@ -158,12 +158,12 @@ public:
     // ---- Commands and controls -------------------------------------------------
     // File
     QMenu* File1;
-    QAction* New1;    // "&New" Ctrl+N
-    QAction* Open1;   // "&Open..." Ctrl+O
-    QAction* Save1;   // "&Save" Ctrl+S
-    QAction* Save2;   // "Save &As..."
-    QAction* Print1;  // "&Print..."
-    QAction* Exit1;   // "E&xit"
+    QAction* New1;   // "&New" Ctrl+N
+    QAction* Open1;  // "&Open..." Ctrl+O
+    QAction* Save1;  // "&Save" Ctrl+S
+    QAction* Save2;  // "Save &As..."
+    QAction* Print1; // "&Print..."
+    QAction* Exit1;  // "E&xit"
     // Edit
     QMenu* Edit1;
     QAction* Cut1;        // "Cu&t" Ctrl+X
@@ -230,10 +230,10 @@ public:
     QWidget* TabSheet1;
     QWidget* TabSheet2;
     QWidget* TabSheet3;
-    QGroupBox* GroupBox1; // "&Memory Channel"
-    QGroupBox* GroupBox2; // "&VFO"
-    QGroupBox* GroupBox3; // "&CALL Channel"
-    QGroupBox* GroupBox4; // "&DTMF Memory"
+    QGroupBox* GroupBox1;      // "&Memory Channel"
+    QGroupBox* GroupBox2;      // "&VFO"
+    QGroupBox* GroupBox3;      // "&CALL Channel"
+    QGroupBox* GroupBox4;      // "&DTMF Memory"
     QTableWidget* StringGrid1; // memory grid
     QTableWidget* StringGrid2; // VFO grid
     QTableWidget* StringGrid3; // CALL grid
@@ -321,16 +321,16 @@ public:
     void ReadCommand();
     void WriteCommand();
 
-signals:
+  signals:
     // The first showing is complete: splash closed, command-line file loaded.
     void FirstShown();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -11,13 +11,11 @@ MainCommandLine ParseMainCommandLine(const std::vector<std::string>& arguments)
             ++i;
             break;
         }
-        if (argument.size() <= 2 || argument.compare(0, 2, "--") != 0)
-            break;
+        if (argument.size() <= 2 || argument.compare(0, 2, "--") != 0) break;
         result.options.insert(argument.substr(2));
     }
     for (std::size_t first = i; i < arguments.size(); ++i) {
-        if (i != first)
-            result.fileName += ' ';
+        if (i != first) result.fileName += ' ';
         result.fileName += arguments[i];
     }
     return result;

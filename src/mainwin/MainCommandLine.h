@@ -20,5 +20,6 @@ struct MainCommandLine
 MainCommandLine ParseMainCommandLine(const std::vector<std::string>& arguments);
 
 // Options this program knows.
-inline constexpr char OptionNoSplash[] = "no-splash";           // skip the splash window
-inline constexpr char OptionExitWhenShown[] = "exit-when-shown"; // quit once the window is up (timing, scripts)
+inline constexpr char OptionNoSplash[] = "no-splash"; // skip the splash window
+inline constexpr char OptionExitWhenShown[] =
+    "exit-when-shown"; // quit once the window is up (timing, scripts)

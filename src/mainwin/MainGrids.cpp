@@ -37,17 +37,17 @@ constexpr int DtmfVisibleRows = 5;
 
 // Font names the radio's own program asks for, and what this platform has.
 const QString WesternFontName = QStringLiteral("Times New Roman");
-const QString JapaneseFontName = QStringLiteral(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"); // MS P Mincho in full width
+const QString JapaneseFontName =
+    QStringLiteral(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"); // MS P Mincho in full width
 constexpr int MarketFontPointSize = 10;
 
 void InstallFontSubstitutions()
 {
     static bool installed = false;
-    if (installed)
-        return;
+    if (installed) return;
     installed = true;
-    QFont::insertSubstitutions(WesternFontName,
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(WesternFontName, {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                                 QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(JapaneseFontName, {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
                                                   QStringLiteral("Noto Serif CJK JP")});
 }
@@ -80,7 +80,10 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text)
 }
 
 // Grid rows count the heading as row 0; the table's own rows start below it.
-int TableRow(int gridRow) { return gridRow - 1; }
+int TableRow(int gridRow)
+{
+    return gridRow - 1;
+}
 
 } // namespace
 
@@ -105,8 +108,7 @@ GridId TMainForm::GridOf(const QObject* object) const
 {
     for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
         const QTableWidget* grid = Grid(id);
-        if (object == grid || object == grid->viewport())
-            return id;
+        if (object == grid || object == grid->viewport()) return id;
     }
     return GridId::None;
 }
@@ -114,24 +116,21 @@ GridId TMainForm::GridOf(const QObject* object) const
 int TMainForm::SelectedRow(GridId id) const
 {
     const QTableWidget* grid = Grid(id);
-    if (!grid || grid->currentRow() < 0)
-        return 0;
+    if (!grid || grid->currentRow() < 0) return 0;
     return grid->currentRow() + 1;
 }
 
 void TMainForm::SelectRow(GridId id, int row)
 {
     QTableWidget* grid = Grid(id);
-    if (!grid || row < 1 || row > grid->rowCount())
-        return;
+    if (!grid || row < 1 || row > grid->rowCount()) return;
     grid->setCurrentCell(TableRow(row), 1);
 }
 
 QString TMainForm::GridCell(GridId id, int column, int row) const
 {
     const QTableWidget* grid = Grid(id);
-    if (!grid || row < 1)
-        return {};
+    if (!grid || row < 1) return {};
     const QTableWidgetItem* item = grid->item(TableRow(row), column);
     return item ? item->text() : QString();
 }
@@ -162,7 +161,8 @@ void TMainForm::SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, i
     grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->horizontalHeader()->setFixedHeight(rowHeight + 2);
-    grid->setFixedHeight(grid->horizontalHeader()->height() + rowHeight * visibleRows + 2 * grid->frameWidth());
+    grid->setFixedHeight(grid->horizontalHeader()->height() + rowHeight * visibleRows +
+                         2 * grid->frameWidth());
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
     for (int w : fitted)
         width += w;
@@ -194,13 +194,11 @@ void TMainForm::SetupVfoAndCallGrids()
     const std::string& model = image_.Model();
     QStringList vfoLabels;
     for (int band = 0; band < BandCount; ++band) {
-        if (BandExists(band, market, model))
-            vfoLabels << Latin(VfoBandLabel(band, market));
+        if (BandExists(band, market, model)) vfoLabels << Latin(VfoBandLabel(band, market));
     }
     QStringList callLabels;
     for (int index = 0; index < CallCount; ++index) {
-        if (BandExists(index, market, model))
-            callLabels << Latin(CallBandLabel(index, market));
+        if (BandExists(index, market, model)) callLabels << Latin(CallBandLabel(index, market));
     }
     auto fill = [](QTableWidget* grid, const QStringList& labels) {
         grid->clearContents();
@@ -282,22 +280,19 @@ void TMainForm::RefreshAllViews()
 void TMainForm::SetStatusPanels(const std::array<QString, 4>& texts)
 {
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-        if (statusPanels_[i]->text() != texts[i])
-            statusPanels_[i]->setText(texts[i]);
+        if (statusPanels_[i]->text() != texts[i]) statusPanels_[i]->setText(texts[i]);
     }
 }
 
 QString TMainForm::StatusPanelText(int panel) const
 {
-    if (panel < 0 || panel >= static_cast<int>(statusPanels_.size()))
-        return {};
+    if (panel < 0 || panel >= static_cast<int>(statusPanels_.size())) return {};
     return statusPanels_[static_cast<std::size_t>(panel)]->text();
 }
 
 void TMainForm::UpdateStatusBar()
 {
-    if (!MemoryPageActive())
-        return;
+    if (!MemoryPageActive()) return;
     const int row = SelectedRow(activeGrid_);
     if (activeGrid_ == GridId::None || row < 1) {
         SetStatusPanels({});
@@ -332,8 +327,7 @@ void TMainForm::SetGroupCaptionBold(GridId id, bool bold)
 {
     QGroupBox* boxes[] = {nullptr, GroupBox1, GroupBox2, GroupBox3, GroupBox4};
     QGroupBox* box = boxes[static_cast<int>(id)];
-    if (!box)
-        return;
+    if (!box) return;
     // Only the caption turns bold; the grid inside keeps its own font.
     QFont captionFont = box->font();
     captionFont.setBold(bold);
@@ -346,8 +340,7 @@ void TMainForm::SetGroupCaptionBold(GridId id, bool bold)
 
 void TMainForm::GridEnter(GridId id)
 {
-    if (activeGrid_ != id && activeGrid_ != GridId::None)
-        SetGroupCaptionBold(activeGrid_, false);
+    if (activeGrid_ != id && activeGrid_ != GridId::None) SetGroupCaptionBold(activeGrid_, false);
     activeGrid_ = id;
     SetGroupCaptionBold(id, true);
     RunUpdateEditCommands();
@@ -356,8 +349,7 @@ void TMainForm::GridEnter(GridId id)
 
 void TMainForm::GridExit(GridId id)
 {
-    if (activeGrid_ == id)
-        activeGrid_ = GridId::None;
+    if (activeGrid_ == id) activeGrid_ = GridId::None;
     SetGroupCaptionBold(id, false);
     RunUpdateEditCommands();
     UpdateStatusBar();
@@ -365,16 +357,13 @@ void TMainForm::GridExit(GridId id)
 
 void TMainForm::GridRowChanged(GridId id)
 {
-    if (Grid(id)->hasFocus() || activeGrid_ == id)
-        GridEnter(id);
+    if (Grid(id)->hasFocus() || activeGrid_ == id) GridEnter(id);
 }
 
 void TMainForm::OpenGridEditor(GridId id)
 {
-    if (SelectedRow(id) < 1)
-        return;
-    if (const auto& editor = GridEditorHandler[static_cast<std::size_t>(id)])
-        editor();
+    if (SelectedRow(id) < 1) return;
+    if (const auto& editor = GridEditorHandler[static_cast<std::size_t>(id)]) editor();
 }
 
 void TMainForm::ConnectGrids()
@@ -385,8 +374,7 @@ void TMainForm::ConnectGrids()
         grid->installEventFilter(this);
         connect(grid, &QTableWidget::currentCellChanged, this,
                 [this, id](int row, int, int previousRow, int) {
-                    if (row != previousRow)
-                        GridRowChanged(id);
+                    if (row != previousRow) GridRowChanged(id);
                 });
         connect(grid, &QTableWidget::cellClicked, this, [this, id]() { GridEnter(id); });
         connect(grid, &QTableWidget::cellDoubleClicked, this, [this, id]() { OpenGridEditor(id); });
@@ -407,8 +395,7 @@ bool TMainForm::GridEvent(GridId id, QEvent* event)
         // A pop-up menu or another window taking the focus for a while does
         // not leave the grid: its commands still act on it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            GridExit(id);
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) GridExit(id);
         break;
     }
     case QEvent::KeyPress: {

@@ -39,8 +39,7 @@ void TMainForm::ConnectShellCommands()
     // A record copied in another instance becomes pasteable as soon as this
     // window is active again.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            RunUpdateEditCommands();
+        if (state == Qt::ApplicationActive) RunUpdateEditCommands();
     });
 
     helpViewer_ = new TOwnHTMLHelpViewer(helpFolder_, this);
@@ -49,19 +48,56 @@ void TMainForm::ConnectShellCommands()
 void TMainForm::AssignHelpContexts()
 {
     const std::pair<QObject*, int> contexts[] = {
-        {New1, 5},           {Open1, 10},         {Save1, 15},         {Save2, 20},
-        {Print1, 25},        {Exit1, 30},         {Cut1, 40},          {Cut2, 40},
-        {Cut5, 40},          {Copy1, 45},         {Copy2, 45},         {Copy3, 45},
-        {Copy4, 45},         {Copy5, 45},         {Paste1, 50},        {Paste2, 50},
-        {Paste3, 50},        {Paste4, 50},        {Paste5, 50},        {Delete1, 55},
-        {Delete2, 55},       {Delete5, 55},       {MemorySort1, 60},   {Read1->menuAction(), 65},
-        {ReadAll1, 65},      {ReadMemory1, 65},   {ReadMenu1, 65},     {ReadAll2, 65},
-        {ReadMemory2, 65},   {ReadMenu2, 65},     {Write1->menuAction(), 70},
-        {WriteAll1, 70},     {WriteMemory1, 70},  {WriteMenu1, 70},    {WriteAll2, 70},
-        {WriteMemory2, 70},  {WriteMenu2, 70},    {PortSelect1->menuAction(), 75},
-        {Com[0], 75},        {Com[1], 75},        {Com[2], 75},        {Com[3], 75},
-        {Help2, 95},         {About1, 100},       {Edit_Comment, 105}, {StringGrid1, 200},
-        {StringGrid2, 200},  {StringGrid3, 200},  {StringGrid4, 200},  {Lockout2, 545},
+        {New1, 5},
+        {Open1, 10},
+        {Save1, 15},
+        {Save2, 20},
+        {Print1, 25},
+        {Exit1, 30},
+        {Cut1, 40},
+        {Cut2, 40},
+        {Cut5, 40},
+        {Copy1, 45},
+        {Copy2, 45},
+        {Copy3, 45},
+        {Copy4, 45},
+        {Copy5, 45},
+        {Paste1, 50},
+        {Paste2, 50},
+        {Paste3, 50},
+        {Paste4, 50},
+        {Paste5, 50},
+        {Delete1, 55},
+        {Delete2, 55},
+        {Delete5, 55},
+        {MemorySort1, 60},
+        {Read1->menuAction(), 65},
+        {ReadAll1, 65},
+        {ReadMemory1, 65},
+        {ReadMenu1, 65},
+        {ReadAll2, 65},
+        {ReadMemory2, 65},
+        {ReadMenu2, 65},
+        {Write1->menuAction(), 70},
+        {WriteAll1, 70},
+        {WriteMemory1, 70},
+        {WriteMenu1, 70},
+        {WriteAll2, 70},
+        {WriteMemory2, 70},
+        {WriteMenu2, 70},
+        {PortSelect1->menuAction(), 75},
+        {Com[0], 75},
+        {Com[1], 75},
+        {Com[2], 75},
+        {Com[3], 75},
+        {Help2, 95},
+        {About1, 100},
+        {Edit_Comment, 105},
+        {StringGrid1, 200},
+        {StringGrid2, 200},
+        {StringGrid3, 200},
+        {StringGrid4, 200},
+        {Lockout2, 545},
     };
     for (const auto& [target, context] : contexts)
         SetHelpContext(target, context);
@@ -69,8 +105,7 @@ void TMainForm::AssignHelpContexts()
 
 void TMainForm::SetHelpContext(QObject* target, int context)
 {
-    if (target)
-        target->setProperty(HelpContextProperty, context);
+    if (target) target->setProperty(HelpContextProperty, context);
 }
 
 int TMainForm::HelpContext(const QObject* target)
@@ -89,8 +124,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (const GridId id = GridOf(watched); id != GridId::None)
         return GridEvent(id, event) || QMainWindow::eventFilter(watched, event);
-    if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::KeyPress &&
-                                                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    if (auto* menu = qobject_cast<QMenu*>(watched);
+        menu && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const int context = HelpContext(menu->activeAction());
         if (context > 0) {
             // The menu closes first, as it does when a command is chosen.
@@ -123,8 +158,7 @@ void TMainForm::Exit1Click()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (shownOnce_)
-        return;
+    if (shownOnce_) return;
     shownOnce_ = true;
     // The splash and the command-line load follow once the window is up.
     QTimer::singleShot(0, this, &TMainForm::FormShowFirst);
@@ -137,23 +171,20 @@ void TMainForm::FormShowFirst()
         TWelcomeForm splash(this);
         splash.exec();
     }
-    if (!commandLineFile_.isEmpty() && CommandLineLoadHandler)
-        CommandLineLoadHandler(commandLineFile_);
+    if (!commandLineFile_.isEmpty() && CommandLineLoadHandler) CommandLineLoadHandler(commandLineFile_);
     RunUpdateEditCommands();
     emit FirstShown();
 }
 
 bool TMainForm::PromptSaveChanges()
 {
-    if (!dataChanged_)
-        return true;
+    if (!dataChanged_) return true;
     switch (ShowMessage(MessageKind::SaveChanges, Msg::DataChanged)) {
     case MessageButton::No:
         return true;
     case MessageButton::Yes:
         // Without the file commands nothing can be saved: keep the data.
-        if (!SaveAsHandler || !SaveAsHandler())
-            return false;
+        if (!SaveAsHandler || !SaveAsHandler()) return false;
         // A save that failed leaves the data changed flag set; going on now
         // would drop the edits that could not be written.
         return !dataChanged_;

@@ -107,8 +107,7 @@ char TMenuPages::Market() const
 void TMenuPages::StoreSetting(int setting, const std::string& value)
 {
     image_.SetMenuSetting(setting, value);
-    if (!refreshing_ && changed_)
-        changed_();
+    if (!refreshing_ && changed_) changed_();
 }
 
 void TMenuPages::ControlChanged(const Binding& binding)
@@ -116,8 +115,7 @@ void TMenuPages::ControlChanged(const Binding& binding)
     // A refresh only mirrors the image; writing its controls back would
     // replace a blank setting (one the radio version lacks) or a value no
     // entry stands for with whatever the control happens to show.
-    if (refreshing_)
-        return;
+    if (refreshing_) return;
     std::string value;
     switch (binding.kind) {
     case Kind::Check:
@@ -148,8 +146,7 @@ void TMenuPages::ControlChanged(const Binding& binding)
         break;
     }
     // No selection writes nothing.
-    if (!value.empty())
-        StoreSetting(binding.setting, value);
+    if (!value.empty()) StoreSetting(binding.setting, value);
 }
 
 void TMenuPages::SetControl(const Binding& binding)
@@ -277,26 +274,23 @@ void TMenuPages::Edit_PomChange()
 
 bool TMenuPages::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != Edit_Pom)
-        return QObject::eventFilter(watched, event);
+    if (watched != Edit_Pom) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::InputMethod) {
         // Text composed with an input method arrives without key presses:
         // it passes the same filter before it enters the field.
         const auto* input = static_cast<QInputMethodEvent*>(event);
-        if (input->commitString().isEmpty() || !Edit_PomKeyPress(input->commitString()))
-            return false;
+        if (input->commitString().isEmpty() || !Edit_PomKeyPress(input->commitString())) return false;
         QInputMethodEvent nothing; // ends the composition, commits nothing
         QCoreApplication::sendEvent(Edit_Pom, &nothing);
         return true;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
+    if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Escape)
-        return true;
+    if (key->key() == Qt::Key_Escape) return true;
     // Editing and navigation keys and shortcuts (copy, paste, select all)
     // are not characters; what they put into the field is checked as text.
-    if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    if (key->text().isEmpty() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     switch (key->key()) {
     case Qt::Key_Tab:

@@ -25,7 +25,7 @@ class TMenuPages : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     using ChangedCallback = std::function<void()>;
 
     // Builds the controls on the two page widgets that the main window owns.
@@ -127,12 +127,13 @@ public:
     bool Edit_PomKeyPress(const QString& typed);
     void Edit_PomChange();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     enum class Kind { Check, InvertedCheck, Radio, Combo, Contrast, Track, GroupLink };
-    struct Binding {
+    struct Binding
+    {
         Kind kind;
         QWidget* control;
         int setting;

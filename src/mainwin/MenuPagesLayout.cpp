@@ -122,9 +122,9 @@ void TMenuPages::BuildMenu1(QWidget* page)
 
     GroupBox_Power = new QGroupBox(tr("&Power"), page);
     Label_Save = new QLabel(tr("Battery Saver"), GroupBox_Power);
-    ComboBox_Save = FixedList({"OFF", "0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec",
-                               "4.0sec", "5.0sec"},
-                              GroupBox_Power);
+    ComboBox_Save = FixedList(
+        {"OFF", "0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec", "4.0sec", "5.0sec"},
+        GroupBox_Power);
     Label_Apo = new QLabel(tr("Auto Power Off"), GroupBox_Power);
     ComboBox_Apo = FixedList({"OFF", "30min", "60min"}, GroupBox_Power);
     {
@@ -228,7 +228,8 @@ void TMenuPages::BuildMenu2(QWidget* page)
         // One column, so that the boxes a version lacks leave no gaps.
         QVBoxLayout* layout = BoxLayout(GroupBox_Narrow);
         layout->setSpacing(0);
-        for (QCheckBox* box : {CheckBox_Nar144, CheckBox_Nar220, CheckBox_Nar440, CheckBox_Nar1200, CheckBox_NarHf})
+        for (QCheckBox* box :
+             {CheckBox_Nar144, CheckBox_Nar220, CheckBox_Nar440, CheckBox_Nar1200, CheckBox_NarHf})
             layout->addWidget(box);
     }
     for (QCheckBox* box : {CheckBox_Nar144, CheckBox_Nar440, CheckBox_Nar1200, CheckBox_NarHf})
@@ -273,7 +274,8 @@ void TMenuPages::BuildMenu2(QWidget* page)
     CheckBox_KeyBeep->setChecked(true);
     CheckBox_TuneEnable = new QCheckBox(tr("Tune Enable"), GroupBox_Other);
     RadioGroup_PacketSpeed = new TRadioGroup(tr("Packet Speed"), {"1200bps", "9600bps"}, 2, GroupBox_Other);
-    RadioGroup_ScanResume = new TRadioGroup(tr("Scan Resume"), {"Time", "Carrier", "Seek"}, 3, GroupBox_Other);
+    RadioGroup_ScanResume =
+        new TRadioGroup(tr("Scan Resume"), {"Time", "Carrier", "Seek"}, 3, GroupBox_Other);
     RadioGroup_MemoryMethod =
         new TRadioGroup(tr("Memory Recall Method"), {"All Bands", "Current Band"}, 2, GroupBox_Other);
     GroupBox_GroupLink = new QGroupBox(tr("Memory Group Link"), GroupBox_Other);

@@ -19,8 +19,7 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int c
         layout->addWidget(button, i % perColumn, i / perColumn);
     }
     connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            emit ItemIndexChanged(id);
+        if (checked) emit ItemIndexChanged(id);
     });
 }
 

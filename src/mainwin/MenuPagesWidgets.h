@@ -14,7 +14,7 @@ class TRadioGroup : public QGroupBox
 {
     Q_OBJECT
 
-public:
+  public:
     TRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
 
     int Count() const { return static_cast<int>(buttons_.size()); }
@@ -24,11 +24,11 @@ public:
     // Checks button `index`, or clears the group for an index outside it.
     void SetItemIndex(int index);
 
-signals:
+  signals:
     // A button became checked, by the operator or by SetItemIndex.
     void ItemIndexChanged(int index);
 
-private:
+  private:
     QButtonGroup group_;
     std::vector<QRadioButton*> buttons_;
 };

@@ -7,11 +7,9 @@ namespace {
 
 bool AllDigits(std::string_view text)
 {
-    if (text.empty())
-        return false;
+    if (text.empty()) return false;
     for (char c : text)
-        if (c < '0' || c > '9')
-            return false;
+        if (c < '0' || c > '9') return false;
     return true;
 }
 
@@ -23,8 +21,7 @@ std::int64_t DecimalValue(std::string_view text)
     std::int64_t value = 0;
     for (char c : text) {
         value = value * 10 + (c - '0');
-        if (value > limit)
-            return limit;
+        if (value > limit) return limit;
     }
     return value;
 }
@@ -42,9 +39,9 @@ bool HalfWidthKatakana(unsigned char byte)
 // Latin letters of code page 1252 that the radio's display can show.
 bool Latin1252Letter(unsigned char byte)
 {
-    return (byte >= 0xC0 && byte <= 0xD6) || (byte >= 0xD8 && byte <= 0xDD) || (byte >= 0xDF && byte <= 0xF6) ||
-           (byte >= 0xF8 && byte <= 0xFD) || byte == 0xFF || byte == 0x8A || byte == 0x8C || byte == 0x9A ||
-           byte == 0x9C || byte == 0x9F;
+    return (byte >= 0xC0 && byte <= 0xD6) || (byte >= 0xD8 && byte <= 0xDD) ||
+           (byte >= 0xDF && byte <= 0xF6) || (byte >= 0xF8 && byte <= 0xFD) || byte == 0xFF || byte == 0x8A ||
+           byte == 0x8C || byte == 0x9A || byte == 0x9C || byte == 0x9F;
 }
 
 bool DoubleByteLead(unsigned char byte)
@@ -66,31 +63,27 @@ bool CheckBoxFromSetting(std::string_view value, bool inverted)
 
 std::string IndexSetting(int index)
 {
-    if (index < 0 || index > 9)
-        return {};
+    if (index < 0 || index > 9) return {};
     return std::string(1, static_cast<char>('0' + index));
 }
 
 int IndexFromSetting(std::string_view value, int count)
 {
-    if (!AllDigits(value))
-        return -1;
+    if (!AllDigits(value)) return -1;
     const std::int64_t index = DecimalValue(value);
     return index < count ? static_cast<int>(index) : -1;
 }
 
 std::string ContrastSetting(int index)
 {
-    if (index < 0 || index >= ContrastSteps)
-        return {};
+    if (index < 0 || index >= ContrastSteps) return {};
     const int value = index + 1;
     return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 
 int ContrastFromSetting(std::string_view value)
 {
-    if (!AllDigits(value))
-        return -1;
+    if (!AllDigits(value)) return -1;
     const std::int64_t contrast = DecimalValue(value);
     return (contrast >= 1 && contrast <= ContrastSteps) ? static_cast<int>(contrast - 1) : -1;
 }
@@ -106,8 +99,7 @@ std::string GroupLinkSetting(std::string_view current, int group, bool linked)
 
 bool GroupLinked(std::string_view value, int group)
 {
-    if (group < 0 || group >= MenuGroupCount || static_cast<std::size_t>(group) >= value.size())
-        return false;
+    if (group < 0 || group >= MenuGroupCount || static_cast<std::size_t>(group) >= value.size()) return false;
     return value[static_cast<std::size_t>(group)] == static_cast<char>('0' + group);
 }
 
@@ -123,18 +115,15 @@ NarrowBoxes NarrowBoxesFor(char market, std::string_view model)
 
 bool PomByteAllowed(unsigned char byte, char market)
 {
-    if (Printable(byte))
-        return true;
+    if (Printable(byte)) return true;
     return market == 'J' ? HalfWidthKatakana(byte) : Latin1252Letter(byte);
 }
 
 PomKey FilterPomKey(unsigned char byte, char market, bool& leadPending)
 {
     constexpr unsigned char escape = 0x1B, backspace = 0x08, enter = 0x0D;
-    if (byte == escape)
-        return PomKey::Swallow;
-    if (byte == backspace || byte == enter)
-        return PomKey::Pass;
+    if (byte == escape) return PomKey::Swallow;
+    if (byte == backspace || byte == enter) return PomKey::Pass;
     if (market == 'J') {
         if (leadPending) {
             // Second half of a double-byte character: the whole character
@@ -147,8 +136,7 @@ PomKey FilterPomKey(unsigned char byte, char market, bool& leadPending)
             return PomKey::Swallow;
         }
     }
-    if (PomByteAllowed(byte, market))
-        return PomKey::Pass;
+    if (PomByteAllowed(byte, market)) return PomKey::Pass;
     leadPending = false;
     return PomKey::Reject;
 }
@@ -156,7 +144,6 @@ PomKey FilterPomKey(unsigned char byte, char market, bool& leadPending)
 bool CheckPomText(std::string_view bytes, char market)
 {
     for (char c : bytes)
-        if (!PomByteAllowed(static_cast<unsigned char>(c), market))
-            return false;
+        if (!PomByteAllowed(static_cast<unsigned char>(c), market)) return false;
     return true;
 }

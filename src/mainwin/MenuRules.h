@@ -85,7 +85,8 @@ std::string GroupLinkSetting(std::string_view current, int group, bool linked);
 bool GroupLinked(std::string_view value, int group);
 
 // Visibility and captions of the "FM Narrow" boxes for a radio version.
-struct NarrowBoxes {
+struct NarrowBoxes
+{
     bool show220 = false;
     bool showHf = false;
     bool show1200 = false;

@@ -54,10 +54,8 @@ MessageButton ShowMessageBox(MessageKind kind, const QString& text)
         break;
     }
     // A box closed some other way answers like its escape button.
-    if (buttons & QMessageBox::Cancel)
-        return MessageButton::Cancel;
-    if (buttons & QMessageBox::No)
-        return MessageButton::No;
+    if (buttons & QMessageBox::Cancel) return MessageButton::Cancel;
+    if (buttons & QMessageBox::No) return MessageButton::No;
     return MessageButton::Ok;
 }
 
@@ -65,8 +63,7 @@ MessageButton ShowMessageBox(MessageKind kind, const QString& text)
 
 MessageButton ShowMessage(MessageKind kind, const QString& text)
 {
-    if (const MessagePresenter& presenter = CurrentPresenter())
-        return presenter(kind, text);
+    if (const MessagePresenter& presenter = CurrentPresenter()) return presenter(kind, text);
     return ShowMessageBox(kind, text);
 }
 

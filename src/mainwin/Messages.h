@@ -35,18 +35,23 @@ inline const QString ApplicationTitle = QStringLiteral("TSL-Q2/Q3");
 inline const QString FileOpenError = QStringLiteral("File Open error.");
 inline const QString RadioInvalid = QStringLiteral("The radio is invalid.\nPlease check and try again.");
 inline const QString CommTimeout = QStringLiteral("Communication timeout error.");
-inline const QString PortInvalidBeforeRead = QStringLiteral("COM port is invalid.\nPlease check comport status.");
-inline const QString PortInvalidBeforeWrite = QStringLiteral("COM port is invalid.\nPlease check and try again.");
+inline const QString PortInvalidBeforeRead =
+    QStringLiteral("COM port is invalid.\nPlease check comport status.");
+inline const QString PortInvalidBeforeWrite =
+    QStringLiteral("COM port is invalid.\nPlease check and try again.");
 inline const QString NoDefaultPrinter = QStringLiteral("There is no default printer.");
 inline const QString DataChanged = QStringLiteral("Data is changed.\nDo you want to save the changes?");
 inline const QString WriteConfirm = QStringLiteral("Do you want to write the data to the radio?");
-inline const QString ContentsChanged = QStringLiteral("The contents has been changed.\nDo you want to change?");
+inline const QString ContentsChanged =
+    QStringLiteral("The contents has been changed.\nDo you want to change?");
 // The variant asked when an editor is closed.
-inline const QString ContentsChangedOnClose = QStringLiteral("The contents has been changed.\nDo you want to change? ");
+inline const QString ContentsChangedOnClose =
+    QStringLiteral("The contents has been changed.\nDo you want to change? ");
 inline const QString InvalidFrequency = QStringLiteral("Invalid Frequency.\nPlease check and try again.");
 inline const QString InvalidOffset = QStringLiteral("Invalid Offset.\nPlease check and try again.");
 inline const QString FrequencyRounded = QStringLiteral("Frequency is rounded.");
-inline const QString InvalidChannelNumber = QStringLiteral("Invalid channel Number.\nPlease check and try again.");
+inline const QString InvalidChannelNumber =
+    QStringLiteral("Invalid channel Number.\nPlease check and try again.");
 inline const QString InvalidCharacter = QStringLiteral("Invalid character.\nPlease check and try again.");
 // "COM1 is invalid.\nPlease check comport status." .. "COM10 ..." for port 1..10.
 QString PortInvalid(int port);

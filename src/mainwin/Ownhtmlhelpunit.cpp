@@ -26,18 +26,15 @@ TOwnHTMLHelpViewer::TOwnHTMLHelpViewer(const QString& helpFolder, QWidget* paren
 void TOwnHTMLHelpViewer::LoadContexts()
 {
     QFile file(QDir(folder_).filePath(QStringLiteral("contexts.txt")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
     QTextStream in(&file);
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
         const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
         bool ok = false;
         const int number = parts.value(0).toInt(&ok);
-        if (ok && number > 0 && parts.size() >= 2)
-            contexts_.insert(number, parts[1]);
+        if (ok && number > 0 && parts.size() >= 2) contexts_.insert(number, parts[1]);
     }
 }
 
@@ -52,11 +49,9 @@ bool TOwnHTMLHelpViewer::ShowTopic(const QString& fileName)
     const QString path = fileName.section(u'#', 0, 0);
     const QString anchor = fileName.section(u'#', 1);
     const QFileInfo info(QDir(folder_).filePath(path));
-    if (path.isEmpty() || !info.isFile())
-        return false;
+    if (path.isEmpty() || !info.isFile()) return false;
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-    if (!anchor.isEmpty())
-        url.setFragment(anchor);
+    if (!anchor.isEmpty()) url.setFragment(anchor);
     Browser->setSource(url);
     currentTopic_ = fileName;
     show();
@@ -68,8 +63,7 @@ bool TOwnHTMLHelpViewer::ShowTopic(const QString& fileName)
 bool TOwnHTMLHelpViewer::ShowContext(int context)
 {
     const QString topic = TopicOfContext(context);
-    if (topic.isEmpty() || !ShowTopic(topic))
-        return false;
+    if (topic.isEmpty() || !ShowTopic(topic)) return false;
     lastContext_ = context;
     return true;
 }

@@ -14,7 +14,7 @@ class TOwnHTMLHelpViewer : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TOwnHTMLHelpViewer(const QString& helpFolder, QWidget* parent = nullptr);
 
     // Shows the topic of a context number; false when there is none.
@@ -31,7 +31,7 @@ public:
 
     QTextBrowser* Browser;
 
-private:
+  private:
     bool ShowTopic(const QString& fileName);
     void LoadContexts();
 

@@ -41,8 +41,7 @@ std::optional<QString> AskDeviceModally(QWidget* parent, int port, const QString
                        "Leave it empty to use the %2 USB serial adapter found.")
             .arg(PortLabel(port), Ordinal(port)),
         QLineEdit::Normal, current, &ok);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return text;
 }
 
@@ -60,7 +59,8 @@ QString PortStatusTip(int port)
     case TPortSource::Automatic:
         return QStringLiteral("%1 reaches %2 (the %3 USB serial adapter)")
             .arg(PortLabel(port), device, Ordinal(port));
-    case TPortSource::None: break;
+    case TPortSource::None:
+        break;
     }
     return QStringLiteral("%1 reaches no device; set one with Device...").arg(PortLabel(port));
 }
@@ -69,10 +69,8 @@ bool SimulateOption(const std::string& option, QString& type, bool& onlyWithoutR
 {
     type.clear();
     onlyWithoutRadio = option == "simulate-if-no-radio";
-    if (onlyWithoutRadio || option == "simulate")
-        return true;
-    if (option.rfind("simulate=", 0) != 0)
-        return false;
+    if (onlyWithoutRadio || option == "simulate") return true;
+    if (option.rfind("simulate=", 0) != 0) return false;
     type = QString::fromStdString(option.substr(9));
     return true;
 }
@@ -86,8 +84,7 @@ void TMainForm::ConnectPortSelect()
     ConfigStore* store = &Store();
     ThePortMap().SetStore(store);
     connect(this, &QObject::destroyed, [store] {
-        if (ThePortMap().Store() == store)
-            ThePortMap().SetStore(nullptr);
+        if (ThePortMap().Store() == store) ThePortMap().SetStore(nullptr);
     });
     for (int port = 1; port <= static_cast<int>(Com.size()); ++port) {
         QAction* item = Com[static_cast<std::size_t>(port - 1)];
@@ -119,7 +116,8 @@ void TMainForm::ComClick(int port)
     {
         TKComm probe;
         if (!probe.CheckCommportValid(name.toStdString())) {
-            ShowMessage(MessageKind::Warning, Msg::PortInvalid(port) + QString::fromStdString(OpenFailureHint(probe)));
+            ShowMessage(MessageKind::Warning,
+                        Msg::PortInvalid(port) + QString::fromStdString(OpenFailureHint(probe)));
             // Only this item loses its mark; the port stays as it was.
             item->setChecked(false);
             return;
@@ -136,8 +134,7 @@ void TMainForm::PortDevice1Click()
     const QString current = QString::fromStdString(ThePortMap().StoredDevice(port));
     const std::optional<QString> answer =
         AskPortDevice ? AskPortDevice(port, current) : AskDeviceModally(this, port, current);
-    if (!answer)
-        return;
+    if (!answer) return;
     ThePortMap().SetStoredDevice(port, answer->trimmed().toStdString());
     UpdatePortTips();
 }
@@ -153,8 +150,8 @@ bool TMainForm::StartSimulation(const QString& type)
     std::string error;
     const int port = PortNumber(portName_.toStdString());
     if (StartSimulatedRadio(typeCode, model, port, error).empty()) {
-        ShowMessage(MessageKind::Warning, QStringLiteral("The simulated radio cannot start.\n") +
-                                              QString::fromStdString(error));
+        ShowMessage(MessageKind::Warning,
+                    QStringLiteral("The simulated radio cannot start.\n") + QString::fromStdString(error));
         return false;
     }
     UpdatePortTips();

@@ -11,17 +11,17 @@ class TWelcomeForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int ShowMilliseconds = 2000;
 
     explicit TWelcomeForm(QWidget* parent = nullptr);
 
     QTimer* Timer1;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Timer1Timer();
 };
 

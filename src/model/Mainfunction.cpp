@@ -7,20 +7,16 @@ namespace {
 
 int HexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
 // Index given by a decimal field, or -1 when it has no digit or is out of range.
 int TableIndex(std::string_view field, std::size_t size)
 {
-    if (field.empty() || field[0] < '0' || field[0] > '9')
-        return -1;
+    if (field.empty() || field[0] < '0' || field[0] > '9') return -1;
     const std::int64_t value = ParseDecimal(field);
     return value < static_cast<std::int64_t>(size) ? static_cast<int>(value) : -1;
 }
@@ -32,11 +28,11 @@ struct VfoLabel
 };
 
 constexpr VfoLabel VfoLabels[BandCount] = {
-    {"A_144MHz", "A_144MHz"}, {"A_220MHz", ""},         {"A_440MHz", "A_430MHz"},
-    {"A_1200MHz", "A_1200MHz"}, {"B_AM", "B_AM"},       {"B_HF", "B_HF"},
-    {"B_50MHz", "B_50MHz"},   {"B_FM", "B_FM"},         {"B_118MHz", "B_118MHz"},
-    {"B_144MHz", "B_144MHz"}, {"B_TV-VHF", "B_TV-VHF"}, {"B_220MHz", "B_200MHz"},
-    {"B_440MHz", "B_430MHz"}, {"B_TV-UHF", "B_TV-UHF"}, {"B_1200MHz", "B_1200MHz"},
+    {"A_144MHz", "A_144MHz"},   {"A_220MHz", ""},         {"A_440MHz", "A_430MHz"},
+    {"A_1200MHz", "A_1200MHz"}, {"B_AM", "B_AM"},         {"B_HF", "B_HF"},
+    {"B_50MHz", "B_50MHz"},     {"B_FM", "B_FM"},         {"B_118MHz", "B_118MHz"},
+    {"B_144MHz", "B_144MHz"},   {"B_TV-VHF", "B_TV-VHF"}, {"B_220MHz", "B_200MHz"},
+    {"B_440MHz", "B_430MHz"},   {"B_TV-UHF", "B_TV-UHF"}, {"B_1200MHz", "B_1200MHz"},
 };
 
 // Right-pads a band limit number with '0' to 8 digits: kHz.
@@ -47,8 +43,7 @@ std::int64_t LimitKhz(std::string_view number)
     while (digits < number.size() && number[digits] >= '0' && number[digits] <= '9')
         ++digits;
     for (std::size_t n = digits; n < 8; ++n) {
-        if (value > INT64_MAX / 10)
-            return INT64_MAX;
+        if (value > INT64_MAX / 10) return INT64_MAX;
         value *= 10;
     }
     return value;
@@ -60,11 +55,9 @@ std::int64_t ParseDecimal(std::string_view text)
 {
     std::int64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
+        if (c < '0' || c > '9') break;
         const int d = c - '0';
-        if (value > (INT64_MAX - d) / 10)
-            return INT64_MAX;
+        if (value > (INT64_MAX - d) / 10) return INT64_MAX;
         value = value * 10 + d;
     }
     return value;
@@ -75,10 +68,8 @@ std::int64_t ParseHex(std::string_view text)
     std::int64_t value = 0;
     for (char c : text) {
         const int d = HexValue(c);
-        if (d < 0)
-            break;
-        if (value > (INT64_MAX - d) / 16)
-            return INT64_MAX;
+        if (d < 0) break;
+        if (value > (INT64_MAX - d) / 16) return INT64_MAX;
         value = value * 16 + d;
     }
     return value;
@@ -88,37 +79,29 @@ std::int64_t ParseHex(std::string_view text)
 
 char BandCodeChar(int band)
 {
-    if (band < 0 || band >= BandCount)
-        return '\0';
+    if (band < 0 || band >= BandCount) return '\0';
     return static_cast<char>(band < 10 ? '0' + band : 'A' + (band - 10));
 }
 
 int BandOfCode(char code)
 {
-    if (code >= '0' && code <= '9')
-        return code - '0';
-    if (code >= 'A' && code <= 'E')
-        return code - 'A' + 10;
-    if (code >= 'a' && code <= 'e')
-        return code - 'a' + 10;
+    if (code >= '0' && code <= '9') return code - '0';
+    if (code >= 'A' && code <= 'E') return code - 'A' + 10;
+    if (code >= 'a' && code <= 'e') return code - 'a' + 10;
     return -1;
 }
 
 bool BandExists(int band, char market, std::string_view model)
 {
-    if (band < 0 || band >= BandCount)
-        return false;
-    if (band == 1)
-        return market == 'K';
-    if (band == 3)
-        return model == "ZT-Q5";
+    if (band < 0 || band >= BandCount) return false;
+    if (band == 1) return market == 'K';
+    if (band == 3) return model == "ZT-Q5";
     return true;
 }
 
 std::string_view VfoBandLabel(int band, char market)
 {
-    if (band < 0 || band >= BandCount)
-        return {};
+    if (band < 0 || band >= BandCount) return {};
     const VfoLabel& label = VfoLabels[band];
     return market == 'K' ? label.marketK : label.other;
 }
@@ -126,11 +109,16 @@ std::string_view VfoBandLabel(int band, char market)
 std::string_view CallBandLabel(int index, char market)
 {
     switch (index) {
-    case 0: return "144MHz";
-    case 1: return "220MHz";
-    case 2: return market == 'K' ? "440MHz" : "430MHz";
-    case 3: return "1200MHz";
-    default: return {};
+    case 0:
+        return "144MHz";
+    case 1:
+        return "220MHz";
+    case 2:
+        return market == 'K' ? "440MHz" : "430MHz";
+    case 3:
+        return "1200MHz";
+    default:
+        return {};
     }
 }
 
@@ -142,25 +130,21 @@ int BandOfVfoLabel(std::string_view label)
         int band;
     };
     static constexpr Entry Table[] = {
-        {"A_144MHz", 0}, {"A_220MHz", 1}, {"A_430MHz", 2},  {"A_440MHz", 2},  {"A_1200MHz", 3},
-        {"B_AM", 4},     {"B_HF", 5},     {"B_50MHz", 6},   {"B_FM", 7},      {"B_118MHz", 8},
-        {"B_144MHz", 9}, {"B_TV-VHF", 10}, {"B_220MHz", 11}, {"B_200MHz", 11}, {"B_430MHz", 12},
+        {"A_144MHz", 0},  {"A_220MHz", 1},  {"A_430MHz", 2},  {"A_440MHz", 2},  {"A_1200MHz", 3},
+        {"B_AM", 4},      {"B_HF", 5},      {"B_50MHz", 6},   {"B_FM", 7},      {"B_118MHz", 8},
+        {"B_144MHz", 9},  {"B_TV-VHF", 10}, {"B_220MHz", 11}, {"B_200MHz", 11}, {"B_430MHz", 12},
         {"B_440MHz", 12}, {"B_TV-UHF", 13},
     };
     for (const Entry& entry : Table)
-        if (entry.label == label)
-            return entry.band;
+        if (entry.label == label) return entry.band;
     return BandFallback;
 }
 
 int BandOfCallLabel(std::string_view label)
 {
-    if (label == "220MHz")
-        return 1;
-    if (label == "430MHz" || label == "440MHz")
-        return 2;
-    if (label == "1200MHz")
-        return 3;
+    if (label == "220MHz") return 1;
+    if (label == "430MHz" || label == "440MHz") return 2;
+    if (label == "1200MHz") return 3;
     return 0;
 }
 
@@ -194,19 +178,16 @@ int StepIndexOfCode(char code)
 
 std::string_view StepText(std::string_view field)
 {
-    if (field.size() != 1)
-        return {};
+    if (field.size() != 1) return {};
     const int index = StepIndexOfCode(field[0]);
     return index < 0 ? std::string_view() : StepCodes[static_cast<std::size_t>(index)].text;
 }
 
 std::optional<int> StepHz(std::string_view field)
 {
-    if (field.size() != 1)
-        return std::nullopt;
+    if (field.size() != 1) return std::nullopt;
     const int index = StepIndexOfCode(field[0]);
-    if (index < 0)
-        return std::nullopt;
+    if (index < 0) return std::nullopt;
     return StepCodes[static_cast<std::size_t>(index)].hz;
 }
 
@@ -214,13 +195,16 @@ std::optional<int> StepHz(std::string_view field)
 
 std::string_view ShiftText(std::string_view field)
 {
-    if (field.size() != 1)
-        return {};
+    if (field.size() != 1) return {};
     switch (field[0]) {
-    case '1': return "+";
-    case '2': return "-";
-    case '3': return "-7.6";
-    default: return {};
+    case '1':
+        return "+";
+    case '2':
+        return "-";
+    case '3':
+        return "-7.6";
+    default:
+        return {};
     }
 }
 
@@ -228,8 +212,7 @@ const std::array<std::string_view, 6> ModeTexts = {"FM", "WFM", "AM", "LSB", "US
 
 std::string_view ModeText(std::string_view field)
 {
-    if (field.size() != 1 || field[0] < '0' || field[0] > '5')
-        return {};
+    if (field.size() != 1 || field[0] < '0' || field[0] > '5') return {};
     return ModeTexts[static_cast<std::size_t>(field[0] - '0')];
 }
 
@@ -248,14 +231,13 @@ std::string_view ToneText(std::string_view indexField)
 }
 
 const std::array<std::string_view, 104> DcsCodes = {
-    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065", "071", "072",
-    "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145", "152", "155",
-    "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243", "244", "245", "246",
-    "251", "252", "255", "261", "263", "265", "266", "271", "274", "306", "311", "315", "325", "331",
-    "332", "343", "346", "351", "356", "364", "365", "371", "411", "412", "413", "423", "431", "432",
-    "445", "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523", "526",
-    "532", "546", "565", "606", "612", "624", "627", "631", "632", "654", "662", "664", "703", "712",
-    "723", "731", "732", "734", "743", "754",
+    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065", "071", "072", "073",
+    "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145", "152", "155", "156", "162",
+    "165", "172", "174", "205", "212", "223", "225", "226", "243", "244", "245", "246", "251", "252", "255",
+    "261", "263", "265", "266", "271", "274", "306", "311", "315", "325", "331", "332", "343", "346", "351",
+    "356", "364", "365", "371", "411", "412", "413", "423", "431", "432", "445", "446", "452", "454", "455",
+    "462", "464", "465", "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624",
+    "627", "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754",
 };
 
 std::string_view DcsCode(std::string_view indexField)
@@ -274,8 +256,7 @@ std::string_view LockoutMark(std::string_view field)
 std::string FormatFrequency(std::string_view field)
 {
     std::string digits = std::to_string(ParseDecimal(field));
-    if (digits.size() < 7)
-        digits.insert(0, 7 - digits.size(), '0');
+    if (digits.size() < 7) digits.insert(0, 7 - digits.size(), '0');
     const std::size_t mhz = digits.size() - 6;
     std::string text = digits.substr(0, mhz);
     text += '.';
@@ -295,8 +276,7 @@ std::string FormatOffset(std::string_view field)
     // Fixed positions of a 9-digit field; a short field reads '0' where it ends.
     auto at = [field](std::size_t i) { return i < field.size() ? field[i] : '0'; };
     std::string text;
-    if (at(1) != '0')
-        text += at(1);
+    if (at(1) != '0') text += at(1);
     text += at(2);
     text += '.';
     text += at(3);
@@ -307,20 +287,17 @@ std::string FormatOffset(std::string_view field)
 std::optional<BandRange> BandLimitRange(std::string_view limit)
 {
     const std::size_t comma = limit.find(',');
-    if (limit.empty() || comma == std::string_view::npos)
-        return std::nullopt;
+    if (limit.empty() || comma == std::string_view::npos) return std::nullopt;
     return BandRange{LimitKhz(limit.substr(0, comma)), LimitKhz(limit.substr(comma + 1))};
 }
 
 int BandOfFrequency(std::string_view field, const std::array<std::string, BandLimitCount>& limits)
 {
     const std::int64_t khz = ParseDecimal(field.substr(0, 8));
-    if (khz < 100)
-        return BandAm;
+    if (khz < 100) return BandAm;
     for (int band = 0; band < BandCount; ++band) {
         const auto range = BandLimitRange(limits[static_cast<std::size_t>(band)]);
-        if (range && range->lowerKhz <= khz && khz < range->upperKhz)
-            return band;
+        if (range && range->lowerKhz <= khz && khz < range->upperKhz) return band;
     }
     return BandFallback;
 }
@@ -338,14 +315,11 @@ int BandOfFrequency(std::string_view field, const RadioImage& image)
 std::string StatusPanel1(std::string_view record)
 {
     const std::string_view tx = RecordField(record, ChannelField::TxFrequency);
-    if (tx.size() >= 2)
-        return "Tx Frequency : " + FormatFrequency(tx) + "MHz";
+    if (tx.size() >= 2) return "Tx Frequency : " + FormatFrequency(tx) + "MHz";
     const std::string_view shift = RecordField(record, ChannelField::Shift);
-    if (shift == "0" || shift == "3")
-        return {};
+    if (shift == "0" || shift == "3") return {};
     const std::string_view offset = RecordField(record, ChannelField::Offset);
-    if (offset.size() < 2)
-        return {};
+    if (offset.size() < 2) return {};
     return "Offset : " + FormatOffset(offset) + "MHz";
 }
 
@@ -354,13 +328,11 @@ std::string StatusPanel2(std::string_view record)
     const std::string_view shift = RecordField(record, ChannelField::Shift);
     std::string text;
     if (shift == "0") {
-        if (RecordField(record, ChannelField::TxFrequency).size() >= 2)
-            return "+-";
+        if (RecordField(record, ChannelField::TxFrequency).size() >= 2) return "+-";
     } else {
         text = ShiftText(shift);
     }
-    if (RecordField(record, ChannelField::Reverse) == "1")
-        text += " R";
+    if (RecordField(record, ChannelField::Reverse) == "1") text += " R";
     return text;
 }
 
@@ -377,16 +349,15 @@ std::string StatusPanel3(std::string_view record)
 
 std::string StatusPanel4(std::string_view programVfoRecord)
 {
-    if (programVfoRecord.empty())
-        return {};
+    if (programVfoRecord.empty()) return {};
     return "Programmable VFO : " + std::to_string(ParseDecimal(RecordField(programVfoRecord, 1))) + "-" +
            std::to_string(ParseDecimal(RecordField(programVfoRecord, 2)));
 }
 
 StatusTexts ChannelStatusTexts(std::string_view record, std::string_view programVfoRecord)
 {
-    return StatusTexts{{StatusPanel1(record), StatusPanel2(record), StatusPanel3(record),
-                        StatusPanel4(programVfoRecord)}};
+    return StatusTexts{
+        {StatusPanel1(record), StatusPanel2(record), StatusPanel3(record), StatusPanel4(programVfoRecord)}};
 }
 
 std::string DtmfStatusText(std::string_view dtmfRecord)

@@ -23,8 +23,8 @@ std::int64_t ParseHex(std::string_view text);
 
 // ---- Band codes ----------------------------------------------------------
 inline constexpr int BandCount = 15;
-inline constexpr int BandAm = 4;         // below 100 kHz, and B_AM
-inline constexpr int BandFallback = 14;  // no band matched
+inline constexpr int BandAm = 4;        // below 100 kHz, and B_AM
+inline constexpr int BandFallback = 14; // no band matched
 // '0'..'9', 'A'..'E' for band 0..14; '\0' outside.
 char BandCodeChar(int band);
 // 0..14 for a band code character ('a'..'e' accepted too), -1 otherwise.
@@ -101,9 +101,9 @@ struct StatusTexts
 {
     std::array<std::string, 4> panel;
 };
-std::string StatusPanel1(std::string_view record); // "Tx Frequency : ..." or "Offset : ..."
-std::string StatusPanel2(std::string_view record); // "+", "-", "-7.6", "+-", " R"
-std::string StatusPanel3(std::string_view record); // "DCS : ", "CT : ", "T : "
+std::string StatusPanel1(std::string_view record);           // "Tx Frequency : ..." or "Offset : ..."
+std::string StatusPanel2(std::string_view record);           // "+", "-", "-7.6", "+-", " R"
+std::string StatusPanel3(std::string_view record);           // "DCS : ", "CT : ", "T : "
 std::string StatusPanel4(std::string_view programVfoRecord); // "Programmable VFO : 144-147"
 StatusTexts ChannelStatusTexts(std::string_view record, std::string_view programVfoRecord = {});
 // Panel 1 of the DTMF grid: "Name : " + the name, or empty.

@@ -8,10 +8,14 @@ std::string_view Pick(char market, std::string_view k, std::string_view e, std::
                       std::string_view m)
 {
     switch (market) {
-    case 'K': return k;
-    case 'E': return e;
-    case 'J': return j;
-    default: return m;
+    case 'K':
+        return k;
+    case 'E':
+        return e;
+    case 'J':
+        return j;
+    default:
+        return m;
     }
 }
 
@@ -36,41 +40,54 @@ const std::array<VersionChoice, 4> VersionChoices = {{
     {"ZT-Q3A (General market)", "MM,07", "ZT-Q3"},
 }};
 
-std::string LimitValueName(int band) { return "Limit" + std::to_string(band); }
+std::string LimitValueName(int band)
+{
+    return "Limit" + std::to_string(band);
+}
 
 std::string DefaultBandLimit(int band, char market, char region, std::string_view model)
 {
     switch (band) {
     case 0:
-        if (market == 'K')
-            return "00137,00174";
+        if (market == 'K') return "00137,00174";
         return market == 'M' ? "00144,00148" : "00144,00146";
-    case 1: return region == 'K' && market == 'K' ? "00216,00260" : "";
-    case 2: return market == 'K' ? "00410,00470" : "00430,00440";
+    case 1:
+        return region == 'K' && market == 'K' ? "00216,00260" : "";
+    case 2:
+        return market == 'K' ? "00410,00470" : "00430,00440";
     case 3:
-        if (model != "ZT-Q5")
-            return "";
+        if (model != "ZT-Q5") return "";
         return market == 'J' ? "01260,01300" : "01240,01300";
-    case 4: return market == 'K' ? "0000010,0000180" : "0000010,0000171";
-    case 5: return market == 'K' ? "0000180,0002970" : "0000171,0002970";
+    case 4:
+        return market == 'K' ? "0000010,0000180" : "0000010,0000171";
+    case 5:
+        return market == 'K' ? "0000180,0002970" : "0000171,0002970";
     case 6:
     case 7: {
         // K, M and X share the K column; E its own; every other letter J.
-        const char column = (market == 'K' || market == 'M' || market == 'X') ? 'K' : market == 'E' ? 'E' : 'J';
+        const char column = (market == 'K' || market == 'M' || market == 'X') ? 'K'
+                            : market == 'E'                                   ? 'E'
+                                                                              : 'J';
         if (band == 6)
             return std::string(Pick(column, "0002970,0005400", "0002970,0008750", "0002970,0007600", ""));
         return std::string(Pick(column, "0005400,0010800", "0008750,0010800", "0007600,0010800", ""));
     }
-    case 8: return "00108,00137";
-    case 9: return "00137,00174";
+    case 8:
+        return "00108,00137";
+    case 9:
+        return "00137,00174";
     case 10:
     case 11: {
-        const char column = (market == 'M' || market == 'X') ? 'M' : market == 'K' ? 'K' : market == 'E' ? 'E' : 'J';
+        const char column = (market == 'M' || market == 'X') ? 'M'
+                            : market == 'K'                  ? 'K'
+                            : market == 'E'                  ? 'E'
+                                                             : 'J';
         if (band == 10)
             return std::string(Pick(column, "00174,00216", "00174,00230", "00174,00222", "00174,00223"));
         return std::string(Pick(column, "00216,00400", "00230,00400", "00222,00415", "00223,00400"));
     }
-    case 12: return market == 'J' ? "00415,00470" : "00400,00470";
+    case 12:
+        return market == 'J' ? "00415,00470" : "00400,00470";
     case 13:
     case 14: {
         char column = 'J';
@@ -86,7 +103,8 @@ std::string DefaultBandLimit(int band, char market, char region, std::string_vie
             return std::string(Pick(column, "00470,00806", "00470,00862", "00470,00770", "00470,00890"));
         return std::string(Pick(column, "00806,01300", "00862,01300", "00770,01300", "00890,01300"));
     }
-    default: return "";
+    default:
+        return "";
     }
 }
 
@@ -136,8 +154,7 @@ ProfileSettings LoadProfile(ConfigStore& store, RadioImage& image, const std::st
         // A limit without its comma cannot be compared: the default replaces it.
         if (limit.find(',') == std::string::npos)
             limit = DefaultBandLimit(band, market, region, image.Model());
-        if (band == 3 && !image.HasBand1200())
-            limit.clear();
+        if (band == 3 && !image.HasBand1200()) limit.clear();
         image.SetBandLimit(band, limit);
         // Written back as held by the image, so the store never holds more
         // than the image's width.
@@ -151,7 +168,8 @@ std::string FolderOf(std::string_view fullFileName)
     const std::size_t slash = fullFileName.find_last_of("/\\");
     if (slash == std::string_view::npos) {
         const std::size_t colon = fullFileName.find(':');
-        return colon == std::string_view::npos ? std::string() : std::string(fullFileName.substr(0, colon + 1));
+        return colon == std::string_view::npos ? std::string()
+                                               : std::string(fullFileName.substr(0, colon + 1));
     }
     // Keep the separator of a root folder ("/", "C:\").
     if (slash == 0 || (slash == 2 && fullFileName[1] == ':'))
@@ -166,7 +184,10 @@ std::string SavePath(ConfigStore& store, std::string_view fullFileName)
     return folder;
 }
 
-void SaveCommPort(ConfigStore& store, const std::string& portName) { store.Write("CommPort", portName); }
+void SaveCommPort(ConfigStore& store, const std::string& portName)
+{
+    store.Write("CommPort", portName);
+}
 
 void SaveLimits(ConfigStore& store, const RadioImage& image)
 {
@@ -179,7 +200,6 @@ void SaveLimits(ConfigStore& store, const RadioImage& image)
 int PortNumber(std::string_view portName)
 {
     for (int n = 10; n >= 2; --n)
-        if (portName == "COM" + std::to_string(n))
-            return n;
+        if (portName == "COM" + std::to_string(n)) return n;
     return 1;
 }

@@ -15,7 +15,7 @@
 // empty string; an empty value counts as missing.
 class ConfigStore
 {
-public:
+  public:
     virtual ~ConfigStore() = default;
     virtual std::string Read(const std::string& name) = 0;
     virtual void Write(const std::string& name, const std::string& value) = 0;
@@ -24,14 +24,14 @@ public:
 // In-memory store (tests, the command line without a profile).
 class MemoryConfigStore : public ConfigStore
 {
-public:
+  public:
     std::string Read(const std::string& name) override;
     void Write(const std::string& name, const std::string& value) override;
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
     const std::map<std::string, std::string>& Values() const { return values_; }
     int WriteCount() const { return writes_; }
 
-private:
+  private:
     std::map<std::string, std::string> values_;
     int writes_ = 0;
 };

@@ -12,16 +12,13 @@ const std::string EmptyText;
 template <std::size_t N>
 void Store(std::array<std::string, N>& members, int index, std::string_view text, std::size_t capacity)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= N)
-        return;
+    if (index < 0 || static_cast<std::size_t>(index) >= N) return;
     members[static_cast<std::size_t>(index)].assign(text.substr(0, capacity));
 }
 
-template <std::size_t N>
-const std::string& Fetch(const std::array<std::string, N>& members, int index)
+template <std::size_t N> const std::string& Fetch(const std::array<std::string, N>& members, int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= N)
-        return EmptyText;
+    if (index < 0 || static_cast<std::size_t>(index) >= N) return EmptyText;
     return members[static_cast<std::size_t>(index)];
 }
 
@@ -69,10 +66,14 @@ struct BandDefault
 int MarketColumn(char market)
 {
     switch (market) {
-    case 'K': return 0;
-    case 'E': return 1;
-    case 'J': return 2;
-    default: return 3;
+    case 'K':
+        return 0;
+    case 'E':
+        return 1;
+    case 'J':
+        return 2;
+    default:
+        return 3;
     }
 }
 
@@ -80,19 +81,28 @@ int MarketColumn(char market)
 
 std::size_t MenuSettingWidth(int index)
 {
-    if (index < 0 || index >= MenuCount)
-        return 0;
-    if (index == 12 || index == 21)
-        return 8;
-    if (index == 22)
-        return 2;
+    if (index < 0 || index >= MenuCount) return 0;
+    if (index == 12 || index == 21) return 8;
+    if (index == 22) return 2;
     return 1;
 }
 
-void RadioImage::SetMemoryRecord(int index, std::string_view text) { Store(memory_, index, text, RecordCapacity); }
-void RadioImage::SetVfoRecord(int band, std::string_view text) { Store(vfo_, band, text, RecordCapacity); }
-void RadioImage::SetCallRecord(int index, std::string_view text) { Store(call_, index, text, RecordCapacity); }
-void RadioImage::SetDtmfRecord(int index, std::string_view text) { Store(dtmf_, index, text, DtmfCapacity); }
+void RadioImage::SetMemoryRecord(int index, std::string_view text)
+{
+    Store(memory_, index, text, RecordCapacity);
+}
+void RadioImage::SetVfoRecord(int band, std::string_view text)
+{
+    Store(vfo_, band, text, RecordCapacity);
+}
+void RadioImage::SetCallRecord(int index, std::string_view text)
+{
+    Store(call_, index, text, RecordCapacity);
+}
+void RadioImage::SetDtmfRecord(int index, std::string_view text)
+{
+    Store(dtmf_, index, text, DtmfCapacity);
+}
 void RadioImage::SetProgramVfoRecord(int band, std::string_view text)
 {
     Store(programVfo_, band, text, ProgramVfoCapacity);
@@ -101,30 +111,71 @@ void RadioImage::SetMenuSetting(int index, std::string_view text)
 {
     Store(menu_, index, text, MenuSettingWidth(index));
 }
-void RadioImage::SetTypeCode(std::string_view text) { typeCode_.assign(text.substr(0, TypeCodeCapacity)); }
-void RadioImage::SetModel(std::string_view text) { model_.assign(text.substr(0, ModelCapacity)); }
-void RadioImage::SetBandLimit(int band, std::string_view text) { Store(bandLimit_, band, text, BandLimitCapacity); }
-void RadioImage::SetPasteBuffer(std::string_view text) { pasteBuffer_.assign(text.substr(0, RecordCapacity)); }
+void RadioImage::SetTypeCode(std::string_view text)
+{
+    typeCode_.assign(text.substr(0, TypeCodeCapacity));
+}
+void RadioImage::SetModel(std::string_view text)
+{
+    model_.assign(text.substr(0, ModelCapacity));
+}
+void RadioImage::SetBandLimit(int band, std::string_view text)
+{
+    Store(bandLimit_, band, text, BandLimitCapacity);
+}
+void RadioImage::SetPasteBuffer(std::string_view text)
+{
+    pasteBuffer_.assign(text.substr(0, RecordCapacity));
+}
 
-const std::string& RadioImage::GetMemoryRecord(int index) const { return Fetch(memory_, index); }
-const std::string& RadioImage::GetVfoRecord(int band) const { return Fetch(vfo_, band); }
-const std::string& RadioImage::GetCallRecord(int index) const { return Fetch(call_, index); }
-const std::string& RadioImage::GetDtmfRecord(int index) const { return Fetch(dtmf_, index); }
-const std::string& RadioImage::GetProgramVfoRecord(int band) const { return Fetch(programVfo_, band); }
-const std::string& RadioImage::GetMenuSetting(int index) const { return Fetch(menu_, index); }
-const std::string& RadioImage::BandLimit(int band) const { return Fetch(bandLimit_, band); }
+const std::string& RadioImage::GetMemoryRecord(int index) const
+{
+    return Fetch(memory_, index);
+}
+const std::string& RadioImage::GetVfoRecord(int band) const
+{
+    return Fetch(vfo_, band);
+}
+const std::string& RadioImage::GetCallRecord(int index) const
+{
+    return Fetch(call_, index);
+}
+const std::string& RadioImage::GetDtmfRecord(int index) const
+{
+    return Fetch(dtmf_, index);
+}
+const std::string& RadioImage::GetProgramVfoRecord(int band) const
+{
+    return Fetch(programVfo_, band);
+}
+const std::string& RadioImage::GetMenuSetting(int index) const
+{
+    return Fetch(menu_, index);
+}
+const std::string& RadioImage::BandLimit(int band) const
+{
+    return Fetch(bandLimit_, band);
+}
 
 std::string_view RadioImage::RecordFieldView(RecordKind kind, int index, int field) const
 {
     switch (kind) {
-    case RecordKind::Memory: return RecordField(Fetch(memory_, index), field, field == ChannelField::Name);
-    case RecordKind::Vfo: return RecordField(Fetch(vfo_, index), field);
-    case RecordKind::Call: return RecordField(Fetch(call_, index), field);
-    case RecordKind::Dtmf: return RecordField(Fetch(dtmf_, index), field, field == 2);
-    case RecordKind::BandLimit: return RecordField(Fetch(bandLimit_, index), field);
-    case RecordKind::PasteBuffer: return RecordField(pasteBuffer_, field);
-    case RecordKind::PasteBufferTail: return RecordField(pasteBuffer_, field, true);
-    case RecordKind::ProgramVfo: return RecordField(Fetch(programVfo_, index), field);
+    case RecordKind::Memory:
+        return RecordField(Fetch(memory_, index), field, field == ChannelField::Name);
+    case RecordKind::Vfo:
+        return RecordField(Fetch(vfo_, index), field);
+    case RecordKind::Call:
+        return RecordField(Fetch(call_, index), field);
+    case RecordKind::Dtmf:
+        return RecordField(Fetch(dtmf_, index), field, field == 2);
+    case RecordKind::BandLimit:
+        return RecordField(Fetch(bandLimit_, index), field);
+    case RecordKind::PasteBuffer:
+        return RecordField(pasteBuffer_, field);
+    case RecordKind::PasteBufferTail:
+        return RecordField(pasteBuffer_, field, true);
+    case RecordKind::ProgramVfo:
+        return RecordField(Fetch(programVfo_, index), field);
     }
     return {};
 }
@@ -137,9 +188,12 @@ std::string RadioImage::GetRecordField(RecordKind kind, int index, int field) co
 std::string RadioImage::GetTypeField(TypeField which) const
 {
     switch (which) {
-    case TypeField::Market: return typeCode_.size() > 1 ? typeCode_.substr(1, 1) : std::string();
-    case TypeField::Region: return typeCode_.substr(0, 1);
-    case TypeField::TypeDigits: return typeCode_.size() > 3 ? typeCode_.substr(3, 2) : std::string();
+    case TypeField::Market:
+        return typeCode_.size() > 1 ? typeCode_.substr(1, 1) : std::string();
+    case TypeField::Region:
+        return typeCode_.substr(0, 1);
+    case TypeField::TypeDigits:
+        return typeCode_.size() > 3 ? typeCode_.substr(3, 2) : std::string();
     }
     return {};
 }
@@ -164,7 +218,7 @@ void RadioImage::LoadDefaultVfoAndCall()
     const std::string digits = TypeDigits();
 
     // Rows by band code; columns K, E, J, M.
-    auto row = [column](const BandDefault (&cells)[4]) { return cells[column]; };
+    auto row = [column](const BandDefault(&cells)[4]) { return cells[column]; };
     auto set = [this](int band, const BandDefault& d) {
         const char code = static_cast<char>(band < 10 ? '0' + band : 'A' + (band - 10));
         SetVfoRecord(band, DefaultChannel(code, d.hz, d.step, d.offsetHz, d.mode));
@@ -178,8 +232,7 @@ void RadioImage::LoadDefaultVfoAndCall()
                             {430 * MHz, '8', 1600 * kHz, FM},
                             {433 * MHz, '7', 5 * MHz, FM},
                             {430 * MHz, '8', 5 * MHz, FM}};
-    if (digits == "09" || digits == "01")
-        band2[1].hz = 432 * MHz;
+    if (digits == "09" || digits == "01") band2[1].hz = 432 * MHz;
     const BandDefault band3[4] = {{1240 * MHz, '8', 12 * MHz, FM},
                                   {1240 * MHz, '8', 35 * MHz, FM},
                                   {1295 * MHz, '7', 20 * MHz, FM},
@@ -188,18 +241,14 @@ void RadioImage::LoadDefaultVfoAndCall()
                                    {230 * MHz, '5', 0, FM},
                                    {225 * MHz, '5', 0, FM},
                                    {223 * MHz, '0', 0, FM}};
-    const BandDefault band4[4] = {{540 * kHz, '4', 0, AM},
-                                  {540 * kHz, '3', 0, AM},
-                                  {531 * kHz, '3', 0, AM},
-                                  {540 * kHz, '3', 0, AM}};
+    const BandDefault band4[4] = {
+        {540 * kHz, '4', 0, AM}, {540 * kHz, '3', 0, AM}, {531 * kHz, '3', 0, AM}, {540 * kHz, '3', 0, AM}};
     const BandDefault band7[4] = {{87900 * kHz, 'B', 0, WFM},
                                   {87500 * kHz, 'A', 0, WFM},
                                   {76100 * kHz, 'B', 0, WFM},
                                   {87900 * kHz, 'B', 0, WFM}};
-    const BandDefault band8[4] = {{118 * MHz, '5', 0, AM},
-                                  {118 * MHz, '8', 0, AM},
-                                  {118 * MHz, '8', 0, AM},
-                                  {118 * MHz, '8', 0, AM}};
+    const BandDefault band8[4] = {
+        {118 * MHz, '5', 0, AM}, {118 * MHz, '8', 0, AM}, {118 * MHz, '8', 0, AM}, {118 * MHz, '8', 0, AM}};
     const BandDefault band10[4] = {{179750 * kHz, 'A', 0, WFM},
                                    {180750 * kHz, 'A', 0, WFM},
                                    {175750 * kHz, 'A', 0, WFM},
@@ -274,11 +323,11 @@ void RadioImage::LoadDefaultMenu()
     const char market = MarketLetter();
     const bool q5 = HasBand1200();
     static constexpr std::string_view Defaults[MenuCount] = {
-        "0", "2", "1", "0", "0", "0", "0", "0", "0", "0", // 0..9
-        "0", "0", "        ", "0", "1", "0", "0", "0", "2", "0", // 10..19
-        "0", "HELLO !!", "08", "5", "1", "1", "0", "4", "1", "0", // 20..29
-        "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", // 30..39
-        "0", // 40
+        "0", "2",        "1",        "0", "0", "0", "0", "0", "0", "0", // 0..9
+        "0", "0",        "        ", "0", "1", "0", "0", "0", "2", "0", // 10..19
+        "0", "HELLO !!", "08",       "5", "1", "1", "0", "4", "1", "0", // 20..29
+        "0", "0",        "1",        "0", "0", "0", "0", "0", "0", "0", // 30..39
+        "0",                                                            // 40
     };
     for (int index = 0; index < MenuCount; ++index)
         SetMenuSetting(index, Defaults[index]);
@@ -287,17 +336,14 @@ void RadioImage::LoadDefaultMenu()
         SetMenuSetting(10, "");
         SetMenuSetting(38, "");
     }
-    if (market == 'E')
-        SetMenuSetting(29, "1");
-    if (market != 'K')
-        SetMenuSetting(36, "");
+    if (market == 'E') SetMenuSetting(29, "1");
+    if (market != 'K') SetMenuSetting(36, "");
 }
 
 void RadioImage::LoadInformationChannels()
 {
     const char market = MarketLetter();
-    if (market != 'J' && market != 'K')
-        return;
+    if (market != 'J' && market != 'K') return;
     struct Info
     {
         std::int64_t hz;

@@ -10,7 +10,7 @@
 #include <string_view>
 
 enum class RecordKind {
-    Memory,          // field 17 runs to the end
+    Memory, // field 17 runs to the end
     Vfo,
     Call,
     Dtmf,            // field 2 runs to the end
@@ -28,7 +28,7 @@ std::size_t MenuSettingWidth(int index);
 
 class RadioImage
 {
-public:
+  public:
     RadioImage() = default;
 
     // Setters cut text at the member's capacity. An index outside the
@@ -82,7 +82,7 @@ public:
 
     bool operator==(const RadioImage&) const = default;
 
-private:
+  private:
     std::array<std::string, MemoryCount> memory_{};
     std::array<std::string, VfoCount> vfo_{};
     std::array<std::string, CallCount> call_{};

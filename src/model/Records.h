@@ -24,8 +24,8 @@ inline constexpr std::size_t BandLimitCapacity = 19;
 inline constexpr std::size_t ModelCapacity = 9;
 
 // First memory index of each group of special channels.
-inline constexpr int ScanEdgeFirst = 400;   // L0, U0, L1, U1, ... U9
-inline constexpr int PriorityFirst = 420;   // PR1, PR2
+inline constexpr int ScanEdgeFirst = 400;    // L0, U0, L1, U1, ... U9
+inline constexpr int PriorityFirst = 420;    // PR1, PR2
 inline constexpr int InformationFirst = 422; // I-1 .. I-9, I-0
 inline constexpr int OrdinaryMemoryCount = 400;
 

@@ -22,14 +22,14 @@ std::string QSettingsConfigStore::Read(const std::string& name)
     // the file format reads back as a list: it is still the same text.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(',')).toUtf8().toStdString();
-    if (!value.canConvert<QString>())
-        return {};
+    if (!value.canConvert<QString>()) return {};
     return value.toString().toUtf8().toStdString();
 }
 
 void QSettingsConfigStore::Write(const std::string& name, const std::string& value)
 {
-    settings_->setValue(QString::fromStdString(name), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_->setValue(QString::fromStdString(name),
+                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
     // Written at once, as the profile expects: a later crash keeps the value.
     settings_->sync();
 }

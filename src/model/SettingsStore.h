@@ -11,7 +11,7 @@ class QSettings;
 
 class QSettingsConfigStore : public ConfigStore
 {
-public:
+  public:
     // The program's own per-user store.
     QSettingsConfigStore();
     // A store on the given settings (not owned), e.g. an isolated file in a test.
@@ -27,7 +27,7 @@ public:
 
     QSettings& Settings() { return *settings_; }
 
-private:
+  private:
     std::unique_ptr<QSettings> owned_;
     QSettings* settings_;
 };

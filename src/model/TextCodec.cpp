@@ -18,13 +18,15 @@ constexpr char16_t KatakanaBase = 0xFF61;
 
 } // namespace
 
-bool IsKatakanaMarket(char market) { return market == 'J'; }
+bool IsKatakanaMarket(char market)
+{
+    return market == 'J';
+}
 
 char16_t MarketByteToChar(unsigned char byte, char market)
 {
     if (IsKatakanaMarket(market)) {
-        if (byte >= 0x20 && byte <= 0x7E)
-            return byte;
+        if (byte >= 0x20 && byte <= 0x7E) return byte;
         if (byte >= KatakanaFirst && byte <= KatakanaLast)
             return static_cast<char16_t>(KatakanaBase + (byte - KatakanaFirst));
         return ReplacementChar;
@@ -39,21 +41,21 @@ char16_t MarketByteToChar(unsigned char byte, char market)
 std::optional<unsigned char> MarketCharToByte(char16_t ch, char market)
 {
     if (IsKatakanaMarket(market)) {
-        if (ch >= 0x20 && ch <= 0x7E)
-            return static_cast<unsigned char>(ch);
+        if (ch >= 0x20 && ch <= 0x7E) return static_cast<unsigned char>(ch);
         if (ch >= KatakanaBase && ch <= KatakanaBase + (KatakanaLast - KatakanaFirst))
             return static_cast<unsigned char>(KatakanaFirst + (ch - KatakanaBase));
         return std::nullopt;
     }
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return static_cast<unsigned char>(ch);
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<unsigned char>(ch);
     for (std::size_t i = 0; i < Cp1252High.size(); ++i)
-        if (Cp1252High[i] != 0 && Cp1252High[i] == ch)
-            return static_cast<unsigned char>(0x80 + i);
+        if (Cp1252High[i] != 0 && Cp1252High[i] == ch) return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
 }
 
-bool HasMarketByte(char16_t ch, char market) { return MarketCharToByte(ch, market).has_value(); }
+bool HasMarketByte(char16_t ch, char market)
+{
+    return MarketCharToByte(ch, market).has_value();
+}
 
 std::u16string MarketToUtf16(std::string_view bytes, char market)
 {
@@ -70,8 +72,7 @@ std::optional<std::string> Utf16ToMarket(std::u16string_view text, char market)
     bytes.reserve(text.size());
     for (char16_t ch : text) {
         const auto byte = MarketCharToByte(ch, market);
-        if (!byte)
-            return std::nullopt;
+        if (!byte) return std::nullopt;
         bytes += static_cast<char>(*byte);
     }
     return bytes;
@@ -80,7 +81,6 @@ std::optional<std::string> Utf16ToMarket(std::u16string_view text, char market)
 std::size_t FirstUnencodable(std::u16string_view text, char market)
 {
     for (std::size_t i = 0; i < text.size(); ++i)
-        if (!HasMarketByte(text[i], market))
-            return i;
+        if (!HasMarketByte(text[i], market)) return i;
     return std::u16string_view::npos;
 }

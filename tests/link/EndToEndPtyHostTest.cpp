@@ -21,10 +21,8 @@ namespace {
 // Answers "X" with "X OK" and repeats a long payload for "LONG".
 std::optional<std::string> Echo(std::string_view line)
 {
-    if (line == "QUIET")
-        return std::nullopt;
-    if (line == "LONG")
-        return std::string(39, 'L') + "\r";
+    if (line == "QUIET") return std::nullopt;
+    if (line == "LONG") return std::string(39, 'L') + "\r";
     return std::string(line) + " OK\r";
 }
 

@@ -73,7 +73,10 @@ struct Transfer
             lastReplyAt = clock.elapsed();
         };
     }
-    bool Wait(int ms) { return RunEventsUntil([this] { return finished > 0; }, ms); }
+    bool Wait(int ms)
+    {
+        return RunEventsUntil([this] { return finished > 0; }, ms);
+    }
 };
 
 } // namespace
@@ -182,8 +185,7 @@ TEST(EndToEnd, StrayBytesOnTheLineBeforeTheFirstCommandAreDiscarded)
     QSocketNotifier notifier(pty.MasterFd(), QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
         const std::string bytes = pty.ReadNow();
-        if (firstCommand.empty())
-            firstCommand = bytes;
+        if (firstCommand.empty()) firstCommand = bytes;
         pty.Send(radio.Feed(bytes));
     });
 

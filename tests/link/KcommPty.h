@@ -18,13 +18,12 @@ namespace tslq::test {
 
 class TestPty
 {
-public:
+  public:
     TestPty()
     {
         int slave = -1;
         char name[128] = {};
-        if (::openpty(&master_, &slave, name, nullptr, nullptr) != 0)
-            return;
+        if (::openpty(&master_, &slave, name, nullptr, nullptr) != 0) return;
         termios t{};
         ::tcgetattr(slave, &t);
         ::cfmakeraw(&t);
@@ -60,8 +59,7 @@ public:
                 got.append(buffer, static_cast<std::size_t>(n));
                 continue;
             }
-            if (!got.empty() || deadline.hasExpired())
-                return got;
+            if (!got.empty() || deadline.hasExpired()) return got;
             ::usleep(1000);
         }
     }
@@ -81,12 +79,11 @@ public:
 
     void CloseMaster()
     {
-        if (master_ >= 0)
-            ::close(master_);
+        if (master_ >= 0) ::close(master_);
         master_ = -1;
     }
 
-private:
+  private:
     int master_ = -1;
     std::string device_;
 };
@@ -100,13 +97,11 @@ inline void RunEvents(int ms)
 }
 
 // Runs the event loop until done() or ms milliseconds passed.
-template <class Done>
-bool RunEventsUntil(Done done, int ms)
+template <class Done> bool RunEventsUntil(Done done, int ms)
 {
     QDeadlineTimer deadline(ms);
     while (!done()) {
-        if (deadline.hasExpired())
-            return false;
+        if (deadline.hasExpired()) return false;
         RunEvents(2);
     }
     return true;

@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <filesystem>
 #include <vector>
 
 using tslq::test::RunEvents;
@@ -313,8 +313,7 @@ TEST(Kcomm, ExceptionInTheCallbackIsReportedAndDeliveryGoesOn)
     comm.OnCommEvent = [&](TKComm& sender, std::uint32_t& size) {
         ++calls;
         sender.ReadStringData(size);
-        if (calls == 1)
-            throw ECommError(CommErrorText::ReadTimeout);
+        if (calls == 1) throw ECommError(CommErrorText::ReadTimeout);
     };
     comm.OpenCommport();
     ASSERT_TRUE(pty.Send("A\r"));
@@ -354,8 +353,8 @@ TEST(PortMap, ComNamesMapToStoredRunOnlyOrNthUsbDevice)
         QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
     const std::string dev = dir.path().toStdString();
 
-    EXPECT_EQ(UsbSerialDevices(dev),
-              (std::vector<std::string>{dev + "/ttyUSB0", dev + "/ttyUSB2", dev + "/ttyUSB10", dev + "/ttyACM0"}));
+    EXPECT_EQ(UsbSerialDevices(dev), (std::vector<std::string>{dev + "/ttyUSB0", dev + "/ttyUSB2",
+                                                               dev + "/ttyUSB10", dev + "/ttyACM0"}));
 
     MemoryConfigStore store;
     TPortMap map;
@@ -385,16 +384,14 @@ TEST(PortMap, ComNamesMapToStoredRunOnlyOrNthUsbDevice)
 
 TEST(Kcomm, PermissionErrorIsToldApartAndNamesTheDialoutGroup)
 {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs to drop from root to another user";
+    if (::geteuid() != 0) GTEST_SKIP() << "needs to drop from root to another user";
     TestPty pty;
     ASSERT_TRUE(pty.Ok());
     ::chmod(pty.Device().c_str(), 0600);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                std::_Exit(3);
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(3);
             TKComm comm;
             const bool valid = comm.CheckCommportValid(pty.Device());
             const std::string hint = OpenFailureHint(comm);

@@ -23,7 +23,7 @@ namespace tslq::test {
 // prompt with Cancel, No for a Yes/No question and OK otherwise.
 class MessageRecorder
 {
-public:
+  public:
     struct Shown
     {
         MessageKind kind;
@@ -58,7 +58,7 @@ public:
     int Count() const { return static_cast<int>(shown_.size()); }
     QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
 
-private:
+  private:
     std::deque<MessageButton> answers_;
     std::vector<Shown> shown_;
     MessagePresenter previous_;
@@ -76,7 +76,8 @@ inline std::unique_ptr<MemoryConfigStore> StoreFor(const std::string& type, cons
 // A main window on the given store, without splash; a setup dialog, should
 // the store lack a radio version, picks the given choice (0..3) instead of
 // waiting for the operator.
-inline std::unique_ptr<TMainForm> MakeMainForm(ConfigStore& store, int setupChoice = 0, int* setupShown = nullptr)
+inline std::unique_ptr<TMainForm> MakeMainForm(ConfigStore& store, int setupChoice = 0,
+                                               int* setupShown = nullptr)
 {
     TMainForm::Options options;
     options.store = &store;
@@ -84,11 +85,10 @@ inline std::unique_ptr<TMainForm> MakeMainForm(ConfigStore& store, int setupChoi
     options.workingDirectory = QStringLiteral("/tmp");
     options.helpFolder = QStringLiteral(TSLQ_TEST_DATA_DIR "/../../help");
     options.showSetup = [setupChoice, setupShown](TSetupForm& form) {
-        if (setupShown)
-            ++*setupShown;
-        QRadioButton* buttons[] = {form.RadioButton1, form.RadioButton2, form.RadioButton3, form.RadioButton4};
-        if (setupChoice >= 0 && setupChoice < 4)
-            buttons[setupChoice]->setChecked(true);
+        if (setupShown) ++*setupShown;
+        QRadioButton* buttons[] = {form.RadioButton1, form.RadioButton2, form.RadioButton3,
+                                   form.RadioButton4};
+        if (setupChoice >= 0 && setupChoice < 4) buttons[setupChoice]->setChecked(true);
     };
     return std::make_unique<TMainForm>(options);
 }

@@ -117,23 +117,35 @@ TEST(MainWindowGrids, RowLabelsPerVersion)
     };
     const QStringList bTail = {"B_AM", "B_HF", "B_50MHz", "B_FM", "B_118MHz", "B_144MHz", "B_TV-VHF"};
     const Case cases[] = {
-        {"KK,0F", "ZT-Q3", QStringList{"A_144MHz", "A_220MHz", "A_440MHz"} + bTail +
-                               QStringList{"B_220MHz", "B_440MHz", "B_TV-UHF", "B_1200MHz"},
+        {"KK,0F",
+         "ZT-Q3",
+         QStringList{"A_144MHz", "A_220MHz", "A_440MHz"} + bTail +
+             QStringList{"B_220MHz", "B_440MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "220MHz", "440MHz"}},
-        {"ME,0B", "ZT-Q3", QStringList{"A_144MHz", "A_430MHz"} + bTail +
-                               QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
+        {"ME,0B",
+         "ZT-Q3",
+         QStringList{"A_144MHz", "A_430MHz"} + bTail +
+             QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "430MHz"}},
-        {"JJ,01", "ZT-Q3", QStringList{"A_144MHz", "A_430MHz"} + bTail +
-                               QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
+        {"JJ,01",
+         "ZT-Q3",
+         QStringList{"A_144MHz", "A_430MHz"} + bTail +
+             QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "430MHz"}},
-        {"MM,07", "ZT-Q3", QStringList{"A_144MHz", "A_430MHz"} + bTail +
-                               QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
+        {"MM,07",
+         "ZT-Q3",
+         QStringList{"A_144MHz", "A_430MHz"} + bTail +
+             QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "430MHz"}},
-        {"KK,0F", "ZT-Q5", QStringList{"A_144MHz", "A_220MHz", "A_440MHz", "A_1200MHz"} + bTail +
-                               QStringList{"B_220MHz", "B_440MHz", "B_TV-UHF", "B_1200MHz"},
+        {"KK,0F",
+         "ZT-Q5",
+         QStringList{"A_144MHz", "A_220MHz", "A_440MHz", "A_1200MHz"} + bTail +
+             QStringList{"B_220MHz", "B_440MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "220MHz", "440MHz", "1200MHz"}},
-        {"ME,0B", "ZT-Q5", QStringList{"A_144MHz", "A_430MHz", "A_1200MHz"} + bTail +
-                               QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
+        {"ME,0B",
+         "ZT-Q5",
+         QStringList{"A_144MHz", "A_430MHz", "A_1200MHz"} + bTail +
+             QStringList{"B_200MHz", "B_430MHz", "B_TV-UHF", "B_1200MHz"},
          {"144MHz", "430MHz", "1200MHz"}},
     };
     for (const Case& c : cases) {
@@ -165,7 +177,8 @@ TEST(MainWindowGrids, RelayoutAfterTheRadioReportsAnotherVersion)
     EXPECT_EQ(form->Grid(GridId::Vfo)->rowCount(), 13);
     EXPECT_EQ(form->Grid(GridId::Call)->rowCount(), 2);
     EXPECT_EQ(form->GridCell(GridId::Vfo, 1, 2), "A_430MHz");
-    EXPECT_EQ(form->Grid(GridId::Memory)->font().family(), QString::fromUtf16(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"));
+    EXPECT_EQ(form->Grid(GridId::Memory)->font().family(),
+              QString::fromUtf16(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"));
 }
 
 TEST(MainWindowGrids, EmptyRecordsNeverShiftOtherRowsOntoAnotherBand)
@@ -186,7 +199,8 @@ TEST(MainWindowGrids, EmptyRecordsNeverShiftOtherRowsOntoAnotherBand)
     for (int row = 1; row <= form->Grid(GridId::Vfo)->rowCount(); ++row) {
         const int band = form->VfoBandOfRow(row);
         const std::string& record = image.GetVfoRecord(band);
-        const QString expected = record.empty() ? QString() : QString::fromStdString(FormatFrequency(RecordField(record, 1)));
+        const QString expected =
+            record.empty() ? QString() : QString::fromStdString(FormatFrequency(RecordField(record, 1)));
         EXPECT_EQ(form->GridCell(GridId::Vfo, 2, row), expected) << "row " << row;
         EXPECT_NE(form->GridCell(GridId::Vfo, 2, row), "1250.000");
     }
@@ -207,7 +221,8 @@ TEST(MainWindowGrids, RefreshShowsLockoutFrequencyAndNames)
     form->RefreshAllViews();
     EXPECT_EQ(form->GridCell(GridId::Memory, 0, 1), "*");
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 1), "145.500");
-    EXPECT_EQ(form->GridCell(GridId::Memory, 3, 1), QString::fromUtf16(u"CAF\u00C9,1")); // windows-1252, comma kept
+    EXPECT_EQ(form->GridCell(GridId::Memory, 3, 1),
+              QString::fromUtf16(u"CAF\u00C9,1")); // windows-1252, comma kept
     EXPECT_EQ(form->GridCell(GridId::Memory, 0, 2), "");
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 2), "118.00833");
     // An emptied slot shows only its label.
@@ -223,13 +238,16 @@ TEST(MainWindowGrids, KatakanaNamesInMarketJ)
 {
     auto store = StoreFor("JJ,01", "ZT-Q3");
     auto form = MakeMainForm(*store);
-    EXPECT_EQ(form->GridCell(GridId::Memory, 3, 423), QString::fromUtf16(u"NHK\uFF7B\uFF6F\uFF8E\uFF9F\uFF9B"));
+    EXPECT_EQ(form->GridCell(GridId::Memory, 3, 423),
+              QString::fromUtf16(u"NHK\uFF7B\uFF6F\uFF8E\uFF9F\uFF9B"));
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 423), "0.567");
     EXPECT_EQ(form->GridCell(GridId::Memory, 3, 430), "TV-1");
-    EXPECT_EQ(form->Grid(GridId::Memory)->font().family(), QString::fromUtf16(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"));
+    EXPECT_EQ(form->Grid(GridId::Memory)->font().family(),
+              QString::fromUtf16(u"\uFF2D\uFF33\u3000\uFF30\u660E\u671D"));
     // The family resolves to an installed font that draws half-width katakana.
     const QFontInfo info(form->Grid(GridId::Memory)->font());
-    EXPECT_TRUE(QFontMetrics(form->Grid(GridId::Memory)->font()).inFontUcs4(0xFF7B)) << info.family().toStdString();
+    EXPECT_TRUE(QFontMetrics(form->Grid(GridId::Memory)->font()).inFontUcs4(0xFF7B))
+        << info.family().toStdString();
 }
 
 TEST(MainWindowStatusBar, PanelsFollowTheSelectedRowAndClearOnLeaving)
@@ -283,11 +301,12 @@ TEST(MainWindowStatusBar, RowToBandMappingPerVersion)
     };
     // Market E: "A_430MHz" is row 2 and band code 2; with the 1200 MHz model
     // "A_1200MHz" is row 3 and band code 3.
-    for (const Case& c : {Case{"ME,0B", "ZT-Q3", 2, 2}, Case{"ME,0B", "ZT-Q3", 3, 4}, Case{"ME,0B", "ZT-Q5", 3, 3},
-                          Case{"KK,0F", "ZT-Q5", 4, 3}, Case{"KK,0F", "ZT-Q3", 14, 14}, Case{"MM,07", "ZT-Q3", 13, 14},
-                          // Region M with market K has the 220 MHz rows: the row's
-                          // label decides, not the type code's first letters.
-                          Case{"MK,0F", "ZT-Q2", 2, 1}, Case{"MK,0F", "ZT-Q2", 3, 2}}) {
+    for (const Case& c :
+         {Case{"ME,0B", "ZT-Q3", 2, 2}, Case{"ME,0B", "ZT-Q3", 3, 4}, Case{"ME,0B", "ZT-Q5", 3, 3},
+          Case{"KK,0F", "ZT-Q5", 4, 3}, Case{"KK,0F", "ZT-Q3", 14, 14}, Case{"MM,07", "ZT-Q3", 13, 14},
+          // Region M with market K has the 220 MHz rows: the row's
+          // label decides, not the type code's first letters.
+          Case{"MK,0F", "ZT-Q2", 2, 1}, Case{"MK,0F", "ZT-Q2", 3, 2}}) {
         auto store = StoreFor(c.type, c.model);
         auto form = MakeMainForm(*store);
         EXPECT_EQ(form->VfoBandOfRow(c.row), c.band) << c.type << ' ' << c.model << " row " << c.row;
@@ -381,10 +400,14 @@ TEST(MainWindowCommands, UnbuiltCommandsStayDisabled)
 TEST(MainWindowStart, LaterStartsRewriteNoUnchangedProfileValue)
 {
     MemoryConfigStore store;
-    { auto first = MakeMainForm(store, 2); }
+    {
+        auto first = MakeMainForm(store, 2);
+    }
     const auto stored = store.Values();
     const int writes = store.WriteCount();
-    { auto second = MakeMainForm(store, 0); }
+    {
+        auto second = MakeMainForm(store, 0);
+    }
     EXPECT_EQ(store.Values(), stored);
     // Only the empty band limits of the Japanese version (1 and 3) are
     // written again, since an empty value cannot be told from a missing one.

@@ -28,8 +28,7 @@ std::map<int, std::string> ContextTable()
         std::istringstream fields(line);
         int number = 0;
         std::string topic;
-        if (line.empty() || line[0] == '#' || !(fields >> number >> topic))
-            continue;
+        if (line.empty() || line[0] == '#' || !(fields >> number >> topic)) continue;
         table[number] = topic;
     }
     return table;
@@ -50,8 +49,7 @@ TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
     std::set<int> numbers;
     for (QWidget* page : {&page1, &page2})
         for (QWidget* control : page->findChildren<QWidget*>())
-            if (const int number = TMainForm::HelpContext(control); number > 0)
-                numbers.insert(number);
+            if (const int number = TMainForm::HelpContext(control); number > 0) numbers.insert(number);
     // 19 topics on the first page, 15 on the second.
     EXPECT_EQ(numbers.size(), 34U);
 
@@ -60,8 +58,9 @@ TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
         const auto entry = table.find(number);
         ASSERT_NE(entry, table.end());
         const std::string file = entry->second.substr(0, entry->second.find('#'));
-        const std::string anchor =
-            entry->second.find('#') == std::string::npos ? "" : entry->second.substr(entry->second.find('#') + 1);
+        const std::string anchor = entry->second.find('#') == std::string::npos
+                                       ? ""
+                                       : entry->second.substr(entry->second.find('#') + 1);
         const std::string html = tslq::test::ReadBytes(HelpPath(file));
         ASSERT_FALSE(html.empty()) << file;
         if (!anchor.empty()) {

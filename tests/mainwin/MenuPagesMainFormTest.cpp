@@ -179,6 +179,5 @@ TEST(MenuPagesMainForm, FOneOnAMenuControlOpensItsTopic)
     QCoreApplication::processEvents();
     EXPECT_FALSE(form.ShowContextHelp());
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != &form)
-            window->close();
+        if (window != &form) window->close();
 }

@@ -32,14 +32,19 @@ TEST(MenuRules, IndexEncodingAndUntrustedValues)
     EXPECT_EQ(IndexSetting(-1), "");
     EXPECT_EQ(IndexSetting(10), "");
 
-    struct Case {
+    struct Case
+    {
         const char* value;
         int count;
         int index;
     };
     const Case cases[] = {
-        {"0", 2, 0},  {"1", 2, 1},   {"2", 2, -1}, {"9", 10, 9}, {"6", 7, 6},       {"7", 7, -1},
-        {"02", 3, 2}, {"", 3, -1},   {" ", 3, -1}, {"1 ", 3, -1}, {"-1", 3, -1},    {"x", 3, -1},
+        {"0", 2, 0},   {"1", 2, 1},
+        {"2", 2, -1},  {"9", 10, 9},
+        {"6", 7, 6},   {"7", 7, -1},
+        {"02", 3, 2},  {"", 3, -1},
+        {" ", 3, -1},  {"1 ", 3, -1},
+        {"-1", 3, -1}, {"x", 3, -1},
         {"+1", 3, -1}, {"99999999999999999999999", 3, -1},
     };
     for (const Case& c : cases)
@@ -93,7 +98,8 @@ TEST(MenuRules, GroupLinkPutsDigitAtItsPositionAndKeepsTheOthers)
 
 TEST(MenuRules, NarrowBoxesByMarketAndModel)
 {
-    struct Case {
+    struct Case
+    {
         char market;
         const char* model;
         bool show220, showHf, show1200;
@@ -121,12 +127,13 @@ TEST(MenuRules, NarrowBoxesByMarketAndModel)
 TEST(MenuRules, PowerOnMessageBytesOutsideMarketJ)
 {
     // Accepted: printable ASCII and the listed Latin letters.
-    for (unsigned b : {0x20u, 0x41u, 0x7Eu, 0xC0u, 0xC4u, 0xD6u, 0xD8u, 0xDCu, 0xDDu, 0xDFu, 0xE9u, 0xF6u, 0xF8u,
-                       0xFDu, 0xFFu, 0x8Au, 0x8Cu, 0x9Au, 0x9Cu, 0x9Fu})
+    for (unsigned b : {0x20u, 0x41u, 0x7Eu, 0xC0u, 0xC4u, 0xD6u, 0xD8u, 0xDCu, 0xDDu, 0xDFu,
+                       0xE9u, 0xF6u, 0xF8u, 0xFDu, 0xFFu, 0x8Au, 0x8Cu, 0x9Au, 0x9Cu, 0x9Fu})
         EXPECT_TRUE(PomByteAllowed(static_cast<unsigned char>(b), 'E')) << std::hex << b;
     // Refused: control characters, DEL, the multiplication and division
     // signs, the eth-like gaps, and other punctuation of the upper half.
-    for (unsigned b : {0x00u, 0x09u, 0x1Fu, 0x7Fu, 0x80u, 0x8Bu, 0xA0u, 0xA9u, 0xBFu, 0xD7u, 0xDEu, 0xF7u, 0xFEu})
+    for (unsigned b :
+         {0x00u, 0x09u, 0x1Fu, 0x7Fu, 0x80u, 0x8Bu, 0xA0u, 0xA9u, 0xBFu, 0xD7u, 0xDEu, 0xF7u, 0xFEu})
         EXPECT_FALSE(PomByteAllowed(static_cast<unsigned char>(b), 'K')) << std::hex << b;
 }
 
@@ -145,7 +152,9 @@ TEST(MenuRules, PowerOnMessageTextCheck)
     EXPECT_TRUE(CheckPomText("", 'E'));
     EXPECT_TRUE(CheckPomText("HELLO !!", 'E'));
     EXPECT_TRUE(CheckPomText("\xC4\xD6\xDC", 'E'));
-    EXPECT_FALSE(CheckPomText("A\xD7" "B", 'E'));
+    EXPECT_FALSE(CheckPomText("A\xD7"
+                              "B",
+                              'E'));
     EXPECT_TRUE(CheckPomText("NHK\xBB\xAF", 'J'));
     EXPECT_FALSE(CheckPomText("\xC4\xD6\xDC\xE4", 'J'));
     EXPECT_FALSE(CheckPomText(std::string("A\0B", 3), 'K'));

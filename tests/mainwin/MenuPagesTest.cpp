@@ -23,7 +23,7 @@ namespace {
 // Records every message instead of showing it.
 class MessageRecorder
 {
-public:
+  public:
     MessageRecorder()
     {
         previous_ = SetMessagePresenter([this](MessageKind kind, const QString& text) {
@@ -37,13 +37,13 @@ public:
     std::vector<MessageKind> kinds;
     std::vector<QString> texts;
 
-private:
+  private:
     MessagePresenter previous_;
 };
 
 class MenuPagesTest : public ::testing::Test
 {
-protected:
+  protected:
     void Start(const char* type, const char* model)
     {
         image.SetTypeCode(type);
@@ -114,15 +114,24 @@ TEST_F(MenuPagesTest, EveryCheckBoxWritesItsSettingAndMarksAChange)
 {
     Start("KK,0F", "ZT-Q5");
     const std::pair<QCheckBox*, int> boxes[] = {
-        {pages->CheckBox_Dual, MenuSetting::Dual},           {pages->CheckBox_Att, MenuSetting::Att},
-        {pages->CheckBox_Lock, MenuSetting::KeyLock},        {pages->CheckBox_Lamp, MenuSetting::Lamp},
-        {pages->CheckBox_DtmfHold, MenuSetting::DtmfHold},   {pages->CheckBox_DtmfLock, MenuSetting::DtmfLock},
-        {pages->CheckBox_VoxOnBusy, MenuSetting::VoxOnBusy}, {pages->CheckBox_TxInhibit, MenuSetting::TxInhibit},
-        {pages->CheckBox_BeatShift, MenuSetting::BeatShift}, {pages->CheckBox_BarAntenna, MenuSetting::BarAntenna},
-        {pages->CheckBox_Nar144, MenuSetting::Nar144},       {pages->CheckBox_Nar220, MenuSetting::Nar220},
-        {pages->CheckBox_Nar440, MenuSetting::Nar440},       {pages->CheckBox_Nar1200, MenuSetting::Nar1200},
-        {pages->CheckBox_NarHf, MenuSetting::NarHf},         {pages->CheckBox_ARO, MenuSetting::Aro},
-        {pages->CheckBox_t1750Hold, MenuSetting::ToneHold1750}, {pages->CheckBox_KeyBeep, MenuSetting::KeyBeep},
+        {pages->CheckBox_Dual, MenuSetting::Dual},
+        {pages->CheckBox_Att, MenuSetting::Att},
+        {pages->CheckBox_Lock, MenuSetting::KeyLock},
+        {pages->CheckBox_Lamp, MenuSetting::Lamp},
+        {pages->CheckBox_DtmfHold, MenuSetting::DtmfHold},
+        {pages->CheckBox_DtmfLock, MenuSetting::DtmfLock},
+        {pages->CheckBox_VoxOnBusy, MenuSetting::VoxOnBusy},
+        {pages->CheckBox_TxInhibit, MenuSetting::TxInhibit},
+        {pages->CheckBox_BeatShift, MenuSetting::BeatShift},
+        {pages->CheckBox_BarAntenna, MenuSetting::BarAntenna},
+        {pages->CheckBox_Nar144, MenuSetting::Nar144},
+        {pages->CheckBox_Nar220, MenuSetting::Nar220},
+        {pages->CheckBox_Nar440, MenuSetting::Nar440},
+        {pages->CheckBox_Nar1200, MenuSetting::Nar1200},
+        {pages->CheckBox_NarHf, MenuSetting::NarHf},
+        {pages->CheckBox_ARO, MenuSetting::Aro},
+        {pages->CheckBox_t1750Hold, MenuSetting::ToneHold1750},
+        {pages->CheckBox_KeyBeep, MenuSetting::KeyBeep},
         {pages->CheckBox_TuneEnable, MenuSetting::TuneEnable},
     };
     for (const auto& [box, setting] : boxes) {
@@ -172,7 +181,7 @@ TEST_F(MenuPagesTest, RadioGroupsAndListsWriteTheIndexAsOneDigit)
         }
     }
     const std::pair<QComboBox*, int> lists[] = {
-        {pages->ComboBox_Save, MenuSetting::BatterySaver},  {pages->ComboBox_Apo, MenuSetting::AutoPowerOff},
+        {pages->ComboBox_Save, MenuSetting::BatterySaver},   {pages->ComboBox_Apo, MenuSetting::AutoPowerOff},
         {pages->ComboBox_DtmfPause, MenuSetting::DtmfPause}, {pages->ComboBox_VoxGain, MenuSetting::VoxGain},
         {pages->ComboBox_VoxDeley, MenuSetting::VoxDelay},
     };
@@ -382,7 +391,8 @@ TEST_F(MenuPagesTest, TypedKeysInMarketE)
     // The field holds eight characters at most.
     QTest::keyClicks(pages->Edit_Pom, "12345678");
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\u00C41234567"));
-    EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4" "1234567");
+    EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4"
+                                                    "1234567");
     EXPECT_EQ(messages.texts.size(), 2U);
 }
 

@@ -1,8 +1,8 @@
 // Radio > Port Select on a real main window: testing and choosing a port,
 // the check marks, the stored port, the device set by hand, the status tips
 // and the simulated radio behind the checked port.
-#include "mainwin/MainTestSupport.h"
 #include "mainwin/PortSelect.h"
+#include "mainwin/MainTestSupport.h"
 
 #include "../link/KcommPty.h"
 #include "link/Kcomm.h"
@@ -22,7 +22,7 @@ namespace {
 
 class PortSelect : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         // No real adapters of this machine take part.
@@ -48,8 +48,7 @@ protected:
     static std::vector<bool> Only(int port)
     {
         std::vector<bool> marks(10, false);
-        if (port > 0)
-            marks[static_cast<std::size_t>(port - 1)] = true;
+        if (port > 0) marks[static_cast<std::size_t>(port - 1)] = true;
         return marks;
     }
 
@@ -126,7 +125,8 @@ TEST_F(PortSelect, DeviceSetByHandIsStoredForTheCheckedPortAndShownInItsTip)
     EXPECT_EQ(asked[0].first, 2);
     EXPECT_EQ(asked[0].second, QString());
     EXPECT_EQ(store_->Read("CommDevice2"), pty.Device());
-    EXPECT_EQ(form_->Com[1]->statusTip(), QString::fromStdString("COM2 reaches " + pty.Device() + " (set by hand)"));
+    EXPECT_EQ(form_->Com[1]->statusTip(),
+              QString::fromStdString("COM2 reaches " + pty.Device() + " (set by hand)"));
 
     // The port now opens through its stored device.
     MessageRecorder messages;
@@ -150,7 +150,8 @@ TEST_F(PortSelect, TipsNameTheNthUsbAdapter)
     for (const char* name : {"ttyUSB1", "ttyACM0"})
         QFile(dev.filePath(name)).open(QIODevice::WriteOnly);
     ThePortMap().SetDeviceDir(dev.path().toStdString());
-    EXPECT_EQ(PortStatusTip(2), QStringLiteral("COM2 reaches %1/ttyACM0 (the 2nd USB serial adapter)").arg(dev.path()));
+    EXPECT_EQ(PortStatusTip(2),
+              QStringLiteral("COM2 reaches %1/ttyACM0 (the 2nd USB serial adapter)").arg(dev.path()));
     EXPECT_EQ(PortStatusTip(3), QStringLiteral("COM3 reaches no device; set one with Device..."));
 }
 

@@ -21,47 +21,57 @@ struct MarketLimits
 // Complete default tables of the four versions the setup offers, the 1200 MHz
 // model, and type codes whose letters fall to the "other" branches.
 const MarketLimits DefaultCases[] = {
-    {"KK,0F", "ZT-Q2",
+    {"KK,0F",
+     "ZT-Q2",
      {"00137,00174", "00216,00260", "00410,00470", "", "0000010,0000180", "0000180,0002970",
       "0002970,0005400", "0005400,0010800", "00108,00137", "00137,00174", "00174,00216", "00216,00400",
       "00400,00470", "00470,00806", "00806,01300"}},
-    {"ME,0B", "ZT-Q3",
+    {"ME,0B",
+     "ZT-Q3",
      {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0008750",
       "0008750,0010800", "00108,00137", "00137,00174", "00174,00230", "00230,00400", "00400,00470",
       "00470,00862", "00862,01300"}},
-    {"JJ,01", "ZT-Q3",
+    {"JJ,01",
+     "ZT-Q3",
      {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0007600",
       "0007600,0010800", "00108,00137", "00137,00174", "00174,00222", "00222,00415", "00415,00470",
       "00470,00770", "00770,01300"}},
-    {"MM,07", "ZT-Q3",
+    {"MM,07",
+     "ZT-Q3",
      {"00144,00148", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0005400",
       "0005400,0010800", "00108,00137", "00137,00174", "00174,00223", "00223,00400", "00400,00470",
       "00470,00890", "00890,01300"}},
-    {"KK,0F", "ZT-Q5",
+    {"KK,0F",
+     "ZT-Q5",
      {"00137,00174", "00216,00260", "00410,00470", "01240,01300", "0000010,0000180", "0000180,0002970",
       "0002970,0005400", "0005400,0010800", "00108,00137", "00137,00174", "00174,00216", "00216,00400",
       "00400,00470", "00470,00806", "00806,01300"}},
-    {"JJ,01", "ZT-Q5",
+    {"JJ,01",
+     "ZT-Q5",
      {"00144,00146", "", "00430,00440", "01260,01300", "0000010,0000171", "0000171,0002970",
       "0002970,0007600", "0007600,0010800", "00108,00137", "00137,00174", "00174,00222", "00222,00415",
       "00415,00470", "00470,00770", "00770,01300"}},
     // Market K sold outside region K: no 220 MHz A band, TV-UHF from the K column.
-    {"MK,0F", "ZT-Q2",
+    {"MK,0F",
+     "ZT-Q2",
      {"00137,00174", "", "00410,00470", "", "0000010,0000180", "0000180,0002970", "0002970,0005400",
       "0005400,0010800", "00108,00137", "00137,00174", "00174,00216", "00216,00400", "00400,00470",
       "00470,00806", "00806,01300"}},
     // Region K decides the TV-UHF split before the market does.
-    {"KE,0B", "ZT-Q3",
+    {"KE,0B",
+     "ZT-Q3",
      {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0008750",
       "0008750,0010800", "00108,00137", "00137,00174", "00174,00230", "00230,00400", "00400,00470",
       "00470,00806", "00806,01300"}},
     // Market X: 50 MHz/FM from the K column, TV-VHF/200 MHz from the M column, the rest J.
-    {"XX,07", "ZT-Q3",
+    {"XX,07",
+     "ZT-Q3",
      {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0005400",
       "0005400,0010800", "00108,00137", "00137,00174", "00174,00223", "00223,00400", "00400,00470",
       "00470,00770", "00770,01300"}},
     // An unknown letter takes the J column wherever the rules name no other.
-    {"QQ,07", "ZT-Q3",
+    {"QQ,07",
+     "ZT-Q3",
      {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0007600",
       "0007600,0010800", "00108,00137", "00137,00174", "00174,00222", "00222,00415", "00400,00470",
       "00470,00770", "00770,01300"}},
@@ -90,9 +100,9 @@ TEST(ProfileLimits, StoredValuesWinOverDefaults)
     MemoryConfigStore store;
     store.Write("Type", "KK,0F");
     store.Write("Model", "ZT-Q3");
-    store.Write("Limit0", "00140,00150");  // differs from the default: kept
-    store.Write("Limit3", "01240,01300");  // not a 1200 MHz model: forced empty
-    store.Write("Limit5", "garbage");      // no comma: cannot be compared, defaulted
+    store.Write("Limit0", "00140,00150");            // differs from the default: kept
+    store.Write("Limit3", "01240,01300");            // not a 1200 MHz model: forced empty
+    store.Write("Limit5", "garbage");                // no comma: cannot be compared, defaulted
     store.Write("Limit9", "00137,00174,0123456789"); // longer than the image holds: cut
     RadioImage image;
     LoadProfile(store, image, "/work", {});
@@ -136,7 +146,9 @@ TEST(ProfileLoad, ModelFollowsTheSetupChoice)
         int choice;
         const char* type;
         const char* model;
-    } cases[] = {{0, "KK,0F", "ZT-Q2"}, {1, "ME,0B", "ZT-Q3"}, {3, "MM,07", "ZT-Q3"},
+    } cases[] = {{0, "KK,0F", "ZT-Q2"},
+                 {1, "ME,0B", "ZT-Q3"},
+                 {3, "MM,07", "ZT-Q3"},
                  {7, "KK,0F", "ZT-Q2"} /* out of range: the preselected entry */};
     for (const auto& c : cases) {
         MemoryConfigStore store;
@@ -186,8 +198,8 @@ TEST(ProfilePorts, PortNumbersAndTheCheckedEntry)
     {
         const char* name;
         int number;
-    } cases[] = {{"COM1", 1}, {"COM2", 2}, {"COM9", 9}, {"COM10", 10}, {"COM11", 1},
-                 {"COM0", 1}, {"com3", 1}, {"COM3 ", 1}, {"", 1},    {"/dev/ttyUSB0", 1}};
+    } cases[] = {{"COM1", 1}, {"COM2", 2}, {"COM9", 9},  {"COM10", 10}, {"COM11", 1},
+                 {"COM0", 1}, {"com3", 1}, {"COM3 ", 1}, {"", 1},       {"/dev/ttyUSB0", 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(PortNumber(c.name), c.number) << c.name;
         MemoryConfigStore store;

@@ -31,9 +31,9 @@ TEST(RadioImageLabels, EveryIndexHasItsLabelAndBack)
     {
         int index;
         const char* label;
-    } cases[] = {{0, "000"},   {7, "007"},   {99, "099"},  {399, "399"}, {400, "L0"}, {401, "U0"},
-                 {418, "L9"},  {419, "U9"},  {420, "PR1"}, {421, "PR2"}, {422, "I-1"}, {430, "I-9"},
-                 {431, "I-0"}, {432, ""},    {-1, ""}};
+    } cases[] = {{0, "000"},   {7, "007"},   {99, "099"},  {399, "399"}, {400, "L0"},
+                 {401, "U0"},  {418, "L9"},  {419, "U9"},  {420, "PR1"}, {421, "PR2"},
+                 {422, "I-1"}, {430, "I-9"}, {431, "I-0"}, {432, ""},    {-1, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(MemoryLabel(c.index), c.label) << c.index;
     for (int index = 0; index < MemoryCount; ++index)
@@ -244,20 +244,24 @@ TEST(RadioImageDefaults, VfoRecordsOfEveryMarket)
         {14, "E,01240000000,8", "E,01240000000,8", "E,01295000000,7", "E,01240000000,8"},
     };
     auto offset = [](int band, char market) -> const char* {
-        if (band == 0 || band == 9)
-            return "000600000";
-        if (band == 11)
-            return market == 'K' ? "001600000" : "000000000";
-        if (band == 12)
-            return market == 'E' ? "001600000" : "005000000";
+        if (band == 0 || band == 9) return "000600000";
+        if (band == 11) return market == 'K' ? "001600000" : "000000000";
+        if (band == 12) return market == 'E' ? "001600000" : "005000000";
         return "000000000";
     };
     auto mode = [](int band) {
         switch (band) {
-        case 4: case 8: return '2';
-        case 5: return '3';
-        case 7: case 10: case 13: return '1';
-        default: return '0';
+        case 4:
+        case 8:
+            return '2';
+        case 5:
+            return '3';
+        case 7:
+        case 10:
+        case 13:
+            return '1';
+        default:
+            return '0';
         }
     };
     const struct
@@ -268,7 +272,10 @@ TEST(RadioImageDefaults, VfoRecordsOfEveryMarket)
     for (const auto& v : versions) {
         const RadioImage image = DefaultImage(v.type, "ZT-Q3");
         for (const Row& row : rows) {
-            const char* head = v.market == 'K' ? row.k : v.market == 'E' ? row.e : v.market == 'J' ? row.j : row.m;
+            const char* head = v.market == 'K'   ? row.k
+                               : v.market == 'E' ? row.e
+                               : v.market == 'J' ? row.j
+                                                 : row.m;
             EXPECT_EQ(image.GetVfoRecord(row.band), Channel(head, offset(row.band, v.market), mode(row.band)))
                 << v.type << " band " << row.band;
         }
@@ -343,9 +350,10 @@ TEST(RadioImageDefaults, ChangingFromThe1200ModelLeavesNoStaleRecords)
 
 TEST(RadioImageDefaults, MenuSettingsByModelAndMarket)
 {
-    const char* base[MenuCount] = {"0", "2", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "        ", "0",
-                                   "1", "0", "0", "0", "2", "0", "0", "HELLO !!", "08", "5", "1", "1", "0", "4",
-                                   "1", "0", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0"};
+    const char* base[MenuCount] = {"0",  "2",        "1", "0", "0", "0", "0", "0", "0", "0", "0",
+                                   "0",  "        ", "0", "1", "0", "0", "0", "2", "0", "0", "HELLO !!",
+                                   "08", "5",        "1", "1", "0", "4", "1", "0", "0", "0", "1",
+                                   "0",  "0",        "0", "0", "0", "0", "0", "0"};
     const struct
     {
         const char* type;
@@ -355,22 +363,18 @@ TEST(RadioImageDefaults, MenuSettingsByModelAndMarket)
         const char* s36;
         const char* s38;
     } cases[] = {
-        {"KK,0F", "ZT-Q3", "", "0", "0", ""}, {"KK,0F", "ZT-Q5", "0", "0", "0", "0"},
-        {"ME,0B", "ZT-Q3", "", "1", "", ""},  {"JJ,01", "ZT-Q3", "", "0", "", ""},
+        {"KK,0F", "ZT-Q3", "", "0", "0", ""},  {"KK,0F", "ZT-Q5", "0", "0", "0", "0"},
+        {"ME,0B", "ZT-Q3", "", "1", "", ""},   {"JJ,01", "ZT-Q3", "", "0", "", ""},
         {"MM,07", "ZT-Q5", "0", "0", "", "0"},
     };
     for (const auto& c : cases) {
         const RadioImage image = DefaultImage(c.type, c.model);
         for (int index = 0; index < MenuCount; ++index) {
             std::string expected = base[index];
-            if (index == 9 || index == 10)
-                expected = c.s9;
-            if (index == 29)
-                expected = c.s29;
-            if (index == 36)
-                expected = c.s36;
-            if (index == 38)
-                expected = c.s38;
+            if (index == 9 || index == 10) expected = c.s9;
+            if (index == 29) expected = c.s29;
+            if (index == 36) expected = c.s36;
+            if (index == 38) expected = c.s38;
             EXPECT_EQ(image.GetMenuSetting(index), expected) << c.type << " " << c.model << " #" << index;
         }
     }

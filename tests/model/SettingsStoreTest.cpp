@@ -19,14 +19,16 @@ TEST(SettingsStore, ReadsWritesAndSurvivesReopening)
         QSettings settings(file, QSettings::IniFormat);
         QSettingsConfigStore store(settings);
         EXPECT_EQ(store.Read("Type"), "");
-        store.Write("Path", "/home/op/R\xC3\xA4" "dio");
+        store.Write("Path", "/home/op/R\xC3\xA4"
+                            "dio");
         store.Write("CommPort", "COM3");
         store.Write("Limit1", "");
         EXPECT_EQ(store.Read("CommPort"), "COM3");
     }
     QSettings settings(file, QSettings::IniFormat);
     QSettingsConfigStore store(settings);
-    EXPECT_EQ(store.Read("Path"), "/home/op/R\xC3\xA4" "dio");
+    EXPECT_EQ(store.Read("Path"), "/home/op/R\xC3\xA4"
+                                  "dio");
     EXPECT_EQ(store.Read("CommPort"), "COM3");
     EXPECT_EQ(store.Read("Limit1"), "");
 }

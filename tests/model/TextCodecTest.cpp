@@ -1,7 +1,7 @@
 // 8-bit text of both character sets, every byte both ways, and the QString
 // wrappers the windows use.
-#include "model/QtText.h"
 #include "model/TextCodec.h"
+#include "model/QtText.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,9 @@ TEST(TextCodec, NamesRoundTripAndUnknownBytesShowAsReplacement)
     EXPECT_EQ(MarketToUtf16(western, 'E'), u"Caf\u00E9 \u20AC");
     EXPECT_EQ(Utf16ToMarket(MarketToUtf16(western, 'E'), 'E'), western);
     // A byte outside the set cannot come back: the caller keeps the old bytes.
-    const std::u16string shown = MarketToUtf16("A\x81" "B", 'K');
+    const std::u16string shown = MarketToUtf16("A\x81"
+                                               "B",
+                                               'K');
     EXPECT_EQ(shown, u"A\uFFFDB");
     EXPECT_FALSE(Utf16ToMarket(shown, 'K'));
     EXPECT_EQ(MarketToUtf16(std::string("A\0B", 3), 'J'), u"A\uFFFDB");
