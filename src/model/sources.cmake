@@ -3,6 +3,7 @@ list(APPEND TSLQ_CORE_SOURCES
   model/Mainfunction.cpp
   model/Profile.cpp
   model/RadioImage.cpp
+  model/RecordCheck.cpp
   model/Records.cpp
   model/TextCodec.cpp
 )

@@ -1,0 +1,341 @@
+// Field-by-field checks of the record notation, shared by the read transfer
+// (replies), the data file reader (lines) and the write transfer (commands).
+#include "model/RecordCheck.h"
+
+#include "model/Mainfunction.h"
+#include "model/RadioImage.h"
+#include "model/Records.h"
+
+namespace {
+
+constexpr RecordCheck Pass{};
+
+constexpr RecordCheck Fail(std::string_view reason)
+{
+    return RecordCheck{reason};
+}
+
+bool IsControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+bool HasControl(std::string_view text)
+{
+    for (char c : text)
+        if (IsControl(c)) return true;
+    return false;
+}
+
+bool AllDigits(std::string_view text)
+{
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// Exactly `width` decimal digits.
+bool Digits(std::string_view field, std::size_t width)
+{
+    return field.size() == width && AllDigits(field);
+}
+
+// Exactly `width` decimal digits whose value is at most `max`.
+bool DigitsUpTo(std::string_view field, std::size_t width, std::int64_t max)
+{
+    return Digits(field, width) && ParseDecimal(field) <= max;
+}
+
+// One character out of `codes`.
+bool Code(std::string_view field, std::string_view codes)
+{
+    return field.size() == 1 && codes.find(field[0]) != std::string_view::npos;
+}
+
+constexpr std::string_view kSwitch = "01";
+constexpr std::string_view kStepCodes = "0123456789AB";
+
+bool IsMemoryLabel(std::string_view label)
+{
+    // The decimal slot in any width ("7", "007", "400"), as the data file
+    // places it, or a label of the table.
+    if (label.empty()) return false;
+    if (AllDigits(label)) return ParseDecimal(label) < MemoryCount;
+    return MemoryIndexOfLabel(label) >= 0;
+}
+
+RecordCheck CheckLabel(ChannelKind kind, std::string_view label)
+{
+    switch (kind) {
+    case ChannelKind::Memory:
+        if (!IsMemoryLabel(label)) return Fail("label is not a memory channel");
+        return Pass;
+    case ChannelKind::Vfo:
+        if (!Code(label, "0123456789ABCDE")) return Fail("label is not a band code");
+        return Pass;
+    case ChannelKind::Call:
+        if (!Code(label, "0123")) return Fail("label is not a CALL band code");
+        return Pass;
+    }
+    return Fail("label is not a channel");
+}
+
+// Field 1..16 of a channel record; an empty field passes.
+RecordCheck CheckChannelField(int field, std::string_view value)
+{
+    if (value.empty()) return Pass;
+    switch (field) {
+    case ChannelField::Frequency:
+        return Digits(value, 11) ? Pass : Fail("frequency is not 11 digits");
+    case ChannelField::Step:
+        return Code(value, kStepCodes) ? Pass : Fail("step is not a step code");
+    case ChannelField::Shift:
+        return Code(value, "0123") ? Pass : Fail("shift is not 0 to 3");
+    case ChannelField::Reverse:
+        return Code(value, kSwitch) ? Pass : Fail("reverse is not 0 or 1");
+    case ChannelField::Tone:
+        return Code(value, kSwitch) ? Pass : Fail("tone is not 0 or 1");
+    case ChannelField::Ctcss:
+        return Code(value, kSwitch) ? Pass : Fail("CTCSS is not 0 or 1");
+    case ChannelField::Dcs:
+        return Code(value, kSwitch) ? Pass : Fail("DCS is not 0 or 1");
+    case ChannelField::ToneIndex:
+        return DigitsUpTo(value, 2, 41) ? Pass : Fail("tone is not 00 to 41");
+    case ChannelField::CtcssIndex:
+        return DigitsUpTo(value, 2, 41) ? Pass : Fail("CTCSS tone is not 00 to 41");
+    case ChannelField::DcsIndex:
+        return DigitsUpTo(value, 3, 103) ? Pass : Fail("DCS code is not 000 to 103");
+    case ChannelField::Offset:
+        return Digits(value, 9) ? Pass : Fail("offset is not 9 digits");
+    case ChannelField::Mode:
+        return Code(value, "012345") ? Pass : Fail("mode is not 0 to 5");
+    case ChannelField::Lockout:
+        return Code(value, kSwitch) ? Pass : Fail("lockout is not 0 or 1");
+    case ChannelField::TxFrequency:
+        return Digits(value, 11) ? Pass : Fail("TX frequency is not 11 digits");
+    case ChannelField::TxStep:
+        return Code(value, kStepCodes) ? Pass : Fail("TX step is not a step code");
+    case ChannelField::Reserved:
+        return HasControl(value) ? Fail("field 16 holds a control byte") : Pass;
+    default:
+        return Fail("no such field");
+    }
+}
+
+// Walks the comma-separated fields first..last of `text`; `last` runs to the
+// end when it is the record's tail field. checkField(n, value) judges one.
+template <typename FieldCheck>
+RecordCheck WalkFields(std::string_view text, int first, int last, bool lastRunsToEnd, FieldCheck checkField)
+{
+    if (text.empty()) return Pass;
+    std::size_t pos = 0;
+    for (int field = first;; ++field) {
+        if (field == last && lastRunsToEnd) return checkField(field, text.substr(pos));
+        const std::size_t comma = text.find(',', pos);
+        const std::string_view value =
+            text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+        if (const RecordCheck check = checkField(field, value); !check) return check;
+        if (comma == std::string_view::npos) return Pass;
+        if (field == last) return Fail("too many fields");
+        pos = comma + 1;
+    }
+}
+
+RecordCheck CheckDtmfField(int field, std::string_view value)
+{
+    switch (field) {
+    case 0:
+        if (value.empty()) return Fail("number is missing");
+        return AllDigits(value) && ParseDecimal(value) < DtmfCount ? Pass : Fail("number is not 0 to 9");
+    case 1:
+        if (value.size() > 16) return Fail("code is longer than 16");
+        for (char c : value)
+            if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#' || c == ' '))
+                return Fail("code holds a character other than 0-9, A-D, *, #");
+        return Pass;
+    case 2:
+        return HasControl(value) ? Fail("name holds a control byte") : Pass;
+    default:
+        return Fail("no such field");
+    }
+}
+
+} // namespace
+
+RecordCheck CheckName(std::string_view name)
+{
+    return HasControl(name) ? Fail("name holds a control byte") : Pass;
+}
+
+RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int firstField, int lastField)
+{
+    if (firstField < 0 || lastField >= ChannelField::Count || firstField > lastField)
+        return Fail("no such fields");
+    return WalkFields(fields, firstField, lastField, lastField == ChannelField::Name,
+                      [kind](int field, std::string_view value) {
+                          if (field == ChannelField::Label) return CheckLabel(kind, value);
+                          if (field == ChannelField::Name) return CheckName(value);
+                          return CheckChannelField(field, value);
+                      });
+}
+
+RecordCheck CheckChannelRecord(ChannelKind kind, std::string_view record)
+{
+    return CheckChannelFields(kind, record, ChannelField::Label, ChannelField::Name);
+}
+
+RecordCheck CheckMemoryRecord(std::string_view record)
+{
+    return CheckChannelRecord(ChannelKind::Memory, record);
+}
+
+RecordCheck CheckVfoRecord(std::string_view record)
+{
+    return CheckChannelRecord(ChannelKind::Vfo, record);
+}
+
+RecordCheck CheckCallRecord(std::string_view record)
+{
+    return CheckChannelRecord(ChannelKind::Call, record);
+}
+
+RecordCheck CheckDtmfFields(std::string_view fields, int firstField, int lastField)
+{
+    if (firstField < 0 || lastField > 2 || firstField > lastField) return Fail("no such fields");
+    return WalkFields(fields, firstField, lastField, lastField == 2, CheckDtmfField);
+}
+
+RecordCheck CheckDtmfRecord(std::string_view record)
+{
+    return CheckDtmfFields(record, 0, 2);
+}
+
+RecordCheck CheckProgramVfoRecord(std::string_view record)
+{
+    // Three fields; empty fields after them are the notation's tolerance.
+    return WalkFields(record, 0, 15, false, [](int field, std::string_view value) {
+        switch (field) {
+        case 0:
+            return Code(value, "0123") ? Pass : Fail("band is not 0 to 3");
+        case 1:
+            return value.empty() || Digits(value, 5) ? Pass : Fail("lower MHz is not 5 digits");
+        case 2:
+            return value.empty() || Digits(value, 5) ? Pass : Fail("upper MHz is not 5 digits");
+        default:
+            return value.empty() ? Pass : Fail("too many fields");
+        }
+    });
+}
+
+RecordCheck CheckMenuSetting(int index, std::string_view value)
+{
+    if (index < 0 || index >= MenuCount) return Fail("no such menu setting");
+    // Blank: a setting this version of the radio does not have.
+    if (value.empty()) return Pass;
+    switch (index) {
+    case 12: // memory group link: position k holds the digit k or a blank
+        if (value.size() != 8) return Fail("group link is not 8 characters");
+        for (std::size_t k = 0; k < 8; ++k)
+            if (value[k] != ' ' && value[k] != static_cast<char>('0' + k))
+                return Fail("group link holds a character out of place");
+        return Pass;
+    case 21: // power-on message
+        if (value.size() > 8) return Fail("message is longer than 8");
+        return CheckName(value);
+    case 22: // display contrast
+        return DigitsUpTo(value, 2, 16) && ParseDecimal(value) >= 1 ? Pass : Fail("contrast is not 01 to 16");
+    default:
+        break;
+    }
+    // One-character settings: the highest value of each (index order).
+    static constexpr char Highest[MenuCount] = {
+        '1', '4', '1', '1', '1', '1', '1', '2', '2', '1', // 0..9
+        '1', '2', ' ', '1', '1', '1', '1', '1', '6', '1', // 10..19
+        '1', ' ', ' ', '9', '2', '1', '1', '9', '6', '1', // 20..29
+        '1', '1', '1', '1', '1', '1', '1', '1', '1', '1', // 30..39
+        '1',                                              // 40
+    };
+    if (value.size() != 1 || value[0] < '0' || value[0] > Highest[index])
+        return Fail("menu value is out of range");
+    return Pass;
+}
+
+std::string RecordSlotName(RecordSlot slot)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return "memory " + MemoryLabel(slot.index);
+    case RecordSlotKind::Vfo:
+        return std::string("VFO ") + BandCodeChar(slot.index);
+    case RecordSlotKind::Call:
+        return "CALL " + std::to_string(slot.index);
+    case RecordSlotKind::Dtmf:
+        return "DTMF " + std::to_string(slot.index);
+    case RecordSlotKind::ProgramVfo:
+        return "program VFO " + std::to_string(slot.index);
+    case RecordSlotKind::Menu:
+        return "menu setting " + std::to_string(slot.index);
+    }
+    return {};
+}
+
+RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return CheckMemoryRecord(text);
+    case RecordSlotKind::Vfo:
+        return CheckVfoRecord(text);
+    case RecordSlotKind::Call:
+        return CheckCallRecord(text);
+    case RecordSlotKind::Dtmf:
+        return CheckDtmfRecord(text);
+    case RecordSlotKind::ProgramVfo:
+        return CheckProgramVfoRecord(text);
+    case RecordSlotKind::Menu:
+        return CheckMenuSetting(slot.index, text);
+    }
+    return Fail("no such record");
+}
+
+std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)
+{
+    std::vector<DamagedRecord> damaged;
+    const auto check = [&damaged](RecordSlotKind kind, int count, auto&& text) {
+        for (int index = 0; index < count; ++index) {
+            const RecordSlot slot{kind, index};
+            if (const RecordCheck result = CheckSlotRecord(slot, text(index)); !result)
+                damaged.push_back({slot, result.reason});
+        }
+    };
+    check(RecordSlotKind::Memory, MemoryCount,
+          [&](int i) -> const std::string& { return image.GetMemoryRecord(i); });
+    check(RecordSlotKind::Call, CallCount,
+          [&](int i) -> const std::string& { return image.GetCallRecord(i); });
+    check(RecordSlotKind::Vfo, VfoCount, [&](int i) -> const std::string& { return image.GetVfoRecord(i); });
+    check(RecordSlotKind::Dtmf, DtmfCount,
+          [&](int i) -> const std::string& { return image.GetDtmfRecord(i); });
+    check(RecordSlotKind::ProgramVfo, ProgramVfoCount,
+          [&](int i) -> const std::string& { return image.GetProgramVfoRecord(i); });
+    check(RecordSlotKind::Menu, MenuCount,
+          [&](int i) -> const std::string& { return image.GetMenuSetting(i); });
+    return damaged;
+}
+
+std::string RecordSlotList(const std::vector<RecordSlot>& slots)
+{
+    std::string list;
+    for (const RecordSlot& slot : slots) {
+        if (!list.empty()) list += ", ";
+        list += RecordSlotName(slot);
+    }
+    return list;
+}
+
+std::string NotLoadedMessage(const std::vector<RecordSlot>& slots)
+{
+    if (slots.empty()) return {};
+    if (slots.size() == 1) return "1 damaged record was not loaded: " + RecordSlotList(slots);
+    return std::to_string(slots.size()) + " damaged records were not loaded: " + RecordSlotList(slots);
+}
