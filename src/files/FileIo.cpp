@@ -1,9 +1,10 @@
 // Whole-file reading and safe replacing.
 #include "files/FileIo.h"
 
+#include "files/SafeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 std::optional<std::string> ReadFileBytes(const QString& path, QString* error)
 {
@@ -30,18 +31,11 @@ std::optional<std::string> ReadFileBytes(const QString& path, QString* error)
 
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* error)
 {
-    QSaveFile file(path);
-    const auto fail = [&]() {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return fail();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-        return fail();
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    SafeFile file(path);
+    const bool saved =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
+        file.Commit();
+    if (!saved && error) *error = file.Reason();
+    return saved;
 }

@@ -15,7 +15,7 @@ inline constexpr qint64 kMaxDataFileBytes = 16 * 1024 * 1024;
 // is a folder, or is longer than kMaxDataFileBytes.
 std::optional<std::string> ReadFileBytes(const QString& path, QString* error = nullptr);
 
-// Replaces the file with the bytes through a temporary file that is renamed
-// into place only after every byte was written, so a failed or interrupted
-// save leaves the previous file as it was. false (and the reason) on failure.
+// Replaces the file with the bytes through a SafeFile (files/SafeFile.h): a
+// failed or interrupted save leaves the previous file as it was and no
+// temporary file. false (and the reason) on failure.
 bool SaveFileBytes(const QString& path, std::string_view bytes, QString* error = nullptr);

@@ -6,6 +6,7 @@ list(APPEND TSLQ_CORE_SOURCES
 )
 list(APPEND TSLQ_IO_SOURCES
   files/FileIo.cpp
+  files/SafeFile.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
   files/Cli.cpp

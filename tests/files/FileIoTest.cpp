@@ -1,60 +1,103 @@
-// Whole-file reading and the safe replacing of a file.
+// Whole-file reading, the safe replacing of a file and checked standard output.
 #include "files/FileIo.h"
+#include "files/SafeFile.h"
+#include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <memory>
+#include <ostream>
 
+using tslq::test::FullDisk;
 using tslq::test::ReadBytes;
 using tslq::test::WriteBytes;
 
 namespace {
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit
+// Every size of write fails on a full disk, the small ones that a buffered
+// write would take without a word included, and the target keeps its bytes.
+TEST(FileIo, FullDiskLeavesThePreviousFileAndNoLeftovers)
 {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
+    FullDisk disk;
+    if (!disk.Unusable().isEmpty()) GTEST_SKIP() << disk.Unusable().toStdString();
+    const QString path = disk.FilePath("radio.qx");
+    for (const std::size_t size :
+         {std::size_t{1}, std::size_t{100}, std::size_t{10000}, std::size_t{300000}}) {
+        SCOPED_TRACE(size);
+        ASSERT_TRUE(WriteBytes(path.toStdString(), "previous content"));
+        ASSERT_TRUE(disk.Fill()) << disk.Kind().toStdString();
+        QString error;
+        EXPECT_FALSE(SaveFileBytes(path, std::string(size, 'x'), &error));
+        // Through the device as a PDF writer uses it: many small writes.
+        SafeFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << file.Reason().toStdString();
+        for (std::size_t i = 0; i < size && !file.Failed(); i += 50)
+            file.write(std::string(50, 'y').c_str(), 50);
+        EXPECT_FALSE(file.Commit());
+        disk.Release();
 
-  private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
+        EXPECT_EQ(error, disk.Reason());
+        EXPECT_EQ(file.Reason(), disk.Reason());
+        EXPECT_EQ(ReadBytes(path.toStdString()), "previous content");
+        EXPECT_EQ(disk.Files(), QStringList{"radio.qx"});
+    }
+    EXPECT_TRUE(SaveFileBytes(path, "new content"));
+    EXPECT_EQ(ReadBytes(path.toStdString()), "new content");
+    EXPECT_EQ(disk.Files(), QStringList{"radio.qx"});
+}
 
-TEST(FileIo, FailedWriteLeavesThePreviousFileAndNoLeftovers)
+// A file cancelled, closed or dropped before its commit changes nothing.
+TEST(FileIo, UncommittedFileChangesNothing)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("radio.qx");
     ASSERT_TRUE(WriteBytes(path.toStdString(), "previous content"));
-    {
-        FileSizeLimit limit(1024);
-        QString error;
-        EXPECT_FALSE(SaveFileBytes(path, std::string(64 * 1024, 'x'), &error));
-        EXPECT_FALSE(error.isEmpty());
+    for (int way = 0; way < 3; ++way) {
+        auto file = std::make_unique<SafeFile>(path);
+        ASSERT_TRUE(file->open(QIODevice::WriteOnly));
+        EXPECT_EQ(file->write("new", 3), 3);
+        if (way == 0) file->Cancel();
+        if (way == 1) file->close();
+        file.reset();
+        EXPECT_EQ(ReadBytes(path.toStdString()), "previous content");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"radio.qx"});
     }
-    EXPECT_EQ(ReadBytes(path.toStdString()), "previous content");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"radio.qx"});
+    // A device is never replaced by a file.
+    SafeFile device("/dev/null");
+    EXPECT_FALSE(device.open(QIODevice::WriteOnly));
+    EXPECT_EQ(device.Reason(), "is not a regular file");
+    EXPECT_FALSE(QFileInfo("/dev/null").isFile());
+}
 
-    EXPECT_TRUE(SaveFileBytes(path, "new content"));
-    EXPECT_EQ(ReadBytes(path.toStdString()), "new content");
+// Standard output onto a full disk: the stream goes bad and says why.
+TEST(FileIo, CheckedDescriptorOutput)
+{
+    FullDisk disk;
+    if (!disk.Unusable().isEmpty()) GTEST_SKIP() << disk.Unusable().toStdString();
+    const int fd = ::open(disk.FilePath("out").toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    DescriptorStreamBuf buffer(fd);
+    std::ostream out(&buffer);
+    ASSERT_TRUE(disk.Fill());
+    out << "a line\n";
+    out.flush();
+    disk.Release();
+    EXPECT_FALSE(out);
+    EXPECT_EQ(buffer.Reason(), disk.Reason());
+    EXPECT_FALSE(buffer.Close());
+
+    DescriptorStreamBuf closed(-1);
+    std::ostream lost(&closed);
+    lost << std::string(20000, 'x');
+    EXPECT_FALSE(lost);
+    EXPECT_FALSE(closed.Reason().isEmpty());
 }
 
 TEST(FileIo, RefusedTargets)
