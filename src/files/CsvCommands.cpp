@@ -64,8 +64,9 @@ bool TMainForm::ImportChannelsCsv(const QString& path)
 bool TMainForm::ExportChannelsCsv(const QString& path)
 {
     const CsvExport exported = WriteChannelsCsv(Image());
-    if (!SaveFileBytes(path, exported.bytes)) {
-        ShowMessage(MessageKind::Error, Msg::FileOpenError);
+    QString reason;
+    if (!SaveFileBytes(path, exported.bytes, &reason)) {
+        ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
         return false;
     }
     ShowMessage(MessageKind::Information, ShortReport(CsvExportReport(exported)));

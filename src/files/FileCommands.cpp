@@ -80,6 +80,12 @@ void FileOpenError()
     ShowMessage(MessageKind::Error, Msg::FileOpenError);
 }
 
+// A file that could not be written: the message with the reason below it.
+void FileWriteError(const QString& reason)
+{
+    ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
+}
+
 // The comment's bytes in the market's set; a character the set lacks (the
 // comment box takes any text) is kept as '?' rather than dropping the comment.
 std::string CommentBytes(const TMainForm& form)
@@ -120,8 +126,9 @@ void LoadBytes(TMainForm& form, const QString& path, const std::string& bytes)
 // failed, with the previous file untouched and the data changed flag kept.
 bool WriteImage(TMainForm& form, const QString& path)
 {
-    if (!SaveFileBytes(path, WriteDataFile(form.Image(), CommentBytes(form)))) {
-        FileOpenError();
+    QString reason;
+    if (!SaveFileBytes(path, WriteDataFile(form.Image(), CommentBytes(form)), &reason)) {
+        FileWriteError(reason);
         return false;
     }
     form.SetDataChanged(false);
@@ -241,7 +248,7 @@ bool TMainForm::SaveAs()
     // A refused name, like a failed write, is not a cancel; the data changed
     // flag stays set, so a command that asked for the save stops there.
     if (!HasDataFileSuffix(path)) {
-        FileOpenError();
+        FileWriteError(QStringLiteral("The name of a data file must end in .qx."));
         return true;
     }
     if (WriteImage(*this, path)) SetFileName(path);
@@ -292,6 +299,7 @@ void TMainForm::Print1Click()
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!ShowPrintDialog(this, printer)) return;
+    printer.setDocName(QString::fromLatin1(kPrintJobTitle));
     DrawListing(printer, windowTitle(), BuildListing(Image(), CommentBytes(*this)), Market());
 }
 
@@ -301,9 +309,10 @@ void TMainForm::ExportPdf1Click()
     const std::optional<QString> chosen =
         ShowFileDialog(this, FileDialogKind::ExportPdf, InitialFolder(), base + QStringLiteral(".pdf"));
     if (!chosen) return;
+    QString reason;
     if (!ExportListingPdf(NativePath(*chosen), windowTitle(), BuildListing(Image(), CommentBytes(*this)),
-                          Market()))
-        FileOpenError();
+                          Market(), &reason))
+        FileWriteError(reason);
 }
 
 void ConnectFileCommands(TMainForm& form)

@@ -1,46 +1,46 @@
 // Drawing the listing's pages on a printer or into a PDF.
 #include "files/Printing.h"
 
+#include "files/SafeFile.h"
 #include "model/QtText.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
 
-bool DrawListing(QPrinter& printer, const QString& caption, const std::vector<ListingPage>& pages,
+bool DrawListing(QPagedPaintDevice& device, const QString& caption, const std::vector<ListingPage>& pages,
                  char market)
 {
-    printer.setDocName(QString::fromLatin1(kPrintJobTitle));
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
 
-    const int lineHeight = std::max(1, printer.height() / kListingLinesPerPage);
+    const int lineHeight = std::max(1, device.height() / kListingLinesPerPage);
     // The font's cell height (ascent plus descent) is the line height less 5.
     QFont font = painter.font();
     // Plain letters: no ligatures, so that the printed text reads back as typed.
     font.setStyleStrategy(QFont::PreferNoShaping);
     const int cell = std::max(1, lineHeight - 5);
     font.setPixelSize(cell);
-    for (int size = cell; size > 1 && QFontMetrics(font, &printer).height() > cell; --size)
+    for (int size = cell; size > 1 && QFontMetrics(font, &device).height() > cell; --size)
         font.setPixelSize(size - 1);
     // Only the height is fixed: a face too wide for the longest line is
     // narrowed so that no line runs off the right edge of the page.
-    const int room = printer.width() - kPrintLeft;
-    int widest = QFontMetrics(font, &printer).horizontalAdvance(caption);
+    const int room = device.width() - kPrintLeft;
+    int widest = QFontMetrics(font, &device).horizontalAdvance(caption);
     for (const ListingPage& page : pages)
         for (const std::string& line : page)
             if (!line.empty())
                 widest = std::max(
-                    widest, QFontMetrics(font, &printer).horizontalAdvance(MarketToQString(line, market)));
+                    widest, QFontMetrics(font, &device).horizontalAdvance(MarketToQString(line, market)));
     if (widest > room && room > 0) font.setStretch(std::max(25, room * 100 / widest - 1));
     painter.setFont(font);
-    const int ascent = QFontMetrics(font, &printer).ascent();
+    const int ascent = QFontMetrics(font, &device).ascent();
 
     for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0) printer.newPage();
+        if (p > 0) device.newPage();
         for (int n = 0; n < kListingLinesPerPage; ++n) {
             const QString text =
                 n == 0 ? caption : MarketToQString(pages[p][static_cast<std::size_t>(n)], market);
@@ -53,16 +53,25 @@ bool DrawListing(QPrinter& printer, const QString& caption, const std::vector<Li
 bool ExportListingPdf(const QString& path, const QString& caption, const std::vector<ListingPage>& pages,
                       char market, QString* error)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!DrawListing(printer, caption, pages, market)) {
-        if (error) *error = QStringLiteral("cannot write the PDF file");
+    SafeFile file(path);
+    const auto fail = [&](const QString& reason) {
+        file.Cancel();
+        if (error) *error = reason;
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.Reason());
+    {
+        // The page and resolution of a PDF printed through the print dialog.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QPdfWriter writer(&file);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(QString::fromLatin1(kPrintJobTitle));
+        writer.setCreator(QString::fromLatin1(kPrintJobTitle));
+        if (!DrawListing(writer, caption, pages, market))
+            return fail(file.Failed() ? file.Reason() : QStringLiteral("cannot draw the PDF file"));
     }
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
-        if (error) *error = QStringLiteral("the PDF file was not written");
-        return false;
-    }
+    if (!file.Commit()) return fail(file.Reason());
     return true;
 }

@@ -10,19 +10,20 @@
 
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // Job title shown by the print queue.
 inline constexpr char kPrintJobTitle[] = "TSL-Q2/Q3";
 // Left edge of every text, in printer device units.
 inline constexpr int kPrintLeft = 200;
 
-// Draws every page in one job on a printer that is set up (and, for a PDF,
-// has its output file); false when the job could not begin.
-bool DrawListing(QPrinter& printer, const QString& caption, const std::vector<ListingPage>& pages,
+// Draws every page in one job on a printer that is set up, or into a PDF
+// writer; false when the job could not begin. The caller names the job.
+bool DrawListing(QPagedPaintDevice& device, const QString& caption, const std::vector<ListingPage>& pages,
                  char market);
 
-// The same pages in a PDF file, without a printer; false (and the reason)
-// when the file could not be written.
+// The same pages in a PDF file, without a printer, written through a SafeFile:
+// false (and the reason) when the file could not be written, in which case a
+// previous file of that name is left as it was.
 bool ExportListingPdf(const QString& path, const QString& caption, const std::vector<ListingPage>& pages,
                       char market, QString* error = nullptr);
