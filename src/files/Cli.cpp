@@ -2,12 +2,15 @@
 // subcommand dispatch and the program's entry.
 #include "files/Cli.h"
 
+#include "files/SafeFile.h"
 #include "model/SettingsStore.h"
 
 #include <QDir>
 #include <QGuiApplication>
 
 #include <iostream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -138,6 +141,15 @@ int TCliContext::FileError(const QString& path, const QString& reason)
     return kCliFileError;
 }
 
+int TCliContext::FinishOutput()
+{
+    out.flush();
+    if (out) return kCliOk;
+    const auto* checked = dynamic_cast<const DescriptorStreamBuf*>(out.rdbuf());
+    return FileError(QStringLiteral("standard output"),
+                     checked && checked->Failed() ? checked->Reason() : QStringLiteral("write error"));
+}
+
 TCliProfileOptions TakeProfileOptions(TCliArgs& args)
 {
     TCliProfileOptions options;
@@ -203,7 +215,16 @@ int CliMain(int argc, char** argv)
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     QSettingsConfigStore store;
-    const int status = RunCli(arguments, store, std::cout, std::cerr);
-    std::cout.flush();
+    // Every write to standard output is checked: output lost on a full disk
+    // is a failure, never a success.
+    DescriptorStreamBuf outBuffer(STDOUT_FILENO);
+    std::ostream out(&outBuffer);
+    const int status = RunCli(arguments, store, out, std::cerr);
+    out.flush();
+    if (!outBuffer.Close() && status == kCliOk) {
+        std::cerr << "File Open error.\n"
+                  << kProgram << ": standard output: " << Utf8(outBuffer.Reason()) << "\n";
+        return kCliFileError;
+    }
     return status;
 }

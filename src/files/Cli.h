@@ -61,6 +61,10 @@ struct TCliContext
     int BadArguments(const QString& text);
     // Writes "File Open error." and a line naming the file; returns kCliFileError.
     int FileError(const QString& path, const QString& reason);
+    // Flushes what was written to `out`; kCliOk, or the FileError of
+    // "standard output" when any of it could not be written (a full disk
+    // under a redirection).
+    int FinishOutput();
 };
 
 // --type CODE and --model MODEL, taken from the arguments.

@@ -41,7 +41,7 @@ int CliExportCsv(TCliContext& context)
         if (!SaveFileBytes(*out, exported.bytes, &reason)) return context.FileError(*out, reason);
     } else {
         context.out << exported.bytes;
-        context.out.flush();
+        if (const int status = context.FinishOutput(); status != kCliOk) return status;
     }
     // The report goes apart from the list, so that the list can be piped on.
     context.err << CsvExportReport(exported);

@@ -88,8 +88,7 @@ int CliListing(TCliContext& context)
         for (std::string& line : page)
             line = MarketToQString(line, market).toUtf8().toStdString();
     context.out << ListingText(pages, Caption(files->in).toUtf8().toStdString());
-    context.out.flush();
-    return kCliOk;
+    return context.FinishOutput();
 }
 
 int CliPrintPdf(TCliContext& context)
