@@ -142,12 +142,12 @@ std::optional<std::string> SpecialShiftCaption(int band, char market, std::strin
 
 std::optional<std::string> SpecialShiftCaptionAfterEntry(int band, char market, std::string_view typeDigits)
 {
-    if ((band == 2 || band == 12) && market == 'E')
-        return typeDigits == "09" || typeDigits == "01" ? std::nullopt
-                                                        : std::optional<std::string>("-7.6MHz Shift");
-    if (band == 3 && market == 'E') return "-6MHz Shift";
-    if (band == 3 && market == 'K') return "-20MHz Shift";
-    return std::nullopt;
+    // Whether the option stays is the loading rule's decision (band 14
+    // included), or Enter on an unchanged 1240 MHz channel would drop its
+    // offset; only the caption takes the shorter form.
+    if (!SpecialShiftCaption(band, market, typeDigits, true)) return std::nullopt;
+    if (band == 3 || band == 14) return market == 'E' ? "-6MHz Shift" : "-20MHz Shift";
+    return "-7.6MHz Shift";
 }
 
 int StepPositionOfField(std::string_view field)

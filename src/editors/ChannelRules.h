@@ -79,7 +79,8 @@ FrequencyProfile FrequencyProfileOf(const RadioImage& image);
 // with1200B is true.
 std::optional<std::string> SpecialShiftCaption(int band, char market, std::string_view typeDigits,
                                                bool with1200B);
-// The shorter rule the memory editor applies after Enter.
+// The option after Enter in the memory editor: offered by the same rule as on
+// loading, captioned in the shorter form ("-20MHz Shift", "-6MHz Shift").
 std::optional<std::string> SpecialShiftCaptionAfterEntry(int band, char market, std::string_view typeDigits);
 
 // The tone, CTCSS and DCS controls work in FM only.

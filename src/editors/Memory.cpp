@@ -175,7 +175,9 @@ bool TMemoryForm::eventFilter(QObject* watched, QEvent* event)
         else if (key == Qt::Key_PageDown || key == Qt::Key_Down)
             delta = -1;
         if (delta != 0) {
-            if (HandleTypedNumber(Edit_Channel->text()))
+            // A valid number asks about pending changes itself; an empty box
+            // or the start of a label does not, so ask before moving on.
+            if (HandleTypedNumber(Edit_Channel->text()) && ConfirmLeave())
                 LoadChannelControls(StepSlot(slot_, delta, MemoryCount));
             return true;
         }

@@ -177,7 +177,11 @@ TEST(SpecialShift, CaptionsByBandMarketAndTypeDigits)
     EXPECT_EQ(SpecialShiftCaptionAfterEntry(3, 'K', "0F"), "-20MHz Shift");
     EXPECT_EQ(SpecialShiftCaptionAfterEntry(12, 'E', "0B"), "-7.6MHz Shift");
     EXPECT_FALSE(SpecialShiftCaptionAfterEntry(12, 'E', "09"));
-    EXPECT_FALSE(SpecialShiftCaptionAfterEntry(14, 'K', "0F"));
+    // Band 14 keeps the option after Enter, as on loading, in the short form.
+    EXPECT_EQ(SpecialShiftCaptionAfterEntry(14, 'K', "0F"), "-20MHz Shift");
+    EXPECT_EQ(SpecialShiftCaptionAfterEntry(14, 'E', "0B"), "-6MHz Shift");
+    EXPECT_FALSE(SpecialShiftCaptionAfterEntry(14, 'M', "07"));
+    EXPECT_FALSE(SpecialShiftCaptionAfterEntry(2, 'K', "0F"));
 }
 
 TEST(ChannelNumber, TypedNumbersAndLabels)

@@ -135,6 +135,33 @@ TEST(MemoryForm, EnterHidesTheSpecialShiftAndSelectsSplit)
     EXPECT_EQ(f.Image().GetMemoryRecord(12), record);
 }
 
+TEST(MemoryForm, EnterOnAn1240MHzChannelKeepsTheSpecialShift)
+{
+    const struct
+    {
+        const char* type;
+        const char* model;
+        const char* caption;
+    } versions[] = {{"KK,0F", "ZT-Q2", "-20MHz Shift"}, {"ME,0B", "ZT-Q3", "-6MHz Shift"}};
+    for (const auto& v : versions) {
+        SCOPED_TRACE(v.type);
+        EditorFixture f(v.type, v.model);
+        MessageRecorder messages;
+        const std::string record = "012,01240000000,8,3,0,0,0,0,08,08,000,020000000,0,0,,,,";
+        f.Image().SetMemoryRecord(12, record);
+        auto dialog = OpenOnRow(f, 13);
+        TChannelPanel& p = *dialog->Panel;
+        ASSERT_TRUE(p.RadioButton_Special->isChecked());
+        PressEnter(p.Edit_Rx);
+        EXPECT_TRUE(p.RadioButton_Special->isVisible());
+        EXPECT_TRUE(p.RadioButton_Special->isChecked());
+        EXPECT_EQ(p.RadioButton_Special->text(), v.caption);
+        QTest::mouseClick(dialog->Button_Ok, Qt::LeftButton);
+        EXPECT_EQ(f.Image().GetMemoryRecord(12), record);
+        EXPECT_EQ(messages.Count(), 0);
+    }
+}
+
 TEST(MemoryForm, EnterRefusesTwoDecimalPointsAndChangesNothing)
 {
     EditorFixture f("KK,0F", "ZT-Q2");
@@ -236,6 +263,38 @@ TEST(MemoryForm, SpinnerAsksBeforeLeavingChangesAndStaysOnAFailedStore)
     EXPECT_EQ(dialog->Slot(), 0);
     EXPECT_EQ(dialog->Panel->Edit_Rx->text(), "146.000");
     EXPECT_FALSE(dialog->PendingChanges());
+}
+
+TEST(MemoryForm, ArrowKeysAskBeforeLeavingChangesWhateverTheChannelBoxHolds)
+{
+    EditorFixture f("KK,0F", "ZT-Q2");
+    MessageRecorder messages;
+    auto dialog = OpenOnRow(f, 11);
+    const struct
+    {
+        Qt::Key key;
+        int delta;
+    } keys[] = {{Qt::Key_Up, 1}, {Qt::Key_Down, -1}, {Qt::Key_PageUp, 1}, {Qt::Key_PageDown, -1}};
+    int frequency = 146;
+    for (const char* boxText : {"", "L", "PR", "I-"}) {
+        for (const auto& k : keys) {
+            SCOPED_TRACE(std::string("box \"") + boxText + "\" key " + std::to_string(k.key));
+            const int slot = dialog->Slot();
+            TypeInto(dialog->Panel->Edit_Rx, QString::number(frequency));
+            TypeInto(dialog->Edit_Channel, boxText);
+            ASSERT_EQ(dialog->Slot(), slot);
+            const int before = messages.Count();
+            messages.Answer(MessageButton::Yes);
+            QTest::keyClick(dialog->Edit_Channel, k.key);
+            ASSERT_EQ(messages.Count(), before + 1);
+            EXPECT_EQ(messages.LastText(), Msg::ContentsChanged);
+            EXPECT_EQ(dialog->Slot(), (slot + k.delta + MemoryCount) % MemoryCount);
+            EXPECT_EQ(f.Image().GetRecordField(RecordKind::Memory, slot, 1),
+                      "00" + std::to_string(frequency) + "000000");
+            EXPECT_FALSE(dialog->PendingChanges());
+            ++frequency;
+        }
+    }
 }
 
 TEST(MemoryForm, ClosingWithChangesAsksWithTheTrailingBlank)
