@@ -148,19 +148,36 @@ TEST(MemorySort, RenumberingCompletesShortRecords)
 
 // Random well-formed images: the channels are a permutation of the old ones
 // (nothing lost or doubled), renumbered, in the promised order, and the
-// special channels are untouched.
+// special channels are untouched. The first rounds are the edges (no
+// channel, every slot, only the first or last slots); most others hold a few
+// dozen channels scattered over all 400 slots, where few distinct keys make
+// equal frequencies and names common; every tenth pair of rounds is dense.
 TEST(MemorySort, RandomImagesKeepEveryChannel)
 {
     std::mt19937 random(20240611);
     const std::array<const char*, 12> names{"",    "",   "",          "A", "AB", "a",
                                             "B,C", "ZZ", "\xe9t\xe9", "1", "AB", "~"};
-    for (int round = 0; round < 2000; ++round) {
+    const std::vector<std::vector<int>> edges = {{}, {0}, {399}, {398, 399}, {0, 399}};
+    std::vector<int> everySlot(OrdinaryMemoryCount);
+    for (int slot = 0; slot < OrdinaryMemoryCount; ++slot)
+        everySlot[static_cast<std::size_t>(slot)] = slot;
+    for (int round = 0; round < 300; ++round) {
         const SortOrder order = round % 2 == 0 ? SortOrder::Frequency : SortOrder::Name;
+        std::vector<int> filled;
+        if (const std::size_t edge = static_cast<std::size_t>(round / 2); edge < edges.size()) {
+            filled = edges[edge];
+        } else if (edge == edges.size()) {
+            filled = everySlot;
+        } else {
+            filled = everySlot;
+            std::shuffle(filled.begin(), filled.end(), random);
+            const std::size_t count = round % 20 < 2 ? 200 + random() % 201 : random() % 41;
+            filled.resize(count);
+            std::sort(filled.begin(), filled.end());
+        }
         RadioImage image = ImageWithSpecials();
-        const int fillPercent = static_cast<int>(random() % 101);
         std::vector<std::string> bodies;
-        for (int slot = 0; slot < OrdinaryMemoryCount; ++slot) {
-            if (static_cast<int>(random() % 100) >= fillPercent) continue;
+        for (int slot : filled) {
             // Few distinct frequencies, so that equal keys are common.
             char frequency[16];
             std::snprintf(frequency, sizeof frequency, "%011u",
@@ -174,14 +191,13 @@ TEST(MemorySort, RandomImagesKeepEveryChannel)
         }
         const RadioImage before = image;
         SortMemoryChannels(image, order);
-
-        const int filled = static_cast<int>(bodies.size());
+        const int count = static_cast<int>(bodies.size());
         std::vector<std::string> after;
-        for (int k = 0; k < filled; ++k) {
+        for (int k = 0; k < count; ++k) {
             ASSERT_EQ(image.GetRecordField(RecordKind::Memory, k, 0), MemoryLabel(k));
             after.push_back(Body(image.GetMemoryRecord(k)));
         }
-        for (int k = filled; k < OrdinaryMemoryCount; ++k)
+        for (int k = count; k < OrdinaryMemoryCount; ++k)
             ASSERT_EQ(image.GetMemoryRecord(k), "");
         for (int k = ScanEdgeFirst; k < MemoryCount; ++k)
             ASSERT_EQ(image.GetMemoryRecord(k), before.GetMemoryRecord(k));

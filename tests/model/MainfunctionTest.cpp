@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -218,6 +220,40 @@ TEST(CodeTables, LookupsAndTheirEdges)
         const auto hz =
             static_cast<std::int64_t>((static_cast<double>(k) * 100000.0 / 12.0 + 5.0) / 10.0) * 10;
         EXPECT_EQ(ParseDecimal(Step833Positions[k]), hz) << k;
+    }
+}
+
+// Every entry of the tone and DCS lists, written out from the radio's own
+// lists: the editors, the status bar, printing and CSV all read these
+// tables, so one wrong entry would pass any round trip through them.
+TEST(CodeTables, EveryToneAndDcsCodeByIndex)
+{
+    const char* const tones[] = {"67.0Hz",  "69.3Hz",  "71.9Hz",  "74.4Hz",  "77.0Hz",  "79.7Hz",  "82.5Hz",
+                                 "85.4Hz",  "88.5Hz",  "91.5Hz",  "94.8Hz",  "97.4Hz",  "100.0Hz", "103.5Hz",
+                                 "107.2Hz", "110.9Hz", "114.8Hz", "118.8Hz", "123.0Hz", "127.3Hz", "131.8Hz",
+                                 "136.5Hz", "141.3Hz", "146.2Hz", "151.4Hz", "156.7Hz", "162.2Hz", "167.9Hz",
+                                 "173.8Hz", "179.9Hz", "186.2Hz", "192.8Hz", "203.5Hz", "206.5Hz", "210.7Hz",
+                                 "218.1Hz", "225.7Hz", "229.1Hz", "233.6Hz", "241.8Hz", "250.3Hz", "254.1Hz"};
+    const char* const dcs[] = {
+        "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065", "071",
+        "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145",
+        "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243",
+        "244", "245", "246", "251", "252", "255", "261", "263", "265", "266", "271", "274", "306",
+        "311", "315", "325", "331", "332", "343", "346", "351", "356", "364", "365", "371", "411",
+        "412", "413", "423", "431", "432", "445", "446", "452", "454", "455", "462", "464", "465",
+        "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
+        "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
+    static_assert(std::size(tones) == 42 && std::size(dcs) == 104);
+    ASSERT_EQ(ToneTexts.size(), std::size(tones));
+    ASSERT_EQ(DcsCodes.size(), std::size(dcs));
+    char field[8];
+    for (std::size_t i = 0; i < std::size(tones); ++i) {
+        std::snprintf(field, sizeof field, "%02zu", i);
+        EXPECT_EQ(ToneText(field), tones[i]) << "tone index " << field;
+    }
+    for (std::size_t i = 0; i < std::size(dcs); ++i) {
+        std::snprintf(field, sizeof field, "%03zu", i);
+        EXPECT_EQ(DcsCode(field), dcs[i]) << "DCS index " << field;
     }
 }
 
