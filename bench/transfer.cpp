@@ -237,7 +237,7 @@ void BM_FullWrite(benchmark::State& state)
     WriteTransfer countMachine(f.full, LinkScope::All);
     const WireCount count = CountBytes(countMachine, dry);
     for (auto _ : state) {
-        QStringList args;
+        QStringList args{"--empty"};
         if (paced) args << "--wire-speed";
         Simulator sim(args);
         if (sim.Device().empty()) {

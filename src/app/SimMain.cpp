@@ -44,6 +44,7 @@ int main(int argc, char** argv)
         {"type", "Type code of the radio (default KK,0F).", "CODE"},
         {"model", "Model: ZT-Q2, ZT-Q3 or ZT-Q5 (default: the type's model).", "MODEL"},
         {"load", "Start from the contents of a data file.", "FILE.qx"},
+        {"empty", "Start as a new radio with empty memory (default: a sample load of its version)."},
         {"save", "Save the radio's contents to a data file on exit.", "FILE.qx"},
         {"link", "Make a symbolic link to the device.", "PATH"},
         {"wire-speed", "Pace both directions as on a 9600 baud 8N1 wire."},
@@ -64,6 +65,11 @@ int main(int argc, char** argv)
     options.typeCode = parser.value("type").toStdString();
     options.model = parser.value("model").toStdString();
     options.loadPath = parser.value("load").toStdString();
+    if (parser.isSet("empty") && !options.loadPath.empty()) {
+        std::fprintf(stderr, "tslq-sim: --empty and --load cannot be used together\n");
+        return 2;
+    }
+    options.sampleLoad = !parser.isSet("empty");
     options.host.linkPath = parser.value("link").toStdString();
     options.host.tracePath = parser.value("trace").toStdString();
     options.host.wireSpeed = parser.isSet("wire-speed");

@@ -307,8 +307,9 @@ class TMainForm : public QMainWindow
     void PortDevice1Click();
     // Status tips of the port items: the device each one reaches now.
     void UpdatePortTips();
-    // A simulated radio behind the checked port for this run only; type
-    // empty: the configured version. False (after a message) when it failed.
+    // A simulated radio holding the sample load of its version behind the
+    // checked port for this run only; type empty: the configured version.
+    // False (after a message) when it failed.
     bool StartSimulation(const QString& type);
     QAction* PortDevice1 = nullptr;
     // Asks for a device path (port, current stored path); nullopt when the

@@ -93,7 +93,7 @@ void TMainForm::ConnectPortSelect()
     }
     PortSelect1->addSeparator();
     PortDevice1 = PortSelect1->addAction(QStringLiteral("&Device..."));
-    SetHelpContext(PortDevice1, 75);
+    SetHelpContext(PortDevice1, 80);
     connect(PortDevice1, &QAction::triggered, this, &TMainForm::PortDevice1Click);
     // Adapters come and go: the tips are brought up to date on each showing.
     connect(PortSelect1, &QMenu::aboutToShow, this, &TMainForm::UpdatePortTips);
@@ -149,7 +149,7 @@ bool TMainForm::StartSimulation(const QString& type)
     }
     std::string error;
     const int port = PortNumber(portName_.toStdString());
-    if (StartSimulatedRadio(typeCode, model, port, error).empty()) {
+    if (StartSimulatedRadio(typeCode, model, port, error, true).empty()) {
         ShowMessage(MessageKind::Warning,
                     QStringLiteral("The simulated radio cannot start.\n") + QString::fromStdString(error));
         return false;

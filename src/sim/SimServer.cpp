@@ -4,6 +4,7 @@
 #include "files/DataFile.h"
 #include "link/PortMap.h"
 #include "model/Profile.h"
+#include "sim/SampleLoad.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -73,7 +74,10 @@ bool TSimServer::Open(std::string& error)
     if (options_.contents) {
         radio_ = std::make_unique<VirtualRadio>(*options_.contents);
     } else if (options_.loadPath.empty()) {
-        radio_ = std::make_unique<VirtualRadio>(options_.typeCode, options_.model);
+        if (options_.sampleLoad)
+            radio_ = std::make_unique<VirtualRadio>(SampleRadioImage(options_.typeCode, options_.model));
+        else
+            radio_ = std::make_unique<VirtualRadio>(options_.typeCode, options_.model);
     } else {
         QFile file(QString::fromStdString(options_.loadPath));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -133,7 +137,7 @@ InProcessRadio& TheInProcessRadio()
 } // namespace
 
 std::string StartSimulatedRadio(const std::string& typeCode, const std::string& model, int port,
-                                std::string& error)
+                                std::string& error, bool sampleLoad)
 {
     StopSimulatedRadio();
     if (port < 1 || port > 10) {
@@ -143,6 +147,7 @@ std::string StartSimulatedRadio(const std::string& typeCode, const std::string& 
     TSimOptions options;
     options.typeCode = typeCode;
     options.model = model;
+    options.sampleLoad = sampleLoad;
     auto server = std::make_unique<TSimServer>(options);
     if (!server->Open(error)) return {};
     server->Start();

@@ -15,6 +15,9 @@ struct TSimOptions
     std::string typeCode; // empty: the first version of the setup table
     std::string model;    // empty: the model of the type code in the setup table
     std::string loadPath; // start from this data file
+    // Without a data file or contents: hold the sample load of the version
+    // rather than a new radio's empty memory.
+    bool sampleLoad = false;
     // Start from this memory instead (as the program holds it); its own
     // type code and model are the version.
     std::shared_ptr<const RadioImage> contents;
@@ -62,9 +65,10 @@ class TSimServer
 };
 
 // A radio inside the program for this run only: unpaced, of the given
-// version, behind port n ("COM1".."COM10") of the port map; nothing is
-// stored. Returns the device path, or empty with a reason.
+// version (holding its sample load when asked), behind port n
+// ("COM1".."COM10") of the port map; nothing is stored. Returns the device
+// path, or empty with a reason.
 std::string StartSimulatedRadio(const std::string& typeCode, const std::string& model, int port,
-                                std::string& error);
+                                std::string& error, bool sampleLoad = false);
 // Ends the radio that StartSimulatedRadio started, if any.
 void StopSimulatedRadio();

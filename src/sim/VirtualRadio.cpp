@@ -62,20 +62,6 @@ std::string Garbled(std::string_view reply)
     return out;
 }
 
-RadioImage VersionImage(std::string_view typeCode, std::string_view model)
-{
-    RadioImage image;
-    image.SetTypeCode(typeCode);
-    image.SetModel(model);
-    for (int band = 0; band < BandLimitCount; ++band)
-        image.SetBandLimit(band,
-                           DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(), image.Model()));
-    image.LoadDefaultVfoAndCall();
-    image.LoadDefaultMenu();
-    image.LoadInformationChannels();
-    return image;
-}
-
 // Converts the names, the message and the DTMF codes of an image.
 RadioImage ConvertNames(const RadioImage& from, bool toRadio)
 {
@@ -105,8 +91,22 @@ RadioImage ConvertNames(const RadioImage& from, bool toRadio)
 
 } // namespace
 
+RadioImage NewRadioImage(std::string_view typeCode, std::string_view model)
+{
+    RadioImage image;
+    image.SetTypeCode(typeCode);
+    image.SetModel(model);
+    for (int band = 0; band < BandLimitCount; ++band)
+        image.SetBandLimit(band,
+                           DefaultBandLimit(band, image.MarketLetter(), image.RegionLetter(), image.Model()));
+    image.LoadDefaultVfoAndCall();
+    image.LoadDefaultMenu();
+    image.LoadInformationChannels();
+    return image;
+}
+
 VirtualRadio::VirtualRadio(std::string_view typeCode, std::string_view model)
-    : VirtualRadio(VersionImage(typeCode, model))
+    : VirtualRadio(NewRadioImage(typeCode, model))
 {
 }
 

@@ -20,6 +20,10 @@ struct VirtualRadioFaults
     int hangUpAfter = 0; // after replying to this command the radio goes away
 };
 
+// A radio of a version as a new radio is: band limits, default VFO, CALL and
+// menu settings, information channels, nothing else.
+RadioImage NewRadioImage(std::string_view typeCode, std::string_view model);
+
 class VirtualRadio
 {
   public:

@@ -8,5 +8,6 @@ list(APPEND TSLQ_IO_SOURCES
 
 # linkcore: the responder.
 list(APPEND TSLQ_CORE_SOURCES
+  sim/SampleLoad.cpp
   sim/VirtualRadio.cpp
 )

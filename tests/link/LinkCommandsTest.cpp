@@ -4,6 +4,7 @@
 #include "link/PortMap.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
+#include "sim/SampleLoad.h"
 #include "sim/SimServer.h"
 
 #include <QAction>
@@ -107,4 +108,25 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
     form->ReadMemory1->trigger();
     EXPECT_EQ(form->Image().GetRecordField(RecordKind::Memory, 5, 17), "RPT");
     EXPECT_EQ(messages.Count(), 0);
+}
+
+// tslq --simulate and Radio > Read > All: the grids show the radio's sample
+// load, not empty rows.
+TEST(LinkCommands, TheProgramsSimulatedRadioHoldsItsSampleLoad)
+{
+    SimulationGuard guard;
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    ASSERT_TRUE(form->StartSimulation(""));
+    MessageRecorder messages;
+    form->ReadAll1->trigger();
+    EXPECT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
+    const RadioImage sample = SampleRadioImage("KK,0F", "ZT-Q2");
+    for (int slot = 0; slot < MemoryCount; ++slot)
+        EXPECT_EQ(form->Image().GetMemoryRecord(slot), sample.GetMemoryRecord(slot)) << slot;
+    for (int memory = 0; memory < DtmfCount; ++memory)
+        EXPECT_EQ(form->Image().GetDtmfRecord(memory), sample.GetDtmfRecord(memory)) << memory;
+    EXPECT_EQ(form->GridCell(GridId::Memory, 1, 2), "001");
+    EXPECT_EQ(form->GridCell(GridId::Memory, 2, 2), "146.940");
+    EXPECT_EQ(form->GridCell(GridId::Memory, 3, 2), "RPT 94");
 }
