@@ -99,6 +99,8 @@ void ConnectCsvCommands(TMainForm& form)
     QAction* before = saveAs >= 0 && saveAs + 1 < items.size() ? items[saveAs + 1] : form.Exit1;
     form.File1->insertAction(before, form.ImportCsv1);
     form.File1->insertAction(before, form.ExportCsv1);
+    TMainForm::SetHelpContext(form.ImportCsv1, 35);
+    TMainForm::SetHelpContext(form.ExportCsv1, 36);
     QObject::connect(form.ImportCsv1, &QAction::triggered, &form, &TMainForm::ImportCsv1Click);
     QObject::connect(form.ExportCsv1, &QAction::triggered, &form, &TMainForm::ExportCsv1Click);
 }

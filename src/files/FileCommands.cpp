@@ -323,6 +323,7 @@ void ConnectFileCommands(TMainForm& form)
     const qsizetype print = items.indexOf(form.Print1);
     form.File1->insertAction(print >= 0 && print + 1 < items.size() ? items[print + 1] : form.Exit1,
                              form.ExportPdf1);
+    TMainForm::SetHelpContext(form.ExportPdf1, 26);
 
     const auto wire = [&form](QAction* action, void (TMainForm::*handler)()) {
         action->setEnabled(true);

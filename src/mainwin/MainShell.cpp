@@ -86,10 +86,6 @@ void TMainForm::AssignHelpContexts()
         {WriteMemory2, 70},
         {WriteMenu2, 70},
         {PortSelect1->menuAction(), 75},
-        {Com[0], 75},
-        {Com[1], 75},
-        {Com[2], 75},
-        {Com[3], 75},
         {Help2, 95},
         {About1, 100},
         {Edit_Comment, 105},
@@ -101,6 +97,9 @@ void TMainForm::AssignHelpContexts()
     };
     for (const auto& [target, context] : contexts)
         SetHelpContext(target, context);
+    // Every menu command reaches a topic, the later ports too.
+    for (QAction* port : Com)
+        SetHelpContext(port, 75);
 }
 
 void TMainForm::SetHelpContext(QObject* target, int context)

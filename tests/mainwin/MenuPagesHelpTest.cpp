@@ -1,13 +1,23 @@
-// Every menu page control that carries a help number must open a topic that
-// exists: a line in the help folder's context table, its file and its anchor.
+// Every menu command, menu page control and editor control that carries a
+// help number must open a topic that exists: a line in the help folder's
+// context table, its file and its anchor.
 #include "mainwin/MenuPages.h"
 
+#include "editors/Call.h"
+#include "editors/Dtmf.h"
+#include "editors/Memory.h"
+#include "editors/Vfo.h"
 #include "mainwin/Main.h"
+#include "mainwin/MainTestSupport.h"
 #include "model/RadioImage.h"
 #include "support/TestSupport.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -34,7 +44,66 @@ std::map<int, std::string> ContextTable()
     return table;
 }
 
+// The topic of a context number exists: its file, and its anchor in it.
+void ExpectTopic(const std::map<int, std::string>& table, int number)
+{
+    SCOPED_TRACE(number);
+    const auto entry = table.find(number);
+    ASSERT_NE(entry, table.end());
+    const std::string file = entry->second.substr(0, entry->second.find('#'));
+    const std::string anchor =
+        entry->second.find('#') == std::string::npos ? "" : entry->second.substr(entry->second.find('#') + 1);
+    const std::string html = tslq::test::ReadBytes(HelpPath(file));
+    ASSERT_FALSE(html.empty()) << file;
+    if (!anchor.empty()) {
+        EXPECT_NE(html.find("name=\"" + anchor + "\""), std::string::npos) << entry->second;
+    }
+}
+
 } // namespace
+
+TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
+{
+    auto store = tslq::test::StoreFor("KK,0F", "ZT-Q5");
+    auto form = tslq::test::MakeMainForm(*store);
+    const std::map<int, std::string> table = ContextTable();
+
+    // The menu bar's menus with their submenus, the grids' pop-up menus and
+    // the toolbar's drop-down menus.
+    int commands = 0;
+    std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            SCOPED_TRACE(menu->title().toStdString() + " > " + action->text().toStdString());
+            const int number = TMainForm::HelpContext(action);
+            EXPECT_GT(number, 0);
+            if (number > 0) ExpectTopic(table, number);
+            ++commands;
+            if (action->menu()) walk(action->menu());
+        }
+    };
+    for (const QAction* top : form->menuBar()->actions())
+        walk(top->menu());
+    for (const QMenu* popup : {form->PopupMenu1, form->PopupMenu2, form->PopupMenu3, form->PopupMenu4,
+                               form->ReadButton->menu(), form->WriteButton->menu()})
+        walk(popup);
+    EXPECT_GE(commands, 50);
+
+    // The editors' controls, opened on the first row of each grid.
+    for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf})
+        form->SelectRow(id, 1);
+    const std::unique_ptr<QWidget> editors[] = {
+        std::make_unique<TMemoryForm>(*form), std::make_unique<TVfoForm>(*form),
+        std::make_unique<TCallForm>(*form), std::make_unique<TDtmfForm>(*form)};
+    std::set<int> numbers;
+    for (const auto& editor : editors)
+        for (const QWidget* control : editor->findChildren<QWidget*>())
+            if (const int number = TMainForm::HelpContext(control); number > 0) numbers.insert(number);
+    EXPECT_EQ(numbers, (std::set<int>{500, 505, 510, 515, 520, 525, 530, 535, 540, 545, 550, 600, 605, 700,
+                                      800, 805, 810}));
+    for (int number : numbers)
+        ExpectTopic(table, number);
+}
 
 TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
 {

@@ -13,10 +13,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using tslq::test::MakeMainForm;
@@ -153,8 +155,8 @@ TEST(ShellHelp, F1OnTheGridsAndMenuCommandsOpensTheirTopics)
         EXPECT_TRUE(viewer->isVisible());
     }
 
-    // A highlighted menu command gives its own topic; "Com&7" carries none.
-    EXPECT_EQ(TMainForm::HelpContext(form->Com[6]), 0);
+    // A highlighted menu command gives its own topic, every port included.
+    EXPECT_EQ(TMainForm::HelpContext(form->Com[6]), 75);
     EXPECT_EQ(TMainForm::HelpContext(form->Com[2]), 75);
     EXPECT_EQ(TMainForm::HelpContext(form->Lockout2), 545);
     EXPECT_EQ(TMainForm::HelpContext(form->Edit_Comment), 105);
@@ -165,6 +167,53 @@ TEST(ShellHelp, F1OnTheGridsAndMenuCommandsOpensTheirTopics)
     EXPECT_EQ(viewer->LastContext(), 100);
     EXPECT_FALSE(form->Help1->isVisible());
     viewer->hide();
+}
+
+TEST(ShellHelp, ViewerOpensBesideTheMainWindowAndWalksItsTopics)
+{
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->show();
+    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+    viewer->hide();
+    ASSERT_TRUE(viewer->ShowContext(5));
+    const QSize border = form->frameGeometry().size() - form->size();
+    EXPECT_EQ(viewer->pos(), PlaceBeside(form->frameGeometry(), viewer->size() + border,
+                                         form->screen()->availableGeometry()));
+
+    EXPECT_FALSE(viewer->Button_Back->isEnabled());
+    ASSERT_TRUE(viewer->ShowContext(200));
+    ASSERT_TRUE(viewer->Button_Back->isEnabled());
+    QTest::mouseClick(viewer->Button_Back, Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentTopic(), "file.html#new");
+    EXPECT_TRUE(viewer->Button_Forward->isEnabled());
+    QTest::mouseClick(viewer->Button_Forward, Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentTopic(), "grids.html");
+    QTest::mouseClick(viewer->Button_Contents, Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentTopic(), "index.html");
+    QTest::mouseClick(viewer->Button_Back, Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentTopic(), "grids.html");
+    viewer->hide();
+}
+
+TEST(ShellHelp, PlacedBesideItsOwnerAndOnTheScreen)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize size(640, 520);
+    const struct
+    {
+        QRect owner;
+        QPoint expected;
+    } cases[] = {
+        {QRect(100, 50, 700, 500), QPoint(800, 50)},   // room on the right
+        {QRect(1200, 50, 700, 500), QPoint(560, 50)},  // only on the left
+        {QRect(500, 50, 800, 500), QPoint(1280, 50)},  // neither: the side with more room, on screen
+        {QRect(600, 50, 800, 500), QPoint(0, 50)},     // more room on the left
+        {QRect(100, 800, 700, 500), QPoint(800, 560)}, // kept above the screen's bottom
+        {QRect(-300, -20, 700, 500), QPoint(400, 0)},  // owner partly off the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceBeside(c.owner, size, screen), c.expected) << c.owner.x() << "," << c.owner.y();
 }
 
 TEST(ShellHelp, TopicsExistForEveryContextNumber)
