@@ -44,13 +44,42 @@ std::string Utf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
+void WriteExitStatuses(std::ostream& out, bool radio)
+{
+    out << "\nexit status:\n";
+    for (const TCliExitStatus& status : CliExitStatuses())
+        if (radio || !status.radioOnly) out << "  " << status.status << "  " << status.meaning << "\n";
+}
+
 void WriteUsage(std::ostream& out)
 {
-    out << "usage: " << kProgram << " COMMAND [OPTIONS] [ARGUMENTS]\n\ncommands:\n";
+    out << "usage: " << kProgram << " COMMAND [OPTIONS] [ARGUMENTS]\n"
+        << "       " << kProgram << " COMMAND --help\n\ncommands:\n";
     for (const TCliCommand& command : CliCommands())
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
-    out << "\nThe radio version comes from the program's profile; --type and --model override it.\n"
-           "Exit status: 0 done, 2 bad arguments, 6 a file could not be read or written.\n";
+    out << "\nThe radio version comes from the program's profile; --type and --model override it.\n";
+    WriteExitStatuses(out, true);
+}
+
+void WriteCommandHelp(std::ostream& out, const TCliCommand& command)
+{
+    out << "usage: " << kProgram << " " << command.name << " " << command.usage << "\n\n"
+        << command.summary << ".\n"
+        << "The radio version comes from the program's profile; --type and --model override it.\n";
+    if (command.radio)
+        out << "--port takes a device path or COM1 to COM10 (the device the program maps to it).\n"
+               "Progress shows on standard error when it is a terminal; one line on standard\n"
+               "output then counts what was transferred.\n";
+    WriteExitStatuses(out, command.radio);
+}
+
+bool AsksForHelp(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--")) break;
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) return true;
+    }
+    return false;
 }
 
 const TCliCommand* FindCommand(std::string_view name)
@@ -177,7 +206,8 @@ int LoadCliProfile(TCliContext& context, const TCliProfileOptions& options, Radi
     return kCliOk;
 }
 
-int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err)
+int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err,
+           bool errIsTerminal)
 {
     if (arguments.isEmpty()) {
         WriteUsage(err);
@@ -185,6 +215,13 @@ int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, 
     }
     const QString& name = arguments.front();
     if (name == QStringLiteral("help") || name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
+        // "help COMMAND" is that command's help.
+        if (arguments.size() > 1) {
+            if (const TCliCommand* command = FindCommand(Utf8(arguments[1]))) {
+                WriteCommandHelp(out, *command);
+                return kCliOk;
+            }
+        }
         WriteUsage(out);
         return kCliOk;
     }
@@ -195,8 +232,12 @@ int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, 
         WriteUsage(err);
         return kCliBadArguments;
     }
+    if (AsksForHelp(arguments.mid(1))) {
+        WriteCommandHelp(out, *command);
+        return kCliOk;
+    }
     TCliArgs args(arguments.mid(1));
-    TCliContext context{args, store, out, err, command->name};
+    TCliContext context{args, store, out, err, command->name, errIsTerminal};
     return command->run(context);
 }
 
@@ -219,7 +260,7 @@ int CliMain(int argc, char** argv)
     // is a failure, never a success.
     DescriptorStreamBuf outBuffer(STDOUT_FILENO);
     std::ostream out(&outBuffer);
-    const int status = RunCli(arguments, store, out, std::cerr);
+    const int status = RunCli(arguments, store, out, std::cerr, ::isatty(STDERR_FILENO) != 0);
     out.flush();
     if (!outBuffer.Close() && status == kCliOk) {
         std::cerr << "File Open error.\n"

@@ -56,6 +56,8 @@ struct TCliContext
     std::ostream& out;
     std::ostream& err;
     std::string_view command; // the subcommand's name, for messages
+    // Standard error is a terminal: long commands show their progress there.
+    bool errIsTerminal = false;
 
     // Writes "tslq-cli <command>: <text>" and the usage line; returns kCliBadArguments.
     int BadArguments(const QString& text);
@@ -87,12 +89,24 @@ struct TCliCommand
     std::string_view usage; // arguments after the name, for the usage text
     std::string_view summary;
     CliHandler run;
+    bool radio = false; // talks to the radio: the link's exit statuses apply
 };
 // Every subcommand, in the order the usage text lists them.
 std::span<const TCliCommand> CliCommands();
 
+// An exit status and what it means, for the usage texts.
+struct TCliExitStatus
+{
+    int status;
+    std::string_view meaning;
+    bool radioOnly; // given only by the commands that talk to the radio
+};
+// Every exit status the program gives, in ascending order.
+std::span<const TCliExitStatus> CliExitStatuses();
+
 // Runs one command line (without the program name) against a store.
-int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err);
+int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err,
+           bool errIsTerminal = false);
 
 // The program: creates the application object (offscreen unless a platform
 // is chosen) and runs on the program's own profile store.

@@ -18,9 +18,9 @@ const std::array kCommands = {
     // The radio.
     TCliCommand{"read",
                 "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
-                "read the radio into a data file", &CliRead},
+                "read the radio into a data file", &CliRead, true},
     TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] IN.qx",
-                "write a data file to the radio", &CliWrite},
+                "write a data file to the radio", &CliWrite, true},
     // Channel lists.
     TCliCommand{"export-csv", "[--type CODE] [--model MODEL] IN.qx [-o OUT.csv]",
                 "write the memory channels as a CSV channel list", &CliExportCsv},
@@ -28,9 +28,24 @@ const std::array kCommands = {
                 "read a CSV channel list into the memory channels", &CliImportCsv},
 };
 
+const std::array kExitStatuses = {
+    TCliExitStatus{kCliOk, "done", false},
+    TCliExitStatus{kCliBadArguments, "bad arguments, or no radio version is set up", false},
+    TCliExitStatus{kCliInvalidRadio, "the radio is not a ZT-Q2 or ZT-Q3 (\"The radio is invalid.\")", true},
+    TCliExitStatus{kCliTimeout, "the radio did not answer in time (\"Communication timeout error.\")", true},
+    TCliExitStatus{kCliPortUnavailable, "the port cannot be opened", true},
+    TCliExitStatus{kCliFileError, "a file could not be read or written (\"File Open error.\")", false},
+    TCliExitStatus{kCliLineFailed, "the transfer broke off: the line failed", true},
+};
+
 } // namespace
 
 std::span<const TCliCommand> CliCommands()
 {
     return kCommands;
+}
+
+std::span<const TCliExitStatus> CliExitStatuses()
+{
+    return kExitStatuses;
 }

@@ -13,7 +13,8 @@
 #include <QEventLoop>
 
 #include <iostream>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -112,7 +113,7 @@ int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readI
     TTransferRunner runner(comm);
     QEventLoop loop;
     QObject::connect(&runner, &TTransferRunner::Finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    const bool showProgress = &context.err == &std::cerr && ::isatty(STDERR_FILENO);
+    const bool showProgress = context.errIsTerminal;
     const char* verb = readInto ? "Reading" : "Writing";
     if (showProgress)
         QObject::connect(&runner, &TTransferRunner::ProgressChanged, [&](int position, int maximum) {
@@ -130,7 +131,41 @@ int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readI
     return StatusOf(runner.Outcome());
 }
 
+int Filled(const RadioImage& image, RecordKind kind, int count)
+{
+    int filled = 0;
+    for (int index = 0; index < count; ++index)
+        if (!image.GetRecordField(kind, index, 1).empty()) ++filled;
+    return filled;
+}
+
+std::string Counted(int count, const char* singular, const char* plural)
+{
+    return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
 } // namespace
+
+std::string TransferSummary(const RadioImage& image, LinkScope scope, bool read)
+{
+    std::vector<std::string> parts;
+    if (scope != LinkScope::Menu) {
+        parts.push_back(
+            Counted(Filled(image, RecordKind::Memory, MemoryCount), "memory channel", "memory channels"));
+        parts.push_back(std::to_string(Filled(image, RecordKind::Call, CallCount)) + " CALL");
+        parts.push_back(std::to_string(Filled(image, RecordKind::Vfo, VfoCount)) + " VFO");
+        parts.push_back(std::to_string(Filled(image, RecordKind::Dtmf, DtmfCount)) + " DTMF");
+    }
+    if (scope != LinkScope::Memory) parts.push_back(Counted(MenuCount, "menu setting", "menu settings"));
+    std::string line = read ? "Read " : "Wrote ";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) line += i + 1 == parts.size() ? " and " : ", ";
+        line += parts[i];
+    }
+    // A write checks the radio's identity but keeps no record of it.
+    if (!read) return line + " to the radio.";
+    return line + " from " + image.Model() + " (" + image.TypeCode() + ").";
+}
 
 int CliRead(TCliContext& context)
 {
@@ -155,6 +190,7 @@ int CliRead(TCliContext& context)
     if (const int status = Transfer(context, options, &image, nullptr); status != kCliOk) return status;
     QString reason;
     if (!SaveFileBytes(*out, WriteDataFile(image, comment), &reason)) return context.FileError(*out, reason);
+    context.out << TransferSummary(image, options.scope, true) << "\n";
     return kCliOk;
 }
 
@@ -170,5 +206,7 @@ int CliWrite(TCliContext& context)
     if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
     std::string comment;
     if (const int status = LoadFile(context, positionals[0], image, comment); status != kCliOk) return status;
-    return Transfer(context, options, nullptr, &image);
+    const int status = Transfer(context, options, nullptr, &image);
+    if (status == kCliOk) context.out << TransferSummary(image, options.scope, false) << "\n";
+    return status;
 }

@@ -101,6 +101,35 @@ TEST_F(Cli, BadArguments)
     EXPECT_EQ(RunCommand(store_, {"help"}).status, kCliOk);
 }
 
+// The program's help lists every exit status with its meaning; each
+// command's own help (also as "help COMMAND") lists those it can give.
+TEST_F(Cli, HelpListsTheExitStatuses)
+{
+    auto statusLines = [](const std::string& text) {
+        std::string statuses;
+        const QRegularExpression line(QStringLiteral("^  ([0-9])  \\S"), QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(QString::fromStdString(text)); it.hasNext();)
+            statuses += it.next().captured(1).toStdString();
+        return statuses;
+    };
+    const CliRun usage = RunCommand(store_, {"--help"});
+    EXPECT_EQ(usage.status, kCliOk);
+    EXPECT_EQ(statusLines(usage.out), "0234567");
+    for (const TCliCommand& command : CliCommands()) {
+        const QString name =
+            QString::fromUtf8(command.name.data(), static_cast<qsizetype>(command.name.size()));
+        SCOPED_TRACE(name.toStdString());
+        const CliRun help = RunCommand(store_, {name, "--help"});
+        EXPECT_EQ(help.status, kCliOk);
+        EXPECT_TRUE(help.err.empty());
+        EXPECT_EQ(help.out.rfind("usage: tslq-cli " + std::string(command.name) + " ", 0), 0u) << help.out;
+        EXPECT_EQ(statusLines(help.out), command.radio ? "0234567" : "026");
+        EXPECT_EQ(RunCommand(store_, {"help", name}).out, help.out);
+        EXPECT_EQ(RunCommand(store_, {name, "-o", "x", "-h"}).out, help.out);
+    }
+    EXPECT_NE(usage.out.find("  7  the transfer broke off"), std::string::npos);
+}
+
 TEST_F(Cli, FileErrors)
 {
     store_.Write("Type", "KK,0F");

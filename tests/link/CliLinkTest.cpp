@@ -41,6 +41,7 @@ struct Cli
     MemoryConfigStore store;
     std::ostringstream out;
     std::ostringstream err;
+    bool terminal = false; // standard error is a terminal
 
     Cli()
     {
@@ -50,7 +51,7 @@ struct Cli
     int Run(const QStringList& arguments)
     {
         const int writes = store.WriteCount();
-        const int status = RunCli(arguments, store, out, err);
+        const int status = RunCli(arguments, store, out, err, terminal);
         EXPECT_EQ(store.WriteCount(), writes) << "the command line wrote the profile";
         return status;
     }
@@ -84,6 +85,34 @@ TEST(CliLink, ReadWritesTheRadioIntoADataFile)
     const RadioImage image = ReadBack(out, comment);
     EXPECT_EQ(comment, "field day");
     EXPECT_EQ(CompareImages(contents, image), "");
+    // Not on a terminal: no progress, and one line that counts the records.
+    EXPECT_EQ(cli.err.str(), "");
+    EXPECT_EQ(cli.out.str(),
+              "Read 15 memory channels, 3 CALL, 14 VFO, 2 DTMF and 41 menu settings from ZT-Q2 (KK,0F).\n");
+}
+
+TEST(CliLink, ProgressOnATerminalThenOneSummaryLine)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("JJ,01", "ZT-Q3");
+    ServedRadio served(contents);
+    const QString out = dir.filePath("out.qx");
+    Cli cli;
+    cli.terminal = true;
+    ASSERT_EQ(cli.Run({"read", "--scope", "menu", "--type", "JJ,01", "--port", served.Device(), "-o", out}),
+              kCliOk);
+    const std::string progress = cli.err.str();
+    EXPECT_EQ(progress.rfind("\rReading ", 0), 0u) << progress;
+    EXPECT_NE(progress.find("\rReading 37/37\n"), std::string::npos) << progress;
+    EXPECT_EQ(progress.back(), '\n');
+    EXPECT_EQ(cli.out.str(), "Read 41 menu settings from ZT-Q3 (JJ,01).\n");
+
+    Cli writer;
+    writer.terminal = true;
+    ASSERT_EQ(writer.Run({"write", "--scope", "memory", "--type", "JJ,01", "--port", served.Device(), out}),
+              kCliOk);
+    EXPECT_EQ(writer.err.str().rfind("\rWriting ", 0), 0u);
+    EXPECT_EQ(writer.out.str(), "Wrote 10 memory channels, 2 CALL, 13 VFO and 0 DTMF to the radio.\n");
 }
 
 TEST(CliLink, PortNameReachesTheDeviceMappedInTheProgram)
