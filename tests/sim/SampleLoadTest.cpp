@@ -4,6 +4,7 @@
 
 #include "editors/EntryKeys.h"
 #include "files/DataFile.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "sim/SimServer.h"
 #include "sim/VirtualRadio.h"
@@ -59,6 +60,9 @@ TEST(SampleLoad, HoldsOnlyWhatTheEditorsStore)
             EXPECT_LE(code.size(), 16u);
         }
 
+        // The record checks of reads and file loads pass every record.
+        for (const DamagedRecord& damaged : CheckImageRecords(image))
+            ADD_FAILURE() << RecordSlotName(damaged.slot) << ": " << damaged.reason;
         // A data file and the radio's own character set carry it unchanged.
         RadioImage loaded = NewRadioImage(v.type, v.model);
         ResetImage(loaded, ImageReset::ForLoad);
