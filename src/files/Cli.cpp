@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <cctype>
 #include <iostream>
 
 #include <unistd.h>
@@ -63,8 +64,11 @@ void WriteUsage(std::ostream& out)
 
 void WriteCommandHelp(std::ostream& out, const TCliCommand& command)
 {
+    std::string summary(command.summary);
+    if (!summary.empty())
+        summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
     out << "usage: " << kProgram << " " << command.name << " " << command.usage << "\n\n"
-        << command.summary << ".\n"
+        << summary << ".\n"
         << "The radio version comes from the program's profile; --type and --model override it.\n";
     if (command.radio)
         out << "--port takes a device path or COM1 to COM10 (the device the program maps to it).\n"
