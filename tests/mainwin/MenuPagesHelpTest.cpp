@@ -9,12 +9,15 @@
 #include "editors/Vfo.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
+#include "mainwin/Ownhtmlhelpunit.h"
 #include "model/RadioImage.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -68,26 +71,42 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
     auto form = tslq::test::MakeMainForm(*store);
     const std::map<int, std::string> table = ContextTable();
 
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+
     // The menu bar's menus with their submenus, the grids' pop-up menus and
-    // the toolbar's drop-down menus.
+    // the toolbar's drop-down menus: F1 on a highlighted command shows its
+    // topic (a greyed command cannot be highlighted, but has its topic too).
     int commands = 0;
-    std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
-        for (const QAction* action : menu->actions()) {
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
             if (action->isSeparator()) continue;
             SCOPED_TRACE(menu->title().toStdString() + " > " + action->text().toStdString());
             const int number = TMainForm::HelpContext(action);
             EXPECT_GT(number, 0);
             if (number > 0) ExpectTopic(table, number);
             ++commands;
+            if (number > 0 && action->isEnabled()) {
+                viewer->hide();
+                menu->popup(form->mapToGlobal(QPoint(10, 10)));
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_F1);
+                EXPECT_TRUE(viewer->isVisible());
+                EXPECT_EQ(viewer->LastContext(), number);
+                EXPECT_FALSE(menu->isVisible());
+            }
             if (action->menu()) walk(action->menu());
         }
     };
-    for (const QAction* top : form->menuBar()->actions())
+    for (QAction* top : form->menuBar()->actions())
         walk(top->menu());
-    for (const QMenu* popup : {form->PopupMenu1, form->PopupMenu2, form->PopupMenu3, form->PopupMenu4,
-                               form->ReadButton->menu(), form->WriteButton->menu()})
+    for (QMenu* popup : {form->PopupMenu1, form->PopupMenu2, form->PopupMenu3, form->PopupMenu4,
+                         form->ReadButton->menu(), form->WriteButton->menu()})
         walk(popup);
     EXPECT_GE(commands, 50);
+    viewer->hide();
 
     // The editors' controls, opened on the first row of each grid.
     for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf})
