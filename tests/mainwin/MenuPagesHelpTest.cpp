@@ -15,8 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -155,4 +157,32 @@ TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
             EXPECT_NE(html.find("name=\"" + anchor + "\""), std::string::npos) << entry->second;
         }
     }
+}
+
+// Every link between the topics leads to a topic that exists, and to its
+// anchor.
+TEST(HelpTopics, EveryLinkLeadsToAnExistingTopic)
+{
+    const QDir folder(QString::fromStdString(HelpPath("")));
+    const QStringList topics = folder.entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_GE(topics.size(), 20);
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    int links = 0;
+    for (const QString& topic : topics) {
+        const std::string html = tslq::test::ReadBytes(HelpPath(topic.toStdString()));
+        for (auto it = link.globalMatch(QString::fromStdString(html)); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            SCOPED_TRACE(topic.toStdString() + " -> " + target.toStdString());
+            const QString file = target.section(u'#', 0, 0);
+            const QString anchor = target.section(u'#', 1);
+            const std::string linked =
+                tslq::test::ReadBytes(HelpPath((file.isEmpty() ? topic : file).toStdString()));
+            ASSERT_FALSE(linked.empty());
+            if (!anchor.isEmpty()) {
+                EXPECT_NE(linked.find("name=\"" + anchor.toStdString() + "\""), std::string::npos);
+            }
+            ++links;
+        }
+    }
+    EXPECT_GE(links, 30);
 }
