@@ -1,6 +1,8 @@
 // Channel list export and import.
 #include "files/Csv.h"
 
+#include "editors/ChannelRules.h"
+#include "editors/EntryKeys.h"
 #include "editors/FrequencyRules.h"
 #include "files/CsvReader.h"
 #include "model/Mainfunction.h"
@@ -46,6 +48,45 @@ std::string Decimal(std::int64_t value, int decimals)
 std::string MhzText(std::int64_t hz)
 {
     return Decimal(hz, 6);
+}
+
+// ---- Numbers as the grids show them, with their unit ------------------------
+
+// A frequency in Hz as the grids show it: "145.500 MHz", "118.00833 MHz".
+std::string MhzShown(std::int64_t hz)
+{
+    return FormatFrequency(FrequencyDigits(hz)) + " MHz";
+}
+
+bool IsOfferedOffset(std::int64_t hz)
+{
+    return hz >= 0 && hz % 50'000 == 0 && hz <= 59'950'000;
+}
+
+// An offset as the grids show it ("0.60 MHz"); one the radio cannot hold
+// shows all its digits, like a frequency ("0.625 MHz").
+std::string OffsetShown(std::int64_t hz)
+{
+    if (IsOfferedOffset(hz)) return FormatOffset(Digits(hz, 9)) + " MHz";
+    return MhzShown(hz);
+}
+
+// "12.5kHz" of the step list as "12.5 kHz".
+std::string StepShown(int stepCode)
+{
+    std::string text(StepCodes[static_cast<std::size_t>(stepCode)].text);
+    text.insert(text.size() - 3, " ");
+    return text;
+}
+
+// A step the list gives in Hz, without trailing zeros: "1 kHz", "2.5 kHz".
+std::string KhzShown(std::int64_t hz)
+{
+    std::string text = Decimal(hz, 3);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text + " kHz";
 }
 
 std::string_view Trim(std::string_view text)
@@ -142,6 +183,11 @@ std::string ToneCell(std::size_t index)
     return Decimal(ToneTenths(index), 1);
 }
 
+std::string ToneShown(std::int64_t tenths)
+{
+    return Decimal(tenths, 1) + " Hz";
+}
+
 // Index of the tone list nearest to a frequency in tenths of Hz (the lower
 // one on a tie).
 std::size_t NearestTone(std::int64_t tenths)
@@ -198,29 +244,6 @@ int StepCodeOfCell(std::string_view cell)
     return -1;
 }
 
-FrequencyProfile ProfileOf(const RadioImage& image)
-{
-    FrequencyProfile profile;
-    profile.typeCode = image.TypeCode();
-    profile.model = image.Model();
-    for (int band = 0; band < BandLimitCount; ++band)
-        profile.bandLimits[static_cast<std::size_t>(band)] = image.BandLimit(band);
-    for (int band = 0; band < ProgramVfoCount; ++band)
-        profile.programVfo[static_cast<std::size_t>(band)] = image.GetProgramVfoRecord(band);
-    return profile;
-}
-
-// The memory editor's name rule: printable ASCII everywhere; for market J
-// the half-width katakana, otherwise the code page 1252 letters it offers.
-bool IsNameByte(unsigned char byte, char market)
-{
-    if (byte >= 32 && byte <= 126) return true;
-    if (IsKatakanaMarket(market)) return byte >= 161 && byte <= 223;
-    return byte == 138 || byte == 140 || byte == 154 || byte == 156 || byte == 159 ||
-           (byte >= 192 && byte <= 214) || (byte >= 216 && byte <= 221) || (byte >= 223 && byte <= 246) ||
-           (byte >= 248 && byte <= 253) || byte == 255;
-}
-
 std::string NameToUtf8(std::string_view bytes, char market, bool& unreadable)
 {
     std::u32string text;
@@ -234,7 +257,8 @@ std::string NameToUtf8(std::string_view bytes, char market, bool& unreadable)
 
 // ---- Export ----------------------------------------------------------------
 
-std::string ExportRow(const RadioImage& image, int slot, std::vector<std::string>& notes)
+std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
+                      std::vector<std::string>& notes)
 {
     const std::string& record = image.GetMemoryRecord(slot);
     const auto field = [&](int n) { return RecordField(record, n, n == F::Name); };
@@ -245,13 +269,14 @@ std::string ExportRow(const RadioImage& image, int slot, std::vector<std::string
     const std::string_view rx = field(F::Frequency);
     const std::string_view tx = field(F::TxFrequency);
     const std::string_view shift = field(F::Shift);
+    const int band = BandOfFrequency(rx, image);
     const std::int64_t offsetHz = ParseDecimal(field(F::Offset));
     std::string duplex;
     std::int64_t offsetCell = offsetHz;
+    // A split channel's own offset is never used by the radio: nothing is lost.
     if (!tx.empty()) {
         duplex = "split";
         offsetCell = ParseDecimal(tx);
-        note("split channel; its offset " + FormatOffset(field(F::Offset)) + " MHz has no place in the list");
         if (field(F::TxStep) != field(F::Step))
             note("the transmit step differs from the receive step; the list has one step");
     } else if (shift == "1") {
@@ -260,11 +285,15 @@ std::string ExportRow(const RadioImage& image, int slot, std::vector<std::string
         duplex = "-";
     } else if (shift == "3") {
         duplex = "-";
-        const long long special = SpecialShiftOffsetHz(BandOfFrequency(rx, image), market);
+        const long long special = SpecialShiftOffsetHz(band, market);
         if (special > 0) offsetCell = special;
+        if (special == 0)
+            note("special minus shift on a band without a special offset; it reads back as minus shift " +
+                 OffsetShown(offsetHz));
+        else if (!SpecialShiftCaption(band, market, image.TypeDigits(), true))
+            note("special minus shift, which this version does not offer; it reads back as minus shift " +
+                 OffsetShown(special));
     }
-    if (shift == "3" && tx.empty() && SpecialShiftOffsetHz(BandOfFrequency(rx, image), market) == 0)
-        note("special minus shift on a band without a special offset; it reads back as minus shift");
     if (field(F::Reverse) == "1") note("reverse is on; the list has no place for it");
 
     const bool tone = field(F::Tone) == "1";
@@ -293,8 +322,16 @@ std::string ExportRow(const RadioImage& image, int slot, std::vector<std::string
     if (!field(F::Reserved).empty()) note("the RF power field is set; the list does not carry it");
 
     bool unreadable = false;
-    const std::string name = NameToUtf8(field(F::Name), market, unreadable);
-    if (unreadable) note("the name holds bytes outside the market's character set");
+    std::string name = NameToUtf8(field(F::Name), market, unreadable);
+    if (encoding == CsvEncoding::EightBit) {
+        int replaced = 0;
+        name = Utf8ToMarketText(name, market, replaced);
+        if (replaced > 0)
+            note("the name holds " + std::to_string(replaced) +
+                 " byte(s) outside the market's character set; written as ?");
+    } else if (unreadable) {
+        note("the name holds bytes outside the market's character set; written as U+FFFD");
+    }
 
     const std::string dcsCell(DcsCodes[DcsPosition(field(F::DcsIndex))]);
     std::vector<std::string> cells = {
@@ -409,21 +446,38 @@ bool InSomeBand(std::int64_t hz, const RadioImage& image)
     return false;
 }
 
-// The mode list position of a Mode cell; -1 when the radio has no such mode.
+// Inside the limits of band codes 0 to 3, the A band, where the radio transmits.
+bool InTransmitBand(std::int64_t hz, const RadioImage& image, const FrequencyProfile& profile)
+{
+    for (int band = 0; band <= 3; ++band) {
+        std::int64_t lower = 0, upper = 0;
+        if (BandExists(band, image.MarketLetter(), image.Model()) &&
+            BandLimitHz(profile, band, lower, upper) && lower <= hz && hz < upper)
+            return true;
+    }
+    return false;
+}
+
+// The mode list position of a Mode cell; -1 when the radio has no such
+// mode. A mode the radio holds under another name sets the note.
 int ModeOfCell(std::string_view cell, std::string& note)
 {
     const std::string mode = Lower(cell);
-    if (mode == "fm" || mode == "nfm") return ModeFm;
+    if (mode == "fm") return ModeFm;
     if (mode == "wfm") return ModeWfm;
-    if (mode == "am" || mode == "nam") return ModeAm;
+    if (mode == "am") return ModeAm;
     if (mode == "lsb") return ModeLsb;
     if (mode == "usb") return ModeUsb;
     if (mode == "cw") return ModeCw;
-    if (mode == "cwr") {
-        note = "mode CWR taken as CW";
-        return ModeCw;
-    }
-    return -1;
+    // Narrow FM is a menu setting of the band, not of the channel.
+    const int taken = mode == "nfm"                    ? ModeFm
+                      : mode == "nam"                  ? ModeAm
+                      : mode == "ncw" || mode == "cwr" ? ModeCw
+                                                       : -1;
+    if (taken >= 0)
+        note = "mode " + std::string(cell) + " taken as " +
+               std::string(ModeTexts[static_cast<std::size_t>(taken)]);
+    return taken;
 }
 
 // The mode and offset a band starts with: those of its VFO record.
@@ -439,32 +493,34 @@ std::string DefaultOffsetDigits(const RadioImage& image, int band)
     return offset.size() == 9 ? std::string(offset.substr(1)) : "00600000";
 }
 
-// Offset digits (8) through the editor's offset rule; nullopt when malformed.
-std::optional<std::string> OffsetDigits(std::string_view cell)
+// The step a row is stored with. The given step comes first; when the rules
+// would move what the list says and another step the band permits keeps it,
+// that step is taken. A transmit frequency must stay exactly as listed, so
+// a step that keeps it wins over one that only keeps the receive frequency;
+// nullopt when no step keeps it.
+std::optional<int> ChooseStep(const std::string& rx, const std::optional<std::int64_t>& tx, int band,
+                              int mode, int step, const FrequencyProfile& profile)
 {
-    const std::optional<std::int64_t> hz = ParseHz(cell);
-    if (!hz) return std::nullopt;
-    std::string text = *hz >= TooLarge ? std::string("999") : MhzText(*hz);
-    if (!NormalizeOffsetText(text)) return std::nullopt;
-    return text;
-}
-
-// Tries the given step first; when the rules would move the frequency off
-// what the list says and another step the band permits keeps it, that step
-// is taken instead.
-int ChooseStep(const std::string& digits, int band, int mode, int step, const FrequencyProfile& profile)
-{
-    const auto keeps = [&](int code) {
-        std::string probe = digits;
+    const auto keeps = [&](int code, bool needRx) {
+        std::string probe = rx;
         int probeMode = mode;
         int probeStep = code;
         CheckFrequency(probe, band, EntryContext::Memory, probeMode, probeStep, profile);
-        return probe == digits && probeStep == code;
+        if (probeStep != code || (needRx && probe != rx)) return false;
+        if (!tx) return true;
+        std::string txProbe = FrequencyDigits(*tx);
+        CheckSplitTxFrequency(txProbe, band, probeMode, probeStep, profile);
+        return ParseDecimal(txProbe) == *tx;
     };
-    if (keeps(step)) return step;
-    for (int code : {0, 5, 1, 4, 7, 8, 2, 3, 6, 9, 10, 11})
-        if (keeps(code)) return code;
-    return step;
+    constexpr std::array<int, 12> Preference = {0, 5, 1, 4, 7, 8, 2, 3, 6, 9, 10, 11};
+    if (keeps(step, true)) return step;
+    for (int code : Preference)
+        if (keeps(code, true)) return code;
+    if (!tx) return step;
+    if (keeps(step, false)) return step;
+    for (int code : Preference)
+        if (keeps(code, false)) return code;
+    return std::nullopt;
 }
 
 ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const FrequencyProfile& profile)
@@ -482,82 +538,132 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
         return row;
     }
     if (!InSomeBand(*rxHz, image)) {
-        row.skipReason = "frequency " + MhzText(*rxHz) + " MHz lies outside every band of the radio";
+        row.skipReason = "frequency " + MhzShown(*rxHz) + " lies outside every band of the radio";
         return row;
     }
-    std::string rx = MhzText(*rxHz);
-    NormalizeFrequencyText(rx);
+    std::string rx = FrequencyDigits(*rxHz);
     const int band = BandOfFrequency(rx, image);
+
+    // Duplex: the shift and offset, or the transmit frequency the list
+    // gives. The radio never transmits where the list does not.
+    char shift = '0';
+    std::string offset = DefaultOffsetDigits(image, band);
+    std::optional<std::int64_t> tx;
+    std::string splitNote; // why a shifted row became a split channel
+    const std::string duplex = Lower(cells[ColDuplex]);
+    const std::string_view offsetCell = cells[ColOffset];
+    const std::optional<std::int64_t> offsetHz = ParseHz(offsetCell);
+    if (duplex == "split") {
+        if (!offsetHz) {
+            row.skipReason = offsetCell.empty()
+                                 ? "Duplex split without a transmit frequency in Offset"
+                                 : "transmit frequency \"" + std::string(offsetCell) + "\" is not a number";
+            return row;
+        }
+        tx = *offsetHz;
+    } else if (duplex == "+" || duplex == "-") {
+        if (offsetCell.empty()) {
+            change("no offset; the band's " + OffsetShown(ParseDecimal(offset)) + " taken");
+            shift = duplex == "+" ? '1' : '2';
+        } else if (!offsetHz) {
+            row.skipReason = "offset \"" + std::string(offsetCell) + "\" is not a number";
+            return row;
+        } else if (IsOfferedOffset(*offsetHz)) {
+            offset = Digits(*offsetHz, 8);
+            shift = duplex == "+" ? '1' : '2';
+            // The special minus shift only where the memory editor offers it;
+            // elsewhere a minus shift with the same offset holds the channel.
+            if (shift == '2' && *offsetHz == SpecialShiftOffsetHz(band, market) &&
+                SpecialShiftCaption(band, market, image.TypeDigits(), true))
+                shift = '3';
+        } else {
+            tx = duplex == "+" ? *rxHz + *offsetHz : std::max<std::int64_t>(0, *rxHz - *offsetHz);
+            splitNote = "offset " + OffsetShown(*offsetHz) + " is not offered; stored as a split channel";
+        }
+    } else {
+        if (duplex == "off" && InTransmitBand(*rxHz, image, profile)) {
+            row.skipReason = "Duplex off (transmit inhibited) at " + MhzShown(*rxHz) +
+                             ", where the radio transmits; it has no transmit inhibit per channel";
+            return row;
+        }
+        // Outside the A band the radio only receives: "off" is what it does.
+        if (!duplex.empty() && duplex != "off")
+            change("Duplex \"" + std::string(cells[ColDuplex]) + "\" is unknown; taken as simplex");
+        // A simplex channel keeps the offset it lists, for a later shift.
+        if (offsetHz && *offsetHz < TooLarge) {
+            std::string text = MhzText(*offsetHz);
+            if (NormalizeOffsetText(text)) offset = text;
+        }
+    }
+
+    // A transmit frequency outside the receive band cannot be held at all.
+    if (tx) {
+        std::int64_t lower = 0, upper = 0;
+        if (!BandLimitHz(profile, band, lower, upper) || *tx < lower || *tx >= upper) {
+            row.skipReason = "transmit frequency " + MhzShown(*tx) + " lies outside the band of " +
+                             MhzShown(*rxHz) + " (" + FormatFrequency(FrequencyDigits(lower)) + " to " +
+                             MhzShown(upper) + ")";
+            return row;
+        }
+    }
 
     // Mode and step as the list gives them, or the band's own.
     int mode = DefaultMode(image, band);
+    std::string modeNote;
     if (!cells[ColMode].empty()) {
-        std::string note;
-        const int listed = ModeOfCell(cells[ColMode], note);
+        const int listed = ModeOfCell(cells[ColMode], modeNote);
         if (listed < 0)
-            change("mode " + std::string(cells[ColMode]) + " is not offered; " +
-                   std::string(ModeTexts[static_cast<std::size_t>(mode)]) + " taken");
+            modeNote = "mode " + std::string(cells[ColMode]) + " is not offered; " +
+                       std::string(ModeTexts[static_cast<std::size_t>(mode)]) + " taken";
         else
             mode = listed;
-        if (!note.empty()) change(note);
     }
     int step = market == 'J' ? 7 : market == 'K' ? 0 : 5;
+    int listedStep = -1;
+    std::optional<std::int64_t> listedStepHz;
     if (!cells[ColTStep].empty()) {
-        const int listed = StepCodeOfCell(cells[ColTStep]);
-        if (listed < 0)
-            change("step " + std::string(cells[ColTStep]) + " kHz is not offered");
-        else
-            step = listed;
+        listedStep = StepCodeOfCell(cells[ColTStep]);
+        listedStepHz = ParseScaled(cells[ColTStep], 3);
+        if (listedStep >= 0) step = listedStep;
     }
+    const std::optional<int> chosen = ChooseStep(rx, tx, band, mode, AdjustStepForBand(band, step), profile);
+    if (!chosen) {
+        std::int64_t moved = *tx;
+        row.skipReason =
+            "transmit frequency " + MhzShown(*tx) +
+            (MoveOutOfExcludedRange(profile, band, moved) ? " lies in a range this version leaves out"
+                                                          : " is off every step of its band");
+        return row;
+    }
+    step = *chosen;
     const int listedMode = mode;
-    step = ChooseStep(rx, band, mode, AdjustStepForBand(band, step), profile);
     CheckFrequency(rx, band, EntryContext::Memory, mode, step, profile);
     if (ParseDecimal(rx) != *rxHz)
-        change("frequency " + MhzText(*rxHz) + " moved to " + FormatFrequency(rx) + " MHz");
+        change("frequency " + MhzShown(*rxHz) + " moved to " + MhzShown(ParseDecimal(rx)));
     if (mode != listedMode)
-        change("mode " + std::string(ModeTexts[static_cast<std::size_t>(listedMode)]) + " changed to " +
-               std::string(ModeTexts[static_cast<std::size_t>(mode)]));
-    if (!cells[ColTStep].empty() && step != StepCodeOfCell(cells[ColTStep]))
-        change("step changed to " + std::string(StepCodes[static_cast<std::size_t>(step)].text));
+        change("mode " +
+               (cells[ColMode].empty() ? std::string(ModeTexts[static_cast<std::size_t>(listedMode)])
+                                       : std::string(cells[ColMode])) +
+               " is not offered on this band; " + std::string(ModeTexts[static_cast<std::size_t>(mode)]) +
+               " taken");
+    else if (!modeNote.empty())
+        change(modeNote);
+    if (!cells[ColTStep].empty() && listedStep < 0)
+        change("step " +
+               (listedStepHz ? KhzShown(*listedStepHz) : "\"" + std::string(cells[ColTStep]) + "\"") +
+               " is not offered; " + StepShown(step) + " taken");
+    else if (listedStep >= 0 && step != listedStep)
+        change("step " + StepShown(listedStep) + " changed to " + StepShown(step));
 
-    // Shift, offset and transmit frequency.
-    char shift = '0';
-    std::string offset = DefaultOffsetDigits(image, band);
-    std::string tx;
-    const std::string duplex = Lower(cells[ColDuplex]);
-    if (!cells[ColOffset].empty() && duplex != "split") {
-        if (const std::optional<std::string> digits = OffsetDigits(cells[ColOffset])) {
-            const std::optional<std::int64_t> listedHz = ParseHz(cells[ColOffset]);
-            if (listedHz && ParseDecimal(*digits) != *listedHz && (duplex == "+" || duplex == "-"))
-                change("offset " + MhzText(*listedHz) + " moved to " + FormatOffset("0" + *digits) + " MHz");
-            offset = *digits;
-        } else {
-            change("offset \"" + std::string(cells[ColOffset]) + "\" is not a number; " +
-                   FormatOffset("0" + offset) + " MHz taken");
+    std::string txDigits;
+    if (tx) {
+        txDigits = FrequencyDigits(*tx);
+        CheckSplitTxFrequency(txDigits, band, mode, step, profile);
+        if (ParseDecimal(txDigits) != *tx) { // ChooseStep made sure of it; never store a moved one
+            row.skipReason = "transmit frequency " + MhzShown(*tx) + " is off every step of its band";
+            return row;
         }
-    }
-    if (duplex == "+") {
-        shift = '1';
-    } else if (duplex == "-") {
-        shift = '2';
-        const std::optional<std::int64_t> listedHz = ParseHz(cells[ColOffset]);
-        const long long special = SpecialShiftOffsetHz(band, market);
-        if (special > 0 && listedHz && *listedHz == special) shift = '3';
-    } else if (duplex == "split") {
-        const std::optional<std::int64_t> txHz = ParseHz(cells[ColOffset]);
-        if (!txHz) {
-            change("split channel without a transmit frequency; taken as simplex");
-        } else {
-            tx = *txHz >= TooLarge ? std::string(11, '9') : MhzText(*txHz);
-            NormalizeFrequencyText(tx);
-            CheckSplitTxFrequency(tx, band, mode, step, profile);
-            if (ParseDecimal(tx) != *txHz)
-                change("transmit frequency " + MhzText(*txHz) + " moved to " + FormatFrequency(tx) + " MHz");
-        }
-    } else if (duplex == "off") {
-        change("transmit off is not offered; taken as simplex");
-    } else if (!duplex.empty()) {
-        change("duplex \"" + std::string(cells[ColDuplex]) + "\" is unknown; taken as simplex");
+        if (!splitNote.empty()) change(splitNote + " transmitting on " + MhzShown(*tx));
     }
 
     // Tone, CTCSS, DCS.
@@ -575,8 +681,8 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
         }
         index = NearestTone(*tenths);
         if (used && ToneTenths(index) != *tenths)
-            change("tone " + Decimal(*tenths, 1) + " Hz is not in the list; " +
-                   std::string(ToneTexts[index]) + " taken");
+            change("tone " + ToneShown(*tenths) + " is not in the list; " + ToneShown(ToneTenths(index)) +
+                   " taken");
     };
     const auto dcsOf = [&](Column column, std::size_t& index, bool used) {
         std::string_view text = cells[column];
@@ -592,24 +698,26 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
                    " taken");
     };
     std::string toneMode(cells[ColTone]);
-    const std::string cross(cells[ColCrossMode]);
+    std::string cross(cells[ColCrossMode]);
+    std::string crossNote;
     if (toneMode == "TSQL-R" || toneMode == "DTCS-R") {
-        change("reverse " + toneMode.substr(0, 4) + " is not offered; taken as " + toneMode.substr(0, 4));
+        change("tone mode " + toneMode + " is not offered; taken as " + toneMode.substr(0, 4));
         toneMode.resize(4);
     } else if (toneMode == "Cross") {
-        // The radio has one squelch kind per channel: the receive side wins,
-        // then the transmit side.
+        // Lists of the older layout have no CrossMode; their writers mean
+        // Tone->Tone. The radio has one squelch kind per channel: the
+        // receive side wins, then the transmit side.
+        crossNote = cross.empty() ? "Cross without CrossMode is Tone->Tone, which is not offered"
+                                  : "cross mode " + cross + " is not offered";
+        if (cross.empty()) cross = "Tone->Tone";
         const std::size_t arrow = cross.find("->");
         const std::string txSide = arrow == std::string::npos ? std::string() : cross.substr(0, arrow);
         const std::string rxSide = arrow == std::string::npos ? std::string() : cross.substr(arrow + 2);
-        const std::string taken = rxSide == "Tone"   ? "TSQL"
-                                  : rxSide == "DTCS" ? "DTCS"
-                                  : txSide == "Tone" ? "Tone"
-                                  : txSide == "DTCS" ? "DTCS"
-                                                     : "";
-        change("cross mode " + (cross.empty() ? std::string("(none)") : cross) +
-               " is not offered; taken as " + (taken.empty() ? std::string("no tone") : taken));
-        toneMode = taken;
+        toneMode = rxSide == "Tone"   ? "TSQL"
+                   : rxSide == "DTCS" ? "DTCS"
+                   : txSide == "Tone" ? "Tone"
+                   : txSide == "DTCS" ? "DTCS"
+                                      : "";
     }
     if (toneMode == "Tone")
         toneOn = true;
@@ -623,6 +731,12 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
     toneOf(ColCTone, ctcssIndex, ctcssOn);
     const bool crossDcsRx = dcsOn && cells[ColTone] == "Cross" && cross.ends_with("->DTCS");
     dcsOf(crossDcsRx && !cells[ColRxDtcsCode].empty() ? ColRxDtcsCode : ColDtcsCode, dcsIndex, dcsOn);
+    if (!crossNote.empty())
+        change(crossNote + "; taken as " +
+               (toneOn    ? "tone " + ToneShown(ToneTenths(toneIndex))
+                : ctcssOn ? "CTCSS " + ToneShown(ToneTenths(ctcssIndex))
+                : dcsOn   ? "DCS " + std::string(DcsCodes[dcsIndex])
+                          : std::string("no tone")));
     if (dcsOn && !cells[ColDtcsPolarity].empty() && cells[ColDtcsPolarity] != "NN")
         change("DCS polarity " + std::string(cells[ColDtcsPolarity]) + " is not offered; normal taken");
 
@@ -648,15 +762,73 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
         change(std::to_string(replaced) + " name character(s) not in the radio's set replaced by blanks");
     row.replaced = replaced;
 
-    row.lockout = Lower(cells[ColSkip]) == "s";
+    // Skip: "S" is the radio's lock-out; it has no priority scan per channel.
+    const std::string skip = Lower(cells[ColSkip]);
+    row.lockout = skip == "s";
+    if (skip == "p")
+        change("skip P (priority scan) is not offered; not skipped");
+    else if (!skip.empty() && skip != "s")
+        change("skip \"" + std::string(cells[ColSkip]) + "\" is unknown; not skipped");
+
     const std::string stepChar(1, StepCodes[static_cast<std::size_t>(step)].code);
     row.head = rx + "," + stepChar + "," + shift + ",0," + (toneOn ? "1," : "0,") + (ctcssOn ? "1," : "0,") +
                (dcsOn ? "1," : "0,") + Digits(static_cast<std::int64_t>(toneIndex), 2) + "," +
                Digits(static_cast<std::int64_t>(ctcssIndex), 2) + "," +
                Digits(static_cast<std::int64_t>(dcsIndex), 3) + ",0" + offset + "," + std::to_string(mode) +
                ",";
-    row.tail = "," + tx + "," + (tx.empty() ? std::string() : stepChar) + ",," + nameBytes;
+    row.tail = "," + txDigits + "," + (tx ? stepChar : std::string()) + ",," + nameBytes;
     return row;
+}
+
+// Why a row's Location does not place it, in the words the report uses
+// before "put in channel ...".
+std::string LocationNote(std::string_view cell, int location)
+{
+    if (cell.empty()) return "no Location; put in channel ";
+    const std::string where = "Location " + std::string(cell);
+    if (location >= ScanEdgeFirst && location < MemoryCount) {
+        const std::string label = MemoryLabel(location);
+        const std::string what = location < PriorityFirst      ? "the program-scan edge "
+                                 : location < InformationFirst ? "the priority channel "
+                                                               : "the information channel ";
+        return where + " is " + what + label + ", which a row reaches only with \"" + label +
+               "\" in Comment; put in channel ";
+    }
+    return where + " is no channel of the radio (0 to 399, or 400 to 431 with the channel's label in "
+                   "Comment); put in channel ";
+}
+
+// The separator of a list: the one that makes the header line name a
+// Frequency column (comma, then semicolon, then tab); comma when none does.
+char SeparatorOf(std::string_view text)
+{
+    for (const char separator : {',', ';', '\t'}) {
+        bool found = false;
+        ReadCsvRecords(
+            text,
+            [&](const CsvRecord& record) {
+                found = ReadHeader(record).has_value();
+                return false;
+            },
+            separator);
+        if (found) return separator;
+    }
+    return ',';
+}
+
+// Where cells are not separated by commas, spreadsheets write numbers with a
+// decimal comma ("145,500"): such a comma is read as the point.
+CsvRecord WithDecimalPoints(const CsvRecord& record, const Header& header, char separator)
+{
+    CsvRecord out = record;
+    if (separator == ',') return out;
+    for (const Column column : {ColFrequency, ColOffset, ColRTone, ColCTone, ColTStep}) {
+        const int at = header.position[column];
+        if (at < 0 || static_cast<std::size_t>(at) >= out.cells.size()) continue;
+        std::string& cell = out.cells[static_cast<std::size_t>(at)];
+        if (cell.find('.') == std::string::npos) std::replace(cell.begin(), cell.end(), ',', '.');
+    }
+    return out;
 }
 
 // Location cell as a slot number; -1 when it is empty or not a number.
@@ -689,13 +861,14 @@ long long SpecialShiftOffsetHz(int band, char market)
     return 0;
 }
 
-CsvExport WriteChannelsCsv(const RadioImage& image)
+CsvExport WriteChannelsCsv(const RadioImage& image, CsvEncoding encoding)
 {
     CsvExport result;
+    result.encoding = encoding;
     result.bytes = std::string(kCsvHeader) + "\r\n";
     for (int slot = 0; slot < MemoryCount; ++slot) {
         if (RecordField(image.GetMemoryRecord(slot), F::Frequency).empty()) continue;
-        result.bytes += ExportRow(image, slot, result.notes) + "\r\n";
+        result.bytes += ExportRow(image, slot, encoding, result.notes) + "\r\n";
         ++result.rows;
     }
     return result;
@@ -704,7 +877,10 @@ CsvExport WriteChannelsCsv(const RadioImage& image)
 CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, const CsvImportOptions& options)
 {
     CsvImportPlan plan;
-    const FrequencyProfile profile = ProfileOf(image);
+    const FrequencyProfile profile = FrequencyProfileOf(image);
+    const std::string text = ListTextToUtf8(bytes, image.MarketLetter(), plan.eightBit);
+    plan.separator = SeparatorOf(text);
+    plan.market = image.MarketLetter();
     std::optional<Header> header;
     bool sawRecord = false;
 
@@ -717,45 +893,46 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
     };
     std::vector<Pending> pending;
 
-    ReadCsvRecords(bytes, [&](const CsvRecord& record) {
-        if (!sawRecord) {
-            sawRecord = true;
-            header = ReadHeader(record);
-            return header.has_value();
-        }
-        // Spreadsheets write rows of empty cells below the list.
-        if (std::all_of(record.cells.begin(), record.cells.end(),
-                        [](const std::string& cell) { return Trim(cell).empty(); }))
-            return true;
-        Pending entry;
-        entry.row.line = record.line;
-        if (record.unterminated) {
-            entry.row.skipReason = "a quoted field is not closed";
+    ReadCsvRecords(
+        text,
+        [&](const CsvRecord& listed) {
+            if (!sawRecord) {
+                sawRecord = true;
+                header = ReadHeader(listed);
+                return header.has_value();
+            }
+            const CsvRecord record = WithDecimalPoints(listed, *header, plan.separator);
+            // Spreadsheets write rows of empty cells below the list.
+            if (std::all_of(record.cells.begin(), record.cells.end(),
+                            [](const std::string& cell) { return Trim(cell).empty(); }))
+                return true;
+            Pending entry;
+            entry.row.line = record.line;
+            if (record.unterminated) {
+                entry.row.skipReason = "a quoted field is not closed";
+                pending.push_back(std::move(entry));
+                return true;
+            }
+            const RowCells cells{record, *header};
+            entry.converted = ConvertRow(cells, image, profile);
+            const int location = LocationOf(cells[ColLocation]);
+            const std::string comment = Upper(cells[ColComment]);
+            if (options.append) {
+                entry.wanted = -1;
+            } else if (location >= 0 && location < OrdinaryMemoryCount) {
+                entry.wanted = location;
+            } else if (location >= OrdinaryMemoryCount && location < MemoryCount &&
+                       comment == MemoryLabel(location)) {
+                entry.wanted = location;
+            } else if (header->position[ColLocation] < 0) {
+                // A list without locations simply fills the free channels.
+            } else {
+                entry.wantedNote = LocationNote(cells[ColLocation], location);
+            }
             pending.push_back(std::move(entry));
             return true;
-        }
-        const RowCells cells{record, *header};
-        entry.converted = ConvertRow(cells, image, profile);
-        const int location = LocationOf(cells[ColLocation]);
-        const std::string comment = Upper(cells[ColComment]);
-        if (options.append) {
-            entry.wanted = -1;
-        } else if (location >= 0 && location < OrdinaryMemoryCount) {
-            entry.wanted = location;
-        } else if (location >= OrdinaryMemoryCount && location < MemoryCount &&
-                   comment == MemoryLabel(location)) {
-            entry.wanted = location;
-        } else if (header->position[ColLocation] < 0) {
-            // A list without locations simply fills the free channels.
-        } else if (cells[ColLocation].empty()) {
-            entry.wantedNote = "no Location; put in channel ";
-        } else {
-            entry.wantedNote = "Location " + std::string(cells[ColLocation]) +
-                               " is no channel of the radio; put in channel ";
-        }
-        pending.push_back(std::move(entry));
-        return true;
-    });
+        },
+        plan.separator);
     if (!header) {
         plan.status = CsvImportStatus::NoHeader;
         return plan;
@@ -805,7 +982,9 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
         // Scan edges and priority channels have no lock-out.
         bool lockout = entry.converted.lockout;
         if (lockout && row.slot >= ScanEdgeFirst && row.slot < InformationFirst) {
-            entry.converted.changes.push_back("skip is not offered on " + MemoryLabel(row.slot));
+            entry.converted.changes.push_back(
+                "skip S is not offered on the scan edges and priority channels; "
+                "not skipped");
             lockout = false;
         }
         row.record =
@@ -841,6 +1020,11 @@ std::string CsvImportReport(const CsvImportPlan& plan)
         return "No channel list: no header row with a Frequency column.\n";
     std::string text = std::to_string(plan.imported) + " row(s) imported, " + std::to_string(plan.adjusted) +
                        " of them adjusted; " + std::to_string(plan.skipped) + " row(s) skipped.\n";
+    if (plan.eightBit)
+        text += "The file is not UTF-8; its text was read as " +
+                std::string(plan.market == 'J' ? "code page 932 (ASCII and half-width katakana)"
+                                               : "windows-1252") +
+                ".\n";
     if (plan.replacedCharacters > 0)
         text += std::to_string(plan.replacedCharacters) +
                 " name character(s) not in the radio's character set were replaced by blanks.\n";
@@ -858,8 +1042,9 @@ std::string CsvImportReport(const CsvImportPlan& plan)
 
 std::string CsvExportReport(const CsvExport& exported)
 {
-    std::string text = std::to_string(exported.rows) + " channel(s) exported.\n";
-    if (!exported.notes.empty()) text += "Not carried by the list:\n";
+    std::string text = std::to_string(exported.rows) + " channel(s) exported";
+    text += exported.encoding == CsvEncoding::EightBit ? " in the radio's 8-bit code page.\n" : ".\n";
+    if (!exported.notes.empty()) text += "Lost on the way through the list:\n";
     for (const std::string& note : exported.notes)
         text += note + ".\n";
     return text;

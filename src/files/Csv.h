@@ -17,20 +17,25 @@ inline constexpr std::string_view kCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
     "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
+// The text of an exported list: UTF-8 without a byte order mark, or the
+// market's 8-bit set for programs that expect the Windows code page.
+enum class CsvEncoding { Utf8, EightBit };
+
 // ---- Export ------------------------------------------------------------
 struct CsvExport
 {
-    std::string bytes; // UTF-8, CR LF line ends, header first
+    std::string bytes; // CR LF line ends, header first
+    CsvEncoding encoding = CsvEncoding::Utf8;
     int rows = 0;
-    // What the layout cannot carry, one line per channel and matter,
-    // e.g. "005: reverse is on; the list has no place for it".
+    // What is lost on the way through the list, one line per channel and
+    // matter, e.g. "005: reverse is on; the list has no place for it".
     std::vector<std::string> notes;
 };
 
 // Every filled memory slot: channels 0..399 with their number as Location,
 // then the scan edges, priority and information channels as 400..431 with
 // their label in Comment.
-CsvExport WriteChannelsCsv(const RadioImage& image);
+CsvExport WriteChannelsCsv(const RadioImage& image, CsvEncoding encoding = CsvEncoding::Utf8);
 
 // ---- Import ------------------------------------------------------------
 struct CsvImportOptions
@@ -61,11 +66,17 @@ struct CsvImportPlan
     int adjusted = 0;
     int skipped = 0;
     int replacedCharacters = 0; // name characters with no byte in the market's set
+    char market = '\0';         // of the image the plan was made for
+    bool eightBit = false;      // the file is not UTF-8 and was read as the market's 8-bit set
+    char separator = ',';       // ',', ';' or tab, as the header line has it
 };
 
 // Reads the list against the image's version and slots without changing the
 // image: which row goes where, as which record, and what was changed or
-// skipped on the way.
+// skipped on the way. The header line decides the separator (comma,
+// semicolon or tab); where it is not the comma, numbers may have a decimal
+// comma. A transmit frequency is never moved: a row whose transmit side the
+// radio cannot hold exactly is skipped with the reason.
 CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, const CsvImportOptions& options);
 
 // Slots that hold a channel now and would be replaced by the plan.
@@ -74,8 +85,9 @@ std::vector<int> OverwrittenSlots(const CsvImportPlan& plan, const RadioImage& i
 // Stores the plan's records.
 void ApplyCsvImport(const CsvImportPlan& plan, RadioImage& image);
 
-// The plan's outcome as UTF-8 text: the three counts, then one line per
-// adjusted or skipped row.
+// The plan's outcome as UTF-8 text: the three counts, how the text was read,
+// then one line per row and change (or skip), numbers as the grids show
+// them with their unit.
 std::string CsvImportReport(const CsvImportPlan& plan);
 // The export's outcome: the row count and the notes.
 std::string CsvExportReport(const CsvExport& exported);

@@ -1,5 +1,9 @@
-// Splitting comma-separated records and converting UTF-8.
+// Splitting separated records and converting list text.
 #include "files/CsvReader.h"
+
+#include "model/TextCodec.h"
+
+#include <optional>
 
 namespace {
 
@@ -24,6 +28,46 @@ void AppendUtf8(std::string& out, char32_t ch)
     }
 }
 
+// Length of the well-formed UTF-8 sequence at i (its value in ch), or 0.
+std::size_t DecodeOne(std::string_view bytes, std::size_t i, char32_t& ch)
+{
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        ch = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, ch = lead & 0x1Fu, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, ch = lead & 0x0Fu, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, ch = lead & 0x07u, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        ch = (ch << 6) | (next & 0x3Fu);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not text.
+    if (ch < least || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return 0;
+    return length;
+}
+
+// The two bytes of a code page 932 double-byte character.
+bool IsShiftJisLead(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsShiftJisTrail(unsigned char byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
 } // namespace
 
 std::u32string DecodeUtf8(std::string_view bytes)
@@ -32,32 +76,9 @@ std::u32string DecodeUtf8(std::string_view bytes)
     text.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
         char32_t ch = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            text += lead;
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, ch = lead & 0x1Fu, least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, ch = lead & 0x0Fu, least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, ch = lead & 0x07u, least = 0x10000;
-        }
-        bool ok = length > 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; ok && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                ok = false;
-            else
-                ch = (ch << 6) | (next & 0x3Fu);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not text.
-        if (ok && (ch < least || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))) ok = false;
-        if (ok) {
+        const std::size_t length = DecodeOne(bytes, i, ch);
+        if (length > 0) {
             text += ch;
             i += length;
         } else {
@@ -66,6 +87,64 @@ std::u32string DecodeUtf8(std::string_view bytes)
         }
     }
     return text;
+}
+
+bool IsUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        char32_t ch = 0;
+        const std::size_t length = DecodeOne(bytes, i, ch);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string ListTextToUtf8(std::string_view bytes, char market, bool& eightBit)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    eightBit = !IsUtf8(bytes);
+    if (!eightBit) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        // Line ends, tabs and the other control bytes are the layout's, not text.
+        if (byte < 0x20 || byte == 0x7F) {
+            out += static_cast<char>(byte);
+            continue;
+        }
+        if (IsKatakanaMarket(market) && IsShiftJisLead(byte) && i + 1 < bytes.size() &&
+            IsShiftJisTrail(static_cast<unsigned char>(bytes[i + 1]))) {
+            AppendUtf8(out, Replacement);
+            ++i;
+            continue;
+        }
+        AppendUtf8(out, MarketByteToChar(byte, market));
+    }
+    return out;
+}
+
+std::string Utf8ToMarketText(std::string_view text, char market, int& replaced)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t ch : DecodeUtf8(text)) {
+        if (ch < 0x20 || ch == 0x7F) {
+            out += static_cast<char>(ch);
+            continue;
+        }
+        const std::optional<unsigned char> byte =
+            ch <= 0xFFFF ? MarketCharToByte(static_cast<char16_t>(ch), market) : std::nullopt;
+        if (byte) {
+            out += static_cast<char>(*byte);
+        } else {
+            out += '?';
+            ++replaced;
+        }
+    }
+    return out;
 }
 
 std::string EncodeUtf8(std::u32string_view text)
@@ -79,7 +158,8 @@ std::string EncodeUtf8(std::u32string_view text)
     return out;
 }
 
-void ReadCsvRecords(std::string_view bytes, const std::function<bool(const CsvRecord&)>& onRecord)
+void ReadCsvRecords(std::string_view bytes, const std::function<bool(const CsvRecord&)>& onRecord,
+                    char separator)
 {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::size_t i = 0;
@@ -141,7 +221,7 @@ void ReadCsvRecords(std::string_view bytes, const std::function<bool(const CsvRe
             if (c == '"') {
                 quoted = true;
                 ++i;
-            } else if (c == ',') {
+            } else if (c == separator) {
                 record.cells.push_back(std::move(cell));
                 cell.clear();
                 ++i;
