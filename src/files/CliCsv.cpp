@@ -24,10 +24,13 @@ int CliExportCsv(TCliContext& context)
 {
     const TCliProfileOptions profile = TakeProfileOptions(context.args);
     const std::optional<QString> out = context.args.Value(QStringLiteral("-o"));
+    const std::optional<QString> encoding = context.args.Value(QStringLiteral("--encoding"));
     const QStringList positionals = context.args.Positionals();
     if (!context.args.Ok()) return context.BadArguments(context.args.Error());
     if (positionals.size() != 1) return context.BadArguments(QStringLiteral("name one input file"));
     if (out && out->isEmpty()) return context.BadArguments(QStringLiteral("-o names no output file"));
+    if (encoding && *encoding != QStringLiteral("utf8") && *encoding != QStringLiteral("8bit"))
+        return context.BadArguments(QStringLiteral("--encoding is utf8 or 8bit"));
 
     RadioImage image;
     if (const int status = LoadCliProfile(context, profile, image); status != kCliOk) return status;
@@ -35,7 +38,9 @@ int CliExportCsv(TCliContext& context)
     if (const int status = LoadDataFile(context, positionals[0], image, comment); status != kCliOk)
         return status;
 
-    const CsvExport exported = WriteChannelsCsv(image);
+    // 8bit: the radio's own set, for programs that expect the Windows code page.
+    const CsvExport exported = WriteChannelsCsv(
+        image, encoding == QStringLiteral("8bit") ? CsvEncoding::EightBit : CsvEncoding::Utf8);
     if (out) {
         QString reason;
         if (!SaveFileBytes(*out, exported.bytes, &reason)) return context.FileError(*out, reason);

@@ -22,7 +22,7 @@ const std::array kCommands = {
     TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] IN.qx",
                 "write a data file to the radio", &CliWrite, true},
     // Channel lists.
-    TCliCommand{"export-csv", "[--type CODE] [--model MODEL] IN.qx [-o OUT.csv]",
+    TCliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",
                 "write the memory channels as a CSV channel list", &CliExportCsv},
     TCliCommand{"import-csv", "[--type CODE] [--model MODEL] [--base IN.qx] [--append] IN.csv -o OUT.qx",
                 "read a CSV channel list into the memory channels", &CliImportCsv},

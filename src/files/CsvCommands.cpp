@@ -1,8 +1,10 @@
-// The channel list commands of the main window: choosing the file, asking
-// before filled channels are replaced, and showing what the list changed.
+// The channel list commands of the main window: choosing the file (and, for
+// the export, its text: UTF-8 or the Windows code page), asking before
+// filled channels are replaced, and showing what the list changed.
 #include "files/CsvCommands.h"
 
 #include "files/Csv.h"
+#include "files/CsvReportDialog.h"
 #include "files/FileIo.h"
 #include "mainwin/Main.h"
 #include "mainwin/Messages.h"
@@ -14,20 +16,11 @@
 namespace {
 
 const QString kCsvFilter = QStringLiteral("CSV channel list (*.csv);;All files (*)");
+const QString kUtf8Filter = QStringLiteral("CSV channel list, UTF-8 (*.csv)");
+const QString kEightBitFilter = QStringLiteral("CSV channel list, Windows code page (*.csv)");
 
-// A report longer than a screen is cut; the counts stand at its top.
-constexpr int kReportLines = 30;
-
-QString ShortReport(const std::string& report)
-{
-    QStringList lines = QString::fromUtf8(report).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.size() > kReportLines) {
-        const qsizetype more = lines.size() - kReportLines;
-        lines.resize(kReportLines);
-        lines << QStringLiteral("... and %1 more line(s).").arg(more);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
+const QString kImportTitle = QStringLiteral("Import Channels (CSV)");
+const QString kExportTitle = QStringLiteral("Export Channels (CSV)");
 
 } // namespace
 
@@ -57,36 +50,38 @@ bool TMainForm::ImportChannelsCsv(const QString& path)
     ApplyCsvImport(plan, Image());
     if (plan.imported > 0) SetDataChanged(true);
     RefreshAllViews();
-    ShowMessage(MessageKind::Information, ShortReport(CsvImportReport(plan)));
+    ShowCsvReport(this, kImportTitle, QString::fromStdString(CsvImportReport(plan)), InitialFolder());
     return plan.imported > 0;
 }
 
-bool TMainForm::ExportChannelsCsv(const QString& path)
+bool TMainForm::ExportChannelsCsv(const QString& path, bool eightBit)
 {
-    const CsvExport exported = WriteChannelsCsv(Image());
+    const CsvExport exported =
+        WriteChannelsCsv(Image(), eightBit ? CsvEncoding::EightBit : CsvEncoding::Utf8);
     QString reason;
     if (!SaveFileBytes(path, exported.bytes, &reason)) {
         ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
         return false;
     }
-    ShowMessage(MessageKind::Information, ShortReport(CsvExportReport(exported)));
+    ShowCsvReport(this, kExportTitle, QString::fromStdString(CsvExportReport(exported)), InitialFolder());
     return true;
 }
 
 void TMainForm::ImportCsv1Click()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Channels (CSV)"),
-                                                      InitialFolder(), kCsvFilter);
+    const QString path = QFileDialog::getOpenFileName(this, kImportTitle, InitialFolder(), kCsvFilter);
     if (!path.isEmpty()) ImportChannelsCsv(path);
 }
 
 void TMainForm::ExportCsv1Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Channels (CSV)"),
-                                                InitialFolder(), kCsvFilter);
+    // The filter chooses the text: UTF-8 unless a program expects the code page.
+    QString filter = kUtf8Filter;
+    QString path = QFileDialog::getSaveFileName(
+        this, kExportTitle, InitialFolder(), kUtf8Filter + QStringLiteral(";;") + kEightBitFilter, &filter);
     if (path.isEmpty()) return;
     if (!path.contains(QLatin1Char('.'))) path += QStringLiteral(".csv");
-    ExportChannelsCsv(path);
+    ExportChannelsCsv(path, filter == kEightBitFilter);
 }
 
 void ConnectCsvCommands(TMainForm& form)

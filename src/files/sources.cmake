@@ -23,4 +23,5 @@ list(APPEND TSLQ_CORE_SOURCES
 list(APPEND TSLQ_UI_SOURCES
   files/CliCsv.cpp
   files/CsvCommands.cpp
+  files/CsvReportDialog.cpp
 )

@@ -246,9 +246,10 @@ class TMainForm : public QMainWindow
     void ImportCsv1Click();
     void ExportCsv1Click();
     // The commands without their file dialogs; true when something was
-    // imported or the list was written. Every outcome is shown in a message.
+    // imported or the list was written. Every outcome is shown in a message
+    // or in the report window. eightBit writes the Windows code page.
     bool ImportChannelsCsv(const QString& path);
-    bool ExportChannelsCsv(const QString& path);
+    bool ExportChannelsCsv(const QString& path, bool eightBit = false);
     QAction* ImportCsv1 = nullptr; // "&Import Channels (CSV)..."
     QAction* ExportCsv1 = nullptr; // "Expor&t Channels (CSV)..."
     // ---- Channel editors (src/editors/EditorCommands.cpp) ----------------------

@@ -62,6 +62,12 @@ TEST_F(CsvCli, ImportThenExportKeepsTheChannels)
 
     ASSERT_EQ(Cli({"export-csv", "--type", "KK,0F", Temp("a.qx"), "-o", Temp("a.csv")}).status, kCliOk);
     EXPECT_EQ(ReadBytes(Temp("a.csv").toStdString()), exported.out);
+
+    // These names are ASCII: the code page writes the same bytes.
+    const CliOutcome eightBit = Cli({"export-csv", "--type", "KK,0F", "--encoding", "8bit", Temp("a.qx")});
+    ASSERT_EQ(eightBit.status, kCliOk) << eightBit.err;
+    EXPECT_EQ(eightBit.out, exported.out);
+    EXPECT_EQ(eightBit.err, "15 channel(s) exported in the radio's 8-bit code page.\n");
 }
 
 TEST_F(CsvCli, BaseAndAppendKeepWhatIsThere)
@@ -94,6 +100,8 @@ TEST_F(CsvCli, FailuresAreReportedNotSaved)
               kCliFileError);
     EXPECT_EQ(Cli({"export-csv", "--type", "KK,0F", Data("older17.csv")}).status, kCliFileError); // not a .qx
     EXPECT_EQ(Cli({"export-csv", "--type", "KK,0F"}).status, kCliBadArguments);
+    EXPECT_EQ(Cli({"export-csv", "--type", "KK,0F", "--encoding", "latin1", Temp("x.qx")}).status,
+              kCliBadArguments);
     EXPECT_EQ(store_.WriteCount(), 0);
 }
 
