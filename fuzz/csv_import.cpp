@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the channel list import: it must never crash,
-// must place every row it keeps in a real slot under that slot's label and
-// within a record's capacity, and what it stores must come back unchanged
-// through an export and a second import.
+// Feeds arbitrary bytes to the channel list import (any text, UTF-8 or the
+// market's 8-bit set; any separator): it must never crash, must place every
+// row it keeps in a real slot under that slot's label and within a record's
+// capacity, and what it stores must come back unchanged through an export
+// and a second import. The export in the 8-bit set must read back too.
 #include "files/Csv.h"
 #include "files/DataFile.h"
 #include "model/Profile.h"
@@ -74,5 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ApplyCsvImport(again, second);
     for (int slot = 0; slot < MemoryCount; ++slot)
         Check(second.GetMemoryRecord(slot) == image.GetMemoryRecord(slot));
+
+    const CsvExport eightBit = WriteChannelsCsv(image, CsvEncoding::EightBit);
+    Check(eightBit.rows == plan.imported);
+    const CsvImportPlan third = PlanCsvImport(eightBit.bytes, reset, {});
+    Check(third.skipped == 0);
+    Check(third.imported == plan.imported);
+    (void)CsvImportReport(third);
     return 0;
 }
