@@ -103,7 +103,12 @@ bool IsUtf8(std::string_view bytes)
 
 std::string ListTextToUtf8(std::string_view bytes, char market, bool& eightBit)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    // A byte order mark declares UTF-8: a stray bad byte in such a file is
+    // one U+FFFD, not a reason to read every accent in another set.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        eightBit = false;
+        return EncodeUtf8(DecodeUtf8(bytes.substr(3)));
+    }
     eightBit = !IsUtf8(bytes);
     if (!eightBit) return std::string(bytes);
     std::string out;

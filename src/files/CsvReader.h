@@ -33,8 +33,9 @@ std::string CsvCell(std::string_view text);
 // values past U+10FFFF).
 bool IsUtf8(std::string_view bytes);
 
-// A list's text as UTF-8: a list that is UTF-8 stays as it is (less its byte
-// order mark); any other is read as the market's 8-bit set, which is what
+// A list's text as UTF-8: a list that is UTF-8, or starts with a UTF-8 byte
+// order mark, is read as UTF-8 (less the mark); any other is read as the
+// market's 8-bit set, which is what
 // programs and spreadsheets on a Windows code page write (code page 1252;
 // market J: ASCII and the half-width katakana of code page 932, where a
 // double-byte character reads as one U+FFFD). eightBit tells which it was.

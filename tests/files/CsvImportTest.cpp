@@ -279,4 +279,27 @@ TEST(CsvReader, Utf8DecodingNeverFails)
     EXPECT_EQ(EncodeUtf8(DecodeUtf8("Z\xC3\xBCrich \xEF\xBD\xB1")), "Z\xC3\xBCrich \xEF\xBD\xB1");
 }
 
+TEST(CsvReader, ListTextIsUtf8OrTheMarketsSet)
+{
+    bool eightBit = true;
+    EXPECT_EQ(ListTextToUtf8("Z\xC3\xBCrich\r\n", 'E', eightBit), "Z\xC3\xBCrich\r\n");
+    EXPECT_FALSE(eightBit);
+    EXPECT_EQ(ListTextToUtf8("Z\xFCrich\t\x80\x81\r\n", 'E', eightBit),
+              "Z\xC3\xBCrich\t\xE2\x82\xAC\xEF\xBF\xBD\r\n");
+    EXPECT_TRUE(eightBit);
+    // Market J: half-width katakana; a double-byte character is one unknown character.
+    EXPECT_EQ(ListTextToUtf8("\xB1\x82\xA0,\xFC", 'J', eightBit), "\xEF\xBD\xB1\xEF\xBF\xBD,\xEF\xBF\xBD");
+    EXPECT_TRUE(eightBit);
+    // A byte order mark declares UTF-8, even with a stray bad byte.
+    EXPECT_EQ(ListTextToUtf8("\xEF\xBB\xBF\xC3\xBC\xFC", 'E', eightBit), "\xC3\xBC\xEF\xBF\xBD");
+    EXPECT_FALSE(eightBit);
+
+    int replaced = 0;
+    EXPECT_EQ(Utf8ToMarketText("Z\xC3\xBCrich \xE2\x82\xAC \xD0\xAF\r\n", 'E', replaced),
+              "Z\xFCrich \x80 ?\r\n");
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(Utf8ToMarketText("\xEF\xBD\xB1\xC3\xBC", 'J', replaced), "\xB1?");
+    EXPECT_EQ(replaced, 2);
+}
+
 } // namespace
