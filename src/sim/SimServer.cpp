@@ -2,12 +2,12 @@
 #include "sim/SimServer.h"
 
 #include "files/DataFile.h"
+#include "files/FileIo.h"
 #include "link/PortMap.h"
 #include "model/Profile.h"
 #include "sim/SampleLoad.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cctype>
 
@@ -109,12 +109,9 @@ bool TSimServer::Open(std::string& error)
 
 bool TSimServer::Save(const std::string& path, std::string& error) const
 {
-    const std::string bytes = WriteDataFile(radio_->Contents(), comment_);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        error = "Cannot write " + path + ": " + file.errorString().toStdString();
+    QString reason;
+    if (!SaveFileBytes(QString::fromStdString(path), WriteDataFile(radio_->Contents(), comment_), &reason)) {
+        error = "Cannot write " + path + ": " + reason.toStdString();
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include "model/Profile.h"
 #include "model/Records.h"
 #include "sim/SimServer.h"
+#include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -131,6 +132,18 @@ TEST(SimServer, StartsFromADataFileAndSavesWhatWasWritten)
     EXPECT_EQ(comment, "bench radio");
     EXPECT_EQ(RecordField(saved.GetMemoryRecord(399), 1), "00145500000");
     EXPECT_EQ(saved.GetMemoryRecord(5), image.GetMemoryRecord(5));
+
+    // On a full disk the save fails with the reason; the file saved before stays.
+    tslq::test::FullDisk disk;
+    if (!disk.Unusable().isEmpty()) return;
+    const std::string previous = disk.FilePath("out.qx").toStdString();
+    ASSERT_TRUE(tslq::test::WriteBytes(previous, "previous"));
+    ASSERT_TRUE(disk.Fill());
+    EXPECT_FALSE(server.Save(previous, error));
+    disk.Release();
+    EXPECT_NE(error.find(disk.Reason().toStdString()), std::string::npos) << error;
+    EXPECT_EQ(tslq::test::ReadBytes(previous), "previous");
+    EXPECT_EQ(disk.Files(), QStringList{"out.qx"});
 }
 
 TEST(SimServer, RefusesAFileThatIsNotADataFile)
