@@ -299,8 +299,17 @@ void TMainForm::Print1Click()
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!ShowPrintDialog(this, printer)) return;
+    const std::vector<ListingPage> pages = BuildListing(Image(), CommentBytes(*this));
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // Printed to a file from the print dialog: written as safely as any
+        // other file the program writes.
+        QString reason;
+        if (!ExportListingPdf(printer.outputFileName(), windowTitle(), pages, Market(), &reason, &printer))
+            FileWriteError(reason);
+        return;
+    }
     printer.setDocName(QString::fromLatin1(kPrintJobTitle));
-    DrawListing(printer, windowTitle(), BuildListing(Image(), CommentBytes(*this)), Market());
+    DrawListing(printer, windowTitle(), pages, Market());
 }
 
 void TMainForm::ExportPdf1Click()

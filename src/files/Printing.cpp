@@ -51,7 +51,7 @@ bool DrawListing(QPagedPaintDevice& device, const QString& caption, const std::v
 }
 
 bool ExportListingPdf(const QString& path, const QString& caption, const std::vector<ListingPage>& pages,
-                      char market, QString* error)
+                      char market, QString* error, const QPrinter* setup)
 {
     SafeFile file(path);
     const auto fail = [&](const QString& reason) {
@@ -62,11 +62,14 @@ bool ExportListingPdf(const QString& path, const QString& caption, const std::ve
     if (!file.open(QIODevice::WriteOnly)) return fail(file.Reason());
     {
         // The page and resolution of a PDF printed through the print dialog.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
+        QPrinter pdfPrinter(QPrinter::HighResolution);
+        if (!setup) {
+            pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+            setup = &pdfPrinter;
+        }
         QPdfWriter writer(&file);
-        writer.setResolution(printer.resolution());
-        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(setup->resolution());
+        writer.setPageLayout(setup->pageLayout());
         writer.setTitle(QString::fromLatin1(kPrintJobTitle));
         writer.setCreator(QString::fromLatin1(kPrintJobTitle));
         if (!DrawListing(writer, caption, pages, market))

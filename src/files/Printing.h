@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPrinter;
 
 // Job title shown by the print queue.
 inline constexpr char kPrintJobTitle[] = "TSL-Q2/Q3";
@@ -24,6 +25,8 @@ bool DrawListing(QPagedPaintDevice& device, const QString& caption, const std::v
 
 // The same pages in a PDF file, without a printer, written through a SafeFile:
 // false (and the reason) when the file could not be written, in which case a
-// previous file of that name is left as it was.
+// previous file of that name is left as it was. The page and resolution are
+// those of `setup` when given (a printer set to print to a file), otherwise
+// those of a PDF printer.
 bool ExportListingPdf(const QString& path, const QString& caption, const std::vector<ListingPage>& pages,
-                      char market, QString* error = nullptr);
+                      char market, QString* error = nullptr, const QPrinter* setup = nullptr);

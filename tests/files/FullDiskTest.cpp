@@ -14,6 +14,7 @@
 #include "sim/PtyHost.h"
 #include "sim/VirtualRadio.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -67,6 +68,7 @@ class FullDiskWrites : public ::testing::Test
     void TearDown() override
     {
         disk_.Release();
+        SetPrintPresenter({});
         SetMessagePresenter(previousMessages_);
         SetFileDialogPresenter(previousDialogs_);
     }
@@ -127,6 +129,17 @@ TEST_F(FullDiskWrites, WindowCommands)
         {"CSV export", "channels.csv",
          [](TMainForm& form, const QString& target, auto&, auto&) {
              EXPECT_FALSE(form.ExportChannelsCsv(target));
+         }},
+        {"print to a file", "printed.pdf",
+         [](TMainForm& form, const QString& target, auto&, auto&) {
+             SetPrintPresenter({[] { return true; },
+                                [target](QPrinter& printer) {
+                                    printer.setOutputFormat(QPrinter::PdfFormat);
+                                    printer.setOutputFileName(target);
+                                    return true;
+                                }});
+             form.Print1Click();
+             SetPrintPresenter({});
          }},
         {"PDF export", "listing.pdf",
          [](TMainForm& form, const QString& target, auto&, auto& choices) {
