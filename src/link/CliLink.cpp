@@ -127,7 +127,10 @@ int Transfer(TCliContext& context, const LinkOptions& options, RadioImage* readI
         runner.StartWrite(*writeFrom, options.scope);
     if (runner.Running()) loop.exec();
     if (showProgress) context.err << "\n";
-    if (runner.Outcome() != TransferOutcome::Completed) context.err << Utf8(runner.FailureMessage()) << "\n";
+    if (runner.Outcome() != TransferOutcome::Completed) {
+        if (!runner.FailureMessage().isEmpty()) context.err << Utf8(runner.FailureMessage()) << "\n";
+        if (!runner.EndNote().isEmpty()) context.err << Utf8(runner.EndNote()) << "\n";
+    }
     return StatusOf(runner.Outcome());
 }
 

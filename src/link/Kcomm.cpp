@@ -103,10 +103,25 @@ std::string CanonicalDevice(const std::string& path)
 
 std::string OpenFailureHint(const TKComm& comm)
 {
-    if (comm.LastOpenFailure() != TOpenFailure::Permission) return {};
-    const std::string device = comm.LastOpenDevice();
-    return "\n\nPermission denied" + (device.empty() ? std::string() : " for " + device) +
-           ".\nAdd your user to the \"dialout\" group (sudo usermod -aG dialout $USER), then log in again.";
+    const std::string& device = comm.LastOpenDevice();
+    switch (comm.LastOpenFailure()) {
+    case TOpenFailure::None:
+        return {};
+    case TOpenFailure::NotFound:
+        if (device.empty())
+            return "\n\nNo device is set for this port: plug in the USB serial adapter, or choose a device "
+                   "with Radio > Port Select > Device...";
+        return "\n\n" + device + " does not exist: the USB serial adapter may be unplugged.";
+    case TOpenFailure::Busy:
+        return "\n\n" + device + " is in use by another program.";
+    case TOpenFailure::Permission:
+        return "\n\n" + device +
+               ": you are not allowed to open it: add yourself to the dialout group "
+               "(sudo usermod -aG dialout $USER), then log in again.";
+    case TOpenFailure::Other:
+        break;
+    }
+    return "\n\n" + device + " cannot be opened (" + comm.LastOpenDetail() + ").";
 }
 
 std::int32_t BaudRateValue(TBaudRate rate)

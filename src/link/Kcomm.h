@@ -81,9 +81,10 @@ enum class TOpenFailure { None, NotFound, Permission, Busy, Other };
 
 class TKComm;
 
-// What to add to a message about a port that could not be opened: for a
-// permission error, the cause and its fix (membership of the "dialout"
-// group); otherwise nothing. Starts with a blank line when not empty.
+// What to add to a message about a port that could not be opened: why the
+// last open or open test of comm failed, in the operator's words, with the
+// fix where there is one (the "dialout" group for missing access rights).
+// Starts with a blank line; empty when nothing failed.
 std::string OpenFailureHint(const TKComm& comm);
 
 class TKComm : public QObject

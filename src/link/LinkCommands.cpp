@@ -59,9 +59,12 @@ void TMainForm::ReadCommand()
         return;
     }
     if (DataChanged() && !PromptSaveChanges()) return;
-    SetDataChanged(false);
-    ShowRadioCaption();
+    if (PrepareTransferForm) PrepareTransferForm(form);
     form.exec();
+    // A read that did not finish changed nothing (the image included), and
+    // the dialog has said so.
+    if (form.Outcome() != TransferOutcome::Completed) return;
+    ShowRadioCaption();
     // The radio may have reported another model or version.
     SetupVfoAndCallGrids();
     SetMarketFonts();
@@ -78,5 +81,6 @@ void TMainForm::WriteCommand()
         return;
     }
     if (ShowMessage(MessageKind::Question, Msg::WriteConfirm) != MessageButton::Yes) return;
+    if (PrepareTransferForm) PrepareTransferForm(form);
     form.exec();
 }

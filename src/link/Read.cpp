@@ -1,7 +1,9 @@
-// The Read dialog and what it shares with the Write dialog. The transfer's
-// end is handled through the event loop, so that a transfer that ends while
-// the dialog is still being shown (a port that will not open) closes a
-// dialog whose modal loop is running.
+// The Read dialog and what it shares with the Write dialog. A transfer that
+// does not finish says what it leaves behind after its failure message (or
+// alone, when cancelled): nothing changed by a read, part of the data in
+// the radio after a write. The transfer's end is handled through the event
+// loop, so that a transfer that ends while the dialog is still being shown
+// (a port that will not open) closes a dialog whose modal loop is running.
 #include "link/Read.h"
 
 #include "mainwin/Messages.h"
@@ -79,11 +81,17 @@ void TTransferForm::TransferFinished(TransferOutcome outcome)
 {
     if (ending_) return;
     ending_ = true;
-    const QString message = Runner.FailureMessage();
+    const QString failure = Runner.FailureMessage();
+    const QString note = Runner.EndNote();
+    QString message = failure;
+    if (!note.isEmpty()) message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + note;
     if (!message.isEmpty()) {
         setEnabled(false);
-        ShowMessage(outcome == TransferOutcome::PortUnavailable ? MessageKind::Warning : MessageKind::Error,
-                    message);
+        // A cancelled transfer has no failure, only what it leaves behind.
+        const MessageKind kind = failure.isEmpty()                             ? MessageKind::Information
+                                 : outcome == TransferOutcome::PortUnavailable ? MessageKind::Warning
+                                                                               : MessageKind::Error;
+        ShowMessage(kind, message);
         setEnabled(true);
     }
     done(outcome == TransferOutcome::Completed ? QDialog::Accepted : QDialog::Rejected);

@@ -1,7 +1,8 @@
 // The Read and Write dialogs: a label, a progress bar and Cancel in front of
 // one transfer. TTransferForm holds what both have (the serial component
 // KComm1, the runner with the three timers, the closing rules); TReadForm
-// reads the radio into the image.
+// reads the radio into the image, which changes only when the whole read
+// has finished.
 #pragma once
 
 #include "link/CommandSet.h"

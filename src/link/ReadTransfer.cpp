@@ -6,7 +6,9 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
-ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : image_(image), scope_(scope) {}
+ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : target_(image), image_(image), scope_(scope)
+{
+}
 
 TransferAction ReadTransfer::Send(ReadStep step, const RadioCommand& command, bool clearInput)
 {
@@ -23,6 +25,16 @@ TransferAction ReadTransfer::Finish(TransferOutcome outcome)
                                                      : TransferAction::Kind::Finish,
             {},
             false};
+}
+
+TransferAction ReadTransfer::Complete()
+{
+    if (outcome_ == TransferOutcome::Running) {
+        // The paste buffer is the window's, not the radio's.
+        image_.SetPasteBuffer(target_.PasteBuffer());
+        target_ = image_;
+    }
+    return Finish(TransferOutcome::Completed);
 }
 
 void ReadTransfer::Abort(TransferOutcome outcome)
@@ -60,7 +72,7 @@ TransferAction ReadTransfer::NextDtmf()
     ++position_;
     ++slot_;
     if (slot_ < DtmfCount) return Send(ReadStep::Dtmf, DtmfQuery(slot_));
-    if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
+    if (scope_ == LinkScope::Memory) return Complete();
     return StartMenu();
 }
 
@@ -171,7 +183,7 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         ++position_;
         if (++sub_ < static_cast<int>(MenuWordCount))
             return Send(ReadStep::Menu, MenuQuery(static_cast<std::size_t>(sub_)));
-        return Finish(TransferOutcome::Completed);
+        return Complete();
     }
     case ReadStep::Finished:
         break;

@@ -1,15 +1,16 @@
 // The read transfer: walks the radio's query commands one at a time and
-// stores each completed record into the image. A state machine only: the
-// runner writes the commands, feeds each callback's received bytes back in
-// and owns the timers.
+// stores each completed record into a copy of the image; the copy replaces
+// the image only when the last reply has been stored, so a read that stops
+// early (time-out, hang-up, cancel, a wrong radio) leaves the image as it
+// was. A state machine only: the runner writes the commands, feeds each
+// callback's received bytes back in and owns the timers.
 #pragma once
 
 #include "link/CommandSet.h"
+#include "model/RadioImage.h"
 
 #include <string>
 #include <string_view>
-
-class RadioImage;
 
 enum class ReadStep {
     WaitingToStart,
@@ -58,12 +59,15 @@ class ReadTransfer
   private:
     TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
     TransferAction Finish(TransferOutcome outcome);
+    // The whole read has been stored: the copy becomes the image.
+    TransferAction Complete();
     TransferAction NextMemory();
     TransferAction NextCall();
     TransferAction NextDtmf();
     TransferAction StartMenu();
 
-    RadioImage& image_;
+    RadioImage& target_;
+    RadioImage image_; // the copy the read stores into
     LinkScope scope_;
     ReadStep step_ = ReadStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;

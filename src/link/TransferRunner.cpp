@@ -10,18 +10,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-QString PermissionHint(const TKComm& comm)
-{
-    if (comm.LastOpenFailure() != TOpenFailure::Permission) return {};
-    return QStringLiteral("\n\nPermission denied (%1).\nAdd your user to the \"dialout\" group "
-                          "(sudo usermod -aG dialout $USER), then log in again.")
-        .arg(QString::fromStdString(comm.LastOpenDetail()));
-}
-
-} // namespace
-
 void ConfigureTransferPort(TKComm& comm)
 {
     comm.SetFlowControl(TFlowControl::XonXoff);
@@ -35,21 +23,27 @@ void ConfigureTransferPort(TKComm& comm)
 
 QString ReadPortInvalidMessage(const TKComm& comm)
 {
-    return QString::fromLatin1(TransferText::ReadPortInvalid) + PermissionHint(comm);
+    return QString::fromLatin1(TransferText::ReadPortInvalid) + QString::fromStdString(OpenFailureHint(comm));
 }
 
 QString WritePortInvalidMessage(const TKComm& comm)
 {
-    return QString::fromLatin1(TransferText::WritePortInvalid) + PermissionHint(comm);
+    return QString::fromLatin1(TransferText::WritePortInvalid) +
+           QString::fromStdString(OpenFailureHint(comm));
 }
 
 QString LineFailureMessage(const ECommError& error)
 {
-    QString text =
-        QStringLiteral("The connection to the radio failed.\n") + QString::fromStdString(error.Message());
-    if (!error.Detail().empty())
-        text += QStringLiteral("\n(") + QString::fromStdString(error.Detail()) + QStringLiteral(")");
-    return text;
+    // The system's own words ("Inappropriate ioctl for device" for a pty
+    // whose far side closed) tell the operator nothing; the cause does.
+    return QString::fromStdString(error.Message()) + QStringLiteral("\n") +
+           QString::fromLatin1(TransferText::RadioStopped);
+}
+
+QString TimeoutMessage()
+{
+    return QString::fromLatin1(TransferText::Timeout) + QStringLiteral("\n") +
+           QString::fromLatin1(TransferText::RadioStopped);
 }
 
 TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent), comm_(comm)
@@ -201,11 +195,19 @@ void TTransferRunner::Apply(const TransferAction& action)
     }
 }
 
+QString TTransferRunner::EndNote() const
+{
+    if (outcome_ == TransferOutcome::Completed || outcome_ == TransferOutcome::Running) return {};
+    if (read_) return QString::fromLatin1(TransferText::ReadNothingChanged);
+    if (DataSent()) return QString::fromLatin1(TransferText::WritePartial);
+    return {};
+}
+
 void TTransferRunner::Timer1Timer()
 {
     timer1_.stop();
     if (!running_) return;
-    End(TransferOutcome::Timeout, QString::fromLatin1(TransferText::Timeout));
+    End(TransferOutcome::Timeout, TimeoutMessage());
 }
 
 void TTransferRunner::Cancel()

@@ -34,6 +34,14 @@ inline constexpr const char* InvalidRadio = "The radio is invalid.\nPlease check
 inline constexpr const char* Timeout = "Communication timeout error.";
 inline constexpr const char* ReadPortInvalid = "COM port is invalid.\nPlease check comport status.";
 inline constexpr const char* WritePortInvalid = "COM port is invalid.\nPlease check and try again.";
+// What a time-out or a failed line means to the operator.
+inline constexpr const char* RadioStopped =
+    "The radio stopped answering: the cable may be unplugged or the radio switched off.";
+// Said after any read that did not finish.
+inline constexpr const char* ReadNothingChanged = "The read did not finish; nothing was changed.";
+// Said after a write that stopped once channels or settings had been sent.
+inline constexpr const char* WritePartial =
+    "The radio now holds part of the new data; a new write will complete it.";
 } // namespace TransferText
 
 // Puts a serial component into the state both transfer dialogs give it:
@@ -66,6 +74,12 @@ class TTransferRunner : public QObject
     // The message for the operator when the transfer ended badly (empty for
     // a completed or cancelled transfer).
     QString FailureMessage() const { return failureMessage_; }
+    // What an unfinished transfer leaves behind, to be said after the
+    // failure message: nothing changed by a read, part of the data in the
+    // radio after a write. Empty for a completed transfer.
+    QString EndNote() const;
+    // A write has sent at least one channel or setting.
+    bool DataSent() const { return write_ && write_->DataSent(); }
     // The commands sent so far (for tests and traces).
     int CommandsSent() const { return commandsSent_; }
 
@@ -101,10 +115,12 @@ class TTransferRunner : public QObject
     int commandsSent_ = 0;
 };
 
-// Text for a failure of the line during a transfer, naming the cause.
+// Text for a failure of the line during a transfer: the component's
+// message, then what it means to the operator.
 QString LineFailureMessage(const ECommError& error);
+// Text for a reply that did not come in time, likewise.
+QString TimeoutMessage();
 // The messages of a port that cannot be opened before a read and before a
-// write; when the last open of comm failed for want of permission the text
-// says so and names the fix.
+// write, followed by why the last open of comm failed in plain words.
 QString ReadPortInvalidMessage(const TKComm& comm);
 QString WritePortInvalidMessage(const TKComm& comm);

@@ -13,6 +13,7 @@ WriteTransfer::WriteTransfer(const RadioImage& image, LinkScope scope) : image_(
 TransferAction WriteTransfer::Send(WriteStep step, std::string command)
 {
     step_ = step;
+    if (step >= WriteStep::Memory && step < WriteStep::Finished) dataSent_ = true;
     return {TransferAction::Kind::Send, std::move(command), false};
 }
 

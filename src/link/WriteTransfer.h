@@ -52,6 +52,9 @@ class WriteTransfer
     bool Cancelled() const { return cancelled_; }
     int Position() const { return position_; }
     int Maximum() const { return maximum_; }
+    // Whether a channel or setting write command has been sent: from then
+    // on a write that stops leaves the radio holding part of the data.
+    bool DataSent() const { return dataSent_; }
 
   private:
     TransferAction Send(WriteStep step, std::string command);
@@ -69,6 +72,7 @@ class WriteTransfer
     WriteStep step_ = WriteStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;
+    bool dataSent_ = false;
     int slot_ = 0;
     int sub_ = 0;
     int position_ = 0;

@@ -35,6 +35,7 @@ class QValidator;
 class TOwnHTMLHelpViewer;
 class TMenuPages;
 class TSetupForm;
+class TTransferForm;
 struct EditTarget;
 
 // Which grid holds the focus. The edit commands and the status bar act on it.
@@ -319,9 +320,14 @@ class TMainForm : public QMainWindow
 
     // ---- Radio link (src/link/LinkCommands.cpp) --------------------------------
     void ConnectLinkCommands();
-    // The Read and Write commands, run once the transfer scope is set.
+    // The Read and Write commands, run once the transfer scope is set. A
+    // read changes the window (image, grids, caption, data changed flag,
+    // stored profile) only when it has finished.
     void ReadCommand();
     void WriteCommand();
+    // Called with each Read and Write dialog just before it is shown (tests
+    // shorten its timers or press its buttons); empty: nothing.
+    std::function<void(TTransferForm&)> PrepareTransferForm;
 
   signals:
     // The first showing is complete: splash closed, command-line file loaded.

@@ -11,8 +11,12 @@
 #include "sim/SimServer.h"
 
 #include <QAction>
+#include <QFile>
 #include <QInputDialog>
 #include <QMenu>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +67,17 @@ QString PortStatusTip(int port)
         break;
     }
     return QStringLiteral("%1 reaches no device; set one with Device...").arg(PortLabel(port));
+}
+
+DevicePathKind ClassifyDevicePath(const QString& path)
+{
+    if (path.isEmpty()) return DevicePathKind::Automatic;
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT ? DevicePathKind::Missing : DevicePathKind::NotADevice;
+    return S_ISCHR(info.st_mode) ? DevicePathKind::CharacterDevice : DevicePathKind::NotADevice;
 }
 
 bool SimulateOption(const std::string& option, QString& type, bool& onlyWithoutRadio)
@@ -135,7 +150,23 @@ void TMainForm::PortDevice1Click()
     const std::optional<QString> answer =
         AskPortDevice ? AskPortDevice(port, current) : AskDeviceModally(this, port, current);
     if (!answer) return;
-    ThePortMap().SetStoredDevice(port, answer->trimmed().toStdString());
+    const QString path = answer->trimmed();
+    switch (ClassifyDevicePath(path)) {
+    case DevicePathKind::NotADevice:
+        ShowMessage(MessageKind::Warning,
+                    QStringLiteral("%1 is not a serial device.\nPlease check and try again.").arg(path));
+        return;
+    case DevicePathKind::Missing:
+        // An adapter that is not plugged in yet has no device: keep the path.
+        ShowMessage(MessageKind::Warning,
+                    QStringLiteral("%1 does not exist yet.\n%2 will reach it once the adapter is plugged in.")
+                        .arg(path, PortLabel(port)));
+        break;
+    case DevicePathKind::Automatic:
+    case DevicePathKind::CharacterDevice:
+        break;
+    }
+    ThePortMap().SetStoredDevice(port, path.toStdString());
     UpdatePortTips();
 }
 

@@ -140,7 +140,9 @@ TEST(EndToEnd, NoReplyEndsWithTheTimeoutMessageTwoToThreeSecondsLater)
     transfer.WatchReplies();
     ASSERT_TRUE(transfer.Wait(6000));
     EXPECT_EQ(transfer.runner.Outcome(), TransferOutcome::Timeout);
-    EXPECT_EQ(transfer.runner.FailureMessage(), QStringLiteral("Communication timeout error."));
+    EXPECT_EQ(transfer.runner.FailureMessage(),
+              QStringLiteral("Communication timeout error.\nThe radio stopped answering: the cable may be "
+                             "unplugged or the radio switched off."));
     EXPECT_EQ(transfer.runner.CommandsSent(), 6);
     ASSERT_GE(transfer.lastReplyAt, 0);
     const qint64 waited = transfer.finishedAt - transfer.lastReplyAt;
@@ -162,7 +164,10 @@ TEST(EndToEnd, HangUpMidReadEndsWithAMessageAndThePortClosedWithoutSpinning)
     // Well before the reply time-out could end it.
     ASSERT_TRUE(transfer.Wait(1500));
     EXPECT_EQ(transfer.runner.Outcome(), TransferOutcome::LineFailure);
-    EXPECT_FALSE(transfer.runner.FailureMessage().isEmpty());
+    EXPECT_EQ(
+        transfer.runner.FailureMessage(),
+        QStringLiteral("Communication Read Error  ErrorMask=0\nThe radio stopped answering: the cable may "
+                       "be unplugged or the radio switched off."));
     EXPECT_FALSE(transfer.comm.GetPortStatus());
     EXPECT_TRUE(server->HungUp());
 

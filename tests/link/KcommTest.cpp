@@ -396,14 +396,16 @@ TEST(Kcomm, PermissionErrorIsToldApartAndNamesTheDialoutGroup)
             const bool valid = comm.CheckCommportValid(pty.Device());
             const std::string hint = OpenFailureHint(comm);
             std::_Exit(!valid && comm.LastOpenFailure() == TOpenFailure::Permission &&
-                               hint.find("\"dialout\" group") != std::string::npos &&
+                               hint.find(": you are not allowed to open it: add yourself to the dialout "
+                                         "group") != std::string::npos &&
                                hint.find(pty.Device()) != std::string::npos
                            ? 0
                            : 1);
         },
         ::testing::ExitedWithCode(0), "");
-    // Busy and missing devices get no such hint.
+    // A missing device is told as such.
     TKComm comm;
     EXPECT_FALSE(comm.CheckCommportValid("/dev/tslq-no-such-port"));
-    EXPECT_EQ(OpenFailureHint(comm), "");
+    EXPECT_EQ(OpenFailureHint(comm),
+              "\n\n/dev/tslq-no-such-port does not exist: the USB serial adapter may be unplugged.");
 }

@@ -2,13 +2,22 @@
 // started behind COM1 for the run, as `tslq --simulate` does.
 #include "TransferHarness.h"
 #include "link/PortMap.h"
+#include "link/Read.h"
+#include "link/ReadTransfer.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
 #include "sim/SampleLoad.h"
+#include "sim/PtyHost.h"
 #include "sim/SimServer.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using tslq::test::MakeMainForm;
 using tslq::test::MessageRecorder;
@@ -20,6 +29,58 @@ namespace {
 struct SimulationGuard
 {
     ~SimulationGuard() { StopSimulatedRadio(); }
+};
+
+// A simulated radio with faults, served behind COM1 for the test.
+struct ServedRadio
+{
+    VirtualRadio radio;
+    std::unique_ptr<TPtyHost> host;
+
+    ServedRadio(const RadioImage& contents, VirtualRadioFaults faults) : radio(contents)
+    {
+        radio.SetFaults(faults);
+        host = std::make_unique<TPtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                          [this] { return radio.HungUp(); });
+        std::string error;
+        EXPECT_TRUE(host->Open(error)) << error;
+        host->Start();
+        ThePortMap().SetRunOnlyDevice(1, host->DevicePath());
+    }
+    ~ServedRadio()
+    {
+        host->Stop();
+        ThePortMap().SetRunOnlyDevice(1, "");
+    }
+};
+
+// Everything of the window that a read may change.
+struct WindowState
+{
+    RadioImage image;
+    std::vector<QString> cells;
+    QString title;
+    QString fileName;
+    bool changed = false;
+    std::vector<std::string> profile;
+
+    explicit WindowState(TMainForm& form)
+        : image(form.Image()), title(form.windowTitle()), fileName(form.FileName()),
+          changed(form.DataChanged())
+    {
+        for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
+            const QTableWidget* grid = form.Grid(id);
+            cells.push_back(QString::number(grid->rowCount()));
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    cells.push_back(form.GridCell(id, column, row));
+        }
+        for (const char* key : {"Type", "Model"})
+            profile.push_back(form.Store().Read(key));
+        for (int band = 0; band < BandLimitCount; ++band)
+            profile.push_back(form.Store().Read("Limit" + std::to_string(band)));
+    }
+    bool operator==(const WindowState&) const = default;
 };
 
 } // namespace
@@ -59,10 +120,14 @@ TEST(LinkCommands, PortCheckAndSavePromptComeFirst)
         form->ReadMemory1->trigger();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
-        EXPECT_EQ(messages.LastText(), "COM port is invalid.\nPlease check comport status.");
+        EXPECT_EQ(messages.LastText(),
+                  "COM port is invalid.\nPlease check comport status.\n\n/dev/no-such-radio "
+                  "does not exist: the USB serial adapter may be unplugged.");
         EXPECT_TRUE(form->DataChanged());
         form->WriteMenu1->trigger();
-        EXPECT_EQ(messages.LastText(), "COM port is invalid.\nPlease check and try again.");
+        EXPECT_EQ(messages.LastText(),
+                  "COM port is invalid.\nPlease check and try again.\n\n/dev/no-such-radio "
+                  "does not exist: the USB serial adapter may be unplugged.");
         EXPECT_EQ(form->Scope(), TransferScope::Menu);
     }
     ThePortMap().SetRunOnlyDevice(3, "");
@@ -129,4 +194,73 @@ TEST(LinkCommands, TheProgramsSimulatedRadioHoldsItsSampleLoad)
     EXPECT_EQ(form->GridCell(GridId::Memory, 1, 2), "001");
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 2), "146.940");
     EXPECT_EQ(form->GridCell(GridId::Memory, 3, 2), "RPT 94");
+}
+
+TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
+{
+    // The radio is of another version, so a read that went through would
+    // change every part of the window.
+    const RadioImage contents = FullImage("JJ,01", "ZT-Q3");
+    VirtualRadio probe(contents);
+    RadioImage scratch = StartImage("JJ,01", "ZT-Q3");
+    ReadTransfer full(scratch, LinkScope::All);
+    const int total = static_cast<int>(Drive(full, probe).exchanges.size());
+
+    enum class Stop { Timeout, HangUp, Cancel, Escape };
+    const struct
+    {
+        Stop stop;
+        int at; // the command the read stops at
+    } cases[] = {
+        {Stop::Timeout, 1}, {Stop::Timeout, total / 2}, {Stop::Timeout, total},
+        {Stop::HangUp, 1},  {Stop::HangUp, total / 2},  {Stop::HangUp, total},
+        {Stop::Cancel, 1},  {Stop::Escape, total / 2},  {Stop::Cancel, total},
+    };
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->Image().SetMemoryRecord(5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+    form->RefreshAllViews();
+    form->SetFileName(QStringLiteral("field day.qx"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.stop)) + " at " + std::to_string(c.at));
+        VirtualRadioFaults faults;
+        if (c.stop == Stop::HangUp) {
+            // Gone after the reply before, or at once for the first command.
+            faults.hangUpAfter = c.at == 1 ? 1 : c.at - 1;
+            if (c.at == 1) faults.dropReply = 1;
+        } else {
+            faults.dropReply = c.at;
+        }
+        ServedRadio served(contents, faults);
+        const bool cancel = c.stop == Stop::Cancel || c.stop == Stop::Escape;
+        int sent = 0;
+        form->PrepareTransferForm = [&](TTransferForm& transfer) {
+            transfer.Runner.SetTimings({300, 300, 50});
+            QObject::connect(&transfer.Runner, &TTransferRunner::Finished,
+                             [&] { sent = transfer.Runner.CommandsSent(); });
+            if (!cancel) return;
+            auto* watch = new QTimer(&transfer);
+            QObject::connect(watch, &QTimer::timeout, &transfer, [&transfer, watch, &c] {
+                if (transfer.Runner.CommandsSent() < c.at) return;
+                watch->stop();
+                if (c.stop == Stop::Escape)
+                    QTest::keyClick(&transfer, Qt::Key_Escape);
+                else
+                    transfer.Button1->click();
+            });
+            watch->start(2);
+        };
+        form->SetDataChanged(c.at % 2 == 0);
+        const WindowState before(*form);
+        MessageRecorder messages({MessageButton::No}); // the save prompt, when the data changed
+        form->ReadAll1->trigger();
+        EXPECT_TRUE(WindowState(*form) == before);
+        EXPECT_EQ(CompareImages(before.image, form->Image()), "");
+        ASSERT_GE(messages.Count(), 1);
+        const auto& shown = messages.Messages().back();
+        EXPECT_EQ(shown.kind, cancel ? MessageKind::Information : MessageKind::Error);
+        EXPECT_TRUE(shown.text.endsWith("The read did not finish; nothing was changed."))
+            << shown.text.toStdString();
+        EXPECT_EQ(sent, c.at);
+    }
 }

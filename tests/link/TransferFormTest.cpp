@@ -94,8 +94,23 @@ TEST(TransferForm, FailuresAreShownOnceWithTheirKind)
         ASSERT_TRUE(RunToEnd(form));
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
-        EXPECT_EQ(messages.shown[0].second, "Communication timeout error.");
+        EXPECT_EQ(messages.shown[0].second,
+                  TimeoutMessage() + "\n\nThe read did not finish; nothing was changed.");
         EXPECT_EQ(form.result(), QDialog::Rejected);
+    }
+    {
+        // A write that stops once channels went out says the radio holds part of the data.
+        MessageRecorder messages;
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {12, 0, 0});
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        TWriteForm form(image, LinkScope::All, 1);
+        form.Runner.SetTimings({300, 300, 50});
+        ASSERT_TRUE(RunToEnd(form));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
+        EXPECT_EQ(messages.shown[0].second, TimeoutMessage() +
+                                                "\n\nThe radio now holds part of the new data; a "
+                                                "new write will complete it.");
     }
     {
         MessageRecorder messages;
@@ -105,6 +120,7 @@ TEST(TransferForm, FailuresAreShownOnceWithTheirKind)
         EXPECT_EQ(form.windowTitle(), "Write");
         ASSERT_TRUE(RunToEnd(form));
         ASSERT_EQ(messages.shown.size(), 1u);
+        // Nothing was written yet, so nothing more is said.
         EXPECT_EQ(messages.shown[0].second, "The radio is invalid.\nPlease check and try again.");
         EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), "");
     }
@@ -122,18 +138,37 @@ TEST(TransferForm, FailuresAreShownOnceWithTheirKind)
     }
 }
 
-TEST(TransferForm, CancelAndEscapeEndTheTransferWithoutAMessage)
+TEST(TransferForm, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
 {
-    MessageRecorder messages;
-    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
-    RadioImage image = StartImage("KK,0F", "ZT-Q2");
-    TReadForm form(image, LinkScope::All, 1);
-    form.show();
-    ASSERT_TRUE(RunEventsUntil([&] { return form.Runner.CommandsSent() == 10; }, 5000));
-    form.reject(); // Escape: cancels, does not close at once
-    EXPECT_TRUE(form.isVisible());
-    ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
-    EXPECT_EQ(form.Outcome(), TransferOutcome::Cancelled);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 0, 17), "HOME");
+    {
+        MessageRecorder messages;
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        const RadioImage before = image;
+        TReadForm form(image, LinkScope::All, 1);
+        form.show();
+        ASSERT_TRUE(RunEventsUntil([&] { return form.Runner.CommandsSent() == 10; }, 5000));
+        form.reject(); // Escape: cancels, does not close at once
+        EXPECT_TRUE(form.isVisible());
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
+        EXPECT_EQ(form.Outcome(), TransferOutcome::Cancelled);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
+        EXPECT_EQ(messages.shown[0].second, "The read did not finish; nothing was changed.");
+        EXPECT_TRUE(image == before);
+    }
+    {
+        MessageRecorder messages;
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        TWriteForm form(image, LinkScope::All, 1);
+        form.show();
+        ASSERT_TRUE(RunEventsUntil([&] { return form.Runner.CommandsSent() == 10; }, 5000));
+        form.Button1Click();
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
+        EXPECT_EQ(messages.shown[0].second,
+                  "The radio now holds part of the new data; a new write will complete it.");
+    }
 }

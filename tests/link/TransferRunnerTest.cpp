@@ -94,10 +94,11 @@ TEST(TransferRunner, NoReplyEndsWithTheTimeOutAfterTheInterval)
     // Never early (a coarse timer would fire up to 5% before its interval).
     EXPECT_GE(clock.elapsed(), 400);
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Timeout);
-    EXPECT_EQ(read.runner.FailureMessage(), "Communication timeout error.");
+    EXPECT_EQ(read.runner.FailureMessage(), TimeoutMessage());
+    EXPECT_EQ(read.runner.EndNote(), "The read did not finish; nothing was changed.");
     EXPECT_EQ(read.runner.CommandsSent(), 5);
     EXPECT_FALSE(read.comm.GetPortStatus());
-    EXPECT_EQ(image.TypeCode(), "KK,0F");
+    EXPECT_TRUE(image == StartImage("KK,0F", "ZT-Q2"));
 }
 
 TEST(TransferRunner, WrongRadioAndCancel)
@@ -126,7 +127,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
         EXPECT_LT(clock.elapsed(), 1000);
         EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Cancelled);
         EXPECT_TRUE(read.runner.FailureMessage().isEmpty());
-        EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 0, 17), "HOME");
+        EXPECT_TRUE(image == StartImage("KK,0F", "ZT-Q2"));
     }
 }
 
@@ -141,7 +142,7 @@ TEST(TransferRunner, HangUpEndsTheTransferWithTheCause)
     ASSERT_TRUE(read.Wait());
     EXPECT_LT(clock.elapsed(), 4000); // not the reply time-out
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::LineFailure);
-    EXPECT_TRUE(read.runner.FailureMessage().startsWith("The connection to the radio failed.\n"));
+    EXPECT_TRUE(read.runner.FailureMessage().startsWith("Communication Read Error  ErrorMask=0\n"));
     EXPECT_FALSE(read.comm.GetPortStatus());
     EXPECT_EQ(read.finished, 1);
 }
@@ -154,7 +155,9 @@ TEST(TransferRunner, PortThatCannotBeOpened)
     read.runner.StartRead(image, LinkScope::All);
     EXPECT_EQ(read.finished, 1);
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::PortUnavailable);
-    EXPECT_EQ(read.runner.FailureMessage(), "COM port is invalid.\nPlease check comport status.");
+    EXPECT_EQ(read.runner.FailureMessage(), "COM port is invalid.\nPlease check comport status.\n\n"
+                                            "/dev/nonexistent-radio-port does not exist: the USB serial "
+                                            "adapter may be unplugged.");
     EXPECT_TRUE(image == before);
 }
 

@@ -93,7 +93,9 @@ TEST_F(PortSelect, PortHeldByAnotherOpenerIsRefusedAndLosesOnlyItsOwnMark)
     form_->Com[1]->trigger(); // "Com&2" carried the mark
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
-    EXPECT_EQ(messages.LastText(), QStringLiteral("COM2 is invalid.\nPlease check comport status."));
+    EXPECT_EQ(messages.LastText(),
+              QString::fromStdString("COM2 is invalid.\nPlease check comport status.\n\n" + pty.Device() +
+                                     " is in use by another program."));
     EXPECT_EQ(Marks(), Only(0));
     EXPECT_EQ(form_->PortName(), QStringLiteral("COM2"));
     EXPECT_EQ(store_->Read("CommPort"), "COM2");
@@ -103,7 +105,11 @@ TEST_F(PortSelect, PortWithoutADeviceIsRefusedAndOtherMarksStay)
 {
     MessageRecorder messages;
     form_->Com[9]->trigger();
-    EXPECT_EQ(messages.LastText(), QStringLiteral("COM10 is invalid.\nPlease check comport status."));
+    EXPECT_EQ(
+        messages.LastText(),
+        QStringLiteral("COM10 is invalid.\nPlease check comport status.\n\nNo device is set for this port: "
+                       "plug in the USB serial adapter, or choose a device with Radio > Port Select > "
+                       "Device..."));
     EXPECT_EQ(Marks(), Only(2));
     EXPECT_EQ(form_->PortName(), QStringLiteral("COM2"));
     EXPECT_NE(form_->Com[9]->statusTip().indexOf(QStringLiteral("no device")), -1);
@@ -142,6 +148,48 @@ TEST_F(PortSelect, DeviceSetByHandIsStoredForTheCheckedPortAndShownInItsTip)
     answer = QString();
     form_->PortDevice1->trigger();
     EXPECT_EQ(store_->Read("CommDevice2"), "");
+}
+
+TEST_F(PortSelect, DeviceAnswersAreCheckedBeforeTheyAreStored)
+{
+    TestPty pty;
+    ASSERT_TRUE(pty.Ok());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("notes.txt");
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString link = dir.filePath("by-id-link");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(pty.Device()), link));
+    const QString missing = dir.filePath("ttyUSB7");
+    const QString kept = QString::fromStdString(pty.Device());
+    const struct
+    {
+        QString answer;
+        std::string stored; // what CommDevice2 holds afterwards
+        QString message;    // empty: none
+    } cases[] = {
+        {kept, pty.Device(), {}},
+        {link, link.toStdString(), {}},
+        {file, pty.Device(), file + " is not a serial device.\nPlease check and try again."},
+        {dir.path(), pty.Device(), dir.path() + " is not a serial device.\nPlease check and try again."},
+        {file + "/ttyUSB0", pty.Device(),
+         file + "/ttyUSB0 is not a serial device.\nPlease check and try again."},
+        {missing, missing.toStdString(),
+         missing + " does not exist yet.\nCOM2 will reach it once the adapter is plugged in."},
+        {QString(), "", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer.toStdString());
+        store_->Write("CommDevice2", pty.Device());
+        form_->AskPortDevice = [&](int, const QString&) { return std::optional<QString>(c.answer); };
+        MessageRecorder messages;
+        form_->PortDevice1->trigger();
+        EXPECT_EQ(store_->Read("CommDevice2"), c.stored);
+        EXPECT_EQ(messages.Count(), c.message.isEmpty() ? 0 : 1);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(messages.LastText(), c.message);
+            EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
+        }
+    }
 }
 
 TEST_F(PortSelect, TipsNameTheNthUsbAdapter)
