@@ -35,7 +35,7 @@ const std::array kExitStatuses = {
     TCliExitStatus{kCliTimeout, "the radio did not answer in time (\"Communication timeout error.\")", true},
     TCliExitStatus{kCliPortUnavailable, "the port cannot be opened", true},
     TCliExitStatus{kCliFileError, "a file could not be read or written (\"File Open error.\")", false},
-    TCliExitStatus{kCliLineFailed, "the transfer broke off: the line failed", true},
+    TCliExitStatus{kCliLineFailed, "the transfer broke off before its end", true},
 };
 
 } // namespace
