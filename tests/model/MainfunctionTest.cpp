@@ -246,7 +246,7 @@ TEST(CodeTables, EveryToneAndDcsCodeByIndex)
     static_assert(std::size(tones) == 42 && std::size(dcs) == 104);
     ASSERT_EQ(ToneTexts.size(), std::size(tones));
     ASSERT_EQ(DcsCodes.size(), std::size(dcs));
-    char field[8];
+    char field[24];
     for (std::size_t i = 0; i < std::size(tones); ++i) {
         std::snprintf(field, sizeof field, "%02zu", i);
         EXPECT_EQ(ToneText(field), tones[i]) << "tone index " << field;
