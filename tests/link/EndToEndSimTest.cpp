@@ -22,8 +22,9 @@ using tslq::test::RunEventsUntil;
 namespace {
 
 // Sends one command line and returns what came back within ms (empty when
-// the radio stayed silent).
-std::string Ask(TKComm& comm, const std::string& command, int ms = 1000)
+// the radio stayed silent). The default wait is generous: on a loaded machine
+// a reply that comes after the wait spills into the next question.
+std::string Ask(TKComm& comm, const std::string& command, int ms = 5000)
 {
     std::string got;
     comm.OnCommEvent = [&](TKComm& sender, std::uint32_t& size) { got += sender.ReadStringData(size); };
