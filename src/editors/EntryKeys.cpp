@@ -1,6 +1,8 @@
 // Name and DTMF code key rules, and the DTMF record.
 #include "editors/EntryKeys.h"
 
+#include "model/RecordCheck.h"
+
 namespace {
 
 bool IsPrintableAscii(unsigned char byte)
@@ -83,8 +85,13 @@ std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view na
     std::string record = "0";
     record += static_cast<char>('0' + (slot >= 0 && slot <= 9 ? slot : 0));
     record += ',';
-    for (char c : code)
-        if (c != ',' && static_cast<unsigned char>(c) >= 32) record += c;
+    // Only what a DTMF code can hold reaches the record (a pasted code may
+    // bring anything); letters count as their capitals.
+    std::size_t kept = 0;
+    for (char c : code) {
+        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+        if (IsDtmfCodeChar(c) && kept++ < 16) record += c;
+    }
     record += ',';
     record += name;
     return record;

@@ -33,7 +33,7 @@ KeyVerdict NameKeyVerdict(unsigned char byte, char market, bool& leadByte);
 // accepted, entered) as its uppercase form, which is written to entered.
 KeyVerdict DtmfCodeKeyVerdict(unsigned char byte, char& entered);
 
-// "0" and the slot digit, the code, the name. Commas and control characters
-// cannot stand in the code (they would split or break the record), so they are
-// left out of it.
+// "0" and the slot digit, the code, the name. Only DTMF code characters
+// (0-9, A-F, '*', '#', blanks; small letters as capitals) stand in the code,
+// at most 16 of them; anything else a paste brings is left out of it.
 std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view name);

@@ -2,6 +2,8 @@
 // subcommand dispatch and the program's entry.
 #include "files/Cli.h"
 
+#include "files/DataFile.h"
+#include "files/FileIo.h"
 #include "files/SafeFile.h"
 #include "model/SettingsStore.h"
 
@@ -207,6 +209,23 @@ int LoadCliProfile(TCliContext& context, const TCliProfileOptions& options, Radi
         return kCliBadArguments;
     }
     LoadProfile(store, image, Utf8(QDir::currentPath()), [] { return 0; });
+    return kCliOk;
+}
+
+int LoadCliDataFile(TCliContext& context, const QString& path, RadioImage& image, std::string& comment,
+                    std::vector<RecordSlot>* leftOut)
+{
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
+    if (!bytes) return context.FileError(path, reason);
+    ResetImage(image, ImageReset::ForLoad);
+    std::vector<RecordSlot> list;
+    if (ReadDataFile(*bytes, image, comment, &list) == DataFileStatus::BadHeader)
+        return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
+    if (!list.empty())
+        context.err << kProgram << " " << context.command << ": " << Utf8(path) << ": "
+                    << NotLoadedMessage(list) << "\n";
+    if (leftOut) *leftOut = std::move(list);
     return kCliOk;
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/Profile.h"
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Exit statuses shared by every subcommand.
 inline constexpr int kCliOk = 0;
@@ -81,6 +83,13 @@ TCliProfileOptions TakeProfileOptions(TCliArgs& args);
 // overrides applied. kCliOk, or kCliBadArguments (message written) when no
 // type code is stored or given, or an override is malformed.
 int LoadCliProfile(TCliContext& context, const TCliProfileOptions& options, RadioImage& image);
+
+// Loads a data file as File > Open does: kCliOk, or kCliFileError (message
+// written) when it cannot be read or is no data file. Records that fail their
+// check are left out and named on standard error ("tslq-cli <command>: <file>:
+// 3 damaged records were not loaded: memory 005, ..."); leftOut receives them.
+int LoadCliDataFile(TCliContext& context, const QString& path, RadioImage& image, std::string& comment,
+                    std::vector<RecordSlot>* leftOut = nullptr);
 
 using CliHandler = int (*)(TCliContext&);
 struct TCliCommand

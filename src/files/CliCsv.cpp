@@ -9,13 +9,7 @@ namespace {
 
 int LoadDataFile(TCliContext& context, const QString& path, RadioImage& image, std::string& comment)
 {
-    QString reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
-    if (!bytes) return context.FileError(path, reason);
-    ResetImage(image, ImageReset::ForLoad);
-    if (ReadDataFile(*bytes, image, comment) == DataFileStatus::BadHeader)
-        return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
-    return kCliOk;
+    return LoadCliDataFile(context, path, image, comment);
 }
 
 } // namespace

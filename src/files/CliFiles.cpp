@@ -12,13 +12,7 @@ namespace {
 // Loads a data file as File > Open does; kCliOk or the failure's status.
 int LoadInput(TCliContext& context, const QString& path, RadioImage& image, std::string& comment)
 {
-    QString reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
-    if (!bytes) return context.FileError(path, reason);
-    ResetImage(image, ImageReset::ForLoad);
-    if (ReadDataFile(*bytes, image, comment) == DataFileStatus::BadHeader)
-        return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
-    return kCliOk;
+    return LoadCliDataFile(context, path, image, comment);
 }
 
 QString Caption(const QString& path)

@@ -19,8 +19,9 @@ const std::array kCommands = {
     TCliCommand{"read",
                 "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
                 "read the radio into a data file", &CliRead, true},
-    TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] IN.qx",
-                "write a data file to the radio", &CliWrite, true},
+    TCliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] IN.qx",
+                "write a data file to the radio (--force: also when damaged records were left out of it)",
+                &CliWrite, true},
     // Channel lists.
     TCliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",
                 "write the memory channels as a CSV channel list", &CliExportCsv},

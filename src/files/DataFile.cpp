@@ -3,6 +3,9 @@
 
 #include "model/Mainfunction.h"
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <optional>
@@ -114,42 +117,84 @@ class Reader
         case Section::None:
             break;
         case Section::Comment:
-            comment_.assign(line);
+            comment_.assign(line.substr(0, kDataFileLineCapacity));
             break;
         case Section::Memory:
             // An empty line names no slot and would only wipe one.
             if (line.empty()) break;
-            if (const auto slot = MemorySlotOfLabel(FirstField(line))) image_.SetMemoryRecord(*slot, line);
+            if (const auto slot = MemorySlotOfLabel(FirstField(line)))
+                Store({RecordSlotKind::Memory, *slot}, line, RecordCapacity);
             break;
         case Section::Call: {
             if (line.empty()) break;
             const int slot = IsDigit(line.front()) ? line.front() - '0' : 0;
-            if (slot < CallCount) image_.SetCallRecord(slot, line);
+            if (slot < CallCount) Store({RecordSlotKind::Call, slot}, line, RecordCapacity);
             break;
         }
         case Section::Vfo:
             if (line.empty()) break;
-            image_.SetVfoRecord(VfoSlotOfCode(line.front()), line);
+            Store({RecordSlotKind::Vfo, VfoSlotOfCode(line.front())}, line, RecordCapacity);
             break;
         case Section::Dtmf: {
             if (line.empty()) break;
             const std::int64_t slot = DecimalValue(FirstField(line));
-            if (slot >= 0 && slot < DtmfCount) image_.SetDtmfRecord(static_cast<int>(slot), line);
+            if (slot >= 0 && slot < DtmfCount)
+                Store({RecordSlotKind::Dtmf, static_cast<int>(slot)}, line, DtmfCapacity);
             break;
         }
         case Section::Menu:
             if (menuLine_ < ProgramVfoCount)
-                image_.SetProgramVfoRecord(menuLine_, line);
+                Store({RecordSlotKind::ProgramVfo, menuLine_}, line, ProgramVfoCapacity);
             else if (menuLine_ < kMenuSectionLines)
-                image_.SetMenuSetting(menuLine_ - ProgramVfoCount, line);
+                Store({RecordSlotKind::Menu, menuLine_ - ProgramVfoCount}, line,
+                      MenuSettingWidth(menuLine_ - ProgramVfoCount));
             if (menuLine_ < kMenuSectionLines) ++menuLine_;
             break;
         }
     }
 
   private:
+    // A line that passes its check, and fits its slot whole, replaces the
+    // slot's record. One that fails is left out: the slot keeps what it held
+    // (the reset's empty record or default, or an earlier line of the file)
+    // and is reported, unless a later line for it loads after all.
+    void Store(RecordSlot slot, std::string_view line, std::size_t capacity)
+    {
+        const auto listed = std::find(leftOut_.begin(), leftOut_.end(), slot);
+        if (line.size() > capacity || !CheckSlotRecord(slot, line)) {
+            if (listed == leftOut_.end()) leftOut_.push_back(slot);
+            return;
+        }
+        if (listed != leftOut_.end()) leftOut_.erase(listed);
+        switch (slot.kind) {
+        case RecordSlotKind::Memory:
+            image_.SetMemoryRecord(slot.index, line);
+            break;
+        case RecordSlotKind::Vfo:
+            image_.SetVfoRecord(slot.index, line);
+            break;
+        case RecordSlotKind::Call:
+            image_.SetCallRecord(slot.index, line);
+            break;
+        case RecordSlotKind::Dtmf:
+            image_.SetDtmfRecord(slot.index, line);
+            break;
+        case RecordSlotKind::ProgramVfo:
+            image_.SetProgramVfoRecord(slot.index, line);
+            break;
+        case RecordSlotKind::Menu:
+            image_.SetMenuSetting(slot.index, line);
+            break;
+        }
+    }
+
+  public:
+    std::vector<RecordSlot>& LeftOut() { return leftOut_; }
+
+  private:
     RadioImage& image_;
     std::string& comment_;
+    std::vector<RecordSlot> leftOut_;
     Section section_ = Section::None;
     int menuLine_ = 0;
 };
@@ -201,11 +246,13 @@ std::string WriteDataFile(const RadioImage& image, const std::string& comment)
     return out;
 }
 
-DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment)
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
+                            std::vector<RecordSlot>* leftOut)
 {
+    if (leftOut) leftOut->clear();
     Reader reader(image, comment);
     std::string line;
-    line.reserve(kDataFileLineCapacity);
+    line.reserve(RecordCapacity);
     int lineNumber = 0;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -217,12 +264,13 @@ DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::stri
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         ++lineNumber;
 
-        if (raw.size() > kDataFileLineCapacity) raw = raw.substr(0, kDataFileLineCapacity);
-        line.assign(raw);
         if (lineNumber == 1) {
-            if (line != kDataFileHeader) return DataFileStatus::BadHeader;
+            if (raw != kDataFileHeader) return DataFileStatus::BadHeader;
             continue;
         }
+        // The whole line is kept: a record longer than its slot is left out
+        // whole rather than cut (the comment alone is cut, to the line buffer).
+        line.assign(raw);
         for (char& c : line) {
             // A CR inside a line would end a command to the radio; it reads
             // as the blank the writer puts in its place.
@@ -234,5 +282,6 @@ DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::stri
         reader.Line(line);
     }
     if (lineNumber == 0) return DataFileStatus::BadHeader;
+    if (leftOut) *leftOut = std::move(reader.LeftOut());
     return DataFileStatus::Loaded;
 }

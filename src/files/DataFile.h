@@ -3,15 +3,19 @@
 // and naming files is the file commands' business.
 #pragma once
 
+#include "model/RecordCheck.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RadioImage;
 
 // First line of every data file, compared byte for byte.
 inline constexpr std::string_view kDataFileHeader = "VANTREL Tessaline for ZT-QX";
 
-// The reader's line buffer: longer lines are cut to this many bytes.
+// The reader's line buffer: a longer comment line is cut to this many bytes
+// (a record line longer than its slot is left out instead).
 inline constexpr std::size_t kDataFileLineCapacity = 99;
 
 enum class DataFileStatus {
@@ -33,7 +37,12 @@ std::string WriteDataFile(const RadioImage& image, const std::string& comment);
 
 // Parses a file into an image the caller has already reset for loading.
 // `comment` is replaced only when the file holds a comment line (the last
-// one wins); otherwise the caller's comment stays. CR LF and bare LF both end
-// a line; a CR elsewhere reads as a blank. Lines the format does not place
-// are skipped.
-DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment);
+// one wins, cut to the line buffer); otherwise the caller's comment stays.
+// CR LF and bare LF both end a line; a CR elsewhere reads as a blank. Lines
+// the format does not place are skipped.
+// Every record line is checked (RecordCheck.h) before it is stored: a line
+// that fails, or is longer than its slot, is not loaded, so its slot keeps
+// what the reset put there, and the slot goes to `leftOut` (file order, each
+// slot once; a later good line for the slot loads it and takes it off).
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
+                            std::vector<RecordSlot>* leftOut = nullptr);

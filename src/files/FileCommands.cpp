@@ -107,19 +107,55 @@ void RememberFolder(TMainForm& form, const QString& path)
 }
 
 // Resets the image for a load and reads the file into it; a rejected header
-// shows its message and leaves the name "Untitled".
+// shows its message and leaves the name "Untitled". Records that fail their
+// check are left out and remembered for the save and write prompts.
 void LoadBytes(TMainForm& form, const QString& path, const std::string& bytes)
 {
     form.SetFileName(path);
     ResetImage(form.Image(), ImageReset::ForLoad);
     // A comment line cannot hold a line feed: it marks "no comment read".
     std::string comment = "\n";
-    if (ReadDataFile(bytes, form.Image(), comment) == DataFileStatus::BadHeader) {
+    form.LeftOut() = {path, {}, false};
+    if (ReadDataFile(bytes, form.Image(), comment, &form.LeftOut().entries) == DataFileStatus::BadHeader) {
         FileOpenError();
         form.SetFileName(kUntitled);
     } else if (comment != "\n") {
         form.SetComment(MarketToQString(comment, form.Market()));
     }
+}
+
+// Tells, once the loaded file is shown, which damaged records were left out.
+void ReportLeftOut(const TMainForm& form)
+{
+    const std::vector<RecordSlot> list = form.CurrentLeftOut();
+    if (!list.empty()) ShowMessage(MessageKind::Warning, QString::fromStdString(NotLoadedMessage(list)));
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    return !a.isEmpty() && !b.isEmpty() && (a == b || QFileInfo(a) == QFileInfo(b));
+}
+
+// Saving over the file that damaged records were left out of drops their
+// lines from it for good: asked before the first save that replaces it.
+bool ConfirmReplacingDamagedFile(TMainForm& form, const QString& path)
+{
+    const TMainForm::LeftOutRecords& leftOut = form.LeftOut();
+    if (leftOut.entries.empty() || leftOut.fileReplaced || !SameFile(path, leftOut.file)) return true;
+    const QString text = QString::fromStdString(NotLoadedMessage(leftOut.entries)) +
+                         QStringLiteral("\nSaving replaces the file, and their lines will be gone from it."
+                                        "\nDo you want to save?");
+    return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
+}
+
+// After a save to `path`: the left-out records stay with the image, now
+// under the new name, and no file holds their lines any more.
+void LeftOutSavedAs(TMainForm& form, const QString& path)
+{
+    TMainForm::LeftOutRecords& leftOut = form.LeftOut();
+    if (leftOut.entries.empty() || leftOut.file != form.FileName()) return;
+    leftOut.file = path;
+    leftOut.fileReplaced = true;
 }
 
 // Writes the image and comment to a file; false (message shown) when any step
@@ -198,6 +234,7 @@ void TMainForm::New1Click()
     PageControl1->setFocus();
     if (!PromptSaveChanges()) return;
     SetFileName(kUntitled);
+    LeftOut() = {};
     ResetImage(Image(), ImageReset::ForNew);
     ClearGridCells();
     SetComment(QString());
@@ -222,12 +259,14 @@ void TMainForm::Open1Click()
     RefreshAllViews();
     RememberFolder(*this, FileName());
     SetDataChanged(false);
+    ReportLeftOut(*this);
 }
 
 void TMainForm::Save1Click()
 {
     if (FileName() != kUntitled && QFileInfo::exists(FileName())) {
-        WriteImage(*this, FileName());
+        if (!ConfirmReplacingDamagedFile(*this, FileName())) return;
+        if (WriteImage(*this, FileName())) LeftOutSavedAs(*this, FileName());
         return;
     }
     SaveAs();
@@ -251,7 +290,11 @@ bool TMainForm::SaveAs()
         FileWriteError(QStringLiteral("The name of a data file must end in .qx."));
         return true;
     }
-    if (WriteImage(*this, path)) SetFileName(path);
+    if (!ConfirmReplacingDamagedFile(*this, path)) return false;
+    if (WriteImage(*this, path)) {
+        LeftOutSavedAs(*this, path);
+        SetFileName(path);
+    }
     return true;
 }
 
@@ -266,6 +309,7 @@ void TMainForm::CommandLineLoad(const QString& path)
     RefreshAllViews();
     RememberFolder(*this, FileName());
     SetDataChanged(false);
+    ReportLeftOut(*this);
 }
 
 void TMainForm::DropFiles(const QStringList& paths)
@@ -282,6 +326,7 @@ void TMainForm::DropFiles(const QStringList& paths)
             RefreshAllViews();
             RememberFolder(*this, path);
             SetDataChanged(false);
+            ReportLeftOut(*this);
         } else {
             FileOpenError();
         }

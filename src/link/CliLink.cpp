@@ -9,6 +9,7 @@
 #include "link/Kcomm.h"
 #include "link/PortMap.h"
 #include "link/TransferRunner.h"
+#include "link/WriteTransfer.h"
 
 #include <QEventLoop>
 
@@ -54,13 +55,7 @@ int TakeLinkOptions(TCliContext& context, LinkOptions& options)
 
 int LoadFile(TCliContext& context, const QString& path, RadioImage& image, std::string& comment)
 {
-    QString reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
-    if (!bytes) return context.FileError(path, reason);
-    ResetImage(image, ImageReset::ForLoad);
-    if (ReadDataFile(*bytes, image, comment) == DataFileStatus::BadHeader)
-        return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
-    return kCliOk;
+    return LoadCliDataFile(context, path, image, comment);
 }
 
 int StatusOf(TransferOutcome outcome)
@@ -200,6 +195,7 @@ int CliRead(TCliContext& context)
 int CliWrite(TCliContext& context)
 {
     LinkOptions options;
+    const bool force = context.args.Flag(QStringLiteral("--force"));
     if (const int status = TakeLinkOptions(context, options); status != kCliOk) return status;
     const QStringList positionals = context.args.Positionals();
     if (!context.args.Ok()) return context.BadArguments(context.args.Error());
@@ -208,7 +204,25 @@ int CliWrite(TCliContext& context)
     RadioImage image;
     if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
     std::string comment;
-    if (const int status = LoadFile(context, positionals[0], image, comment); status != kCliOk) return status;
+    std::vector<RecordSlot> leftOut;
+    if (const int status = LoadCliDataFile(context, positionals[0], image, comment, &leftOut);
+        status != kCliOk)
+        return status;
+    // A record that fails its check is never sent; the write refuses rather
+    // than leave those slots of the radio as they are without being asked.
+    if (const std::string note = UnsendableNote(UnsendableRecords(image, options.scope)); !note.empty()) {
+        context.err << "tslq-cli " << context.command << ": " << note << "\n";
+        return kCliFileError;
+    }
+    // Slots a damaged file left empty would be cleared in the radio.
+    if (const std::string note = LeftOutWriteNote(LeftOutInScope(leftOut, options.scope)); !note.empty()) {
+        context.err << "tslq-cli " << context.command << ": " << note << "\n";
+        if (!force) {
+            context.err << "tslq-cli " << context.command
+                        << ": nothing was written; give --force to write all the same\n";
+            return kCliFileError;
+        }
+    }
     const int status = Transfer(context, options, nullptr, &image);
     if (status == kCliOk) context.out << TransferSummary(image, options.scope, false) << "\n";
     return status;

@@ -3,6 +3,7 @@
 
 #include "link/Read.h"
 #include "link/Write.h"
+#include "link/WriteTransfer.h"
 #include "mainwin/Messages.h"
 #include "model/Profile.h"
 
@@ -80,7 +81,14 @@ void TMainForm::WriteCommand()
         ShowMessage(MessageKind::Warning, WritePortInvalidMessage(form.KComm1));
         return;
     }
-    if (ShowMessage(MessageKind::Question, Msg::WriteConfirm) != MessageButton::Yes) return;
+    // Records that would not be sent, or slots that a damaged file left
+    // empty, are named before the operator confirms.
+    const LinkScope scope = static_cast<LinkScope>(Scope());
+    QString confirm = Msg::WriteConfirm;
+    for (const std::string& note : {UnsendableNote(UnsendableRecords(image_, scope)),
+                                    LeftOutWriteNote(LeftOutInScope(CurrentLeftOut(), scope))})
+        if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
+    if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
     if (PrepareTransferForm) PrepareTransferForm(form);
     form.exec();
 }

@@ -2,10 +2,13 @@
 // channel mode, memories, CALL, VFO, program VFO and DTMF records (All,
 // Memory) and the menu settings (All, Menu). An entry with nothing to send
 // is passed over at once, so every phase ends with a command outstanding or
-// with the transfer finished.
+// with the transfer finished. A record that fails its check is never sent
+// either: it is passed over the same way, and the radio keeps what it holds
+// there (the window and the command line tell the operator before).
 #include "link/WriteTransfer.h"
 
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 
 WriteTransfer::WriteTransfer(const RadioImage& image, LinkScope scope) : image_(image), scope_(scope) {}
@@ -43,21 +46,25 @@ TransferAction WriteTransfer::Start()
 
 TransferAction WriteTransfer::MemorySlot(int slot)
 {
-    slot_ = slot;
-    return Send(WriteStep::Memory, MemoryWriteCommand(image_, slot));
+    for (slot_ = slot; slot_ < MemoryCount; ++slot_) {
+        if (CheckMemoryRecord(image_.GetMemoryRecord(slot_)))
+            return Send(WriteStep::Memory, MemoryWriteCommand(image_, slot_));
+        position_ = slot_;
+    }
+    return CallSlot(0);
 }
 
 TransferAction WriteTransfer::MemoryDone()
 {
     position_ = slot_;
-    if (slot_ + 1 < MemoryCount) return MemorySlot(slot_ + 1);
-    return CallSlot(0);
+    return MemorySlot(slot_ + 1);
 }
 
 TransferAction WriteTransfer::CallSlot(int slot)
 {
     for (sub_ = slot; sub_ < CallCount; ++sub_) {
-        if (CallHasChannel(image_, sub_)) return Send(WriteStep::Call, CallWriteCommand(image_, sub_));
+        if (CallHasChannel(image_, sub_) && CheckCallRecord(image_.GetCallRecord(sub_)))
+            return Send(WriteStep::Call, CallWriteCommand(image_, sub_));
         ++position_;
     }
     return VfoBand(0);
@@ -66,7 +73,8 @@ TransferAction WriteTransfer::CallSlot(int slot)
 TransferAction WriteTransfer::VfoBand(int band)
 {
     for (sub_ = band; sub_ < VfoCount; ++sub_) {
-        if (VfoHasChannel(image_, sub_)) return Send(WriteStep::Vfo, VfoWriteCommand(image_, sub_));
+        if (VfoHasChannel(image_, sub_) && CheckVfoRecord(image_.GetVfoRecord(sub_)))
+            return Send(WriteStep::Vfo, VfoWriteCommand(image_, sub_));
         ++position_;
     }
     return ProgramVfo(0);
@@ -75,7 +83,7 @@ TransferAction WriteTransfer::VfoBand(int band)
 TransferAction WriteTransfer::ProgramVfo(int index)
 {
     for (sub_ = index; sub_ < ProgramVfoCount; ++sub_) {
-        if (ProgramVfoHasRange(image_, sub_))
+        if (ProgramVfoHasRange(image_, sub_) && CheckProgramVfoRecord(image_.GetProgramVfoRecord(sub_)))
             return Send(WriteStep::ProgramVfo, ProgramVfoWriteCommand(image_, sub_));
         ++position_;
     }
@@ -84,14 +92,55 @@ TransferAction WriteTransfer::ProgramVfo(int index)
 
 TransferAction WriteTransfer::DtmfMemory(int memory)
 {
-    slot_ = memory;
-    return Send(WriteStep::Dtmf, DtmfWriteCommand(image_, memory));
+    for (slot_ = memory; slot_ < DtmfCount; ++slot_) {
+        if (CheckDtmfRecord(image_.GetDtmfRecord(slot_)))
+            return Send(WriteStep::Dtmf, DtmfWriteCommand(image_, slot_));
+        if (slot_ + 1 < DtmfCount) ++position_;
+    }
+    if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
+    return StartMenu();
+}
+
+bool WriteTransfer::SettingSendable(int setting) const
+{
+    return static_cast<bool>(CheckMenuSetting(setting, image_.GetMenuSetting(setting)));
 }
 
 TransferAction WriteTransfer::StartMenu()
 {
-    sub_ = 0;
-    return Send(WriteStep::Power, PowerWriteCommand(image_, 0));
+    return PowerFrom(0);
+}
+
+TransferAction WriteTransfer::PowerFrom(int k)
+{
+    for (sub_ = k; sub_ < PowerCommandCount; ++sub_) {
+        if (SettingSendable(PowerSettingFirst + sub_))
+            return Send(WriteStep::Power, PowerWriteCommand(image_, sub_));
+        ++position_;
+    }
+    return NarrowFrom(0);
+}
+
+TransferAction WriteTransfer::NarrowFrom(int i)
+{
+    for (sub_ = i; sub_ < static_cast<int>(NarrowCommandIndexes.size()); ++sub_) {
+        if (SettingSendable(NarrowSettingFirst + sub_))
+            return Send(WriteStep::Narrow,
+                        NarrowWriteCommand(image_, NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
+        ++position_;
+    }
+    return MenuFrom(0);
+}
+
+TransferAction WriteTransfer::MenuFrom(int i)
+{
+    for (sub_ = i; sub_ < static_cast<int>(MenuWordCount); ++sub_) {
+        const auto word = static_cast<std::size_t>(sub_);
+        if (SettingSendable(MenuCommandWords[word].setting))
+            return Send(WriteStep::Menu, MenuWriteCommand(image_, word));
+        ++position_;
+    }
+    return Finish(TransferOutcome::Completed);
 }
 
 TransferAction WriteTransfer::OnReply(std::string_view bytes)
@@ -157,31 +206,63 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
     case WriteStep::Dtmf:
         return Send(WriteStep::DtmfName, DtmfNameWriteCommand(image_, slot_));
     case WriteStep::DtmfName:
-        if (slot_ + 1 < DtmfCount) {
-            ++position_;
-            return DtmfMemory(slot_ + 1);
-        }
-        if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
-        return StartMenu();
+        if (slot_ + 1 < DtmfCount) ++position_;
+        return DtmfMemory(slot_ + 1);
     case WriteStep::Power:
         ++position_;
-        if (++sub_ < PowerCommandCount) return Send(WriteStep::Power, PowerWriteCommand(image_, sub_));
-        sub_ = 0;
-        return Send(WriteStep::Narrow, NarrowWriteCommand(image_, NarrowCommandIndexes[0]));
+        return PowerFrom(sub_ + 1);
     case WriteStep::Narrow:
         ++position_;
-        if (++sub_ < static_cast<int>(NarrowCommandIndexes.size()))
-            return Send(WriteStep::Narrow,
-                        NarrowWriteCommand(image_, NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
-        sub_ = 0;
-        return Send(WriteStep::Menu, MenuWriteCommand(image_, 0));
+        return NarrowFrom(sub_ + 1);
     case WriteStep::Menu:
         ++position_;
-        if (++sub_ < static_cast<int>(MenuWordCount))
-            return Send(WriteStep::Menu, MenuWriteCommand(image_, static_cast<std::size_t>(sub_)));
-        return Finish(TransferOutcome::Completed);
+        return MenuFrom(sub_ + 1);
     case WriteStep::Finished:
         break;
     }
     return Finish(TransferOutcome::Completed);
+}
+
+bool ScopeCovers(LinkScope scope, RecordSlot slot)
+{
+    if (scope == LinkScope::All) return true;
+    return (slot.kind == RecordSlotKind::Menu) == (scope == LinkScope::Menu);
+}
+
+std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope scope)
+{
+    std::vector<DamagedRecord> records = CheckImageRecords(image);
+    std::erase_if(records, [scope](const DamagedRecord& record) { return !ScopeCovers(scope, record.slot); });
+    return records;
+}
+
+std::string UnsendableNote(const std::vector<DamagedRecord>& records)
+{
+    if (records.empty()) return {};
+    std::string note = records.size() == 1
+                           ? "1 damaged record will not be sent"
+                           : std::to_string(records.size()) + " damaged records will not be sent";
+    note += ", the radio keeps what it holds there: ";
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (i > 0) note += ", ";
+        note += RecordSlotName(records[i].slot);
+        note += " (";
+        note += records[i].reason;
+        note += ")";
+    }
+    return note;
+}
+
+std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, LinkScope scope)
+{
+    std::vector<RecordSlot> covered;
+    for (const RecordSlot& slot : list)
+        if (ScopeCovers(scope, slot)) covered.push_back(slot);
+    return covered;
+}
+
+std::string LeftOutWriteNote(const std::vector<RecordSlot>& list)
+{
+    if (list.empty()) return {};
+    return "Damaged records left out of the file will be cleared in the radio: " + RecordSlotList(list);
 }

@@ -4,11 +4,29 @@
 #pragma once
 
 #include "link/CommandSet.h"
+#include "model/RecordCheck.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RadioImage;
+
+// ---- What a write of a scope would send ----
+// Whether a write of the scope covers the slot (Memory: the channels, CALL,
+// VFO, program VFO and DTMF records; Menu: the menu settings; All: both).
+bool ScopeCovers(LinkScope scope, RecordSlot slot);
+// The records of the image a write of the scope covers that fail their check:
+// the write passes them over, so the radio keeps what it holds there.
+std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope scope);
+// "2 damaged records will not be sent, the radio keeps what it holds there:
+// memory 005 (frequency is not 11 digits), DTMF 3 (...)"; empty for none.
+std::string UnsendableNote(const std::vector<DamagedRecord>& records);
+// Slots left out of a loaded file that a write of the scope covers, and the
+// note that names them: "Damaged records left out of the file will be
+// cleared in the radio: memory 005, DTMF 3"; empty for none.
+std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, LinkScope scope);
+std::string LeftOutWriteNote(const std::vector<RecordSlot>& list);
 
 enum class WriteStep {
     WaitingToStart,
@@ -66,6 +84,10 @@ class WriteTransfer
     TransferAction ProgramVfo(int index);
     TransferAction DtmfMemory(int memory);
     TransferAction StartMenu();
+    TransferAction PowerFrom(int k);
+    TransferAction NarrowFrom(int i);
+    TransferAction MenuFrom(int i);
+    bool SettingSendable(int setting) const;
 
     const RadioImage& image_;
     LinkScope scope_;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ConfigStore;
 class QAction;
@@ -94,6 +96,22 @@ class TMainForm : public QMainWindow
     // Initial folder of the open and save dialogs (profile value "Path").
     const QString& InitialFolder() const { return initialFolder_; }
     void SetInitialFolder(const QString& folder) { initialFolder_ = folder; }
+
+    // Records that failed their check when `file` was loaded and were left
+    // out of the image. They count while the current file name is `file`: a
+    // save over that file asks first (until one has replaced it), and a
+    // write to the radio names them.
+    struct LeftOutRecords
+    {
+        QString file;
+        std::vector<RecordSlot> entries;
+        bool fileReplaced = false;
+    };
+    LeftOutRecords& LeftOut() { return leftOut_; }
+    std::vector<RecordSlot> CurrentLeftOut() const
+    {
+        return leftOut_.file == fileName_ ? leftOut_.entries : std::vector<RecordSlot>{};
+    }
 
     // The operator's comment. Typing is limited to 50 characters; a longer
     // comment from a data file is kept whole. Setting it does not mark the
@@ -383,4 +401,5 @@ class TMainForm : public QMainWindow
     std::array<QLabel*, 4> statusPanels_{};
     TOwnHTMLHelpViewer* helpViewer_ = nullptr;
     QValidator* commentValidator_ = nullptr;
+    LeftOutRecords leftOut_;
 };

@@ -151,8 +151,7 @@ RecordCheck CheckDtmfField(int field, std::string_view value)
     case 1:
         if (value.size() > 16) return Fail("code is longer than 16");
         for (char c : value)
-            if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#' || c == ' '))
-                return Fail("code holds a character other than 0-9, A-D, *, #");
+            if (!IsDtmfCodeChar(c)) return Fail("code holds a character other than 0-9, A-F, *, #");
         return Pass;
     case 2:
         return HasControl(value) ? Fail("name holds a control byte") : Pass;
@@ -162,6 +161,13 @@ RecordCheck CheckDtmfField(int field, std::string_view value)
 }
 
 } // namespace
+
+bool IsDtmfCodeChar(char c)
+{
+    // E and F are the radio's own notation for '*' and '#' (a pasted code may
+    // hold them); they travel unchanged.
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == '*' || c == '#' || c == ' ';
+}
 
 RecordCheck CheckName(std::string_view name)
 {
@@ -323,19 +329,19 @@ std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)
     return damaged;
 }
 
-std::string RecordSlotList(const std::vector<RecordSlot>& slots)
+std::string RecordSlotList(const std::vector<RecordSlot>& list)
 {
-    std::string list;
-    for (const RecordSlot& slot : slots) {
-        if (!list.empty()) list += ", ";
-        list += RecordSlotName(slot);
+    std::string text;
+    for (const RecordSlot& slot : list) {
+        if (!text.empty()) text += ", ";
+        text += RecordSlotName(slot);
     }
-    return list;
+    return text;
 }
 
-std::string NotLoadedMessage(const std::vector<RecordSlot>& slots)
+std::string NotLoadedMessage(const std::vector<RecordSlot>& list)
 {
-    if (slots.empty()) return {};
-    if (slots.size() == 1) return "1 damaged record was not loaded: " + RecordSlotList(slots);
-    return std::to_string(slots.size()) + " damaged records were not loaded: " + RecordSlotList(slots);
+    if (list.empty()) return {};
+    if (list.size() == 1) return "1 damaged record was not loaded: " + RecordSlotList(list);
+    return std::to_string(list.size()) + " damaged records were not loaded: " + RecordSlotList(list);
 }

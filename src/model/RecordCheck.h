@@ -53,9 +53,10 @@ RecordCheck CheckName(std::string_view name);
 
 // ---- DTMF records (number, code, name) --------------------------------------
 // The number is decimal digits for 0..9 (its width is not checked: a radio
-// may answer "3" for "03"); the code holds at most 16 of 0-9, A-D, '*', '#'
-// and blanks ('*' and '#' as the image holds them, not the radio's E and F);
-// the name runs to the end.
+// may answer "3" for "03"); the code holds at most 16 of 0-9, A-D, '*', '#',
+// blanks, and E and F (the radio's notation for '*' and '#'); the name runs
+// to the end.
+bool IsDtmfCodeChar(char c);
 RecordCheck CheckDtmfRecord(std::string_view record);
 // Fields firstField..lastField (0..2) of a DTMF record, as CheckChannelFields.
 RecordCheck CheckDtmfFields(std::string_view fields, int firstField, int lastField);
@@ -98,7 +99,7 @@ struct DamagedRecord
 std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image);
 
 // "memory 005, memory 010, DTMF 3".
-std::string RecordSlotList(const std::vector<RecordSlot>& slots);
+std::string RecordSlotList(const std::vector<RecordSlot>& list);
 // "3 damaged records were not loaded: memory 005, memory 010, DTMF 3"
 // ("1 damaged record was not loaded: ..."); empty for no slot.
-std::string NotLoadedMessage(const std::vector<RecordSlot>& slots);
+std::string NotLoadedMessage(const std::vector<RecordSlot>& list);

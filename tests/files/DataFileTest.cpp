@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using tslq::test::DataPath;
 using tslq::test::LoadImage;
@@ -19,11 +20,12 @@ namespace {
 const std::string kHeader = "VANTREL Tessaline for ZT-QX\r\n";
 
 // Loads a file into the load reset of market K; returns the image.
-RadioImage Load(const std::string& bytes, std::string* comment = nullptr, DataFileStatus* status = nullptr)
+RadioImage Load(const std::string& bytes, std::string* comment = nullptr, DataFileStatus* status = nullptr,
+                std::vector<RecordSlot>* leftOut = nullptr)
 {
     RadioImage image = LoadImage("KK,0F", "ZT-Q2");
     std::string text = comment ? *comment : std::string();
-    const DataFileStatus result = ReadDataFile(bytes, image, text);
+    const DataFileStatus result = ReadDataFile(bytes, image, text, leftOut);
     if (comment) *comment = text;
     if (status) *status = result;
     return image;
@@ -126,9 +128,13 @@ TEST(DataFile, LineBreakInsideCommentOrRecordCannotSplitItsLine)
     EXPECT_EQ(loaded.GetRecordField(RecordKind::Memory, 3, ChannelField::Name), "A B");
     EXPECT_EQ(loaded.GetMenuSetting(40), image.GetMenuSetting(40));
 
-    // A CR that does not end a line reads as that blank, slot lookup included.
-    const RadioImage withCr = Load(kHeader + "__DTMF DATA__\r\n\r7\tX\r\n05\tA\rB\r\n");
-    EXPECT_EQ(withCr.GetDtmfRecord(7), " 7,X");
+    // A CR that does not end a line reads as that blank, slot lookup included
+    // (a blank before the number is no DTMF number, so that line is left out).
+    std::vector<RecordSlot> leftOut;
+    const RadioImage withCr =
+        Load(kHeader + "__DTMF DATA__\r\n\r7\t1\r\n05\tA\rB\r\n", nullptr, nullptr, &leftOut);
+    EXPECT_EQ(withCr.GetDtmfRecord(7), "");
+    EXPECT_EQ(leftOut, (std::vector<RecordSlot>{{RecordSlotKind::Dtmf, 7}}));
     EXPECT_EQ(withCr.GetDtmfRecord(5), "05,A B");
 }
 
@@ -180,8 +186,8 @@ TEST(DataFile, MemoryLabelsChooseTheSlot)
 {
     const RadioImage defaults = LoadImage("KK,0F", "ZT-Q2");
     const std::string file = kHeader + "__MEMORY DATA__\r\n"
-                                       "000\t00145000000\tfirst\r\n"
-                                       "0\t00146000000\tsecond\r\n"
+                                       "000\t00145000000\t1\r\n"
+                                       "0\t00146000000\t2\r\n"
                                        "5\t00147000000\r\n"
                                        "431\t00148000000\r\n"
                                        "432\t00149000000\r\n"
@@ -191,14 +197,14 @@ TEST(DataFile, MemoryLabelsChooseTheSlot)
                                        "\r\n"
                                        "PR2\r\n";
     const RadioImage image = Load(file);
-    EXPECT_EQ(image.GetMemoryRecord(0), "0,00146000000,second");
+    EXPECT_EQ(image.GetMemoryRecord(0), "0,00146000000,2");
     EXPECT_EQ(image.GetMemoryRecord(5), "5,00147000000");
     EXPECT_EQ(image.GetMemoryRecord(431), "431,00148000000");
     EXPECT_EQ(image.GetMemoryRecord(400), "L0,00150000000");
     EXPECT_EQ(image.GetMemoryRecord(421), "PR2");
     // "432", an oversized number, an unknown label and an empty line touch nothing.
     RadioImage expected = defaults;
-    expected.SetMemoryRecord(0, "0,00146000000,second");
+    expected.SetMemoryRecord(0, "0,00146000000,2");
     expected.SetMemoryRecord(5, "5,00147000000");
     expected.SetMemoryRecord(431, "431,00148000000");
     expected.SetMemoryRecord(400, "L0,00150000000");
@@ -208,26 +214,31 @@ TEST(DataFile, MemoryLabelsChooseTheSlot)
 
 TEST(DataFile, ILabelLaterThanNumberWins)
 {
-    const RadioImage image = Load(kHeader + "__MEMORY DATA__\r\n431\tA\r\nI-0\tB\r\n");
-    EXPECT_EQ(image.GetMemoryRecord(431), "I-0,B");
+    const RadioImage image = Load(kHeader + "__MEMORY DATA__\r\n431\t00145000000\r\nI-0\t00146000000\r\n");
+    EXPECT_EQ(image.GetMemoryRecord(431), "I-0,00146000000");
 }
 
 TEST(DataFile, CallVfoAndDtmfSlots)
 {
     const RadioImage defaults = LoadImage("KK,0F", "ZT-Q2");
-    const std::string file = kHeader + "__CALL DATA__\r\n2\tX\r\n5\tignored\r\nQ\tzero\r\n\r\n"
-                                       "__VFO DATA__\r\nE\tfourteen\r\nF\tzero\r\n\r\n"
-                                       "__DTMF DATA__\r\n09\t1\r\n10\t2\r\n-1\t3\r\nAB\t4\r\n\r\n";
-    const RadioImage image = Load(file);
-    EXPECT_EQ(image.GetCallRecord(2), "2,X");
-    EXPECT_EQ(image.GetCallRecord(0), "Q,zero");
+    const std::string file = kHeader +
+                             "__CALL DATA__\r\n2\t00433000000\r\n5\t00145000000\r\nQ\t00145000000\r\n\r\n"
+                             "__VFO DATA__\r\nE\t01250000000\r\nF\t00145000000\r\n\r\n"
+                             "__DTMF DATA__\r\n09\t1\r\n10\t2\r\n-1\t3\r\nAB\t4\r\n\r\n";
+    std::vector<RecordSlot> leftOut;
+    const RadioImage image = Load(file, nullptr, nullptr, &leftOut);
+    EXPECT_EQ(image.GetCallRecord(2), "2,00433000000");
     EXPECT_EQ(image.GetCallRecord(3), defaults.GetCallRecord(3));
-    EXPECT_EQ(image.GetVfoRecord(14), "E,fourteen");
-    EXPECT_EQ(image.GetVfoRecord(0), "F,zero");
+    EXPECT_EQ(image.GetVfoRecord(14), "E,01250000000");
     EXPECT_EQ(image.GetDtmfRecord(9), "09,1");
-    EXPECT_EQ(image.GetDtmfRecord(0), "AB,4"); // no number reads as 0
-    for (int slot = 1; slot < 9; ++slot)
+    for (int slot = 0; slot < 9; ++slot)
         EXPECT_EQ(image.GetDtmfRecord(slot), "") << slot;
+    // A letter where the CALL or VFO code or the DTMF number belongs places
+    // the line in slot 0, as ever, but such a line is left out and reported.
+    EXPECT_EQ(image.GetCallRecord(0), defaults.GetCallRecord(0));
+    EXPECT_EQ(image.GetVfoRecord(0), defaults.GetVfoRecord(0));
+    EXPECT_EQ(leftOut, (std::vector<RecordSlot>{
+                           {RecordSlotKind::Call, 0}, {RecordSlotKind::Vfo, 0}, {RecordSlotKind::Dtmf, 0}}));
 }
 
 TEST(DataFile, EmptyLineInARecordSectionWipesNothing)
@@ -280,22 +291,27 @@ TEST(DataFile, LinesBeforeTheFirstMarkerAndWithoutCommentAreIgnored)
     EXPECT_EQ(comment, "unchanged");
 }
 
-TEST(DataFile, OverlongLinesAreCutToTheirSlot)
+TEST(DataFile, OverlongLinesAreLeftOutWhole)
 {
+    // Lines the check would pass but for their length: cutting them would
+    // lose part of a name or change a value, so they are left out whole.
+    const RadioImage defaults = LoadImage("KK,0F", "ZT-Q2");
     const std::string longName(200, 'N');
-    const std::string file = kHeader + "__MEMORY DATA__\r\n001\t" + longName + "\r\n__DTMF DATA__\r\n02\t" +
-                             longName + "\r\n__RADIO MENU__\r\n0,00144,001479999\r\n\r\n\r\n\r\n" + longName +
-                             "\r\n" + "11\r\n" + longName + "\r\n";
-    const RadioImage image = Load(file);
-    EXPECT_EQ(image.GetMemoryRecord(1).size(), RecordCapacity);
-    EXPECT_EQ(image.GetMemoryRecord(1).substr(0, 5), "001,N");
-    EXPECT_EQ(image.GetDtmfRecord(2).size(), DtmfCapacity);
-    EXPECT_EQ(image.GetProgramVfoRecord(0), "0,00144,001479");
-    EXPECT_EQ(image.GetMenuSetting(0), "N");
-    EXPECT_EQ(image.GetMenuSetting(1), "1");
-    EXPECT_EQ(image.GetMenuSetting(2), "N");
-    // The rest of a cut line is not read as a line of its own.
-    EXPECT_EQ(image.GetMenuSetting(3), LoadImage("KK,0F", "ZT-Q2").GetMenuSetting(3));
+    const std::string file = kHeader + "__MEMORY DATA__\r\n001\t00145000000\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t" +
+                             longName + "\r\n__DTMF DATA__\r\n02\t1\t" + longName +
+                             "\r\n__RADIO MENU__\r\n0,00144,00147,,\r\n\r\n\r\n\r\n" + longName +
+                             "\r\n11\r\n" + "HELLO !!\r\n";
+    std::vector<RecordSlot> leftOut;
+    const RadioImage image = Load(file, nullptr, nullptr, &leftOut);
+    EXPECT_EQ(image.GetMemoryRecord(1), "");
+    EXPECT_EQ(image.GetDtmfRecord(2), "");
+    EXPECT_EQ(image.GetProgramVfoRecord(0), defaults.GetProgramVfoRecord(0));
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(image.GetMenuSetting(index), defaults.GetMenuSetting(index)) << index;
+    // The rest of a long line is not read as a line of its own.
+    EXPECT_EQ(image.GetMenuSetting(3), defaults.GetMenuSetting(3));
+    EXPECT_EQ(RecordSlotList(leftOut),
+              "memory 001, DTMF 2, program VFO 0, menu setting 0, menu setting 1, menu setting 2");
 }
 
 TEST(DataFile, LoadedFileKeepsItsOwnInformationChannels)

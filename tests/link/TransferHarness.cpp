@@ -2,6 +2,7 @@
 #include "TransferHarness.h"
 
 #include "model/Profile.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "support/TestSupport.h"
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 
 #include <cstdio>
+#include <optional>
 
 RadioImage StartImage(const std::string& typeCode, const std::string& model)
 {
@@ -137,4 +139,74 @@ void ExpectGolden(const std::string& name, const std::string& transcript)
     auto lineAt = [&](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
     ADD_FAILURE() << name << " differs at line " << line << ": expected \"" << lineAt(golden) << "\", got \""
                   << lineAt(transcript) << "\"";
+}
+
+std::string MalformedCommand(std::string_view command)
+{
+    auto after = [command](std::string_view prefix) -> std::optional<std::string_view> {
+        if (command.substr(0, prefix.size()) != prefix) return std::nullopt;
+        return command.substr(prefix.size());
+    };
+    auto why = [](const RecordCheck& check) { return std::string(check.reason); };
+    // label,rest: the label must be one of the table's, as the transfer sends it.
+    auto labelled = [](std::string_view text, std::string_view& rest) {
+        const std::size_t comma = text.find(',');
+        const std::string_view label = text.substr(0, comma);
+        rest = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        return MemoryIndexOfLabel(label) >= 0 && comma != std::string_view::npos;
+    };
+    if (command.find('\r') != std::string_view::npos) return "CR inside the command";
+    for (const char* plain : {"VOX 0", "ID", "TYD", "VMC 0,0", "VMC 1,0"})
+        if (command == plain) return {};
+    std::string_view rest;
+    if (const auto text = after("MW 0,")) {
+        if (MemoryIndexOfLabel(*text) >= 0) return {}; // bare: empties the channel
+        if (!labelled(*text, rest)) return "no channel label";
+        return why(CheckChannelFields(ChannelKind::Memory, rest, 1, 13));
+    }
+    if (const auto text = after("MW 1,")) {
+        if (!labelled(*text, rest) || rest.empty()) return "no channel label or no fields";
+        return why(CheckChannelFields(ChannelKind::Memory, rest, 14, 15));
+    }
+    if (const auto text = after("MNA ")) {
+        if (!labelled(*text, rest)) return "no channel label";
+        return why(CheckName(rest));
+    }
+    if (const auto text = after("CW 0,")) return why(CheckChannelFields(ChannelKind::Call, *text, 1, 12));
+    if (const auto text = after("CW 1,")) { // transmit frequency, then the step of field 2
+        const std::size_t comma = text->find(',');
+        if (comma == std::string_view::npos) return "no step";
+        if (const RecordCheck tx = CheckChannelFields(ChannelKind::Call, text->substr(0, comma), 14, 14); !tx)
+            return why(tx);
+        return why(CheckChannelFields(ChannelKind::Call, text->substr(comma + 1), 15, 15));
+    }
+    if (const auto text = after("VW ")) return why(CheckChannelFields(ChannelKind::Vfo, *text, 0, 12));
+    if (const auto text = after("PV ")) return why(CheckProgramVfoRecord(*text));
+    if (const auto text = after("DMN ")) {
+        const std::size_t comma = text->find(',');
+        if (comma == std::string_view::npos) return "no name";
+        if (const RecordCheck number = CheckDtmfFields(text->substr(0, comma), 0, 0); !number)
+            return why(number);
+        return why(CheckName(text->substr(comma + 1)));
+    }
+    if (const auto text = after("DM ")) {
+        const std::size_t comma = text->find(',');
+        if (comma == std::string_view::npos) return "no code";
+        return why(CheckDtmfFields(
+            std::string(text->substr(0, comma + 1)) + DtmfCodeFromRadio(text->substr(comma + 1)), 0, 1));
+    }
+    if (const auto text = after("PC ")) {
+        if (text->size() < 2 || (*text)[0] < '0' || (*text)[0] > '3' || (*text)[1] != ',') return "no index";
+        return why(CheckMenuSetting(PowerSettingFirst + ((*text)[0] - '0'), text->substr(2)));
+    }
+    if (const auto text = after("NAR ")) {
+        for (std::size_t i = 0; i < NarrowCommandIndexes.size(); ++i)
+            if (text->size() >= 2 && (*text)[0] == '0' + NarrowCommandIndexes[i] && (*text)[1] == ',')
+                return why(CheckMenuSetting(NarrowSettingFirst + static_cast<int>(i), text->substr(2)));
+        return "no index";
+    }
+    for (const MenuCommandWord& word : MenuCommandWords)
+        if (const auto value = after(std::string(word.word) + " "))
+            return why(CheckMenuSetting(word.setting, *value));
+    return "unknown command";
 }

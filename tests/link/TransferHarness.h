@@ -7,6 +7,7 @@
 #include "sim/VirtualRadio.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Exchange
@@ -83,6 +84,11 @@ RadioImage SampleImage(const std::string& typeCode, const std::string& model);
 // Every memory slot filled, with names and split frequencies, all DTMF
 // memories, changed menu settings.
 RadioImage FullImage(const std::string& typeCode, const std::string& model);
+
+// Why a write command is malformed, by the shape of the record it carries
+// (the record checks of the core applied to its fields); empty when it is
+// well formed or a command without a record ("VOX 0", "ID", ...).
+std::string MalformedCommand(std::string_view command);
 
 // Compares every field of every record of two images; returns the
 // differences as text (empty when equal).
