@@ -6,6 +6,8 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
+#include <array>
+
 namespace {
 
 constexpr RecordCheck Pass{};
@@ -53,9 +55,6 @@ bool Code(std::string_view field, std::string_view codes)
     return field.size() == 1 && codes.find(field[0]) != std::string_view::npos;
 }
 
-constexpr std::string_view kSwitch = "01";
-constexpr std::string_view kStepCodes = "0123456789AB";
-
 bool IsMemoryLabel(std::string_view label)
 {
     // The decimal slot in any width ("7", "007", "400"), as the data file
@@ -81,46 +80,79 @@ RecordCheck CheckLabel(ChannelKind kind, std::string_view label)
     return Fail("label is not a channel");
 }
 
-// Field 1..16 of a channel record; an empty field passes.
-RecordCheck CheckChannelField(int field, std::string_view value)
+// Channel fields 1 to 16 by rule: a field of digits at its width (with a
+// highest value for the table indices), or one code character in one or two
+// ranges, or free text without control bytes. Records are checked on every
+// load and every reply, so a record is read in one pass, byte classes come
+// from a table and each field is judged from its rule, not by a chain of
+// comparisons.
+enum class Rule : unsigned char { Digits, Code, Text };
+
+struct ChannelRule
 {
-    if (value.empty()) return Pass;
-    switch (field) {
-    case ChannelField::Frequency:
-        return Digits(value, 11) ? Pass : Fail("frequency is not 11 digits");
-    case ChannelField::Step:
-        return Code(value, kStepCodes) ? Pass : Fail("step is not a step code");
-    case ChannelField::Shift:
-        return Code(value, "0123") ? Pass : Fail("shift is not 0 to 3");
-    case ChannelField::Reverse:
-        return Code(value, kSwitch) ? Pass : Fail("reverse is not 0 or 1");
-    case ChannelField::Tone:
-        return Code(value, kSwitch) ? Pass : Fail("tone is not 0 or 1");
-    case ChannelField::Ctcss:
-        return Code(value, kSwitch) ? Pass : Fail("CTCSS is not 0 or 1");
-    case ChannelField::Dcs:
-        return Code(value, kSwitch) ? Pass : Fail("DCS is not 0 or 1");
-    case ChannelField::ToneIndex:
-        return DigitsUpTo(value, 2, 41) ? Pass : Fail("tone is not 00 to 41");
-    case ChannelField::CtcssIndex:
-        return DigitsUpTo(value, 2, 41) ? Pass : Fail("CTCSS tone is not 00 to 41");
-    case ChannelField::DcsIndex:
-        return DigitsUpTo(value, 3, 103) ? Pass : Fail("DCS code is not 000 to 103");
-    case ChannelField::Offset:
-        return Digits(value, 9) ? Pass : Fail("offset is not 9 digits");
-    case ChannelField::Mode:
-        return Code(value, "012345") ? Pass : Fail("mode is not 0 to 5");
-    case ChannelField::Lockout:
-        return Code(value, kSwitch) ? Pass : Fail("lockout is not 0 or 1");
-    case ChannelField::TxFrequency:
-        return Digits(value, 11) ? Pass : Fail("TX frequency is not 11 digits");
-    case ChannelField::TxStep:
-        return Code(value, kStepCodes) ? Pass : Fail("TX step is not a step code");
-    case ChannelField::Reserved:
-        return HasControl(value) ? Fail("field 16 holds a control byte") : Pass;
-    default:
-        return Fail("no such field");
+    Rule rule;
+    unsigned char width; // Digits
+    short highest;       // Digits: the highest value, or -1
+    char low1, high1;    // Code: the ranges
+    char low2, high2;
+    std::string_view reason;
+};
+
+constexpr ChannelRule ChannelRules[ChannelField::Name] = {
+    {Rule::Text, 0, -1, 0, 0, 0, 0, ""}, // the label, checked apart
+    {Rule::Digits, 11, -1, 0, 0, 0, 0, "frequency is not 11 digits"},
+    {Rule::Code, 0, -1, '0', '9', 'A', 'B', "step is not a step code"},
+    {Rule::Code, 0, -1, '0', '3', 0, 0, "shift is not 0 to 3"},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, "reverse is not 0 or 1"},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, "tone is not 0 or 1"},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, "CTCSS is not 0 or 1"},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, "DCS is not 0 or 1"},
+    {Rule::Digits, 2, 41, 0, 0, 0, 0, "tone is not 00 to 41"},
+    {Rule::Digits, 2, 41, 0, 0, 0, 0, "CTCSS tone is not 00 to 41"},
+    {Rule::Digits, 3, 103, 0, 0, 0, 0, "DCS code is not 000 to 103"},
+    {Rule::Digits, 9, -1, 0, 0, 0, 0, "offset is not 9 digits"},
+    {Rule::Code, 0, -1, '0', '5', 0, 0, "mode is not 0 to 5"},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, "lockout is not 0 or 1"},
+    {Rule::Digits, 11, -1, 0, 0, 0, 0, "TX frequency is not 11 digits"},
+    {Rule::Code, 0, -1, '0', '9', 'A', 'B', "TX step is not a step code"},
+    {Rule::Text, 0, -1, 0, 0, 0, 0, "field 16 holds a control byte"},
+};
+
+enum ByteClass : unsigned char { Other = 0, Digit = 1, Control = 2, Comma = 4 };
+
+constexpr std::array<unsigned char, 256> ByteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 0x20; ++c)
+        classes[static_cast<std::size_t>(c)] = Control;
+    classes[0x7F] = Control;
+    for (int c = '0'; c <= '9'; ++c)
+        classes[static_cast<std::size_t>(c)] = Digit;
+    classes[','] = Comma;
+    return classes;
+}();
+
+// Judges a non-empty field of `size` bytes at `text` whose bytes, classed,
+// were all digits (`allDigits`) or held a control byte (`control`).
+bool FieldPasses(const ChannelRule& rule, const char* text, std::size_t size, bool allDigits, bool control)
+{
+    switch (rule.rule) {
+    case Rule::Digits: {
+        if (size != rule.width || !allDigits) return false;
+        if (rule.highest < 0) return true;
+        int value = 0;
+        for (std::size_t i = 0; i < size; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value <= rule.highest;
     }
+    case Rule::Code: {
+        const char c = text[0];
+        return size == 1 &&
+               ((c >= rule.low1 && c <= rule.high1) || (c >= rule.low2 && c <= rule.high2 && rule.low2));
+    }
+    case Rule::Text:
+        return !control;
+    }
+    return false;
 }
 
 // Walks the comma-separated fields first..last of `text`; `last` runs to the
@@ -178,12 +210,39 @@ RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int fi
 {
     if (firstField < 0 || lastField >= ChannelField::Count || firstField > lastField)
         return Fail("no such fields");
-    return WalkFields(fields, firstField, lastField, lastField == ChannelField::Name,
-                      [kind](int field, std::string_view value) {
-                          if (field == ChannelField::Label) return CheckLabel(kind, value);
-                          if (field == ChannelField::Name) return CheckName(value);
-                          return CheckChannelField(field, value);
-                      });
+    if (fields.empty()) return Pass;
+    const char* text = fields.data();
+    const std::size_t size = fields.size();
+    std::size_t start = 0;
+    int field = firstField;
+    unsigned char all = Digit; // stays Digit while every byte is one
+    unsigned char any = 0;
+    for (std::size_t i = 0;; ++i) {
+        if (field == ChannelField::Name) return CheckName(fields.substr(start)); // runs to the end
+        if (i < size) {
+            const unsigned char cls = ByteClasses[static_cast<unsigned char>(text[i])];
+            if (cls != Comma) {
+                all &= cls;
+                any |= cls;
+                continue;
+            }
+        }
+        // Field `field` is text[start, i).
+        if (field == ChannelField::Label) {
+            if (const RecordCheck label = CheckLabel(kind, fields.substr(start, i - start)); !label)
+                return label;
+        } else if (i > start) {
+            const ChannelRule& rule = ChannelRules[field];
+            if (!FieldPasses(rule, text + start, i - start, all == Digit, (any & Control) != 0))
+                return Fail(rule.reason);
+        }
+        if (i >= size) return Pass;
+        if (field == lastField) return Fail("too many fields");
+        ++field;
+        start = i + 1;
+        all = Digit;
+        any = 0;
+    }
 }
 
 RecordCheck CheckChannelRecord(ChannelKind kind, std::string_view record)
