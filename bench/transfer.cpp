@@ -54,7 +54,8 @@ RadioImage VersionImage()
 }
 
 // Every slot used, each with a transmit frequency and a name, so that each
-// costs the most commands a slot can; every DTMF memory with a name.
+// costs the most commands a slot can; every DTMF memory with a name and a
+// code of the full 16 characters.
 RadioImage FullyLoadedImage()
 {
     RadioImage image = VersionImage();
@@ -67,7 +68,7 @@ RadioImage FullyLoadedImage()
         image.SetMemoryRecord(slot, record);
     }
     for (int memory = 0; memory < DtmfCount; ++memory)
-        image.SetDtmfRecord(memory, "0" + std::to_string(memory) + ",1234*#ABCD567890" +
+        image.SetDtmfRecord(memory, "0" + std::to_string(memory) + ",1234*#ABCD56789" +
                                         std::to_string(memory) + ",DTMF" + std::to_string(memory));
     return image;
 }

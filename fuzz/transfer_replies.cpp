@@ -1,11 +1,15 @@
 // Feeds arbitrary reply bytes to the read and the write transfer. The first
 // byte picks the scope and the version; the rest is cut into replies at
-// each CR, one reply per outstanding command. Neither transfer may crash,
-// loop, or store a record past its capacity.
+// each CR, one reply per outstanding command (a query asked for again takes
+// the next one). Neither transfer may crash, loop, or store a record past
+// its capacity; a read that does not complete leaves the image exactly as
+// it was, and one that completes leaves only records that pass the record
+// check, a type code of its shape and band limits of digits.
 #include "link/ReadTransfer.h"
 #include "link/WriteTransfer.h"
 #include "model/Profile.h"
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 
 #include <cstddef>
@@ -35,7 +39,8 @@ template <class Transfer> void Run(Transfer& transfer, std::string_view replies,
     TransferAction action = transfer.Start();
     std::size_t pos = 0;
     int count = 0;
-    while (action.kind == TransferAction::Kind::Send && pos < replies.size()) {
+    while ((action.kind == TransferAction::Kind::Send || action.kind == TransferAction::Kind::Retry) &&
+           pos < replies.size()) {
         std::size_t end = replies.find('\r', pos);
         end = end == std::string_view::npos ? replies.size() : end + 1;
         if (cancelMidway && ++count == 40) transfer.Cancel();
@@ -57,6 +62,34 @@ void CheckCapacities(const RadioImage& image)
     if (image.TypeCode().size() > TypeCodeCapacity || image.Model().size() > ModelCapacity) std::abort();
 }
 
+bool IsBandLimit(std::string_view limit)
+{
+    const std::size_t comma = limit.find(',');
+    if (comma == std::string_view::npos) return false;
+    const std::string_view lower = limit.substr(0, comma);
+    const std::string_view upper = limit.substr(comma + 1);
+    auto digits = [](std::string_view text) {
+        for (char c : text)
+            if (c < '0' || c > '9') return false;
+        return text.size() == 5 || text.size() == 7;
+    };
+    return digits(lower) && digits(upper) && lower.size() == upper.size();
+}
+
+void CheckRead(const ReadTransfer& read, const RadioImage& start, const RadioImage& image)
+{
+    if (read.Outcome() != TransferOutcome::Completed) {
+        if (!(image == start)) std::abort();
+        return;
+    }
+    if (!CheckImageRecords(image).empty()) std::abort();
+    const std::string& type = image.TypeCode();
+    if (type.size() != 5 || type[2] != ',') std::abort();
+    if (image.Model() != "ZT-Q2" && image.Model() != "ZT-Q3") std::abort();
+    for (int band = 0; band < BandLimitCount; ++band)
+        if (!image.BandLimit(band).empty() && !IsBandLimit(image.BandLimit(band))) std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -67,10 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view replies(reinterpret_cast<const char*>(data + 1), size - 1);
     const bool cancel = (selector & 0x20) != 0;
 
-    RadioImage image = Start(selector);
+    const RadioImage start = Start(selector);
+    if (!CheckImageRecords(start).empty()) std::abort();
+    RadioImage image = start;
     ReadTransfer read(image, scope);
     Run(read, replies, cancel);
     CheckCapacities(image);
+    CheckRead(read, start, image);
 
     const RadioImage source = Start(selector);
     WriteTransfer write(source, scope);

@@ -52,6 +52,8 @@ int main(int argc, char** argv)
         {"trace", "Write every command and reply with timestamps.", "FILE"},
         {"drop-reply", "Give no reply to the N-th command.", "N"},
         {"garble", "Garble the reply to the N-th command.", "N"},
+        {"garble-count", "Garble that many replies from the N-th on (default 1; 2 garbles a retry too).",
+         "K"},
         {"hang-up-after", "Go away after replying to the N-th command.", "N"},
     });
     parser.process(app);
@@ -76,6 +78,7 @@ int main(int argc, char** argv)
     if (!NumberOption(parser, "latency-ms", options.host.latencyMs) ||
         !NumberOption(parser, "drop-reply", options.faults.dropReply) ||
         !NumberOption(parser, "garble", options.faults.garble) ||
+        !NumberOption(parser, "garble-count", options.faults.garbleCount) ||
         !NumberOption(parser, "hang-up-after", options.faults.hangUpAfter))
         return 2;
     const std::string savePath = parser.value("save").toStdString();

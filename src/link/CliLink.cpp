@@ -72,6 +72,7 @@ int StatusOf(TransferOutcome outcome)
     case TransferOutcome::Running:
     case TransferOutcome::Cancelled:
     case TransferOutcome::LineFailure:
+    case TransferOutcome::BadReply:
         break;
     }
     return kCliLineFailed;

@@ -11,7 +11,7 @@
 inline constexpr int kCliInvalidRadio = 3;    // "The radio is invalid."
 inline constexpr int kCliTimeout = 4;         // "Communication timeout error."
 inline constexpr int kCliPortUnavailable = 5; // the port cannot be opened
-inline constexpr int kCliLineFailed = 7;      // the line failed during the transfer
+inline constexpr int kCliLineFailed = 7;      // the line failed, or a reply stayed garbled
 
 // The line read and write end with: the filled records of the scope, e.g.
 // "Read 37 memory channels, 3 CALL, 14 VFO, 2 DTMF and 41 menu settings from

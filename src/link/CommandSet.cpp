@@ -123,11 +123,14 @@ void ReplyAssembler::Feed(std::string_view bytes)
 {
     for (char c : bytes) {
         if (c == CommandEnd) continue;
-        if (dropped_ < echo_) {
-            ++dropped_;
+        if (dropped_.size() < echo_) {
+            dropped_ += c;
             continue;
         }
-        if (payload_.size() < ReplyPayloadCapacity) payload_ += c;
+        if (payload_.size() < ReplyPayloadCapacity)
+            payload_ += c;
+        else
+            cut_ = true;
     }
 }
 

@@ -74,11 +74,16 @@ class ReplyAssembler
     explicit ReplyAssembler(std::size_t echo) : echo_(echo) {}
     void Feed(std::string_view bytes);
     const std::string& Payload() const { return payload_; }
+    // The characters dropped as the echo (for the reply check).
+    const std::string& Echo() const { return dropped_; }
+    // Whether the payload ran past its capacity and was cut.
+    bool Cut() const { return cut_; }
 
   private:
     std::size_t echo_;
-    std::size_t dropped_ = 0;
+    std::string dropped_;
     std::string payload_;
+    bool cut_ = false;
 };
 
 // Payload of a whole received text for a command with the given echo.
@@ -146,6 +151,7 @@ enum class LinkScope { All = 0, Memory = 1, Menu = 2 };
 // How a transfer ended, or that it is still under way.
 // PortUnavailable: the port could not be opened at the start; LineFailure:
 // the line failed during the transfer (a hang-up, a failed write).
+// BadReply: a reply of the read failed its check twice.
 enum class TransferOutcome {
     Running,
     Completed,
@@ -153,16 +159,19 @@ enum class TransferOutcome {
     InvalidRadio,
     Timeout,
     LineFailure,
-    PortUnavailable
+    PortUnavailable,
+    BadReply
 };
 
 // The transfer's answer to a start or a reply: send a command, wait the
-// start delay again, or stop (finished, or the radio is not the expected one).
+// start delay again, ask again for a reply that failed its check (discard
+// what arrives for the retry delay, then send the same command), or stop
+// (finished, or the radio is not the expected one).
 struct TransferAction
 {
-    enum class Kind { Send, RestartStartDelay, Finish, InvalidRadio };
+    enum class Kind { Send, RestartStartDelay, Retry, Finish, InvalidRadio };
     Kind kind = Kind::Finish;
-    std::string command;     // Send: the command without its CR
+    std::string command;     // Send, Retry: the command without its CR
     bool clearInput = false; // discard whatever waits in the input queue first
 };
 

@@ -4,6 +4,7 @@
 #include "link/ReadTransfer.h"
 
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 
 ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : target_(image), image_(image), scope_(scope)
@@ -13,7 +14,8 @@ ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : target_(image),
 TransferAction ReadTransfer::Send(ReadStep step, const RadioCommand& command, bool clearInput)
 {
     step_ = step;
-    echo_ = command.echo;
+    command_ = command;
+    retried_ = false;
     return {TransferAction::Kind::Send, command.text, clearInput};
 }
 
@@ -82,14 +84,105 @@ TransferAction ReadTransfer::StartMenu()
     return Send(ReadStep::Power, PowerQuery(0));
 }
 
+ReplyExpectation ReadTransfer::Expected() const
+{
+    switch (step_) {
+    case ReadStep::Identity:
+        return {ReplyShape::Identity, 0};
+    case ReadStep::Type:
+        return {ReplyShape::Type, 0};
+    case ReadStep::BandLimits:
+        return {ReplyShape::BandLimits, sub_};
+    case ReadStep::Memory:
+        return {ReplyShape::Memory, slot_};
+    case ReadStep::MemoryTx:
+        return {ReplyShape::MemoryTx, slot_};
+    case ReadStep::MemoryName:
+        return {ReplyShape::MemoryName, slot_};
+    case ReadStep::Call:
+        return {ReplyShape::Call, sub_};
+    case ReadStep::CallTx:
+        return {ReplyShape::CallTx, sub_};
+    case ReadStep::Vfo:
+        return {ReplyShape::Vfo, sub_};
+    case ReadStep::ProgramVfo:
+        return {ReplyShape::ProgramVfo, sub_};
+    case ReadStep::Dtmf:
+        return {ReplyShape::Dtmf, slot_};
+    case ReadStep::DtmfName:
+        return {ReplyShape::DtmfName, slot_};
+    case ReadStep::Power:
+        return {ReplyShape::Menu, PowerSettingFirst + sub_};
+    case ReadStep::Narrow:
+        return {ReplyShape::Menu, NarrowSettingFirst + sub_};
+    case ReadStep::Menu:
+        return {ReplyShape::Menu, MenuCommandWords[static_cast<std::size_t>(sub_)].setting};
+    case ReadStep::WaitingToStart:
+    case ReadStep::WakeUp1:
+    case ReadStep::WakeUp2:
+    case ReadStep::Finished:
+        break;
+    }
+    return {ReplyShape::Unchecked, 0};
+}
+
+std::string ReadTransfer::PlaceOfStep() const
+{
+    const ReplyExpectation expected = Expected();
+    switch (expected.shape) {
+    case ReplyShape::Identity:
+        return "the model";
+    case ReplyShape::Type:
+        return "the version";
+    case ReplyShape::BandLimits:
+        return "the band limits";
+    case ReplyShape::Memory:
+    case ReplyShape::MemoryTx:
+    case ReplyShape::MemoryName:
+        return RecordSlotName({RecordSlotKind::Memory, expected.index});
+    case ReplyShape::Call:
+    case ReplyShape::CallTx:
+        return RecordSlotName({RecordSlotKind::Call, expected.index});
+    case ReplyShape::Vfo:
+        return RecordSlotName({RecordSlotKind::Vfo, expected.index});
+    case ReplyShape::ProgramVfo:
+        return RecordSlotName({RecordSlotKind::ProgramVfo, expected.index});
+    case ReplyShape::Dtmf:
+    case ReplyShape::DtmfName:
+        return RecordSlotName({RecordSlotKind::Dtmf, expected.index});
+    case ReplyShape::Menu:
+        return RecordSlotName({RecordSlotKind::Menu, expected.index});
+    case ReplyShape::Unchecked:
+        break;
+    }
+    return "the wake-up";
+}
+
 TransferAction ReadTransfer::OnReply(std::string_view bytes)
 {
     if (cancelled_ && step_ != ReadStep::Finished) {
         Finish(TransferOutcome::Cancelled);
         return {TransferAction::Kind::Finish, {}, false};
     }
-    const std::string payload = AssemblePayload(bytes, echo_);
+    ReplyAssembler reply(command_.echo);
+    reply.Feed(bytes);
+    const std::string& payload = reply.Payload();
     const char market = image_.MarketLetter();
+
+    if (step_ != ReadStep::WaitingToStart && step_ != ReadStep::Finished) {
+        const RecordCheck check =
+            CheckReply(command_, Expected(), reply.Echo(), payload, reply.Cut(), market);
+        if (!check) {
+            if (retried_) {
+                badReply_ = "The radio's reply for " + PlaceOfStep() + " was garbled twice (\"" +
+                            command_.text + "\": " + std::string(check.reason) + ").";
+                return Finish(TransferOutcome::BadReply);
+            }
+            // The line strictly alternates, so the same query may be sent again.
+            retried_ = true;
+            return {TransferAction::Kind::Retry, command_.text, true};
+        }
+    }
 
     switch (step_) {
     case ReadStep::WaitingToStart:

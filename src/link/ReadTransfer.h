@@ -2,11 +2,14 @@
 // stores each completed record into a copy of the image; the copy replaces
 // the image only when the last reply has been stored, so a read that stops
 // early (time-out, hang-up, cancel, a wrong radio) leaves the image as it
-// was. A state machine only: the runner writes the commands, feeds each
+// was. Every reply is checked before any of it is used (ReplyCheck.h); one
+// that fails is asked for once more, and a second failure stops the read.
+// A state machine only: the runner writes the commands, feeds each
 // callback's received bytes back in and owns the timers.
 #pragma once
 
 #include "link/CommandSet.h"
+#include "link/ReplyCheck.h"
 #include "model/RadioImage.h"
 
 #include <string>
@@ -55,6 +58,9 @@ class ReadTransfer
     int Position() const { return position_; }
     // 0 until the radio identified itself, then the scope's maximum.
     int Maximum() const { return maximum_; }
+    // After a BadReply outcome: which query failed and where its reply
+    // belongs ("The radio's reply for memory 005 was garbled twice ...").
+    const std::string& BadReplyText() const { return badReply_; }
 
   private:
     TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
@@ -65,6 +71,9 @@ class ReadTransfer
     TransferAction NextCall();
     TransferAction NextDtmf();
     TransferAction StartMenu();
+    // What the outstanding command's reply must look like, and where it goes.
+    ReplyExpectation Expected() const;
+    std::string PlaceOfStep() const;
 
     RadioImage& target_;
     RadioImage image_; // the copy the read stores into
@@ -72,7 +81,8 @@ class ReadTransfer
     ReadStep step_ = ReadStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;
-    std::size_t echo_ = 0;
+    RadioCommand command_; // the outstanding command
+    bool retried_ = false; // it has been asked for a second time
     int slot_ = 0;
     int sub_ = 0;
     int position_ = 0;
@@ -80,4 +90,5 @@ class ReadTransfer
     // Payloads of the record under assembly.
     std::string first_;
     std::string second_;
+    std::string badReply_;
 };

@@ -1,7 +1,9 @@
 // One command outstanding at a time: a command is written only from the
 // start delay or at the end of handling the previous reply, and the reply
-// time-out runs exactly while a command is outstanding. Every way out
-// (finished, wrong radio, time-out, cancel, a failed line) closes the port
+// time-out runs exactly while a command is outstanding. A reply that failed
+// its check is asked for again once the retry delay has passed; whatever
+// arrives meanwhile is discarded. Every way out (finished, wrong radio,
+// time-out, cancel, a failed line, a reply garbled twice) closes the port
 // and reports once.
 #include "link/TransferRunner.h"
 
@@ -50,7 +52,7 @@ TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent
 {
     // Coarse timers may fire up to 5% early; the reply time-out must never
     // end a transfer before its full interval.
-    for (QTimer* timer : {&timer1_, &timer3_, &timer4_}) {
+    for (QTimer* timer : {&timer1_, &timer3_, &timer4_, &retryTimer_}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
@@ -58,6 +60,7 @@ TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent
     connect(&timer1_, &QTimer::timeout, this, &TTransferRunner::Timer1Timer);
     connect(&timer3_, &QTimer::timeout, this, &TTransferRunner::Timer3Timer);
     connect(&timer4_, &QTimer::timeout, this, &TTransferRunner::Timer4Timer);
+    connect(&retryTimer_, &QTimer::timeout, this, &TTransferRunner::RetryTimer);
 }
 
 TTransferRunner::~TTransferRunner()
@@ -73,6 +76,7 @@ void TTransferRunner::SetTimings(const TTransferTimings& timings)
     timer1_.setInterval(timings.replyTimeout);
     timer3_.setInterval(timings.cancelCompletion);
     timer4_.setInterval(timings.startDelay);
+    retryTimer_.setInterval(timings.retryDiscard);
 }
 
 int TTransferRunner::Position() const
@@ -140,6 +144,12 @@ void TTransferRunner::KComm1CommEvent(TKComm& sender, std::uint32_t& size)
     (void)size;
     timer1_.stop();
     if (!running_) return;
+    if (retryTimer_.isActive()) {
+        // The rest of a reply that failed its check, or noise: not an answer
+        // to anything outstanding.
+        sender.ClearInBuff();
+        return;
+    }
     std::string bytes;
     try {
         // Everything waiting, however many lines it holds, is this reply.
@@ -165,18 +175,13 @@ void TTransferRunner::Apply(const TransferAction& action)
     emit ProgressChanged(Position(), Maximum());
     switch (action.kind) {
     case TransferAction::Kind::Send:
-        try {
-            if (action.clearInput) comm_.ClearInBuff();
-            const std::string line = action.command + CommandEnd;
-            comm_.WriteData(line.data(), static_cast<std::uint32_t>(line.size()));
-            ++commandsSent_;
-        } catch (const ECommError& error) {
-            // Nothing is outstanding now: end here rather than wait for a
-            // reply that cannot come.
-            End(TransferOutcome::LineFailure, LineFailureMessage(error));
-            return;
-        }
-        timer1_.start(timings_.replyTimeout);
+        if (action.clearInput) comm_.ClearInBuff();
+        SendCommand(action.command);
+        return;
+    case TransferAction::Kind::Retry:
+        comm_.ClearInBuff();
+        retryCommand_ = action.command;
+        retryTimer_.start(timings_.retryDiscard);
         return;
     case TransferAction::Kind::RestartStartDelay:
         timer4_.stop();
@@ -189,10 +194,43 @@ void TTransferRunner::Apply(const TransferAction& action)
     case TransferAction::Kind::InvalidRadio:
         End(TransferOutcome::InvalidRadio, QString::fromLatin1(TransferText::InvalidRadio));
         return;
-    case TransferAction::Kind::Finish:
-        End(read_ ? read_->Outcome() : write_->Outcome());
+    case TransferAction::Kind::Finish: {
+        const TransferOutcome outcome = read_ ? read_->Outcome() : write_->Outcome();
+        QString message;
+        if (outcome == TransferOutcome::BadReply && read_)
+            message = QString::fromStdString(read_->BadReplyText()) + QStringLiteral("\n") +
+                      QString::fromLatin1(TransferText::BadReplyAdvice);
+        End(outcome, message);
         return;
     }
+    }
+}
+
+void TTransferRunner::SendCommand(const std::string& command)
+{
+    try {
+        const std::string line = command + CommandEnd;
+        comm_.WriteData(line.data(), static_cast<std::uint32_t>(line.size()));
+        ++commandsSent_;
+    } catch (const ECommError& error) {
+        // Nothing is outstanding now: end here rather than wait for a
+        // reply that cannot come.
+        End(TransferOutcome::LineFailure, LineFailureMessage(error));
+        return;
+    }
+    timer1_.start(timings_.replyTimeout);
+}
+
+void TTransferRunner::RetryTimer()
+{
+    retryTimer_.stop();
+    if (!running_) return;
+    if (read_ && read_->Cancelled()) {
+        End(TransferOutcome::Cancelled);
+        return;
+    }
+    comm_.ClearInBuff();
+    SendCommand(retryCommand_);
 }
 
 QString TTransferRunner::EndNote() const
@@ -242,6 +280,7 @@ void TTransferRunner::End(TransferOutcome outcome, const QString& message)
     timer1_.stop();
     timer3_.stop();
     timer4_.stop();
+    retryTimer_.stop();
     if (read_)
         read_->Abort(outcome);
     else if (write_)

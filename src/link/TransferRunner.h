@@ -26,6 +26,7 @@ struct TTransferTimings
     int replyTimeout = 2000;    // Timer1
     int cancelCompletion = 300; // Timer3
     int startDelay = 50;        // Timer4
+    int retryDiscard = 100;     // before a query is sent again, what arrives is discarded
 };
 
 // The fixed texts shown when a transfer ends badly.
@@ -37,6 +38,8 @@ inline constexpr const char* WritePortInvalid = "COM port is invalid.\nPlease ch
 // What a time-out or a failed line means to the operator.
 inline constexpr const char* RadioStopped =
     "The radio stopped answering: the cable may be unplugged or the radio switched off.";
+// Said after a reply that stayed garbled when asked for again.
+inline constexpr const char* BadReplyAdvice = "Check the cable and the radio, then try again.";
 // Said after any read that did not finish.
 inline constexpr const char* ReadNothingChanged = "The read did not finish; nothing was changed.";
 // Said after a write that stopped once channels or settings had been sent.
@@ -87,6 +90,7 @@ class TTransferRunner : public QObject
     void Timer1Timer();
     void Timer3Timer();
     void Timer4Timer();
+    void RetryTimer();
     void KComm1CommEvent(TKComm& sender, std::uint32_t& size);
 
   signals:
@@ -97,6 +101,7 @@ class TTransferRunner : public QObject
   private:
     void Begin();
     void Apply(const TransferAction& action);
+    void SendCommand(const std::string& command);
     void End(TransferOutcome outcome, const QString& message = {});
     void OnLineFailure(const ECommError& error);
     TransferAction Step(std::string_view bytes);
@@ -104,9 +109,11 @@ class TTransferRunner : public QObject
 
     TKComm& comm_;
     TTransferTimings timings_;
-    QTimer timer1_; // reply time-out
-    QTimer timer3_; // cancel completion
-    QTimer timer4_; // start delay
+    QTimer timer1_;            // reply time-out
+    QTimer timer3_;            // cancel completion
+    QTimer timer4_;            // start delay
+    QTimer retryTimer_;        // a query is asked for again when it runs out
+    std::string retryCommand_; // set while what arrives is being discarded
     std::unique_ptr<ReadTransfer> read_;
     std::unique_ptr<WriteTransfer> write_;
     bool running_ = false;

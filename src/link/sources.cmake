@@ -10,6 +10,7 @@ list(APPEND TSLQ_IO_SOURCES
 list(APPEND TSLQ_CORE_SOURCES
   link/CommandSet.cpp
   link/ReadTransfer.cpp
+  link/ReplyCheck.cpp
   link/WriteTransfer.cpp
 )
 

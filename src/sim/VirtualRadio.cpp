@@ -159,7 +159,8 @@ std::optional<std::string> VirtualRadio::Respond(std::string_view command)
     std::string reply = Answer(command) + CommandEnd;
     if (faults_.hangUpAfter > 0 && commands_ >= faults_.hangUpAfter) hungUp_ = true;
     if (commands_ == faults_.dropReply) return std::nullopt;
-    if (commands_ == faults_.garble) return Garbled(reply);
+    if (faults_.garble > 0 && commands_ >= faults_.garble && commands_ < faults_.garble + faults_.garbleCount)
+        return Garbled(reply);
     return reply;
 }
 

@@ -18,6 +18,7 @@ struct VirtualRadioFaults
     int dropReply = 0;   // no reply to this command
     int garble = 0;      // this reply's characters are replaced by noise
     int hangUpAfter = 0; // after replying to this command the radio goes away
+    int garbleCount = 1; // how many replies, from the garbled one on, are garbled
 };
 
 // A radio of a version as a new radio is: band limits, default VFO, CALL and

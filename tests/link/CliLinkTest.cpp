@@ -6,6 +6,7 @@
 #include "TransferHarness.h"
 #include "files/DataFile.h"
 #include "link/PortMap.h"
+#include "link/ReadTransfer.h"
 #include "model/Profile.h"
 #include "sim/PtyHost.h"
 #include "support/TestSupport.h"
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -186,5 +188,39 @@ TEST(CliLink, ExitStatusesAndMessages)
         EXPECT_EQ(cli.Run({"read", "--port", "/dev/null", "--scope", "some", "-o", out}), kCliBadArguments);
         EXPECT_EQ(cli.Run({"read", "--scope", "all", "-o", out}), kCliBadArguments);
         EXPECT_EQ(cli.Run({"write", "--port", "/dev/null"}), kCliBadArguments);
+    }
+}
+
+TEST(CliLink, GarbledReplyIsAskedForAgainAndTwiceStopsTheReadWithoutAFile)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    VirtualRadio probe(contents);
+    RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer read(scratch, LinkScope::All);
+    const std::vector<std::string> commands = Drive(read, probe).Commands();
+    const auto mr005 = std::find(commands.begin(), commands.end(), "MR 0,005");
+    ASSERT_NE(mr005, commands.end());
+    const int at = static_cast<int>(mr005 - commands.begin()) + 1;
+    const QString out = dir.filePath("out.qx");
+    {
+        ServedRadio served(contents, {0, at, 0, 1});
+        Cli cli;
+        ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliOk) << cli.err.str();
+        std::string comment;
+        EXPECT_EQ(CompareImages(contents, ReadBack(out, comment)), "");
+        EXPECT_EQ(served.radio.CommandCount(), static_cast<int>(commands.size()) + 1);
+    }
+    QFile::remove(out);
+    {
+        ServedRadio served(contents, {0, at, 0, 2});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliLineFailed);
+        EXPECT_EQ(cli.err.str(),
+                  "The radio's reply for memory 005 was garbled twice (\"MR 0,005\": the reply does "
+                  "not echo its command).\nCheck the cable and the radio, then try again.\nThe read "
+                  "did not finish; nothing was changed.\n");
+        EXPECT_FALSE(QFile::exists(out));
+        EXPECT_EQ(served.radio.CommandCount(), at + 1);
     }
 }

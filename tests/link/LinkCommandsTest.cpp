@@ -6,8 +6,8 @@
 #include "link/ReadTransfer.h"
 #include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
-#include "sim/SampleLoad.h"
 #include "sim/PtyHost.h"
+#include "sim/SampleLoad.h"
 #include "sim/SimServer.h"
 
 #include <QAction>

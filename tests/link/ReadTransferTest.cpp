@@ -4,6 +4,7 @@
 
 #include "TransferHarness.h"
 #include "model/Records.h"
+#include "sim/SampleLoad.h"
 
 #include <gtest/gtest.h>
 
@@ -183,22 +184,58 @@ TEST(ReadTransfer, MarketJInformationStepFix)
     EXPECT_EQ(imageM.GetRecordField(RecordKind::Memory, 429, 2), "B");
 }
 
-TEST(ReadTransfer, GarbledRepliesNeverOverrunTheImage)
+TEST(ReadTransfer, GarbledReplyAtEveryPositionIsAskedForAgainOrStopsTheRead)
 {
-    // Every reply garbled in turn: the transfer ends or goes on, and every
-    // record stays within its capacity.
-    VirtualRadio probe(SampleImage("KK,0F", "ZT-Q2"));
-    RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
-    ReadTransfer full(scratch, LinkScope::All);
-    const int total = static_cast<int>(Drive(full, probe).exchanges.size());
-    for (int n = 1; n <= total; n += 7) {
-        VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
-        radio.SetFaults({0, n, 0});
-        RadioImage image = StartImage("KK,0F", "ZT-Q2");
-        ReadTransfer read(image, LinkScope::All);
-        const TransferRun run = Drive(read, radio);
-        EXPECT_NE(run.outcome, TransferOutcome::Running) << n;
-        for (int slot = 0; slot < MemoryCount; ++slot)
-            EXPECT_LE(image.GetMemoryRecord(slot).size(), RecordCapacity);
+    // Every reply of a full read garbled in turn (noise of the same length,
+    // its CR kept): once, the query is asked again and the read gives the
+    // radio's data; twice, the read stops and the image stays as it was.
+    // No other image can come out, so no byte that a well-formed reply
+    // could not carry ever reaches it.
+    for (const auto& [type, model] : {std::pair{"KK,0F", "ZT-Q2"}, std::pair{"JJ,01", "ZT-Q3"}}) {
+        SCOPED_TRACE(type);
+        const RadioImage contents = SampleRadioImage(type, model);
+        const RadioImage held = SampleImage("ME,0B", "ZT-Q3");
+        VirtualRadio probe(contents);
+        RadioImage expected = held;
+        ReadTransfer clean(expected, LinkScope::All);
+        const TransferRun cleanRun = Drive(clean, probe);
+        ASSERT_EQ(cleanRun.outcome, TransferOutcome::Completed);
+        const int total = static_cast<int>(cleanRun.exchanges.size());
+
+        int carrying = 0; // replies with more than their echo: noise there must be caught
+        int caught = 0;
+        for (int at = 1; at <= total; ++at) {
+            const Exchange& exchange = cleanRun.exchanges[static_cast<std::size_t>(at - 1)];
+            if (exchange.command != "VOX 0" && exchange.reply.size() > exchange.command.size() + 2)
+                ++carrying;
+            for (int times : {1, 2}) {
+                VirtualRadio radio(contents);
+                radio.SetFaults({0, at, 0, times});
+                RadioImage image = held;
+                ReadTransfer read(image, LinkScope::All);
+                const TransferRun run = Drive(read, radio);
+                // The two wake-ups are alike; any other command follows itself only when asked again.
+                const bool retried = exchange.command != "VOX 0" &&
+                                     static_cast<int>(run.exchanges.size()) > at &&
+                                     run.exchanges[static_cast<std::size_t>(at)].command == exchange.command;
+                if (times == 1) {
+                    caught += retried ? 1 : 0;
+                    ASSERT_EQ(run.outcome, TransferOutcome::Completed) << exchange.command;
+                    ASSERT_TRUE(image == expected) << exchange.command << "\n"
+                                                   << CompareImages(expected, image);
+                } else if (retried) {
+                    ASSERT_EQ(run.outcome, TransferOutcome::BadReply) << exchange.command;
+                    ASSERT_EQ(run.exchanges.size(), static_cast<std::size_t>(at + 1)) << exchange.command;
+                    ASSERT_TRUE(image == held) << exchange.command << "\n" << CompareImages(held, image);
+                } else {
+                    // Noise in place of an error mark or an empty value reads as empty, as
+                    // the mark does; the next reply, garbled too, is asked for again.
+                    ASSERT_EQ(run.outcome, TransferOutcome::Completed) << exchange.command;
+                    ASSERT_TRUE(image == expected) << exchange.command;
+                }
+            }
+        }
+        EXPECT_EQ(caught, carrying);
+        EXPECT_GT(carrying, 100);
     }
 }

@@ -58,7 +58,8 @@ template <class Transfer> TransferRun Drive(Transfer& transfer, VirtualRadio& ra
     TransferRun run;
     TransferAction action = transfer.Start();
     int replies = 0;
-    while (action.kind == TransferAction::Kind::Send) {
+    // A retry sends the same command again (nothing arrives meanwhile here).
+    while (action.kind == TransferAction::Kind::Send || action.kind == TransferAction::Kind::Retry) {
         Exchange exchange{action.command, {}};
         std::optional<std::string> reply = radio.Respond(action.command);
         if (reply) exchange.reply = *reply;

@@ -11,8 +11,11 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
+using tslq::test::RunEvents;
 using tslq::test::RunEventsUntil;
 
 namespace {
@@ -180,4 +183,43 @@ TEST(TransferRunner, StrayInputBeforeTheFirstCommandIsDiscarded)
     ASSERT_TRUE(write.Wait(3000));
     EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
     EXPECT_EQ(radio.Memory().GetMenuSetting(21), "HI THERE");
+}
+
+TEST(TransferRunner, GarbledReplyIsAskedForAgainAfterDiscardingWhatFollowsIt)
+{
+    tslq::test::TestPty pty;
+    ASSERT_TRUE(pty.Ok());
+    Runner read(pty.Device(), {2000, 300, 50, 150});
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    read.runner.StartRead(image, LinkScope::Menu);
+    VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
+    QElapsedTimer sinceGarble;
+    int askedForPc0 = 0;
+    std::vector<std::string> commands;
+    for (int i = 0; i < 200 && read.finished == 0; ++i) {
+        const std::string command = pty.Receive(300);
+        if (command.empty()) break;
+        commands.push_back(command);
+        if (command == "PC 0\r" && ++askedForPc0 == 1) {
+            // Noise, then the rest of it a little later: neither is an answer.
+            ASSERT_TRUE(pty.Send("PC 0,\xA5\r"));
+            sinceGarble.start();
+            RunEvents(40);
+            ASSERT_TRUE(pty.Send("PC 0,0\r"));
+            continue;
+        }
+        if (command == "PC 0\r") {
+            EXPECT_GE(sinceGarble.elapsed(), 150);
+        }
+        ASSERT_TRUE(pty.Send(radio.Feed(command)));
+    }
+    ASSERT_TRUE(read.Wait(3000));
+    EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(askedForPc0, 2);
+    // Asked again at once: the rest of the noise answered nothing.
+    const auto pc0 = std::find(commands.begin(), commands.end(), "PC 0\r");
+    ASSERT_LT(pc0 + 2, commands.end());
+    EXPECT_EQ(pc0[1], "PC 0\r");
+    EXPECT_EQ(pc0[2], "PC 1\r");
+    EXPECT_EQ(image.GetMenuSetting(21), "HI THERE");
 }
