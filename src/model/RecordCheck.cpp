@@ -32,9 +32,10 @@ bool HasControl(std::string_view text)
 
 bool AllDigits(std::string_view text)
 {
+    bool digits = true;
     for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
+        digits &= static_cast<unsigned char>(c - '0') <= 9;
+    return digits;
 }
 
 // Exactly `width` decimal digits.
@@ -214,34 +215,34 @@ RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int fi
     const char* text = fields.data();
     const std::size_t size = fields.size();
     std::size_t start = 0;
-    int field = firstField;
-    unsigned char all = Digit; // stays Digit while every byte is one
-    unsigned char any = 0;
-    for (std::size_t i = 0;; ++i) {
+    for (int field = firstField;; ++field) {
         if (field == ChannelField::Name) return CheckName(fields.substr(start)); // runs to the end
-        if (i < size) {
-            const unsigned char cls = ByteClasses[static_cast<unsigned char>(text[i])];
-            if (cls != Comma) {
-                all &= cls;
-                any |= cls;
-                continue;
+        // Where this field ends: most fields are judged at their expected
+        // width straight away, and only a field of another width (which
+        // fails, or is empty) is walked to its comma.
+        std::size_t end = start;
+        const ChannelRule& rule = ChannelRules[field];
+        if (field == ChannelField::Label || rule.rule == Rule::Text) {
+            bool control = false;
+            for (; end < size && text[end] != ','; ++end)
+                control |= (ByteClasses[static_cast<unsigned char>(text[end])] & Control) != 0;
+            if (field == ChannelField::Label) {
+                if (const RecordCheck label = CheckLabel(kind, fields.substr(start, end - start)); !label)
+                    return label;
+            } else if (control) {
+                return Fail(rule.reason);
             }
-        }
-        // Field `field` is text[start, i).
-        if (field == ChannelField::Label) {
-            if (const RecordCheck label = CheckLabel(kind, fields.substr(start, i - start)); !label)
-                return label;
-        } else if (i > start) {
-            const ChannelRule& rule = ChannelRules[field];
-            if (!FieldPasses(rule, text + start, i - start, all == Digit, (any & Control) != 0))
+        } else if (start < size && text[start] != ',') {
+            const std::size_t width = rule.rule == Rule::Digits ? rule.width : 1;
+            end = start + width;
+            if (end > size || (end < size && text[end] != ',') ||
+                !FieldPasses(rule, text + start, width,
+                             rule.rule == Rule::Digits && AllDigits(fields.substr(start, width)), false))
                 return Fail(rule.reason);
         }
-        if (i >= size) return Pass;
+        if (end >= size) return Pass;
         if (field == lastField) return Fail("too many fields");
-        ++field;
-        start = i + 1;
-        all = Digit;
-        any = 0;
+        start = end + 1;
     }
 }
 

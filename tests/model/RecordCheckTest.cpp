@@ -10,6 +10,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -215,6 +216,82 @@ std::string RandomChannel(std::mt19937& random, int slot)
     for (int f = 1; f <= last; ++f)
         record += "," + fields[f];
     return record;
+}
+
+// The channel rules written the plain way: split at commas, judge each field.
+bool ReferenceMemoryCheck(const std::string& record)
+{
+    if (record.empty()) return true;
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (fields.size() < ChannelField::Name) {
+        const std::size_t comma = record.find(',', start);
+        fields.push_back(
+            record.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+        if (fields.size() == ChannelField::Name) fields.push_back(record.substr(start));
+    }
+    auto digits = [](const std::string& f, std::size_t width, int highest) {
+        if (f.size() != width) return false;
+        for (char c : f)
+            if (c < '0' || c > '9') return false;
+        return highest < 0 || std::stoi(f) <= highest;
+    };
+    auto code = [](const std::string& f, const std::string& codes) {
+        return f.size() == 1 && codes.find(f[0]) != std::string::npos;
+    };
+    auto text = [](const std::string& f) {
+        for (char c : f)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+        return true;
+    };
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        const std::string& f = fields[n];
+        if (n == 0) { // a table label, or the slot number in any width
+            const std::size_t nonZero = f.find_first_not_of('0');
+            const std::string value = nonZero == std::string::npos ? "0" : f.substr(nonZero);
+            const bool number = !f.empty() && f.find_first_not_of("0123456789") == std::string::npos &&
+                                value.size() <= 3 && std::stoi(value) < MemoryCount;
+            if (!number && MemoryIndexOfLabel(f) < 0) return false;
+            continue;
+        }
+        if (f.empty()) continue;
+        const bool ok = n == 1 || n == 14    ? digits(f, 11, -1)
+                        : n == 2 || n == 15  ? code(f, "0123456789AB")
+                        : n == 3             ? code(f, "0123")
+                        : n == 12            ? code(f, "012345")
+                        : n == 8 || n == 9   ? digits(f, 2, 41)
+                        : n == 10            ? digits(f, 3, 103)
+                        : n == 11            ? digits(f, 9, -1)
+                        : n == 16 || n == 17 ? text(f)
+                                             : code(f, "01");
+        if (!ok) return false;
+    }
+    return true;
+}
+
+TEST(RecordCheck, AgreesWithThePlainRulesOnDamagedRecords)
+{
+    std::mt19937 random(7);
+    const std::string bytes = std::string("0123456789AB,,,-\x7F\x01\xA5 z") + '\0';
+    for (int n = 0; n < 50000; ++n) {
+        std::string record = Valid;
+        for (int k = static_cast<int>(random() % 3); k >= 0; --k) {
+            const std::size_t at = random() % record.size();
+            switch (random() % 3) {
+            case 0:
+                record[at] = bytes[random() % bytes.size()];
+                break;
+            case 1:
+                record.erase(at, 1);
+                break;
+            default:
+                record.insert(at, 1, bytes[random() % bytes.size()]);
+            }
+        }
+        ASSERT_EQ(static_cast<bool>(CheckMemoryRecord(record)), ReferenceMemoryCheck(record)) << record;
+    }
 }
 
 TEST(RecordCheck, EverythingTheProgramProducesPasses)
