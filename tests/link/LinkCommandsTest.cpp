@@ -204,17 +204,23 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
     VirtualRadio probe(contents);
     RadioImage scratch = StartImage("JJ,01", "ZT-Q3");
     ReadTransfer full(scratch, LinkScope::All);
-    const int total = static_cast<int>(Drive(full, probe).exchanges.size());
+    const std::vector<std::string> commands = Drive(full, probe).Commands();
+    const int total = static_cast<int>(commands.size());
+    // A channel's first query in the middle of the read, to garble twice.
+    int channel = total / 2;
+    while (commands[static_cast<std::size_t>(channel - 1)].rfind("MR 0,", 0) != 0)
+        ++channel;
 
-    enum class Stop { Timeout, HangUp, Cancel, Escape };
+    enum class Stop { Timeout, HangUp, Cancel, Escape, Garbled };
     const struct
     {
         Stop stop;
         int at; // the command the read stops at
     } cases[] = {
-        {Stop::Timeout, 1}, {Stop::Timeout, total / 2}, {Stop::Timeout, total},
-        {Stop::HangUp, 1},  {Stop::HangUp, total / 2},  {Stop::HangUp, total},
-        {Stop::Cancel, 1},  {Stop::Escape, total / 2},  {Stop::Cancel, total},
+        {Stop::Timeout, 1},       {Stop::Timeout, total / 2}, {Stop::Timeout, total},
+        {Stop::HangUp, 1},        {Stop::HangUp, total / 2},  {Stop::HangUp, total},
+        {Stop::Cancel, 1},        {Stop::Escape, total / 2},  {Stop::Cancel, total},
+        {Stop::Garbled, channel},
     };
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
@@ -228,6 +234,9 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
             // Gone after the reply before, or at once for the first command.
             faults.hangUpAfter = c.at == 1 ? 1 : c.at - 1;
             if (c.at == 1) faults.dropReply = 1;
+        } else if (c.stop == Stop::Garbled) {
+            faults.garble = c.at;
+            faults.garbleCount = 2;
         } else {
             faults.dropReply = c.at;
         }
@@ -261,6 +270,6 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
         EXPECT_EQ(shown.kind, cancel ? MessageKind::Information : MessageKind::Error);
         EXPECT_TRUE(shown.text.endsWith("The read did not finish; nothing was changed."))
             << shown.text.toStdString();
-        EXPECT_EQ(sent, c.at);
+        EXPECT_EQ(sent, c.stop == Stop::Garbled ? c.at + 1 : c.at); // a garbled reply is asked for again
     }
 }
