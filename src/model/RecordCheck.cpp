@@ -7,6 +7,8 @@
 #include "model/Records.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -32,9 +34,21 @@ bool HasControl(std::string_view text)
 
 bool AllDigits(std::string_view text)
 {
-    bool digits = true;
-    for (char c : text)
-        digits &= static_cast<unsigned char>(c - '0') <= 9;
+    // Eight bytes at a time: a byte is a digit when, XOR '0', its high
+    // nibble is 0 and its low nibble is at most 9 (adding 6 does not reach
+    // 0x10). No carry crosses a byte.
+    constexpr std::uint64_t Ones = 0x0101010101010101ULL;
+    std::uint64_t bad = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        const std::uint64_t t = word ^ (Ones * '0');
+        bad |= (t & (Ones * 0xF0)) | (((t & (Ones * 0x0F)) + Ones * 6) & (Ones * 0x10));
+    }
+    bool digits = bad == 0;
+    for (; i < text.size(); ++i)
+        digits &= static_cast<unsigned char>(text[i] - '0') <= 9;
     return digits;
 }
 
@@ -207,6 +221,76 @@ RecordCheck CheckName(std::string_view name)
     return HasControl(name) ? Fail("name holds a control byte") : Pass;
 }
 
+namespace {
+
+// Fields 1 to 12 of a channel record, each at its width and followed by its
+// comma, as nearly every record has them: one class per byte.
+enum TemplateClass : unsigned char { AnyDigit, StepChar, ShiftChar, SwitchChar, ModeChar, CommaChar };
+constexpr std::string_view FixedTemplate = "DDDDDDDDDDD,S,3,B,B,B,B,DD,DD,DDD,DDDDDDDDD,5,";
+
+constexpr std::array<unsigned char, FixedTemplate.size()> TemplateClasses = [] {
+    std::array<unsigned char, FixedTemplate.size()> classes{};
+    for (std::size_t i = 0; i < FixedTemplate.size(); ++i) {
+        switch (FixedTemplate[i]) {
+        case 'D':
+            classes[i] = AnyDigit;
+            break;
+        case 'S':
+            classes[i] = StepChar;
+            break;
+        case '3':
+            classes[i] = ShiftChar;
+            break;
+        case 'B':
+            classes[i] = SwitchChar;
+            break;
+        case '5':
+            classes[i] = ModeChar;
+            break;
+        default:
+            classes[i] = CommaChar;
+        }
+    }
+    return classes;
+}();
+
+// Bit c set for each template class c the byte belongs to.
+constexpr std::array<unsigned char, 256> TemplateBytes = [] {
+    std::array<unsigned char, 256> bytes{};
+    for (int c = '0'; c <= '9'; ++c) {
+        bytes[static_cast<std::size_t>(c)] |= 1 << AnyDigit | 1 << StepChar;
+        if (c <= '5') bytes[static_cast<std::size_t>(c)] |= 1 << ModeChar;
+        if (c <= '3') bytes[static_cast<std::size_t>(c)] |= 1 << ShiftChar;
+        if (c <= '1') bytes[static_cast<std::size_t>(c)] |= 1 << SwitchChar;
+    }
+    bytes['A'] |= 1 << StepChar;
+    bytes['B'] |= 1 << StepChar;
+    bytes[','] |= 1 << CommaChar;
+    return bytes;
+}();
+
+// Whether fields 1 to 12 from `start` fill the template, their table
+// indices included; one pass without a branch per byte.
+bool FixedFieldsPass(const char* text, std::size_t size, std::size_t start)
+{
+    if (size - start < FixedTemplate.size()) return false;
+    const char* at = text + start;
+    unsigned char fits = 1;
+    for (std::size_t i = 0; i < FixedTemplate.size(); ++i)
+        fits &= static_cast<unsigned char>(TemplateBytes[static_cast<unsigned char>(at[i])] >>
+                                           TemplateClasses[i]);
+    if (!fits) return false;
+    const auto value = [at](std::size_t from, std::size_t width) {
+        int number = 0;
+        for (std::size_t i = from; i < from + width; ++i)
+            number = number * 10 + (at[i] - '0');
+        return number;
+    };
+    return value(24, 2) <= 41 && value(27, 2) <= 41 && value(30, 3) <= 103; // tone, CTCSS, DCS
+}
+
+} // namespace
+
 RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int firstField, int lastField)
 {
     if (firstField < 0 || lastField >= ChannelField::Count || firstField > lastField)
@@ -217,6 +301,12 @@ RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int fi
     std::size_t start = 0;
     for (int field = firstField;; ++field) {
         if (field == ChannelField::Name) return CheckName(fields.substr(start)); // runs to the end
+        if (field == ChannelField::Frequency && lastField > ChannelField::Mode &&
+            FixedFieldsPass(text, size, start)) {
+            field = ChannelField::Mode;
+            start += FixedTemplate.size();
+            continue; // on to the lockout field
+        }
         // Where this field ends: most fields are judged at their expected
         // width straight away, and only a field of another width (which
         // fails, or is empty) is walked to its comma.
