@@ -2,9 +2,11 @@
 #include "editors/Setup.h"
 
 #include "mainwin/Messages.h"
+#include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,6 +16,8 @@ TSetupForm::TSetupForm(QWidget* parent)
 {
     setWindowTitle(Msg::ApplicationTitle);
     auto* layout = new QVBoxLayout(this);
+    // The first start says what is asked.
+    layout->addWidget(new QLabel(QStringLiteral("Choose the version of your radio:"), this));
     QRadioButton** buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < VersionChoices.size(); ++i) {
@@ -48,5 +52,7 @@ int TSetupForm::ChoiceIndex() const
 void TSetupForm::showEvent(QShowEvent* event)
 {
     setWindowTitle(Msg::ApplicationTitle);
+    // Shown before the main window is, so centred on the screen.
+    CentreOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "link/Read.h"
 
 #include "mainwin/Messages.h"
+#include "mainwin/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -51,6 +52,7 @@ TTransferForm::~TTransferForm() = default;
 
 void TTransferForm::showEvent(QShowEvent* event)
 {
+    CentreOnOwner(this);
     QDialog::showEvent(event);
     if (!started_) FormShow();
 }

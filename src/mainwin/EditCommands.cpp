@@ -94,13 +94,17 @@ void TMainForm::Copy1Click()
     UpdateEditCommands();
 }
 
+// Cut and Delete stay enabled while no grid is active (at start, after
+// leaving a grid); without a row to act on they change nothing, and so do not
+// mark the data as changed either.
 void TMainForm::Cut1Click()
 {
-    SetDataChanged(true);
     const EditTarget target = ActiveEditTarget();
     if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
+    if (!IsValidTarget(target)) return;
+    SetDataChanged(true);
     const std::string record = TargetRecord(image_, target);
-    if (!EmptyTarget(image_, target)) return;
+    EmptyTarget(image_, target);
     PutRecordOnClipboard(record);
     UpdateEditCommands();
     RefreshAllViews();
@@ -108,9 +112,11 @@ void TMainForm::Cut1Click()
 
 void TMainForm::Delete1Click()
 {
-    SetDataChanged(true);
     const EditTarget target = ActiveEditTarget();
-    if (target.grid == EditGrid::Memory || target.grid == EditGrid::Dtmf) EmptyTarget(image_, target);
+    if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
+    if (!IsValidTarget(target)) return;
+    SetDataChanged(true);
+    EmptyTarget(image_, target);
     RefreshAllViews();
 }
 

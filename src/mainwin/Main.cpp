@@ -8,6 +8,7 @@
 #include "files/FileCommands.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/Messages.h"
+#include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
 #include "model/SettingsStore.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -40,9 +42,17 @@ class TCommentValidator : public QValidator
   public:
     explicit TCommentValidator(QObject* parent) : QValidator(parent) {}
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& position) const override
     {
-        return input.size() <= limit_ ? Acceptable : Invalid;
+        if (input.size() <= limit_) return Acceptable;
+        // What was just typed or pasted ends at the cursor: keep as much of
+        // its beginning as fits, so that a long paste brings its first
+        // characters and one more typed character is refused.
+        const qsizetype excess = input.size() - limit_;
+        if (position < excess) return Invalid;
+        input.remove(position - excess, excess);
+        position -= static_cast<int>(excess);
+        return Acceptable;
     }
 
     // A comment set by the program may be longer than typing allows.
@@ -132,9 +142,51 @@ TMainForm::TMainForm(const Options& options, QWidget* parent) : QMainWindow(pare
 
     AssignHelpContexts();
     ConnectCommands();
-    // The window keeps the size its pages need; it is not resizable.
-    setFixedSize(sizeHint());
+    PlaceWindow();
     ConnectGrids();
+}
+
+void TMainForm::PlaceWindow()
+{
+    // The first size is the one the pages need; the window may grow from there.
+    resize(sizeHint());
+    const std::optional<WindowPlace> place = ReadWindowPlace(*store_);
+    if (!place) {
+        CentreOnScreen(this);
+        centreWhenShown_ = true;
+        return;
+    }
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (IsPlaceOnScreens(place->geometry, screens)) {
+        resize(place->geometry.size());
+        move(place->geometry.topLeft());
+    } else {
+        // Its screen is gone: the remembered size, centred where it fits.
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        resize(primary ? place->geometry.size().boundedTo(primary->availableGeometry().size())
+                       : place->geometry.size());
+        CentreOnScreen(this);
+        centreWhenShown_ = true;
+    }
+    if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::SaveWindowPlace()
+{
+    WindowPlace place;
+    place.maximized = isMaximized();
+    if (place.maximized) {
+        // The place to come back to from maximised, with the frame's corner
+        // as for a normal window.
+        const QPoint frameOffset = geometry().topLeft() - pos();
+        place.geometry = QRect(normalGeometry().topLeft() - frameOffset, normalGeometry().size());
+    } else {
+        place.geometry = QRect(pos(), size());
+    }
+    TChangedValuesOnly store(*store_);
+    WriteWindowPlace(store, place);
 }
 
 TMainForm::~TMainForm() = default;
@@ -312,9 +364,7 @@ void TMainForm::CreatePages()
     layout->addWidget(PageControl1);
 
     auto makeGrid = [](QGroupBox* box, int columns) {
-        auto* grid = new QTableWidget(0, columns, box);
-        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        auto* grid = new TChannelGrid(columns, box);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -326,10 +376,11 @@ void TMainForm::CreatePages()
         grid->horizontalHeader()->setHighlightSections(false);
         grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        // The box follows its grid's height, from the first rows to all of them.
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(4, 2, 4, 4);
+        boxLayout->setSizeConstraint(QLayout::SetMinAndMaxSize);
         boxLayout->addWidget(grid);
-        boxLayout->addStretch(1);
         return grid;
     };
     GroupBox1 = new QGroupBox(QStringLiteral("&Memory Channel"), TabSheet1);
@@ -347,14 +398,16 @@ void TMainForm::CreatePages()
         {QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
     StringGrid4->setHorizontalHeaderLabels({QString(), QStringLiteral(" No."), QStringLiteral(" DTMF Code")});
 
+    // A taller window shows more memory channels; beside them the VFO, CALL
+    // and DTMF grids share the column until each shows all its rows.
     auto* pageLayout = new QHBoxLayout(TabSheet1);
     pageLayout->setContentsMargins(3, 3, 3, 3);
     pageLayout->addWidget(GroupBox1, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(GroupBox2);
-    right->addWidget(GroupBox3);
-    right->addWidget(GroupBox4);
-    right->addStretch(1);
+    right->addWidget(GroupBox2, 1);
+    right->addWidget(GroupBox3, 1);
+    right->addWidget(GroupBox4, 1);
+    right->addStretch(0);
     pageLayout->addLayout(right, 1);
 
     auto* commentRow = new QHBoxLayout;
@@ -382,14 +435,12 @@ void TMainForm::CreatePages()
 
 void TMainForm::CreateStatusBar()
 {
+    // The panels' widths follow the market's font (SetMarketFonts).
     QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    const std::array<int, 4> widths = {170, 50, 90, 50};
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setFixedWidth(widths[i]);
         if (i == 1) panel->setAlignment(Qt::AlignCenter);
         bar->addWidget(panel, i + 1 == statusPanels_.size() ? 1 : 0);
         statusPanels_[i] = panel;

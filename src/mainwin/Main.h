@@ -11,6 +11,7 @@
 // them in ConnectCommands (Main.cpp).
 #pragma once
 
+#include "mainwin/ChannelGrid.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
 
@@ -253,10 +254,10 @@ class TMainForm : public QMainWindow
     QGroupBox* GroupBox2;      // "&VFO"
     QGroupBox* GroupBox3;      // "&CALL Channel"
     QGroupBox* GroupBox4;      // "&DTMF Memory"
-    QTableWidget* StringGrid1; // memory grid
-    QTableWidget* StringGrid2; // VFO grid
-    QTableWidget* StringGrid3; // CALL grid
-    QTableWidget* StringGrid4; // DTMF grid
+    TChannelGrid* StringGrid1; // memory grid
+    TChannelGrid* StringGrid2; // VFO grid
+    TChannelGrid* StringGrid3; // CALL grid
+    TChannelGrid* StringGrid4; // DTMF grid
     QLineEdit* Edit_Comment;
     // Controls of the "Menu &1" and "Menu &2" pages (TabSheet2, TabSheet3).
     TMenuPages* MenuPages = nullptr;
@@ -377,10 +378,15 @@ class TMainForm : public QMainWindow
     void GridRowChanged(GridId id);
     void OpenGridEditor(GridId id);
     void SetGroupCaptionBold(GridId id, bool bold);
-    void SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, int visibleRows);
+    void SizeGrid(TChannelGrid* grid, const std::array<int, 4>& widths, int visibleRows);
     GridId GridOf(const QObject* object) const;
     bool GridEvent(GridId id, QEvent* event);
     void SetStatusPanels(const std::array<QString, 4>& texts);
+    void SizeStatusPanels();
+    // First run: the first size, centred on the screen; later runs: the place
+    // the window had when it was last closed, when that is on a screen.
+    void PlaceWindow();
+    void SaveWindowPlace();
     bool FormCloseQuery();
 
     RadioImage image_;
@@ -397,6 +403,7 @@ class TMainForm : public QMainWindow
     QString helpFolder_;
     bool showSplash_ = true;
     bool shownOnce_ = false;
+    bool centreWhenShown_ = false;
     bool settingComment_ = false;
     std::array<QLabel*, 4> statusPanels_{};
     TOwnHTMLHelpViewer* helpViewer_ = nullptr;

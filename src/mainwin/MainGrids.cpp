@@ -7,6 +7,7 @@
 #include "model/Mainfunction.h"
 #include "model/TextCodec.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -69,10 +70,10 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text)
     QTableWidgetItem* item = grid->item(row, column);
     if (!item) {
         item = new QTableWidgetItem(text);
-        if (column == 0)
-            item->setFlags(Qt::ItemIsEnabled); // the fixed column is never selected
-        else
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        // The fixed column is selected with its row, so that a row is shown
+        // selected whichever of its cells the keyboard or mouse lands on; the
+        // grid draws that column without highlight.
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         grid->setItem(row, column, item);
     } else if (item->text() != text) {
         item->setText(text);
@@ -145,7 +146,7 @@ int TMainForm::CallIndexOfRow(int row) const
     return BandOfCallLabel(GridCell(GridId::Call, 1, row).toStdString());
 }
 
-void TMainForm::SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, int visibleRows)
+void TMainForm::SizeGrid(TChannelGrid* grid, const std::array<int, 4>& widths, int visibleRows)
 {
     // The label column is widened where this platform's font needs more room
     // than the radio's own program gave it, so that no label is cut.
@@ -157,12 +158,9 @@ void TMainForm::SizeGrid(QTableWidget* grid, const std::array<int, 4>& widths, i
     }
     for (int column = 0; column < grid->columnCount(); ++column)
         grid->setColumnWidth(column, fitted[static_cast<std::size_t>(column)]);
-    const int rowHeight = grid->fontMetrics().height() + 3;
-    grid->verticalHeader()->setMinimumSectionSize(rowHeight);
-    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grid->horizontalHeader()->setFixedHeight(rowHeight + 2);
-    grid->setFixedHeight(grid->horizontalHeader()->height() + rowHeight * visibleRows +
-                         2 * grid->frameWidth());
+    // The memory grid takes the height a taller window gives; the others
+    // grow until they show all their rows.
+    grid->SetHeightInRows(visibleRows, grid->fontMetrics().height() + 3, grid == StringGrid1);
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
     for (int w : fitted)
         width += w;
@@ -227,6 +225,39 @@ void TMainForm::SetMarketFonts()
     Edit_Comment->setFont(font);
     MenuPages->Edit_Pom->setFont(font);
     SizeGrid(StringGrid1, MemoryColumns, MemoryVisibleRows);
+    SizeStatusPanels();
+}
+
+void TMainForm::SizeStatusPanels()
+{
+    // Each panel is as wide as the widest text it can show in the market's
+    // font; the last one takes the rest of the bar.
+    static const std::array<std::vector<std::string>, 4> samples = StatusPanelSamples();
+    const char market = Market();
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        QLabel* panel = statusPanels_[i];
+        const QFontMetrics metrics(panel->font());
+        QString widest;
+        int widestAdvance = -1;
+        for (const std::string& sample : samples[i]) {
+            const QString text = ToQString(sample, market);
+            const int advance = metrics.horizontalAdvance(text);
+            if (advance > widestAdvance) {
+                widestAdvance = advance;
+                widest = text;
+            }
+        }
+        // The label adds its frame and indent to the text: let it say how
+        // wide it needs to be for that text.
+        const QString shown = panel->text();
+        panel->setText(widest);
+        const int width = panel->sizeHint().width() + 2;
+        panel->setText(shown);
+        if (i + 1 < statusPanels_.size())
+            panel->setFixedWidth(width);
+        else
+            panel->setMinimumWidth(width);
+    }
 }
 
 void TMainForm::ClearGridCells()
@@ -399,9 +430,15 @@ bool TMainForm::GridEvent(GridId id, QEvent* event)
         break;
     }
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             OpenGridEditor(id);
+            return true;
+        }
+        // Delete alone does in a grid what Ctrl+Del does, where Delete is offered.
+        if (key == Qt::Key_Delete && (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (Delete1->isEnabled()) Delete1->trigger();
             return true;
         }
         break;

@@ -5,6 +5,7 @@
 #include "mainwin/Messages.h"
 #include "mainwin/Ownhtmlhelpunit.h"
 #include "mainwin/Welcome.h"
+#include "mainwin/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,6 +157,8 @@ void TMainForm::Exit1Click()
 
 void TMainForm::showEvent(QShowEvent* event)
 {
+    // Now that the window has its frame, centre the frame itself.
+    if (!shownOnce_ && centreWhenShown_) CentreOnScreen(this);
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
@@ -199,8 +202,10 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
+        SaveWindowPlace();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }

@@ -2,6 +2,7 @@
 #include "mainwin/Welcome.h"
 
 #include "mainwin/Messages.h"
+#include "mainwin/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -69,6 +70,7 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
 
 void TWelcomeForm::showEvent(QShowEvent* event)
 {
+    CentreOnScreen(this);
     QDialog::showEvent(event);
     Timer1->start();
 }

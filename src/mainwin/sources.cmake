@@ -24,12 +24,14 @@ list(APPEND TSLQ_CORE_SOURCES
 )
 list(APPEND TSLQ_UI_SOURCES
   mainwin/About.cpp
+  mainwin/ChannelGrid.cpp
   mainwin/Main.cpp
   mainwin/MainGrids.cpp
   mainwin/MainShell.cpp
   mainwin/Messages.cpp
   mainwin/Ownhtmlhelpunit.cpp
   mainwin/Welcome.cpp
+  mainwin/WindowPlacement.cpp
 )
 
 # kcomm

@@ -2,6 +2,8 @@
 #include "model/Mainfunction.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -364,4 +366,67 @@ std::string DtmfStatusText(std::string_view dtmfRecord)
 {
     const std::string_view name = RecordField(dtmfRecord, 2, true);
     return name.empty() ? std::string() : "Name : " + std::string(name);
+}
+
+namespace {
+
+// A channel record with the given fields set and every other field "0".
+std::string SampleChannel(std::initializer_list<std::pair<int, std::string>> fields)
+{
+    std::array<std::string, ChannelField::Count> values;
+    values.fill("0");
+    for (const auto& [field, value] : fields)
+        values[static_cast<std::size_t>(field)] = value;
+    std::string record = values[0];
+    for (std::size_t i = 1; i < values.size(); ++i)
+        record += ',' + values[i];
+    return record;
+}
+
+std::string TwoDigits(std::size_t n)
+{
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
+
+std::string ThreeDigits(std::size_t n)
+{
+    return std::to_string(n / 100) + TwoDigits(n % 100);
+}
+
+} // namespace
+
+std::array<std::vector<std::string>, 4> StatusPanelSamples()
+{
+    std::array<std::vector<std::string>, 4> samples;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        // Four MHz digits and five decimals (10 Hz resolution), the widest
+        // frequency a band of these radios holds; an offset of two MHz digits.
+        const std::string frequency = "0" + std::string(9, digit) + "0";
+        samples[0].push_back(StatusPanel1(SampleChannel({{ChannelField::TxFrequency, frequency}})));
+        samples[0].push_back(StatusPanel1(SampleChannel(
+            {{ChannelField::Shift, "1"}, {ChannelField::Offset, "0" + std::string(4, digit) + "0000"}})));
+        const std::string megahertz = "0" + std::string(4, digit);
+        samples[3].push_back(StatusPanel4("0," + megahertz + "," + megahertz));
+    }
+    for (const char* shift : {"0", "1", "2", "3"}) {
+        for (const char* reverse : {"0", "1"}) {
+            samples[1].push_back(StatusPanel2(
+                SampleChannel({{ChannelField::Shift, shift}, {ChannelField::Reverse, reverse}})));
+        }
+    }
+    samples[1].push_back(StatusPanel2(SampleChannel({{ChannelField::TxFrequency, "00145000000"}})));
+    for (std::size_t i = 0; i < ToneTexts.size(); ++i) {
+        samples[2].push_back(StatusPanel3(
+            SampleChannel({{ChannelField::Tone, "1"}, {ChannelField::ToneIndex, TwoDigits(i)}})));
+        samples[2].push_back(StatusPanel3(
+            SampleChannel({{ChannelField::Ctcss, "1"}, {ChannelField::CtcssIndex, TwoDigits(i)}})));
+    }
+    for (std::size_t i = 0; i < DcsCodes.size(); ++i)
+        samples[2].push_back(StatusPanel3(
+            SampleChannel({{ChannelField::Dcs, "1"}, {ChannelField::DcsIndex, ThreeDigits(i)}})));
+    for (int byte = 0x21; byte <= 0xFF; ++byte) {
+        if (byte > 0x7E && byte < 0xA1) continue;
+        samples[0].push_back(DtmfStatusText("00,0," + std::string(8, static_cast<char>(byte))));
+    }
+    return samples;
 }

@@ -1,0 +1,61 @@
+// The channel grid of the main window.
+#include "mainwin/ChannelGrid.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+// The first column holds the lockout mark: it belongs to the selected row but
+// is drawn as a fixed column, without highlight or focus frame.
+class TFixedColumnDelegate : public QStyledItemDelegate
+{
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    }
+};
+
+} // namespace
+
+TChannelGrid::TChannelGrid(int columns, QWidget* parent) : QTableWidget(0, columns, parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegateForColumn(0, new TFixedColumnDelegate(this));
+}
+
+void TChannelGrid::SetHeightInRows(int rows, int rowHeight, bool growsPastLastRow)
+{
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight + 2);
+    const int chrome = horizontalHeader()->height() + 2 * frameWidth();
+    setMinimumHeight(chrome + rowHeight * rows);
+    setMaximumHeight(growsPastLastRow ? QWIDGETSIZE_MAX : chrome + rowHeight * std::max(rows, rowCount()));
+    updateGeometry();
+}
+
+QSize TChannelGrid::sizeHint() const
+{
+    return {QTableWidget::sizeHint().width(), minimumHeight()};
+}
+
+QItemSelectionModel::SelectionFlags TChannelGrid::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QTableWidget::selectionCommand(index, event);
+    // With Ctrl held, a single-selection view deselects a row that is already
+    // selected (Ctrl+Home on the first row), leaving the commands a row that
+    // is not shown.
+    if (command & QItemSelectionModel::Deselect)
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}

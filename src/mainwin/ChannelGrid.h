@@ -1,0 +1,27 @@
+// The grid of the main window's "Memor&y" page: whole rows selected one at a
+// time, a fixed first column that is never drawn highlighted, and a height
+// counted in rows, so that the grid starts with the rows the page was drawn
+// for and shows more when the window grows.
+#pragma once
+
+#include <QTableWidget>
+
+class TChannelGrid : public QTableWidget
+{
+    Q_OBJECT
+
+  public:
+    TChannelGrid(int columns, QWidget* parent);
+
+    // The grid starts with, and never shows fewer than, its heading and
+    // `rows` rows of `rowHeight`; it grows up to all its rows, or without
+    // limit when `growsPastLastRow`.
+    void SetHeightInRows(int rows, int rowHeight, bool growsPastLastRow);
+
+    QSize sizeHint() const override;
+
+  protected:
+    // Every move of the current row selects that row; none deselects it.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+};
