@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-mincho
   clang libclang-rt-14-dev
-  xvfb xdotool cups printer-driver-cups-pdf poppler-utils
+  xvfb xdotool imagemagick cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

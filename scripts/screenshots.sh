@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the screenshots of the main window shown in the README (doc/*.png):
 # the program under Xvfb for market K (U.S.A./Canada) and market J (Japan),
-# each on a scratch profile, scrolled to the information channels.
+# each on a scratch profile, at its first size and grown to 1200x900 (a place
+# remembered in the profile), the memory grid scrolled to the information
+# channels and the VFO row "A_144MHz" selected, so that the status bar shows
+# its program VFO range.
 # Usage: scripts/screenshots.sh [build-dir]   (needs Xvfb, xdotool, ImageMagick)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,16 +12,18 @@ build="${1:-build}"
 program="$(pwd)/$build/src/tslq"
 display=":$((50 + RANDOM % 40))"
 scratch="$(mktemp -d)"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
 sleep 1
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb
 
-shoot() { # market type model output
+# Starts the program on a scratch profile; echoes the process id and window.
+start() { # name type model [extra profile lines]
   local config="$scratch/$1"
   mkdir -p "$config/VANTREL"
-  printf '[General]\nType="%s"\nModel=%s\nCommPort=COM1\n' "$2" "$3" >"$config/VANTREL/TSL-QX.conf"
+  printf '[General]\nType="%s"\nModel=%s\nCommPort=COM1\n%s' "$2" "$3" "${4:-}" \
+    >"$config/VANTREL/TSL-QX.conf"
   XDG_CONFIG_HOME="$config" "$program" --no-splash >/dev/null 2>&1 &
   local app=$!
   local window=""
@@ -28,17 +33,30 @@ shoot() { # market type model output
     sleep 0.1
   done
   sleep 0.5
-  # Into the memory grid, down to the information channels.
-  xdotool mousemove 100 200 click 1
+  echo "$app $window"
+}
+
+shoot_main() { # type model output [extra profile lines]
+  local app window
+  read -r app window < <(start "$(basename "$3" .png)" "$1" "$2" "${4:-}")
+  # Into the memory grid and down to the information channels, then the
+  # first VFO row (Alt+V gives the VFO grid the focus).
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+y
+  sleep 0.2
+  xdotool key alt+m ctrl+End
   sleep 0.3
-  xdotool key ctrl+End
+  xdotool key alt+v ctrl+Home
   sleep 0.5
-  import -window "$window" "$4"
+  import -window "$window" "$3"
   kill "$app"
   wait "$app" 2>/dev/null || true
 }
 
+grown='WindowLeft=0\nWindowTop=0\nWindowWidth=1200\nWindowHeight=900\nWindowMaximized=0\n'
 mkdir -p doc
-shoot K "KK,0F" ZT-Q2 doc/main-window-K.png
-shoot J "JJ,01" ZT-Q3 doc/main-window-J.png
-echo "doc/main-window-K.png doc/main-window-J.png"
+shoot_main "KK,0F" ZT-Q2 doc/main-window-K.png
+shoot_main "JJ,01" ZT-Q3 doc/main-window-J.png
+shoot_main "KK,0F" ZT-Q2 doc/main-window-K-1200x900.png "$(printf "$grown")"
+shoot_main "JJ,01" ZT-Q3 doc/main-window-J-1200x900.png "$(printf "$grown")"
+echo doc/main-window-{K,J}.png doc/main-window-{K,J}-1200x900.png

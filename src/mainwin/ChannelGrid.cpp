@@ -48,6 +48,15 @@ QSize TChannelGrid::sizeHint() const
     return {QTableWidget::sizeHint().width(), minimumHeight()};
 }
 
+void TChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    // Tab or a group box's mnemonic makes the first row current without
+    // selecting it.
+    if (current.isValid() && !selectionModel()->isRowSelected(current.row(), current.parent()))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 QItemSelectionModel::SelectionFlags TChannelGrid::selectionCommand(const QModelIndex& index,
                                                                    const QEvent* event) const
 {

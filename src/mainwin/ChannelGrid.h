@@ -21,6 +21,9 @@ class TChannelGrid : public QTableWidget
     QSize sizeHint() const override;
 
   protected:
+    // The current row is the one the commands act on: it is always the
+    // selected row, also when the keyboard focus set it without selecting.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     // Every move of the current row selects that row; none deselects it.
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;

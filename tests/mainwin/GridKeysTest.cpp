@@ -87,6 +87,14 @@ TEST_F(GridKeys, TheRowTheCommandsActOnIsAlwaysShownSelected)
                           {Qt::Key_PageDown, Qt::NoModifier, 0},   {Qt::Key_End, Qt::NoModifier, 0},
                           {Qt::Key_Home, Qt::NoModifier, 0},       {Qt::Key_Down, Qt::NoModifier, 0},
                           {Qt::Key_Left, Qt::NoModifier, 0},       {Qt::Key_Home, Qt::ControlModifier, 1}};
+    // Tab into a grid that has no current row yet makes its first row current.
+    QTableWidget* vfo = form_->Grid(GridId::Vfo);
+    vfo->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(form_->SelectedRow(GridId::Vfo), 1);
+    EXPECT_TRUE(vfo->selectionModel()->isRowSelected(0, {}));
+    EXPECT_EQ(form_->StatusPanelText(3), "Programmable VFO : 137-173");
+
     Focus(GridId::Memory, 40);
     for (const Move& move : moves) {
         QTest::keyClick(grid, move.key, move.modifiers);
