@@ -27,18 +27,25 @@ start() { # name type model [extra profile lines]
   XDG_CONFIG_HOME="$config" "$program" --no-splash >/dev/null 2>&1 &
   local app=$!
   local window=""
-  for _ in $(seq 50); do
-    window="$(xdotool search --name 'TSL-Q2/Q3 \[' 2>/dev/null | head -1 || true)"
+  for _ in $(seq 300); do
+    window="$(xdotool search --onlyvisible --name 'TSL-Q2/Q3 \[' 2>/dev/null | head -1 || true)"
     [ -n "$window" ] && break
     sleep 0.1
   done
+  if [ -z "$window" ]; then
+    echo "screenshots: the main window did not appear" >&2
+    kill "$app" 2>/dev/null || true
+    exit 1
+  fi
   sleep 0.5
   echo "$app $window"
 }
 
 shoot_main() { # type model output [extra profile lines]
   local app window
-  read -r app window < <(start "$(basename "$3" .png)" "$1" "$2" "${4:-}")
+  local started
+  started="$(start "$(basename "$3" .png)" "$1" "$2" "${4:-}")" || exit 1
+  read -r app window <<<"$started"
   # Into the memory grid and down to the information channels, then the
   # first VFO row (Alt+V gives the VFO grid the focus).
   xdotool windowfocus --sync "$window"
