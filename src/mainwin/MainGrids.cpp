@@ -3,6 +3,7 @@
 // the focus handling that decides the active grid.
 #include "mainwin/Main.h"
 
+#include "editors/EntryKeys.h"
 #include "mainwin/MenuPages.h"
 #include "model/Mainfunction.h"
 #include "model/TextCodec.h"
@@ -232,8 +233,12 @@ void TMainForm::SizeStatusPanels()
 {
     // Each panel is as wide as the widest text it can show in the market's
     // font; the last one takes the rest of the bar.
-    static const std::array<std::vector<std::string>, 4> samples = StatusPanelSamples();
     const char market = Market();
+    // Names are measured with the widest letters and signs a name can hold.
+    std::string nameBytes;
+    for (const char byte : std::string_view("WM@%\xC6\x8C"))
+        if (IsNameByte(static_cast<unsigned char>(byte), market)) nameBytes += byte;
+    const std::array<std::vector<std::string>, 4> samples = StatusPanelSamples(nameBytes);
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         QLabel* panel = statusPanels_[i];
         const QFontMetrics metrics(panel->font());

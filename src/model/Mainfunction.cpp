@@ -1,8 +1,10 @@
 // Code tables and the conversions from record fields to display text.
 #include "model/Mainfunction.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <set>
 #include <utility>
 
 namespace {
@@ -395,38 +397,52 @@ std::string ThreeDigits(std::size_t n)
 
 } // namespace
 
-std::array<std::vector<std::string>, 4> StatusPanelSamples()
+std::array<std::vector<std::string>, 4> StatusPanelSamples(std::string_view nameBytes)
 {
-    std::array<std::vector<std::string>, 4> samples;
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        // Four MHz digits and five decimals (10 Hz resolution), the widest
-        // frequency a band of these radios holds; an offset of two MHz digits.
-        const std::string frequency = "0" + std::string(9, digit) + "0";
-        samples[0].push_back(StatusPanel1(SampleChannel({{ChannelField::TxFrequency, frequency}})));
-        samples[0].push_back(StatusPanel1(SampleChannel(
-            {{ChannelField::Shift, "1"}, {ChannelField::Offset, "0" + std::string(4, digit) + "0000"}})));
-        const std::string megahertz = "0" + std::string(4, digit);
-        samples[3].push_back(StatusPanel4("0," + megahertz + "," + megahertz));
-    }
+    // Every text of a panel, its digits made '0' to give its shape.
+    std::array<std::set<std::string>, 4> shapes;
+    const auto add = [&shapes](std::size_t panel, std::string text) {
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, '0');
+        shapes[panel].insert(std::move(text));
+    };
+    // Four MHz digits and five decimals (10 Hz steps), the widest frequency a
+    // band of these radios holds; an offset of two MHz digits; a program VFO
+    // range of four digits each.
+    add(0, StatusPanel1(SampleChannel({{ChannelField::TxFrequency, "01299991670"}})));
+    add(0, StatusPanel1(SampleChannel({{ChannelField::Shift, "1"}, {ChannelField::Offset, "099990000"}})));
+    add(3, StatusPanel4("0,01299,01299"));
     for (const char* shift : {"0", "1", "2", "3"}) {
-        for (const char* reverse : {"0", "1"}) {
-            samples[1].push_back(StatusPanel2(
-                SampleChannel({{ChannelField::Shift, shift}, {ChannelField::Reverse, reverse}})));
-        }
+        for (const char* reverse : {"0", "1"})
+            add(1, StatusPanel2(
+                       SampleChannel({{ChannelField::Shift, shift}, {ChannelField::Reverse, reverse}})));
     }
-    samples[1].push_back(StatusPanel2(SampleChannel({{ChannelField::TxFrequency, "00145000000"}})));
+    add(1, StatusPanel2(SampleChannel({{ChannelField::TxFrequency, "00145000000"}})));
     for (std::size_t i = 0; i < ToneTexts.size(); ++i) {
-        samples[2].push_back(StatusPanel3(
-            SampleChannel({{ChannelField::Tone, "1"}, {ChannelField::ToneIndex, TwoDigits(i)}})));
-        samples[2].push_back(StatusPanel3(
-            SampleChannel({{ChannelField::Ctcss, "1"}, {ChannelField::CtcssIndex, TwoDigits(i)}})));
+        add(2, StatusPanel3(
+                   SampleChannel({{ChannelField::Tone, "1"}, {ChannelField::ToneIndex, TwoDigits(i)}})));
+        add(2, StatusPanel3(
+                   SampleChannel({{ChannelField::Ctcss, "1"}, {ChannelField::CtcssIndex, TwoDigits(i)}})));
     }
     for (std::size_t i = 0; i < DcsCodes.size(); ++i)
-        samples[2].push_back(StatusPanel3(
-            SampleChannel({{ChannelField::Dcs, "1"}, {ChannelField::DcsIndex, ThreeDigits(i)}})));
-    for (int byte = 0x21; byte <= 0xFF; ++byte) {
-        if (byte > 0x7E && byte < 0xA1) continue;
-        samples[0].push_back(DtmfStatusText("00,0," + std::string(8, static_cast<char>(byte))));
+        add(2, StatusPanel3(
+                   SampleChannel({{ChannelField::Dcs, "1"}, {ChannelField::DcsIndex, ThreeDigits(i)}})));
+    // Each shape written with every digit in turn.
+    std::array<std::vector<std::string>, 4> samples;
+    for (std::size_t panel = 0; panel < shapes.size(); ++panel) {
+        for (const std::string& shape : shapes[panel]) {
+            if (shape.find('0') == std::string::npos) {
+                samples[panel].push_back(shape);
+                continue;
+            }
+            for (char digit = '0'; digit <= '9'; ++digit) {
+                std::string sample = shape;
+                std::replace(sample.begin(), sample.end(), '0', digit);
+                samples[panel].push_back(std::move(sample));
+            }
+        }
     }
+    for (const char byte : nameBytes)
+        samples[0].push_back(DtmfStatusText("00,0," + std::string(8, byte)));
     return samples;
 }

@@ -109,9 +109,8 @@ std::string StatusPanel4(std::string_view programVfoRecord); // "Programmable VF
 StatusTexts ChannelStatusTexts(std::string_view record, std::string_view programVfoRecord = {});
 // Panel 1 of the DTMF grid: "Name : " + the name, or empty.
 std::string DtmfStatusText(std::string_view dtmfRecord);
-// Every shape of text each panel can show, built by the functions above:
-// each number written with one digit throughout, each DTMF name as eight of
-// one byte, for every digit and every printable byte (0x21..0x7E, and
-// 0xA1..0xFF). The widest of a panel's samples in a font is as wide as any
-// text that panel will show.
-std::array<std::vector<std::string>, 4> StatusPanelSamples();
+// Every shape of text each panel can show, built by the functions above,
+// each written with one digit throughout, for every digit; DTMF names as
+// eight of each of nameBytes. Given the widest name bytes of a font, the
+// widest of a panel's samples is as wide as any text that panel will show.
+std::array<std::vector<std::string>, 4> StatusPanelSamples(std::string_view nameBytes);
