@@ -10,13 +10,24 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 program="$(pwd)/$build/src/tslq"
-display=":$((50 + RANDOM % 40))"
 scratch="$(mktemp -d)"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
-sleep 1
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+xvfb=""
+trap 'if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi; rm -rf "$scratch"' EXIT
+export QT_QPA_PLATFORM=xcb
+
+# An X server of our own (again, should it have gone): Xvfb picks a free
+# display itself and tells its number.
+ensure_xvfb() {
+  if [ -n "$xvfb" ] && kill -0 "$xvfb" 2>/dev/null; then return; fi
+  rm -f "$scratch/display"
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$scratch/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -1 "$scratch/display")"
+}
 
 # Starts the program on a scratch profile; echoes the process id and window.
 start() { # name type model [extra profile lines]
@@ -24,7 +35,7 @@ start() { # name type model [extra profile lines]
   mkdir -p "$config/VANTREL"
   printf '[General]\nType="%s"\nModel=%s\nCommPort=COM1\n%s' "$2" "$3" "${4:-}" \
     >"$config/VANTREL/TSL-QX.conf"
-  XDG_CONFIG_HOME="$config" "$program" --no-splash >/dev/null 2>&1 &
+  XDG_CONFIG_HOME="$config" "$program" --no-splash >"$config/log" 2>&1 &
   local app=$!
   local window=""
   for _ in $(seq 300); do
@@ -34,17 +45,22 @@ start() { # name type model [extra profile lines]
   done
   if [ -z "$window" ]; then
     echo "screenshots: the main window did not appear" >&2
+    cat "$config/log" >&2
     kill "$app" 2>/dev/null || true
-    exit 1
+    return 1
   fi
   sleep 0.5
   echo "$app $window"
 }
 
 shoot_main() { # type model output [extra profile lines]
-  local app window
-  local started
-  started="$(start "$(basename "$3" .png)" "$1" "$2" "${4:-}")" || exit 1
+  local app window started=""
+  for _ in 1 2 3; do
+    ensure_xvfb
+    started="$(start "$(basename "$3" .png)" "$1" "$2" "${4:-}")" && break
+    started=""
+  done
+  [ -n "$started" ] || exit 1
   read -r app window <<<"$started"
   # Into the memory grid and down to the information channels, then the
   # first VFO row (Alt+V gives the VFO grid the focus).
