@@ -3,6 +3,7 @@
 
 #include "editors/FrequencyRules.h"
 #include "model/Mainfunction.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 
 #include <cstdint>
@@ -223,14 +224,41 @@ std::string TargetRecord(const RadioImage& image, EditTarget target)
     }
 }
 
+namespace {
+
+// The clipboard is filled by other running instances, which may hold any
+// bytes: a record that would not pass the data file's check is never stored.
+bool PastedRecordIsSound(const RadioImage& image, EditTarget target)
+{
+    RecordSlotKind kind = RecordSlotKind::Memory;
+    switch (target.grid) {
+    case EditGrid::Vfo:
+        kind = RecordSlotKind::Vfo;
+        break;
+    case EditGrid::Call:
+        kind = RecordSlotKind::Call;
+        break;
+    case EditGrid::Dtmf:
+        kind = RecordSlotKind::Dtmf;
+        break;
+    default:
+        break;
+    }
+    return CheckSlotRecord({kind, target.slot}, BuildPastedRecord(image, target)).Ok();
+}
+
+} // namespace
+
 bool CanPaste(const RadioImage& image, EditTarget target)
 {
     const std::string& buffer = image.PasteBuffer();
     if (buffer.empty() || !IsValidTarget(target)) return false;
+    bool fits = false;
     if (buffer.size() >= ChannelRecordMinimum && target.grid != EditGrid::Dtmf)
-        return ChannelFits(image, target, buffer);
-    if (buffer.size() <= DtmfRecordMaximum && target.grid == EditGrid::Dtmf) return true;
-    return false;
+        fits = ChannelFits(image, target, buffer);
+    else if (buffer.size() <= DtmfRecordMaximum && target.grid == EditGrid::Dtmf)
+        fits = true;
+    return fits && PastedRecordIsSound(image, target);
 }
 
 bool CanCutOrDelete(const RadioImage& image, EditTarget target)

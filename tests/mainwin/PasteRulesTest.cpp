@@ -170,6 +170,32 @@ TEST(PasteCheck, RecordLengthDecidesBetweenChannelAndDtmf)
     EXPECT_FALSE(FitsAt(image, dtmf, {EditGrid::Dtmf, 10}));
 }
 
+TEST(PasteCheck, DamagedClipboardRecordsAreNeverOffered)
+{
+    // Another instance (or any program) may put bytes of any kind on the
+    // clipboard; a record that fits by length and band but would not pass the
+    // data file's check is refused on every grid. (Names need no case here:
+    // a name outside the market's set is dropped by the paste itself.)
+    RadioImage image = VersionImage("KK,0F", "ZT-Q2");
+    ChannelSpec badOffset;
+    badOffset.offset = "0006x0000";
+    std::string badTone = WithFrequency("00145000000");
+    badTone.replace(badTone.find(",12,13,"), 7, ",1\xa5,13,");
+    for (const std::string& buffer : {Channel(badOffset), badTone}) {
+        for (const EditTarget t :
+             {EditTarget{EditGrid::Memory, 5}, EditTarget{EditGrid::Vfo, 0}, EditTarget{EditGrid::Call, 0}})
+            EXPECT_FALSE(FitsAt(image, buffer, t)) << buffer;
+    }
+    EXPECT_FALSE(FitsAt(image,
+                        "03,01234\xff"
+                        "6789,NAME",
+                        {EditGrid::Dtmf, 0}));
+    EXPECT_FALSE(FitsAt(image, "03,0123G,NAME", {EditGrid::Dtmf, 0}));
+    // The sound versions of the same records still paste.
+    EXPECT_TRUE(FitsAt(image, WithFrequency("00145000000"), {EditGrid::Memory, 5}));
+    EXPECT_TRUE(FitsAt(image, "03,0123456789,NAME", {EditGrid::Dtmf, 0}));
+}
+
 TEST(PasteBuild, MemoryDestinationKeepsItsLabelAndNormalisesShiftAndOffset)
 {
     RadioImage image = VersionImage("KK,0F", "ZT-Q2");
