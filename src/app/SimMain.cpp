@@ -55,6 +55,11 @@ int main(int argc, char** argv)
         {"garble-count", "Garble that many replies from the N-th on (default 1; 2 garbles a retry too).",
          "K"},
         {"hang-up-after", "Go away after replying to the N-th command.", "N"},
+        {"ignore-write",
+         "Acknowledge the N-th write command without storing it. Only write commands count "
+         "(1 is the first after start): MW, CW, VW, and MNA, PV, DM, DMN, PC, NAR and the menu "
+         "words when they carry a value; VOX and VMC do not.",
+         "N"},
     });
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
@@ -79,7 +84,8 @@ int main(int argc, char** argv)
         !NumberOption(parser, "drop-reply", options.faults.dropReply) ||
         !NumberOption(parser, "garble", options.faults.garble) ||
         !NumberOption(parser, "garble-count", options.faults.garbleCount) ||
-        !NumberOption(parser, "hang-up-after", options.faults.hangUpAfter))
+        !NumberOption(parser, "hang-up-after", options.faults.hangUpAfter) ||
+        !NumberOption(parser, "ignore-write", options.faults.ignoreWrite))
         return 2;
     const std::string savePath = parser.value("save").toStdString();
 

@@ -2,12 +2,11 @@
 #include "files/Listing.h"
 
 #include "model/Mainfunction.h"
+#include "model/MenuTexts.h"
 
 #include <initializer_list>
 
 namespace {
-
-using namespace std::string_view_literals;
 
 bool IsMarketK(const RadioImage& image)
 {
@@ -58,83 +57,19 @@ std::string WholeNumber(std::string_view field)
     return std::to_string(ParseDecimal(field));
 }
 
+// Print order follows the groups of the two menu pages, not the indices.
 struct MenuLine
 {
     int setting;
-    std::string_view label;
-    enum class Kind { Listed, Text, Number } kind;
-    // Listed: the texts of the stored values "0", "1", ... in order.
-    std::array<std::string_view, 10> values{};
-    // Listed: the text of every value not in `values`; none prints the label alone.
-    std::string_view otherwise{};
     // Nothing at all is printed while the stored value is empty.
     bool onlyWhenSet = false;
 };
 
-using Kind = MenuLine::Kind;
-
-constexpr std::array<std::string_view, 10> Off = {"OFF"};
-
-// Print order follows the groups of the two menu pages, not the indices.
 const MenuLine kMenuLines[kMenuPrintLines] = {
-    {0, "Operation Band : ", Kind::Listed, {"A-Band"}, "B-Band"},
-    {1,
-     "Balance : ",
-     Kind::Listed,
-     {"A-Band Max / B-Band Mute", "A-Band Max / B-Band Att", "A-Band Max / B-Band Max",
-      "A-Band Att / B-Band Max", "A-Band Mute / B-Band Max"}},
-    {2, "Band Select : ", Kind::Listed, {"Single Band"}, "Dual Band"},
-    {3, "Attenuator : ", Kind::Listed, Off, "ON"},
-    {4, "Key Lock : ", Kind::Listed, Off, "ON"},
-    {5, "Lamp : ", Kind::Listed, Off, "ON"},
-    {6, "Memory Name : ", Kind::Listed, {"ON"}, "OFF"},
-    {23,
-     "Battery Saver : ",
-     Kind::Listed,
-     {"OFF", "0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec", "4.0sec", "5.0sec"}},
-    {24, "Auto Power Off : ", Kind::Listed, {"OFF", "30min", "60min"}},
-    {21, "Power-on Message : ", Kind::Text},
-    {22, "Contrast : ", Kind::Number},
-    {33, "Language : ", Kind::Listed, {"English"}, "Japanese"},
-    {19, "DTMF Lock : ", Kind::Listed, Off, "ON"},
-    {20, "DTMF Hold : ", Kind::Listed, Off, "ON"},
-    {18, "DTMF Pause : ", Kind::Listed, {"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}},
-    {17, "DTMF Speed : ", Kind::Listed, {"Fast"}, "Slow"},
-    {27, "VOX Gain : ", Kind::Text},
-    {26, "VOX on Busy : ", Kind::Listed, Off, "ON"},
-    {28, "VOX Deley : ", Kind::Listed, {"250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"}},
-    {16, "Tx Inhibit : ", Kind::Listed, Off, "ON"},
-    {32, "Bar Antenna : ", Kind::Listed, {"Disabled"}, "Enabled"},
-    {31, "Beet Shift : ", Kind::Listed, Off, "ON"},
-    {39, "HF Band FM Narrow : ", Kind::Listed, Off, "ON"},
-    {35, "144MHz FM Narrow : ", Kind::Listed, Off, "ON"},
-    {36, "220MHz FM Narrow : ", Kind::Listed, Off, "ON", true},
-    {37, "440MHz FM Narrow : ", Kind::Listed, Off, "ON"}, // "430MHz" outside market K
-    {38, "1200MHz FM Narrow : ", Kind::Listed, Off, "ON", true},
-    {7, "A-Band RF Power : ", Kind::Listed, {"High", "Low"}, "EL"},
-    {8, "B-Band RF Power : ", Kind::Listed, {"High", "Low"}, "EL"},
-    {9, "1.2GHz A-Band RF Power : ", Kind::Listed, {"High"}, "Low", true},
-    {10, "1.2GHz B-Band RF Power : ", Kind::Listed, {"High"}, "Low", true},
-    {14, "Automatic Repeater Offset : ", Kind::Listed, Off, "ON"},
-    {29, "CALL Key : ", Kind::Listed, {"CALL"}, "1750Hz Tone"},
-    {30, "1750Hz Tone hold : ", Kind::Listed, Off, "ON"},
-    {15, "Tune Enable : ", Kind::Listed, Off, "ON"},
-    {25, "Key Beep : ", Kind::Listed, Off, "ON"},
-    {11, "Scan Resume Method : ", Kind::Listed, {"Time-Operated Mode", "Carrier-Operated Mode"}, "Seek Mode"},
-    {34, "Packet Speed : ", Kind::Listed, {"1200bps"}, "9600bps"},
-    {12, "Memory Group Link : ", Kind::Text},
-    {13, "Memory Recall Method : ", Kind::Listed, {"All Bands"}, "Current Band"},
-    {40, "Battery : ", Kind::Listed, {"Lithium"}, "Alkaline"},
+    {0},  {1},       {2},        {3},  {4},  {5},  {6},  {23}, {24}, {21}, {22},       {33}, {19},       {20},
+    {18}, {17},      {27},       {26}, {28}, {16}, {32}, {31}, {39}, {35}, {36, true}, {37}, {38, true}, {7},
+    {8},  {9, true}, {10, true}, {14}, {29}, {30}, {15}, {25}, {11}, {34}, {12},       {13}, {40},
 };
-constexpr int kNarrow440PrintLine = 25;
-
-std::string_view ListedText(const MenuLine& line, std::string_view value)
-{
-    for (std::size_t i = 0; i < line.values.size() && !line.values[i].empty(); ++i) {
-        if (value.size() == 1 && value.front() == static_cast<char>('0' + i)) return line.values[i];
-    }
-    return line.otherwise;
-}
 
 // The page layout: a cursor over numbered lines that starts new pages.
 class PageWriter
@@ -309,19 +244,9 @@ std::string FormatMenuLine(const RadioImage& image, int printLine)
     const MenuLine& menu = kMenuLines[printLine];
     const std::string& value = image.GetMenuSetting(menu.setting);
     if (menu.onlyWhenSet && value.empty()) return {};
-    std::string line(printLine == kNarrow440PrintLine && !IsMarketK(image) ? "430MHz FM Narrow : "sv
-                                                                           : menu.label);
-    switch (menu.kind) {
-    case Kind::Listed:
-        line += ListedText(menu, value);
-        break;
-    case Kind::Text:
-        line += value;
-        break;
-    case Kind::Number:
-        line += WholeNumber(value);
-        break;
-    }
+    std::string line(MenuSettingLabel(menu.setting, image.MarketLetter()));
+    line += " : ";
+    line += MenuSettingValueText(menu.setting, value);
     return line;
 }
 

@@ -7,8 +7,22 @@
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 
-ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope) : target_(image), image_(image), scope_(scope)
+ReadTransfer::ReadTransfer(RadioImage& image, LinkScope scope)
+    : target_(image), image_(image), scope_(scope), memoryPhases_(scope != LinkScope::Menu),
+      menuPhases_(scope != LinkScope::Memory)
 {
+}
+
+ReadTransfer::ReadTransfer(RadioImage& image, const SlotSet& slots)
+    : target_(image), image_(image), scope_(LinkScope::All), readBack_(true), slots_(slots),
+      memoryPhases_(false), menuPhases_(false)
+{
+    for (const RecordSlot& slot : slots.Slots()) {
+        if (slot.kind == RecordSlotKind::Menu)
+            menuPhases_ = true;
+        else
+            memoryPhases_ = true;
+    }
 }
 
 TransferAction ReadTransfer::Send(ReadStep step, const RadioCommand& command, bool clearInput)
@@ -51,37 +65,73 @@ TransferAction ReadTransfer::Start()
     return Send(ReadStep::WakeUp1, WakeUpCommand(), true);
 }
 
-TransferAction ReadTransfer::NextMemory()
+TransferAction ReadTransfer::FirstPhase()
 {
-    position_ = slot_;
-    ++slot_;
-    if (slot_ < MemoryCount) return Send(ReadStep::Memory, MemoryQuery(slot_));
-    sub_ = 0;
-    return Send(ReadStep::Call, CallQuery(0, 0));
+    slot_ = 0;
+    if (memoryPhases_) return MemoryFrom(0);
+    if (menuPhases_) return PowerFrom(0);
+    return Complete();
 }
 
-TransferAction ReadTransfer::NextCall()
+TransferAction ReadTransfer::MemoryFrom(int slot)
 {
-    ++position_;
-    ++sub_;
-    if (sub_ < CallCount) return Send(ReadStep::Call, CallQuery(sub_, 0));
-    sub_ = 0;
-    return Send(ReadStep::Vfo, VfoQuery(0));
+    for (slot_ = slot; slot_ < MemoryCount; ++slot_)
+        if (Selected(RecordSlotKind::Memory, slot_)) return Send(ReadStep::Memory, MemoryQuery(slot_));
+    return CallFrom(0);
 }
 
-TransferAction ReadTransfer::NextDtmf()
+TransferAction ReadTransfer::CallFrom(int slot)
 {
-    ++position_;
-    ++slot_;
-    if (slot_ < DtmfCount) return Send(ReadStep::Dtmf, DtmfQuery(slot_));
-    if (scope_ == LinkScope::Memory) return Complete();
-    return StartMenu();
+    for (sub_ = slot; sub_ < CallCount; ++sub_)
+        if (Selected(RecordSlotKind::Call, sub_)) return Send(ReadStep::Call, CallQuery(sub_, 0));
+    return VfoFrom(0);
 }
 
-TransferAction ReadTransfer::StartMenu()
+TransferAction ReadTransfer::VfoFrom(int band)
 {
-    sub_ = 0;
-    return Send(ReadStep::Power, PowerQuery(0));
+    for (sub_ = band; sub_ < VfoCount; ++sub_)
+        if (Selected(RecordSlotKind::Vfo, sub_)) return Send(ReadStep::Vfo, VfoQuery(sub_));
+    return ProgramVfoFrom(0);
+}
+
+TransferAction ReadTransfer::ProgramVfoFrom(int index)
+{
+    for (sub_ = index; sub_ < ProgramVfoCount; ++sub_)
+        if (Selected(RecordSlotKind::ProgramVfo, sub_))
+            return Send(ReadStep::ProgramVfo, ProgramVfoQuery(sub_));
+    return DtmfFrom(0);
+}
+
+TransferAction ReadTransfer::DtmfFrom(int memory)
+{
+    for (slot_ = memory; slot_ < DtmfCount; ++slot_)
+        if (Selected(RecordSlotKind::Dtmf, slot_)) return Send(ReadStep::Dtmf, DtmfQuery(slot_));
+    if (!menuPhases_) return Complete();
+    return PowerFrom(0);
+}
+
+TransferAction ReadTransfer::PowerFrom(int k)
+{
+    for (sub_ = k; sub_ < PowerCommandCount; ++sub_)
+        if (Selected(RecordSlotKind::Menu, PowerSettingFirst + sub_))
+            return Send(ReadStep::Power, PowerQuery(sub_));
+    return NarrowFrom(0);
+}
+
+TransferAction ReadTransfer::NarrowFrom(int i)
+{
+    for (sub_ = i; sub_ < static_cast<int>(NarrowCommandIndexes.size()); ++sub_)
+        if (Selected(RecordSlotKind::Menu, NarrowSettingFirst + sub_))
+            return Send(ReadStep::Narrow, NarrowQuery(NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
+    return MenuFrom(0);
+}
+
+TransferAction ReadTransfer::MenuFrom(int i)
+{
+    for (sub_ = i; sub_ < static_cast<int>(MenuWordCount); ++sub_)
+        if (Selected(RecordSlotKind::Menu, MenuCommandWords[static_cast<std::size_t>(sub_)].setting))
+            return Send(ReadStep::Menu, MenuQuery(static_cast<std::size_t>(sub_)));
+    return Complete();
 }
 
 ReplyExpectation ReadTransfer::Expected() const
@@ -195,6 +245,10 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         return Send(ReadStep::Identity, IdentityCommand());
     case ReadStep::Identity:
         if (payload != "ZT-Q2" && payload != "ZT-Q3") return Finish(TransferOutcome::InvalidRadio);
+        if (readBack_) {
+            maximum_ = slots_.Count();
+            return Send(ReadStep::Type, TypeCommand());
+        }
         image_.SetModel(payload);
         if (scope_ == LinkScope::All || scope_ == LinkScope::Memory) {
             image_.ClearImage();
@@ -205,6 +259,13 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         maximum_ = TransferMaximum(scope_);
         return Send(ReadStep::Type, TypeCommand());
     case ReadStep::Type:
+        if (readBack_) {
+            // The radio written to must still be one of the image's version.
+            const std::string& code = image_.TypeCode();
+            if (payload.size() < 2 || code.size() < 2 || payload.compare(0, 2, code, 0, 2) != 0)
+                return Finish(TransferOutcome::InvalidRadio);
+            return FirstPhase();
+        }
         image_.SetTypeCode(payload);
         sub_ = 0;
         return Send(ReadStep::BandLimits, BandLimitQuery(0));
@@ -214,11 +275,15 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             sub_ = 1;
             return Send(ReadStep::BandLimits, BandLimitQuery(1));
         }
-        slot_ = 0;
-        if (scope_ == LinkScope::Menu) return StartMenu();
-        return Send(ReadStep::Memory, MemoryQuery(0));
+        return FirstPhase();
     case ReadStep::Memory:
-        if (IsEmptyMemoryReply(payload)) return NextMemory();
+        if (IsEmptyMemoryReply(payload)) {
+            // A full read started from a cleared image; a read-back did not.
+            if (readBack_) image_.SetMemoryRecord(slot_, "");
+            ++done_;
+            position_ = slot_;
+            return MemoryFrom(slot_ + 1);
+        }
         first_ = payload;
         return Send(ReadStep::MemoryTx, MemoryTxQuery(slot_));
     case ReadStep::MemoryTx:
@@ -226,57 +291,64 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         return Send(ReadStep::MemoryName, MemoryNameQuery(slot_));
     case ReadStep::MemoryName:
         image_.SetMemoryRecord(slot_, MemoryRecordFromReplies(slot_, first_, second_, payload, market));
-        return NextMemory();
+        ++done_;
+        position_ = slot_;
+        return MemoryFrom(slot_ + 1);
     case ReadStep::Call:
         if (IsEmptyCallReply(payload)) {
             image_.SetCallRecord(sub_, "");
-            return NextCall();
+            ++done_;
+            ++position_;
+            return CallFrom(sub_ + 1);
         }
         first_ = payload;
         return Send(ReadStep::CallTx, CallQuery(sub_, 1));
     case ReadStep::CallTx:
         image_.SetCallRecord(sub_, CallRecordFromReplies(sub_, first_, payload));
-        return NextCall();
+        ++done_;
+        ++position_;
+        return CallFrom(sub_ + 1);
     case ReadStep::Vfo:
         image_.SetVfoRecord(sub_, VfoRecordFromReply(payload));
+        ++done_;
         ++position_;
-        if (++sub_ < VfoCount) return Send(ReadStep::Vfo, VfoQuery(sub_));
-        sub_ = 0;
-        return Send(ReadStep::ProgramVfo, ProgramVfoQuery(0));
+        return VfoFrom(sub_ + 1);
     case ReadStep::ProgramVfo:
         image_.SetProgramVfoRecord(sub_, payload);
+        ++done_;
         ++position_;
-        if (++sub_ < ProgramVfoCount) return Send(ReadStep::ProgramVfo, ProgramVfoQuery(sub_));
-        slot_ = 0;
-        return Send(ReadStep::Dtmf, DtmfQuery(0));
+        return ProgramVfoFrom(sub_ + 1);
     case ReadStep::Dtmf:
-        if (IsEmptyDtmfReply(payload)) return NextDtmf();
+        if (IsEmptyDtmfReply(payload)) {
+            if (readBack_) image_.SetDtmfRecord(slot_, "");
+            ++done_;
+            ++position_;
+            return DtmfFrom(slot_ + 1);
+        }
         first_ = payload;
         return Send(ReadStep::DtmfName, DtmfNameQuery(slot_));
     case ReadStep::DtmfName:
         image_.SetDtmfRecord(slot_, DtmfRecordFromReplies(first_, payload, market));
-        return NextDtmf();
+        ++done_;
+        ++position_;
+        return DtmfFrom(slot_ + 1);
     case ReadStep::Power:
         image_.SetMenuSetting(PowerSettingFirst + sub_, payload);
+        ++done_;
         ++position_;
-        if (++sub_ < PowerCommandCount) return Send(ReadStep::Power, PowerQuery(sub_));
-        sub_ = 0;
-        return Send(ReadStep::Narrow, NarrowQuery(NarrowCommandIndexes[0]));
+        return PowerFrom(sub_ + 1);
     case ReadStep::Narrow:
         image_.SetMenuSetting(NarrowSettingFirst + sub_, payload);
+        ++done_;
         ++position_;
-        if (++sub_ < static_cast<int>(NarrowCommandIndexes.size()))
-            return Send(ReadStep::Narrow, NarrowQuery(NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
-        sub_ = 0;
-        return Send(ReadStep::Menu, MenuQuery(0));
+        return NarrowFrom(sub_ + 1);
     case ReadStep::Menu: {
         const MenuCommandWord& word = MenuCommandWords[static_cast<std::size_t>(sub_)];
         image_.SetMenuSetting(word.setting,
                               word.setting == MessageSetting ? NameFromRadio(payload, market) : payload);
+        ++done_;
         ++position_;
-        if (++sub_ < static_cast<int>(MenuWordCount))
-            return Send(ReadStep::Menu, MenuQuery(static_cast<std::size_t>(sub_)));
-        return Complete();
+        return MenuFrom(sub_ + 1);
     }
     case ReadStep::Finished:
         break;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "link/CommandSet.h"
+#include "link/ImageDiff.h"
 #include "link/ReplyCheck.h"
 #include "model/RadioImage.h"
 
@@ -41,6 +42,13 @@ class ReadTransfer
 {
   public:
     ReadTransfer(RadioImage& image, LinkScope scope);
+    // A read-back of only these slots (after a write, to see that the radio
+    // holds what was sent): the same wake-up and "ID", a "TYD" that must
+    // name the image's version (as a write checks it), no band limits, then
+    // the queries of the slots in the read's order. Each slot is stored as
+    // the radio answers, an empty channel or DTMF memory as an empty record;
+    // the rest of the image stays. Progress counts the slots.
+    ReadTransfer(RadioImage& image, const SlotSet& chosen);
 
     // The start delay ran out: the first wake-up command.
     TransferAction Start();
@@ -55,7 +63,7 @@ class ReadTransfer
     ReadStep Step() const { return step_; }
     TransferOutcome Outcome() const { return outcome_; }
     bool Cancelled() const { return cancelled_; }
-    int Position() const { return position_; }
+    int Position() const { return readBack_ ? done_ : position_; }
     // 0 until the radio identified itself, then the scope's maximum.
     int Maximum() const { return maximum_; }
     // After a BadReply outcome: which query failed and where its reply
@@ -67,10 +75,21 @@ class ReadTransfer
     TransferAction Finish(TransferOutcome outcome);
     // The whole read has been stored: the copy becomes the image.
     TransferAction Complete();
-    TransferAction NextMemory();
-    TransferAction NextCall();
-    TransferAction NextDtmf();
-    TransferAction StartMenu();
+    // Each sends the query of the first selected entry from the given one on,
+    // or goes on to the next phase.
+    TransferAction MemoryFrom(int slot);
+    TransferAction CallFrom(int slot);
+    TransferAction VfoFrom(int band);
+    TransferAction ProgramVfoFrom(int index);
+    TransferAction DtmfFrom(int memory);
+    TransferAction PowerFrom(int k);
+    TransferAction NarrowFrom(int i);
+    TransferAction MenuFrom(int i);
+    TransferAction FirstPhase();
+    bool Selected(RecordSlotKind kind, int index) const
+    {
+        return !readBack_ || slots_.Contains({kind, index});
+    }
     // What the outstanding command's reply must look like, and where it goes.
     ReplyExpectation Expected() const;
     std::string PlaceOfStep() const;
@@ -78,6 +97,11 @@ class ReadTransfer
     RadioImage& target_;
     RadioImage image_; // the copy the read stores into
     LinkScope scope_;
+    bool readBack_ = false;
+    SlotSet slots_;
+    bool memoryPhases_ = true; // channels, CALL, VFO, program VFO, DTMF
+    bool menuPhases_ = true;
+    int done_ = 0; // slots stored, for the progress of a read-back
     ReadStep step_ = ReadStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;

@@ -103,6 +103,20 @@ void TTransferRunner::StartWrite(const RadioImage& image, LinkScope scope)
     Begin();
 }
 
+void TTransferRunner::StartWrite(const RadioImage& image, const SlotSet& chosen)
+{
+    read_.reset();
+    write_ = std::make_unique<WriteTransfer>(image, chosen);
+    Begin();
+}
+
+void TTransferRunner::StartReadBack(RadioImage& image, const SlotSet& chosen)
+{
+    write_.reset();
+    read_ = std::make_unique<ReadTransfer>(image, chosen);
+    Begin();
+}
+
 void TTransferRunner::Begin()
 {
     outcome_ = TransferOutcome::Running;

@@ -65,6 +65,10 @@ class TTransferRunner : public QObject
     // transfer; a read stores into it, a write only reads it.
     void StartRead(RadioImage& image, LinkScope scope);
     void StartWrite(const RadioImage& image, LinkScope scope);
+    // A write of only these slots of the image (the changes).
+    void StartWrite(const RadioImage& image, const SlotSet& chosen);
+    // A read-back of these slots into the image (what a write just sent).
+    void StartReadBack(RadioImage& image, const SlotSet& chosen);
 
     // The Cancel button: the transfer ends at the next reply or after the
     // cancel completion delay, whichever comes first.
@@ -83,6 +87,8 @@ class TTransferRunner : public QObject
     QString EndNote() const;
     // A write has sent at least one channel or setting.
     bool DataSent() const { return write_ && write_->DataSent(); }
+    // The slots a write has sent commands for (empty for a read).
+    SlotSet SentSlots() const { return write_ ? write_->SentSlots() : SlotSet(); }
     // The commands sent so far (for tests and traces).
     int CommandsSent() const { return commandsSent_; }
 

@@ -11,7 +11,28 @@
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 
-WriteTransfer::WriteTransfer(const RadioImage& image, LinkScope scope) : image_(image), scope_(scope) {}
+WriteTransfer::WriteTransfer(const RadioImage& image, LinkScope scope)
+    : image_(image), scope_(scope), memoryPhases_(scope != LinkScope::Menu),
+      menuPhases_(scope != LinkScope::Memory)
+{
+}
+
+WriteTransfer::WriteTransfer(const RadioImage& image, const SlotSet& slots)
+    : image_(image), scope_(LinkScope::All), only_(slots), memoryPhases_(false), menuPhases_(false)
+{
+    for (const RecordSlot& slot : slots.Slots()) {
+        if (slot.kind == RecordSlotKind::Menu)
+            menuPhases_ = true;
+        else
+            memoryPhases_ = true;
+    }
+}
+
+TransferAction WriteTransfer::SendSlot(WriteStep step, RecordSlotKind kind, int index, std::string command)
+{
+    sent_.Insert({kind, index});
+    return Send(step, std::move(command));
+}
 
 TransferAction WriteTransfer::Send(WriteStep step, std::string command)
 {
@@ -47,9 +68,12 @@ TransferAction WriteTransfer::Start()
 TransferAction WriteTransfer::MemorySlot(int slot)
 {
     for (slot_ = slot; slot_ < MemoryCount; ++slot_) {
+        if (!Selected(RecordSlotKind::Memory, slot_)) continue;
         if (CheckMemoryRecord(image_.GetMemoryRecord(slot_)))
-            return Send(WriteStep::Memory, MemoryWriteCommand(image_, slot_));
+            return SendSlot(WriteStep::Memory, RecordSlotKind::Memory, slot_,
+                            MemoryWriteCommand(image_, slot_));
         position_ = slot_;
+        ++done_;
     }
     return CallSlot(0);
 }
@@ -57,15 +81,18 @@ TransferAction WriteTransfer::MemorySlot(int slot)
 TransferAction WriteTransfer::MemoryDone()
 {
     position_ = slot_;
+    ++done_;
     return MemorySlot(slot_ + 1);
 }
 
 TransferAction WriteTransfer::CallSlot(int slot)
 {
     for (sub_ = slot; sub_ < CallCount; ++sub_) {
+        if (!Selected(RecordSlotKind::Call, sub_)) continue;
         if (CallHasChannel(image_, sub_) && CheckCallRecord(image_.GetCallRecord(sub_)))
-            return Send(WriteStep::Call, CallWriteCommand(image_, sub_));
+            return SendSlot(WriteStep::Call, RecordSlotKind::Call, sub_, CallWriteCommand(image_, sub_));
         ++position_;
+        ++done_;
     }
     return VfoBand(0);
 }
@@ -73,9 +100,11 @@ TransferAction WriteTransfer::CallSlot(int slot)
 TransferAction WriteTransfer::VfoBand(int band)
 {
     for (sub_ = band; sub_ < VfoCount; ++sub_) {
+        if (!Selected(RecordSlotKind::Vfo, sub_)) continue;
         if (VfoHasChannel(image_, sub_) && CheckVfoRecord(image_.GetVfoRecord(sub_)))
-            return Send(WriteStep::Vfo, VfoWriteCommand(image_, sub_));
+            return SendSlot(WriteStep::Vfo, RecordSlotKind::Vfo, sub_, VfoWriteCommand(image_, sub_));
         ++position_;
+        ++done_;
     }
     return ProgramVfo(0);
 }
@@ -83,9 +112,12 @@ TransferAction WriteTransfer::VfoBand(int band)
 TransferAction WriteTransfer::ProgramVfo(int index)
 {
     for (sub_ = index; sub_ < ProgramVfoCount; ++sub_) {
+        if (!Selected(RecordSlotKind::ProgramVfo, sub_)) continue;
         if (ProgramVfoHasRange(image_, sub_) && CheckProgramVfoRecord(image_.GetProgramVfoRecord(sub_)))
-            return Send(WriteStep::ProgramVfo, ProgramVfoWriteCommand(image_, sub_));
+            return SendSlot(WriteStep::ProgramVfo, RecordSlotKind::ProgramVfo, sub_,
+                            ProgramVfoWriteCommand(image_, sub_));
         ++position_;
+        ++done_;
     }
     return DtmfMemory(0);
 }
@@ -93,11 +125,13 @@ TransferAction WriteTransfer::ProgramVfo(int index)
 TransferAction WriteTransfer::DtmfMemory(int memory)
 {
     for (slot_ = memory; slot_ < DtmfCount; ++slot_) {
+        if (!Selected(RecordSlotKind::Dtmf, slot_)) continue;
         if (CheckDtmfRecord(image_.GetDtmfRecord(slot_)))
-            return Send(WriteStep::Dtmf, DtmfWriteCommand(image_, slot_));
+            return SendSlot(WriteStep::Dtmf, RecordSlotKind::Dtmf, slot_, DtmfWriteCommand(image_, slot_));
         if (slot_ + 1 < DtmfCount) ++position_;
+        ++done_;
     }
-    if (scope_ == LinkScope::Memory) return Finish(TransferOutcome::Completed);
+    if (!menuPhases_) return Finish(TransferOutcome::Completed);
     return StartMenu();
 }
 
@@ -114,9 +148,12 @@ TransferAction WriteTransfer::StartMenu()
 TransferAction WriteTransfer::PowerFrom(int k)
 {
     for (sub_ = k; sub_ < PowerCommandCount; ++sub_) {
-        if (SettingSendable(PowerSettingFirst + sub_))
-            return Send(WriteStep::Power, PowerWriteCommand(image_, sub_));
+        const int setting = PowerSettingFirst + sub_;
+        if (!Selected(RecordSlotKind::Menu, setting)) continue;
+        if (SettingSendable(setting))
+            return SendSlot(WriteStep::Power, RecordSlotKind::Menu, setting, PowerWriteCommand(image_, sub_));
         ++position_;
+        ++done_;
     }
     return NarrowFrom(0);
 }
@@ -124,10 +161,13 @@ TransferAction WriteTransfer::PowerFrom(int k)
 TransferAction WriteTransfer::NarrowFrom(int i)
 {
     for (sub_ = i; sub_ < static_cast<int>(NarrowCommandIndexes.size()); ++sub_) {
-        if (SettingSendable(NarrowSettingFirst + sub_))
-            return Send(WriteStep::Narrow,
-                        NarrowWriteCommand(image_, NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
+        const int setting = NarrowSettingFirst + sub_;
+        if (!Selected(RecordSlotKind::Menu, setting)) continue;
+        if (SettingSendable(setting))
+            return SendSlot(WriteStep::Narrow, RecordSlotKind::Menu, setting,
+                            NarrowWriteCommand(image_, NarrowCommandIndexes[static_cast<std::size_t>(sub_)]));
         ++position_;
+        ++done_;
     }
     return MenuFrom(0);
 }
@@ -136,9 +176,12 @@ TransferAction WriteTransfer::MenuFrom(int i)
 {
     for (sub_ = i; sub_ < static_cast<int>(MenuWordCount); ++sub_) {
         const auto word = static_cast<std::size_t>(sub_);
-        if (SettingSendable(MenuCommandWords[word].setting))
-            return Send(WriteStep::Menu, MenuWriteCommand(image_, word));
+        const int setting = MenuCommandWords[word].setting;
+        if (!Selected(RecordSlotKind::Menu, setting)) continue;
+        if (SettingSendable(setting))
+            return SendSlot(WriteStep::Menu, RecordSlotKind::Menu, setting, MenuWriteCommand(image_, word));
         ++position_;
+        ++done_;
     }
     return Finish(TransferOutcome::Completed);
 }
@@ -166,7 +209,7 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
         return Send(WriteStep::Identity, IdentityCommand().text);
     case WriteStep::Identity:
         if (reply != "ID ZT-Q2" && reply != "ID ZT-Q3") return Finish(TransferOutcome::InvalidRadio);
-        maximum_ = TransferMaximum(scope_);
+        maximum_ = only_ ? only_->Count() : TransferMaximum(scope_);
         return Send(WriteStep::Type, TypeCommand().text);
     case WriteStep::Type: {
         // Characters 5 and 6 of "TYD KK,0F" are the region and market letters.
@@ -174,7 +217,7 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
         if (reply.size() < 6 || code.size() < 2 || reply[4] != code[0] || reply[5] != code[1])
             return Finish(TransferOutcome::InvalidRadio);
         slot_ = 0;
-        if (scope_ == LinkScope::Menu) return StartMenu();
+        if (!memoryPhases_) return menuPhases_ ? StartMenu() : Finish(TransferOutcome::Completed);
         return Send(WriteStep::ChannelMode0, "VMC 0,0");
     }
     case WriteStep::ChannelMode0:
@@ -193,29 +236,37 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
     case WriteStep::Call:
         if (CallHasTxPart(image_, sub_)) return Send(WriteStep::CallTx, CallTxWriteCommand(image_, sub_));
         ++position_;
+        ++done_;
         return CallSlot(sub_ + 1);
     case WriteStep::CallTx:
         ++position_;
+        ++done_;
         return CallSlot(sub_ + 1);
     case WriteStep::Vfo:
         ++position_;
+        ++done_;
         return VfoBand(sub_ + 1);
     case WriteStep::ProgramVfo:
         ++position_;
+        ++done_;
         return ProgramVfo(sub_ + 1);
     case WriteStep::Dtmf:
         return Send(WriteStep::DtmfName, DtmfNameWriteCommand(image_, slot_));
     case WriteStep::DtmfName:
         if (slot_ + 1 < DtmfCount) ++position_;
+        ++done_;
         return DtmfMemory(slot_ + 1);
     case WriteStep::Power:
         ++position_;
+        ++done_;
         return PowerFrom(sub_ + 1);
     case WriteStep::Narrow:
         ++position_;
+        ++done_;
         return NarrowFrom(sub_ + 1);
     case WriteStep::Menu:
         ++position_;
+        ++done_;
         return MenuFrom(sub_ + 1);
     case WriteStep::Finished:
         break;

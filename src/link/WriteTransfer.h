@@ -4,7 +4,10 @@
 #pragma once
 
 #include "link/CommandSet.h"
+#include "link/ImageDiff.h"
 #include "model/RecordCheck.h"
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -57,7 +60,13 @@ inline constexpr std::size_t IdentityReplyCapacity = 20;
 class WriteTransfer
 {
   public:
+    // A write of everything the scope covers.
     WriteTransfer(const RadioImage& image, LinkScope scope);
+    // A write of only these slots (the changes against what the radio
+    // holds): the same wake-up, identity and type checks and the same order
+    // of phases, with "VMC" only when a channel, VFO, CALL, program VFO or
+    // DTMF slot is among them. Progress counts the slots.
+    WriteTransfer(const RadioImage& image, const SlotSet& chosen);
 
     TransferAction Start();
     TransferAction OnReply(std::string_view bytes);
@@ -68,8 +77,10 @@ class WriteTransfer
     WriteStep Step() const { return step_; }
     TransferOutcome Outcome() const { return outcome_; }
     bool Cancelled() const { return cancelled_; }
-    int Position() const { return position_; }
+    int Position() const { return only_ ? done_ : position_; }
     int Maximum() const { return maximum_; }
+    // The slots whose commands have been sent (what a read-back checks).
+    const SlotSet& SentSlots() const { return sent_; }
     // Whether a channel or setting write command has been sent: from then
     // on a write that stops leaves the radio holding part of the data.
     bool DataSent() const { return dataSent_; }
@@ -88,9 +99,16 @@ class WriteTransfer
     TransferAction NarrowFrom(int i);
     TransferAction MenuFrom(int i);
     bool SettingSendable(int setting) const;
+    bool Selected(RecordSlotKind kind, int index) const { return !only_ || only_->Contains({kind, index}); }
+    TransferAction SendSlot(WriteStep step, RecordSlotKind kind, int index, std::string command);
 
     const RadioImage& image_;
     LinkScope scope_;
+    std::optional<SlotSet> only_;
+    bool memoryPhases_ = true; // "VMC", channels, CALL, VFO, program VFO, DTMF
+    bool menuPhases_ = true;
+    SlotSet sent_;
+    int done_ = 0; // slots done, for the progress of a write of some slots
     WriteStep step_ = WriteStep::WaitingToStart;
     TransferOutcome outcome_ = TransferOutcome::Running;
     bool cancelled_ = false;

@@ -9,6 +9,7 @@ list(APPEND TSLQ_IO_SOURCES
 # linkcore: command set and transfer state machines.
 list(APPEND TSLQ_CORE_SOURCES
   link/CommandSet.cpp
+  link/ImageDiff.cpp
   link/ReadTransfer.cpp
   link/ReplyCheck.cpp
   link/WriteTransfer.cpp

@@ -1,6 +1,7 @@
 # model: radio profile, radio image, field codes and display text, 8-bit text.
 list(APPEND TSLQ_CORE_SOURCES
   model/Mainfunction.cpp
+  model/MenuTexts.cpp
   model/Profile.cpp
   model/RadioImage.cpp
   model/RecordCheck.cpp

@@ -91,6 +91,23 @@ RadioImage ConvertNames(const RadioImage& from, bool toRadio)
 
 } // namespace
 
+bool IsWriteCommand(std::string_view command)
+{
+    if (StartsWith(command, "MW ") || StartsWith(command, "CW ") || StartsWith(command, "VW ")) return true;
+    if (StartsWith(command, "VOX ") || StartsWith(command, "VMC ") || StartsWith(command, "FL "))
+        return false;
+    // The others carry a value after their first comma ("MNA 000,NAME",
+    // "PV 0,...", "DM 03,...", "PC 0,1"), the menu words after a blank.
+    const std::size_t blank = command.find(' ');
+    if (blank == std::string_view::npos) return false;
+    const std::string_view word = command.substr(0, blank);
+    if (word == "MNA" || word == "PV" || word == "DM" || word == "DMN" || word == "PC" || word == "NAR")
+        return command.find(',', blank) != std::string_view::npos;
+    for (const MenuCommandWord& entry : MenuCommandWords)
+        if (word == entry.word) return true;
+    return false;
+}
+
 RadioImage NewRadioImage(std::string_view typeCode, std::string_view model)
 {
     RadioImage image;
@@ -156,7 +173,17 @@ std::optional<std::string> VirtualRadio::Respond(std::string_view command)
 {
     if (hungUp_) return std::nullopt;
     ++commands_;
-    std::string reply = Answer(command) + CommandEnd;
+    std::string reply;
+    if (IsWriteCommand(command) && ++writes_ == faults_.ignoreWrite) {
+        // Acknowledged, and forgotten.
+        const RadioImage kept = memory_;
+        const int keptCallSlot = lastCallSlot_;
+        reply = Answer(command) + CommandEnd;
+        memory_ = kept;
+        lastCallSlot_ = keptCallSlot;
+    } else {
+        reply = Answer(command) + CommandEnd;
+    }
     if (faults_.hangUpAfter > 0 && commands_ >= faults_.hangUpAfter) hungUp_ = true;
     if (commands_ == faults_.dropReply) return std::nullopt;
     if (faults_.garble > 0 && commands_ >= faults_.garble && commands_ < faults_.garble + faults_.garbleCount)

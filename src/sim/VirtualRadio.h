@@ -19,7 +19,15 @@ struct VirtualRadioFaults
     int garble = 0;      // this reply's characters are replaced by noise
     int hangUpAfter = 0; // after replying to this command the radio goes away
     int garbleCount = 1; // how many replies, from the garbled one on, are garbled
+    // The N-th write command (counted alone, see IsWriteCommand) is answered
+    // as if stored, and the radio's memory stays as it was.
+    int ignoreWrite = 0;
 };
+
+// Whether a command line sets something in the radio's memory: "MW", "CW",
+// "VW", and "MNA", "PV", "DM", "DMN", "PC", "NAR" and the menu words with a
+// value. The wake-up "VOX 0" and the channel mode "VMC" are not.
+bool IsWriteCommand(std::string_view command);
 
 // A radio of a version as a new radio is: band limits, default VFO, CALL and
 // menu settings, information channels, nothing else.
@@ -77,6 +85,7 @@ class VirtualRadio
     std::string identity_;
     std::string pending_;
     int commands_ = 0;
+    int writes_ = 0;
     bool hungUp_ = false;
     int lastCallSlot_ = 0;
 };

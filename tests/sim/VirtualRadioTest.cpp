@@ -168,3 +168,47 @@ TEST(VirtualRadio, InjectedFaults)
     EXPECT_EQ(Ask(radio, "ID"), "<silent>");
     EXPECT_EQ(radio.Feed("ID\r"), "");
 }
+
+TEST(VirtualRadio, WriteCommandsAreTellable)
+{
+    const struct
+    {
+        const char* command;
+        bool write;
+    } cases[] = {
+        {"MW 0,005", true},    {"MW 1,005,00146100000,5", true},
+        {"MNA 005,RPT", true}, {"MNA 005", false},
+        {"MR 0,005", false},   {"CW 0,00145000000", true},
+        {"CR 0,0", false},     {"VW 0,00145000000", true},
+        {"VR 0", false},       {"PV 0,00144,00147", true},
+        {"PV 0", false},       {"DM 03,", true},
+        {"DM 03", false},      {"DMN 03,HOME", true},
+        {"DMN 03", false},     {"PC 0,1", true},
+        {"PC 0", false},       {"NAR 5,0", true},
+        {"NAR 5", false},      {"SV 1", true},
+        {"MES ", true},        {"SV", false},
+        {"VOX 0", false},      {"VMC 0,0", false},
+        {"FL 0", false},       {"ID", false},
+        {"TYD", false},        {"XYZ 1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsWriteCommand(c.command), c.write) << c.command;
+}
+
+TEST(VirtualRadio, IgnoresTheNthWriteOnly)
+{
+    VirtualRadio radio("KK,0F", "ZT-Q2");
+    VirtualRadioFaults faults;
+    faults.ignoreWrite = 2;
+    radio.SetFaults(faults);
+    // Queries and mode commands do not count.
+    EXPECT_EQ(Ask(radio, "VMC 0,0"), "VMC 0,0");
+    EXPECT_EQ(Ask(radio, "SV 3"), "SV 3");
+    EXPECT_EQ(Ask(radio, "SV"), "SV 3");
+    // The second write is answered like any other and forgotten.
+    EXPECT_EQ(Ask(radio, "SV 5"), "SV 5");
+    EXPECT_EQ(Ask(radio, "SV"), "SV 3");
+    EXPECT_EQ(Ask(radio, "MW 0,005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0"),
+              "MW 0,005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0");
+    EXPECT_EQ(Ask(radio, "MR 0,005"), "MR 0,005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0");
+}
