@@ -1,7 +1,7 @@
 // Cost of redrawing every grid text of a full radio image: 432 memory
 // channels with names and split transmit frequencies, every VFO, CALL and
 // DTMF row, as the main window's refresh rewrites them after each edit.
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
 

@@ -1,7 +1,7 @@
 // RefreshAllViews of the main window on a full image: every memory channel,
 // DTMF memory and VFO record filled, once with the image changing between
 // refreshes (every cell rewritten) and once unchanged.
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 #include "model/Profile.h"
 #include "model/Records.h"
 
@@ -17,17 +17,17 @@ namespace {
 struct Fixture
 {
     MemoryConfigStore store;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
     RadioImage images[2];
 
     Fixture()
     {
         store.Write("Type", "KK,0F");
         store.Write("Model", "ZT-Q2");
-        TMainForm::Options options;
+        MainWindow::Options options;
         options.store = &store;
         options.showSplash = false;
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<MainWindow>(options);
         for (int variant = 0; variant < 2; ++variant) {
             RadioImage image = form->Image();
             for (int index = 0; index < MemoryCount; ++index) {

@@ -12,7 +12,7 @@
 // The simulator is found through TSLQ_SIM, else beside this program's build
 // folder (../src/tslq-sim).
 #include "files/DataFile.h"
-#include "link/Kcomm.h"
+#include "link/RadioPort.h"
 #include "link/ReadTransfer.h"
 #include "link/TransferRunner.h"
 #include "link/WriteTransfer.h"
@@ -148,12 +148,12 @@ struct Timed
 
 Timed RunTransfer(const std::string& device, RadioImage& image, bool read)
 {
-    TKComm comm;
+    RadioPort comm;
     comm.SetDeviceName(device);
     ConfigureTransferPort(comm);
-    TTransferRunner runner(comm);
+    TransferRunner runner(comm);
     QEventLoop loop;
-    QObject::connect(&runner, &TTransferRunner::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&runner, &TransferRunner::Finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
     if (read)

@@ -1,5 +1,5 @@
 // tslq-cli: the program's command line.
-#include "files/Cli.h"
+#include "cli/Cli.h"
 
 int main(int argc, char** argv)
 {

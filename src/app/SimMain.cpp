@@ -11,7 +11,7 @@
 
 namespace {
 
-TSimServer* g_server = nullptr;
+SimServer* g_server = nullptr;
 
 extern "C" void OnStopSignal(int)
 {
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    TSimOptions options;
+    SimOptions options;
     options.typeCode = parser.value("type").toStdString();
     options.model = parser.value("model").toStdString();
     options.loadPath = parser.value("load").toStdString();
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
         return 2;
     const std::string savePath = parser.value("save").toStdString();
 
-    TSimServer server(options);
+    SimServer server(options);
     std::string error;
     if (!server.Open(error)) {
         std::fprintf(stderr, "tslq-sim: %s\n", error.c_str());

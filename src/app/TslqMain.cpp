@@ -6,12 +6,12 @@
 // Leading arguments that start with "--" are options and "--" ends them; the
 // remaining arguments, joined with single blanks, name a data file to load.
 #include "link/PortMap.h"
-#include "mainwin/Main.h"
 #include "mainwin/MainCommandLine.h"
-#include "mainwin/Messages.h"
+#include "mainwin/MainWindow.h"
 #include "mainwin/PortSelect.h"
 #include "model/Profile.h"
 #include "sim/SimServer.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 
@@ -29,19 +29,19 @@ int main(int argc, char** argv)
         arguments.push_back(argument.toStdString());
     const MainCommandLine commandLine = ParseMainCommandLine(arguments);
 
-    TMainForm::Options options;
+    MainWindow::Options options;
     options.showSplash = !commandLine.Has(OptionNoSplash);
     options.commandLineFile = QString::fromStdString(commandLine.fileName);
-    TMainForm form(options);
+    MainWindow form(options);
     for (const std::string& option : commandLine.options) {
         QString type;
         bool onlyWithoutRadio = false;
         if (!SimulateOption(option, type, onlyWithoutRadio)) continue;
         const int port = PortNumber(form.PortName().toStdString());
-        if (!onlyWithoutRadio || ThePortMap().SourceOf(port) == TPortSource::None) form.StartSimulation(type);
+        if (!onlyWithoutRadio || ThePortMap().SourceOf(port) == PortSource::None) form.StartSimulation(type);
     }
     if (commandLine.Has(OptionExitWhenShown))
-        QObject::connect(&form, &TMainForm::FirstShown, &app, &QApplication::quit, Qt::QueuedConnection);
+        QObject::connect(&form, &MainWindow::FirstShown, &app, &QApplication::quit, Qt::QueuedConnection);
     form.show();
     const int status = QApplication::exec();
     StopSimulatedRadio();

@@ -4,7 +4,7 @@
 #include "document/DocumentSteps.h"
 #include "files/Csv.h"
 #include "mainwin/MenuRules.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 
 #include <QUndoStack>
 

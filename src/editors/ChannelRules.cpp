@@ -3,7 +3,7 @@
 #include "editors/ChannelRules.h"
 
 #include "editors/VfoRules.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 
 #include <algorithm>

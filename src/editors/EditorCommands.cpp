@@ -1,40 +1,40 @@
 // The main window's commands that open the channel editors. Each editor is
 // created when its command runs, shown modally and destroyed afterwards; it
 // reads the grid's selected row and works on the window's image directly.
-#include "editors/Call.h"
-#include "editors/Dtmf.h"
-#include "editors/Memory.h"
-#include "editors/Vfo.h"
-#include "mainwin/Main.h"
+#include "editors/CallEditor.h"
+#include "editors/DtmfEditor.h"
+#include "editors/MemoryEditor.h"
+#include "editors/VfoEditor.h"
+#include "mainwin/MainWindow.h"
 
-void TMainForm::ConnectEditorCommands()
+void MainWindow::ConnectEditorCommands()
 {
-    GridEditorHandler[static_cast<std::size_t>(GridId::Memory)] = [this]() { StringGrid1DblClick(); };
-    GridEditorHandler[static_cast<std::size_t>(GridId::Vfo)] = [this]() { StringGrid2DblClick(); };
-    GridEditorHandler[static_cast<std::size_t>(GridId::Call)] = [this]() { StringGrid3DblClick(); };
-    GridEditorHandler[static_cast<std::size_t>(GridId::Dtmf)] = [this]() { StringGrid4DblClick(); };
+    GridEditorHandler[static_cast<std::size_t>(GridId::Memory)] = [this]() { OpenMemoryEditor(); };
+    GridEditorHandler[static_cast<std::size_t>(GridId::Vfo)] = [this]() { OpenVfoEditor(); };
+    GridEditorHandler[static_cast<std::size_t>(GridId::Call)] = [this]() { OpenCallEditor(); };
+    GridEditorHandler[static_cast<std::size_t>(GridId::Dtmf)] = [this]() { OpenDtmfEditor(); };
 }
 
-void TMainForm::StringGrid1DblClick()
+void MainWindow::OpenMemoryEditor()
 {
-    TMemoryForm dialog(*this);
+    MemoryEditor dialog(*this);
     dialog.exec();
 }
 
-void TMainForm::StringGrid2DblClick()
+void MainWindow::OpenVfoEditor()
 {
-    TVfoForm dialog(*this);
+    VfoEditor dialog(*this);
     dialog.exec();
 }
 
-void TMainForm::StringGrid3DblClick()
+void MainWindow::OpenCallEditor()
 {
-    TCallForm dialog(*this);
+    CallEditor dialog(*this);
     dialog.exec();
 }
 
-void TMainForm::StringGrid4DblClick()
+void MainWindow::OpenDtmfEditor()
 {
-    TDtmfForm dialog(*this);
+    DtmfEditor dialog(*this);
     dialog.exec();
 }

@@ -2,11 +2,11 @@
 #include "editors/EditorWidgets.h"
 
 #include "editors/EntryKeys.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
-#include "model/Mainfunction.h"
-#include "model/QtText.h"
+#include "mainwin/MainWindow.h"
+#include "model/FieldTexts.h"
 #include "model/TextCodec.h"
+#include "ui/Messages.h"
+#include "ui/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,9 +63,9 @@ bool IsEnter(int key)
 
 } // namespace
 
-// ---- TFrequencyEdit ------------------------------------------------------------
+// ---- FrequencyEdit ------------------------------------------------------------
 
-TFrequencyEdit::TFrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent)
+FrequencyEdit::FrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent)
     : QLineEdit(parent), enterAccepts_(enterAccepts)
 {
     setMaxLength(maxLength);
@@ -73,7 +73,7 @@ TFrequencyEdit::TFrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
 }
 
-void TFrequencyEdit::keyPressEvent(QKeyEvent* event)
+void FrequencyEdit::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (IsEnter(key)) {
@@ -97,21 +97,21 @@ void TFrequencyEdit::keyPressEvent(QKeyEvent* event)
     event->accept(); // every other character is dropped without a word
 }
 
-// ---- TNameEdit -----------------------------------------------------------------
+// ---- NameEdit -----------------------------------------------------------------
 
-TNameEdit::TNameEdit(QWidget* parent) : QLineEdit(parent)
+NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(8);
-    connect(this, &QLineEdit::textEdited, this, &TNameEdit::CheckEditedText);
+    connect(this, &QLineEdit::textEdited, this, &NameEdit::CheckEditedText);
 }
 
-void TNameEdit::SetMarket(char market)
+void NameEdit::SetMarket(char market)
 {
     market_ = market;
     setFont(NameFont(market));
 }
 
-std::string TNameEdit::NameBytes() const
+std::string NameEdit::NameBytes() const
 {
     if (text() == loadedText_) return loadedBytes_;
     std::string bytes;
@@ -120,14 +120,14 @@ std::string TNameEdit::NameBytes() const
     return bytes;
 }
 
-void TNameEdit::SetNameBytes(const std::string& bytes)
+void NameEdit::SetNameBytes(const std::string& bytes)
 {
     loadedBytes_ = bytes;
     loadedText_ = MarketToQString(bytes, market_);
     setText(loadedText_);
 }
 
-void TNameEdit::keyPressEvent(QKeyEvent* event)
+void NameEdit::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
@@ -172,7 +172,7 @@ void TNameEdit::keyPressEvent(QKeyEvent* event)
     if (refuse) ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
 }
 
-void TNameEdit::CheckEditedText(const QString& text)
+void NameEdit::CheckEditedText(const QString& text)
 {
     for (QChar ch : text) {
         const auto byte = MarketCharToByte(ch.unicode(), market_);
@@ -184,14 +184,14 @@ void TNameEdit::CheckEditedText(const QString& text)
     }
 }
 
-// ---- TDtmfCodeEdit ------------------------------------------------------------
+// ---- DtmfCodeEdit ------------------------------------------------------------
 
-TDtmfCodeEdit::TDtmfCodeEdit(QWidget* parent) : QLineEdit(parent)
+DtmfCodeEdit::DtmfCodeEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(16);
 }
 
-void TDtmfCodeEdit::keyPressEvent(QKeyEvent* event)
+void DtmfCodeEdit::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
@@ -229,22 +229,22 @@ QFont NameFont(char market)
     return QFont(market == 'J' ? JapaneseFontName : WesternFontName, NameFontPointSize);
 }
 
-// ---- TChannelPanel ------------------------------------------------------------
+// ---- ChannelPanel ------------------------------------------------------------
 
-TChannelPanel::TChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
+ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     : QWidget(parent), withSplit_(withSplit)
 {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
     Label_Rx = new QLabel(QStringLiteral("Rx Frequency"), this);
-    Edit_Rx = new TFrequencyEdit(frequencyLength, true, this);
+    Edit_Rx = new FrequencyEdit(frequencyLength, true, this);
     Label_RxMHz = new QLabel(QStringLiteral("MHz"), this);
     Label_Tx = new QLabel(QStringLiteral("Tx Frequency"), this);
-    Edit_Tx = new TFrequencyEdit(frequencyLength, true, this);
+    Edit_Tx = new FrequencyEdit(frequencyLength, true, this);
     Label_TxMHz = new QLabel(QStringLiteral("MHz"), this);
     Label_Offset = new QLabel(QStringLiteral("Offset"), this);
-    Edit_Offset = new TFrequencyEdit(5, true, this);
+    Edit_Offset = new FrequencyEdit(5, true, this);
     Label_OffsetMHz = new QLabel(QStringLiteral("MHz"), this);
     Label_Rx->setBuddy(Edit_Rx);
     layout->addWidget(Label_Rx, 0, 0);
@@ -282,7 +282,7 @@ TChannelPanel::TChannelPanel(bool withSplit, int frequencyLength, QWidget* paren
          {RadioButton_Split, RadioButton_Simplex, RadioButton_Plus, RadioButton_Minus, RadioButton_Special}) {
         shiftGroup_->addButton(button);
         shiftLayout->addWidget(button);
-        connect(button, &QRadioButton::clicked, this, &TChannelPanel::ShiftClicked);
+        connect(button, &QRadioButton::clicked, this, &ChannelPanel::ShiftClicked);
     }
     RadioButton_Split->setVisible(withSplit);
     RadioButton_Simplex->setChecked(true);
@@ -320,22 +320,22 @@ TChannelPanel::TChannelPanel(bool withSplit, int frequencyLength, QWidget* paren
 
     for (QLineEdit* edit : {static_cast<QLineEdit*>(Edit_Rx), static_cast<QLineEdit*>(Edit_Tx),
                             static_cast<QLineEdit*>(Edit_Offset)})
-        connect(edit, &QLineEdit::textChanged, this, &TChannelPanel::Edited);
-    for (TFrequencyEdit* edit : {Edit_Rx, Edit_Tx, Edit_Offset})
-        connect(edit, &TFrequencyEdit::EnterPressed, this, &TChannelPanel::EnterPressed);
+        connect(edit, &QLineEdit::textChanged, this, &ChannelPanel::Edited);
+    for (FrequencyEdit* edit : {Edit_Rx, Edit_Tx, Edit_Offset})
+        connect(edit, &FrequencyEdit::EnterPressed, this, &ChannelPanel::EnterPressed);
     for (QComboBox* list : {ComboBox_Step, ComboBox_Tone, ComboBox_Ctcss, ComboBox_Dcs})
-        connect(list, &QComboBox::currentIndexChanged, this, &TChannelPanel::Edited);
+        connect(list, &QComboBox::currentIndexChanged, this, &ChannelPanel::Edited);
     connect(ComboBox_Mode, &QComboBox::currentIndexChanged, this, [this]() {
         UpdateToneControls();
         Edited();
     });
-    connect(CheckBox_Reverse, &QCheckBox::toggled, this, &TChannelPanel::Edited);
+    connect(CheckBox_Reverse, &QCheckBox::toggled, this, &ChannelPanel::Edited);
 
     ApplyShiftLayout();
     UpdateToneControls();
 }
 
-ChannelControls TChannelPanel::Read() const
+ChannelControls ChannelPanel::Read() const
 {
     ChannelControls c;
     c.rxText = Edit_Rx->text().toStdString();
@@ -355,7 +355,7 @@ ChannelControls TChannelPanel::Read() const
     return c;
 }
 
-void TChannelPanel::Write(const ChannelControls& c)
+void ChannelPanel::Write(const ChannelControls& c)
 {
     filling_ = true;
     Edit_Rx->setText(QString::fromStdString(c.rxText));
@@ -376,7 +376,7 @@ void TChannelPanel::Write(const ChannelControls& c)
     filling_ = false;
 }
 
-void TChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMessage)
+void ChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMessage)
 {
     SetStep(a.step);
     SetMode(a.mode);
@@ -390,7 +390,7 @@ void TChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMess
     UpdateToneControls();
 }
 
-void TChannelPanel::SetSpecialCaption(const std::optional<std::string>& caption)
+void ChannelPanel::SetSpecialCaption(const std::optional<std::string>& caption)
 {
     if (caption) {
         RadioButton_Special->setText(QString::fromStdString(*caption));
@@ -401,17 +401,17 @@ void TChannelPanel::SetSpecialCaption(const std::optional<std::string>& caption)
     }
 }
 
-void TChannelPanel::SetStep(int step)
+void ChannelPanel::SetStep(int step)
 {
     ComboBox_Step->setCurrentIndex(std::clamp(step, 0, ComboBox_Step->count() - 1));
 }
 
-void TChannelPanel::SetMode(int mode)
+void ChannelPanel::SetMode(int mode)
 {
     ComboBox_Mode->setCurrentIndex(std::clamp(mode, 0, ComboBox_Mode->count() - 1));
 }
 
-void TChannelPanel::SelectShift(ShiftChoice shift)
+void ChannelPanel::SelectShift(ShiftChoice shift)
 {
     QRadioButton* button = RadioButton_Simplex;
     switch (shift) {
@@ -434,7 +434,7 @@ void TChannelPanel::SelectShift(ShiftChoice shift)
     ShiftClicked();
 }
 
-ShiftChoice TChannelPanel::SelectedShift() const
+ShiftChoice ChannelPanel::SelectedShift() const
 {
     if (RadioButton_Split->isChecked()) return ShiftChoice::Split;
     if (RadioButton_Plus->isChecked()) return ShiftChoice::Plus;
@@ -443,7 +443,7 @@ ShiftChoice TChannelPanel::SelectedShift() const
     return ShiftChoice::Simplex;
 }
 
-void TChannelPanel::UpdateToneControls()
+void ChannelPanel::UpdateToneControls()
 {
     const bool enabled = ToneControlsEnabled(ComboBox_Mode->currentIndex());
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -452,13 +452,13 @@ void TChannelPanel::UpdateToneControls()
         w->setEnabled(enabled);
 }
 
-void TChannelPanel::ShiftClicked()
+void ChannelPanel::ShiftClicked()
 {
     ApplyShiftLayout();
     Edited();
 }
 
-void TChannelPanel::ApplyShiftLayout()
+void ChannelPanel::ApplyShiftLayout()
 {
     // Split shows the transmit frequency in place of the offset and has no
     // reverse; every other shift the opposite.
@@ -471,7 +471,7 @@ void TChannelPanel::ApplyShiftLayout()
     CheckBox_Reverse->setEnabled(!split);
 }
 
-void TChannelPanel::ToneClicked(QCheckBox* box, bool checked)
+void ChannelPanel::ToneClicked(QCheckBox* box, bool checked)
 {
     if (checked) {
         for (QCheckBox* other : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs})
@@ -480,7 +480,7 @@ void TChannelPanel::ToneClicked(QCheckBox* box, bool checked)
     Edited();
 }
 
-void TChannelPanel::Edited()
+void ChannelPanel::Edited()
 {
     if (!filling_) emit Changed();
 }
@@ -495,7 +495,7 @@ void ShowEntryError(EntryError error)
         ShowMessage(MessageKind::Information, Msg::InvalidOffset);
 }
 
-void AssignPanelHelpContexts(TChannelPanel& p)
+void AssignPanelHelpContexts(ChannelPanel& p)
 {
     const std::pair<QObject*, int> contexts[] = {
         {p.Edit_Rx, 505},
@@ -517,10 +517,10 @@ void AssignPanelHelpContexts(TChannelPanel& p)
         {p.ComboBox_Mode, 550},
     };
     for (const auto& [target, context] : contexts)
-        TMainForm::SetHelpContext(target, context);
+        MainWindow::SetHelpContext(target, context);
 }
 
-void InstallEditorHelpKey(QDialog& dialog, TMainForm& form)
+void InstallEditorHelpKey(QDialog& dialog, MainWindow& form)
 {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
     QObject::connect(help, &QShortcut::activated, &dialog, [&form]() { form.ShowContextHelp(); });

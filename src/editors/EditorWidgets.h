@@ -23,12 +23,12 @@ class QRadioButton;
 // Backspace go into the box, every other character is dropped. Enter never
 // reaches the dialog's default button when the box runs the editor's entry
 // check; in a box that does not, it does.
-class TFrequencyEdit : public QLineEdit
+class FrequencyEdit : public QLineEdit
 {
     Q_OBJECT
 
   public:
-    TFrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent = nullptr);
+    FrequencyEdit(int maxLength, bool enterAccepts, QWidget* parent = nullptr);
 
   signals:
     void EnterPressed();
@@ -42,12 +42,12 @@ class TFrequencyEdit : public QLineEdit
 
 // Channel names of the memory and DTMF editors: only characters of the
 // market's set that a radio name may use; Escape is swallowed here.
-class TNameEdit : public QLineEdit
+class NameEdit : public QLineEdit
 {
     Q_OBJECT
 
   public:
-    explicit TNameEdit(QWidget* parent = nullptr);
+    explicit NameEdit(QWidget* parent = nullptr);
     // The market decides the character set and the font.
     void SetMarket(char market);
     // Forgets a pending double-byte lead (done when the dialog is shown).
@@ -72,12 +72,12 @@ class TNameEdit : public QLineEdit
 
 // DTMF codes: digits, A to D, '*', '#' and the space; letters become
 // uppercase; Escape is swallowed.
-class TDtmfCodeEdit : public QLineEdit
+class DtmfCodeEdit : public QLineEdit
 {
     Q_OBJECT
 
   public:
-    explicit TDtmfCodeEdit(QWidget* parent = nullptr);
+    explicit DtmfCodeEdit(QWidget* parent = nullptr);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,13 +88,13 @@ class TDtmfCodeEdit : public QLineEdit
 QFont NameFont(char market);
 
 // The frequency, step, mode, shift, offset and tone controls of one channel.
-class TChannelPanel : public QWidget
+class ChannelPanel : public QWidget
 {
     Q_OBJECT
 
   public:
     // withSplit: the memory and CALL editors' Split Channel with its transmit box.
-    TChannelPanel(bool withSplit, int frequencyLength, QWidget* parent = nullptr);
+    ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent = nullptr);
 
     // The controls' values (name and lock-out are the dialogs' own).
     ChannelControls Read() const;
@@ -113,10 +113,10 @@ class TChannelPanel : public QWidget
     void UpdateToneControls();
 
     QLabel* Label_Rx;
-    TFrequencyEdit* Edit_Rx;
+    FrequencyEdit* Edit_Rx;
     QLabel* Label_RxMHz;
     QLabel* Label_Tx;
-    TFrequencyEdit* Edit_Tx;
+    FrequencyEdit* Edit_Tx;
     QLabel* Label_TxMHz;
     QLabel* Label_Step;
     QComboBox* ComboBox_Step;
@@ -128,7 +128,7 @@ class TChannelPanel : public QWidget
     QRadioButton* RadioButton_Minus;
     QRadioButton* RadioButton_Special;
     QLabel* Label_Offset;
-    TFrequencyEdit* Edit_Offset;
+    FrequencyEdit* Edit_Offset;
     QLabel* Label_OffsetMHz;
     QCheckBox* CheckBox_Reverse;
     QCheckBox* CheckBox_Tone;
@@ -161,7 +161,7 @@ class TChannelPanel : public QWidget
 // Shows "Invalid Frequency." / "Invalid Offset." for an entry error.
 void ShowEntryError(EntryError error);
 // Sets context help numbers on the panel's controls.
-void AssignPanelHelpContexts(TChannelPanel& panel);
+void AssignPanelHelpContexts(ChannelPanel& panel);
 // F1 in a modal editor opens the focused control's help topic.
-class TMainForm;
-void InstallEditorHelpKey(QDialog& dialog, TMainForm& form);
+class MainWindow;
+void InstallEditorHelpKey(QDialog& dialog, MainWindow& form);

@@ -2,7 +2,7 @@
 // program VFO range boxes.
 #include "editors/VfoRules.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 
 #include <algorithm>

@@ -1,7 +1,4 @@
-# editors: frequency entry rules (core) and the channel editor dialogs (ui).
-# Owner blocks: editors, then mainwin (Setup).
-
-# editors
+# editors: frequency entry rules and the channel editor and setup dialogs.
 list(APPEND TSLQ_CORE_SOURCES
   editors/ChannelRules.cpp
   editors/EntryKeys.cpp
@@ -9,15 +6,11 @@ list(APPEND TSLQ_CORE_SOURCES
   editors/VfoRules.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
-  editors/Call.cpp
-  editors/Dtmf.cpp
+  editors/CallEditor.cpp
+  editors/DtmfEditor.cpp
   editors/EditorCommands.cpp
   editors/EditorWidgets.cpp
-  editors/Memory.cpp
-  editors/Vfo.cpp
-)
-
-# mainwin
-list(APPEND TSLQ_UI_SOURCES
-  editors/Setup.cpp
+  editors/MemoryEditor.cpp
+  editors/SetupDialog.cpp
+  editors/VfoEditor.cpp
 )

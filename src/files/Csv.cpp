@@ -5,7 +5,7 @@
 #include "editors/EntryKeys.h"
 #include "editors/FrequencyRules.h"
 #include "files/CsvReader.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
 

@@ -6,8 +6,8 @@
 #include "files/Csv.h"
 #include "files/CsvReportDialog.h"
 #include "files/FileIo.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
+#include "mainwin/MainWindow.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -24,7 +24,7 @@ const QString kExportTitle = QStringLiteral("Export Channels (CSV)");
 
 } // namespace
 
-bool TMainForm::ImportChannelsCsv(const QString& path)
+bool MainWindow::ImportChannelsCsv(const QString& path)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
@@ -54,7 +54,7 @@ bool TMainForm::ImportChannelsCsv(const QString& path)
     return plan.imported > 0;
 }
 
-bool TMainForm::ExportChannelsCsv(const QString& path, bool eightBit)
+bool MainWindow::ExportChannelsCsv(const QString& path, bool eightBit)
 {
     const CsvExport exported =
         WriteChannelsCsv(Image(), eightBit ? CsvEncoding::EightBit : CsvEncoding::Utf8);
@@ -67,13 +67,13 @@ bool TMainForm::ExportChannelsCsv(const QString& path, bool eightBit)
     return true;
 }
 
-void TMainForm::ImportCsv1Click()
+void MainWindow::ImportCsv()
 {
     const QString path = QFileDialog::getOpenFileName(this, kImportTitle, InitialFolder(), kCsvFilter);
     if (!path.isEmpty()) ImportChannelsCsv(path);
 }
 
-void TMainForm::ExportCsv1Click()
+void MainWindow::ExportCsv()
 {
     // The filter chooses the text: UTF-8 unless a program expects the code page.
     QString filter = kUtf8Filter;
@@ -84,18 +84,18 @@ void TMainForm::ExportCsv1Click()
     ExportChannelsCsv(path, filter == kEightBitFilter);
 }
 
-void ConnectCsvCommands(TMainForm& form)
+void ConnectCsvCommands(MainWindow& form)
 {
-    form.ImportCsv1 = new QAction(QStringLiteral("&Import Channels (CSV)..."), &form);
-    form.ExportCsv1 = new QAction(QStringLiteral("Expor&t Channels (CSV)..."), &form);
+    form.importCsvAction_ = new QAction(QStringLiteral("&Import Channels (CSV)..."), &form);
+    form.exportCsvAction_ = new QAction(QStringLiteral("Expor&t Channels (CSV)..."), &form);
     // Right below Save As..., before the separator that precedes Print.
-    const QList<QAction*> items = form.File1->actions();
-    const qsizetype saveAs = items.indexOf(form.Save2);
-    QAction* before = saveAs >= 0 && saveAs + 1 < items.size() ? items[saveAs + 1] : form.Exit1;
-    form.File1->insertAction(before, form.ImportCsv1);
-    form.File1->insertAction(before, form.ExportCsv1);
-    TMainForm::SetHelpContext(form.ImportCsv1, 35);
-    TMainForm::SetHelpContext(form.ExportCsv1, 36);
-    QObject::connect(form.ImportCsv1, &QAction::triggered, &form, &TMainForm::ImportCsv1Click);
-    QObject::connect(form.ExportCsv1, &QAction::triggered, &form, &TMainForm::ExportCsv1Click);
+    const QList<QAction*> items = form.fileMenu_->actions();
+    const qsizetype saveAs = items.indexOf(form.saveAsAction_);
+    QAction* before = saveAs >= 0 && saveAs + 1 < items.size() ? items[saveAs + 1] : form.exitAction_;
+    form.fileMenu_->insertAction(before, form.importCsvAction_);
+    form.fileMenu_->insertAction(before, form.exportCsvAction_);
+    MainWindow::SetHelpContext(form.importCsvAction_, 35);
+    MainWindow::SetHelpContext(form.exportCsvAction_, 36);
+    QObject::connect(form.importCsvAction_, &QAction::triggered, &form, &MainWindow::ImportCsv);
+    QObject::connect(form.exportCsvAction_, &QAction::triggered, &form, &MainWindow::ExportCsv);
 }

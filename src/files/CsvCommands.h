@@ -2,7 +2,7 @@
 // main window.
 #pragma once
 
-class TMainForm;
+class MainWindow;
 
 // Creates the two commands below Save As... and wires them.
-void ConnectCsvCommands(TMainForm& form);
+void ConnectCsvCommands(MainWindow& form);

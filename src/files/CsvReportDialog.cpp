@@ -2,7 +2,7 @@
 #include "files/CsvReportDialog.h"
 
 #include "files/FileIo.h"
-#include "mainwin/Messages.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QClipboard>

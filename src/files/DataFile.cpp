@@ -1,7 +1,7 @@
 // Writer and reader of the ".qx" data file.
 #include "files/DataFile.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
 

@@ -5,11 +5,11 @@
 #include "files/FileIo.h"
 #include "files/Listing.h"
 #include "files/Printing.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
+#include "mainwin/MainWindow.h"
 #include "model/Profile.h"
-#include "model/QtText.h"
 #include "model/TextCodec.h"
+#include "ui/Messages.h"
+#include "ui/QtText.h"
 
 #include <QAction>
 #include <QDir>
@@ -88,7 +88,7 @@ void FileWriteError(const QString& reason)
 
 // The comment's bytes in the market's set; a character the set lacks (the
 // comment box takes any text) is kept as '?' rather than dropping the comment.
-std::string CommentBytes(const TMainForm& form)
+std::string CommentBytes(const MainWindow& form)
 {
     const QString comment = form.Comment();
     if (auto bytes = QStringToMarket(comment, form.Market())) return *bytes;
@@ -101,7 +101,7 @@ std::string CommentBytes(const TMainForm& form)
 }
 
 // Remembers the folder of a data file as the dialogs' first folder.
-void RememberFolder(TMainForm& form, const QString& path)
+void RememberFolder(MainWindow& form, const QString& path)
 {
     form.SetInitialFolder(QString::fromStdString(SavePath(form.Store(), path.toStdString())));
 }
@@ -109,7 +109,7 @@ void RememberFolder(TMainForm& form, const QString& path)
 // Resets the image for a load and reads the file into it; a rejected header
 // shows its message and leaves the name "Untitled". Records that fail their
 // check are left out and remembered for the save and write prompts.
-void LoadBytes(TMainForm& form, const QString& path, const std::string& bytes)
+void LoadBytes(MainWindow& form, const QString& path, const std::string& bytes)
 {
     form.SetFileName(path);
     ResetImage(form.Image(), ImageReset::ForLoad);
@@ -125,7 +125,7 @@ void LoadBytes(TMainForm& form, const QString& path, const std::string& bytes)
 }
 
 // Tells, once the loaded file is shown, which damaged records were left out.
-void ReportLeftOut(const TMainForm& form)
+void ReportLeftOut(const MainWindow& form)
 {
     const std::vector<RecordSlot> list = form.CurrentLeftOut();
     if (!list.empty()) ShowMessage(MessageKind::Warning, QString::fromStdString(NotLoadedMessage(list)));
@@ -138,9 +138,9 @@ bool SameFile(const QString& a, const QString& b)
 
 // Saving over the file that damaged records were left out of drops their
 // lines from it for good: asked before the first save that replaces it.
-bool ConfirmReplacingDamagedFile(TMainForm& form, const QString& path)
+bool ConfirmReplacingDamagedFile(MainWindow& form, const QString& path)
 {
-    const TMainForm::LeftOutRecords& leftOut = form.LeftOut();
+    const MainWindow::LeftOutRecords& leftOut = form.LeftOut();
     if (leftOut.entries.empty() || leftOut.fileReplaced || !SameFile(path, leftOut.file)) return true;
     const QString text = QString::fromStdString(NotLoadedMessage(leftOut.entries)) +
                          QStringLiteral("\nSaving replaces the file, and their lines will be gone from it."
@@ -150,9 +150,9 @@ bool ConfirmReplacingDamagedFile(TMainForm& form, const QString& path)
 
 // After a save to `path`: the left-out records stay with the image, now
 // under the new name, and no file holds their lines any more.
-void LeftOutSavedAs(TMainForm& form, const QString& path)
+void LeftOutSavedAs(MainWindow& form, const QString& path)
 {
-    TMainForm::LeftOutRecords& leftOut = form.LeftOut();
+    MainWindow::LeftOutRecords& leftOut = form.LeftOut();
     if (leftOut.entries.empty() || leftOut.file != form.FileName()) return;
     leftOut.file = path;
     leftOut.fileReplaced = true;
@@ -160,7 +160,7 @@ void LeftOutSavedAs(TMainForm& form, const QString& path)
 
 // Writes the image and comment to a file; false (message shown) when any step
 // failed, with the previous file untouched and the data changed flag kept.
-bool WriteImage(TMainForm& form, const QString& path)
+bool WriteImage(MainWindow& form, const QString& path)
 {
     QString reason;
     if (!SaveFileBytes(path, WriteDataFile(form.Image(), CommentBytes(form)), &reason)) {
@@ -178,10 +178,10 @@ QString NativePath(const QString& path)
 }
 
 // Accepts files dragged from the desktop onto the window.
-class TFileDropFilter : public QObject
+class FileDropFilter : public QObject
 {
   public:
-    explicit TFileDropFilter(TMainForm& form) : QObject(&form), form_(form) {}
+    explicit FileDropFilter(MainWindow& form) : QObject(&form), form_(form) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -209,7 +209,7 @@ class TFileDropFilter : public QObject
     }
 
   private:
-    TMainForm& form_;
+    MainWindow& form_;
 };
 
 } // namespace
@@ -229,9 +229,9 @@ bool HasDataFileSuffix(const QString& path)
     return QFileInfo(path).suffix().compare(kDataFileSuffix, Qt::CaseInsensitive) == 0;
 }
 
-void TMainForm::New1Click()
+void MainWindow::NewFile()
 {
-    PageControl1->setFocus();
+    pages_->setFocus();
     if (!PromptSaveChanges()) return;
     SetFileName(kUntitled);
     LeftOut() = {};
@@ -242,9 +242,9 @@ void TMainForm::New1Click()
     SetDataChanged(false);
 }
 
-void TMainForm::Open1Click()
+void MainWindow::OpenFile()
 {
-    PageControl1->setFocus();
+    pages_->setFocus();
     if (!PromptSaveChanges()) return;
     const std::optional<QString> chosen =
         ShowFileDialog(this, FileDialogKind::Open, InitialFolder(), QStringLiteral("*.qx"));
@@ -262,7 +262,7 @@ void TMainForm::Open1Click()
     ReportLeftOut(*this);
 }
 
-void TMainForm::Save1Click()
+void MainWindow::SaveFile()
 {
     if (FileName() != kUntitled && QFileInfo::exists(FileName())) {
         if (!ConfirmReplacingDamagedFile(*this, FileName())) return;
@@ -272,12 +272,7 @@ void TMainForm::Save1Click()
     SaveAs();
 }
 
-void TMainForm::Save2Click()
-{
-    SaveAs();
-}
-
-bool TMainForm::SaveAs()
+bool MainWindow::SaveAs()
 {
     const QString proposed = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).fileName();
     const std::optional<QString> chosen =
@@ -298,7 +293,7 @@ bool TMainForm::SaveAs()
     return true;
 }
 
-void TMainForm::CommandLineLoad(const QString& path)
+void MainWindow::CommandLineLoad(const QString& path)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes || !HasDataFileSuffix(path)) {
@@ -312,12 +307,12 @@ void TMainForm::CommandLineLoad(const QString& path)
     ReportLeftOut(*this);
 }
 
-void TMainForm::DropFiles(const QStringList& paths)
+void MainWindow::DropFiles(const QStringList& paths)
 {
     if (paths.isEmpty()) return;
     const QString path = NativePath(paths.front());
     if (HasDataFileSuffix(path)) {
-        PageControl1->setFocus();
+        pages_->setFocus();
         if (!PromptSaveChanges()) return;
         // A file that cannot be read changes nothing: neither the image nor
         // the name, so that a later Save cannot write over that file.
@@ -336,7 +331,7 @@ void TMainForm::DropFiles(const QStringList& paths)
     SetFileName(FileName());
 }
 
-void TMainForm::Print1Click()
+void MainWindow::PrintListing()
 {
     if (!HasPrinter()) {
         ShowMessage(MessageKind::Warning, Msg::NoDefaultPrinter);
@@ -357,7 +352,7 @@ void TMainForm::Print1Click()
     DrawListing(printer, windowTitle(), pages, Market());
 }
 
-void TMainForm::ExportPdf1Click()
+void MainWindow::ExportPdf()
 {
     const QString base = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).completeBaseName();
     const std::optional<QString> chosen =
@@ -369,32 +364,33 @@ void TMainForm::ExportPdf1Click()
         FileWriteError(reason);
 }
 
-void ConnectFileCommands(TMainForm& form)
+void ConnectFileCommands(MainWindow& form)
 {
-    form.ExportPdf1 = new QAction(QStringLiteral("&Export Listing as PDF..."), &form);
+    form.exportPdfAction_ = new QAction(QStringLiteral("&Export Listing as PDF..."), &form);
     // Right below Print..., before the separator that precedes Exit.
-    const QList<QAction*> items = form.File1->actions();
-    const qsizetype print = items.indexOf(form.Print1);
-    form.File1->insertAction(print >= 0 && print + 1 < items.size() ? items[print + 1] : form.Exit1,
-                             form.ExportPdf1);
-    TMainForm::SetHelpContext(form.ExportPdf1, 26);
+    const QList<QAction*> items = form.fileMenu_->actions();
+    const qsizetype print = items.indexOf(form.printAction_);
+    form.fileMenu_->insertAction(print >= 0 && print + 1 < items.size() ? items[print + 1] : form.exitAction_,
+                                 form.exportPdfAction_);
+    MainWindow::SetHelpContext(form.exportPdfAction_, 26);
 
-    const auto wire = [&form](QAction* action, void (TMainForm::*handler)()) {
+    const auto wire = [&form](QAction* action, void (MainWindow::*handler)()) {
         action->setEnabled(true);
         QObject::connect(action, &QAction::triggered, &form, handler);
     };
-    wire(form.New1, &TMainForm::New1Click);
-    wire(form.NewButton, &TMainForm::New1Click);
-    wire(form.Open1, &TMainForm::Open1Click);
-    wire(form.OpenButton, &TMainForm::Open1Click);
-    wire(form.Save1, &TMainForm::Save1Click);
-    wire(form.SaveButton, &TMainForm::Save1Click);
-    wire(form.Save2, &TMainForm::Save2Click);
-    wire(form.Print1, &TMainForm::Print1Click);
-    wire(form.PrintButton, &TMainForm::Print1Click);
-    wire(form.ExportPdf1, &TMainForm::ExportPdf1Click);
+    wire(form.newAction_, &MainWindow::NewFile);
+    wire(form.NewButton, &MainWindow::NewFile);
+    wire(form.openAction_, &MainWindow::OpenFile);
+    wire(form.OpenButton, &MainWindow::OpenFile);
+    wire(form.saveAction_, &MainWindow::SaveFile);
+    wire(form.SaveButton, &MainWindow::SaveFile);
+    form.saveAsAction_->setEnabled(true);
+    QObject::connect(form.saveAsAction_, &QAction::triggered, &form, [&form] { form.SaveAs(); });
+    wire(form.printAction_, &MainWindow::PrintListing);
+    wire(form.PrintButton, &MainWindow::PrintListing);
+    wire(form.exportPdfAction_, &MainWindow::ExportPdf);
 
     form.SaveAsHandler = [&form] { return form.SaveAs(); };
     form.CommandLineLoadHandler = [&form](const QString& path) { form.CommandLineLoad(path); };
-    form.installEventFilter(new TFileDropFilter(form));
+    form.installEventFilter(new FileDropFilter(form));
 }

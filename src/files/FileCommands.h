@@ -1,6 +1,6 @@
 // The main window's file commands (New, Open..., Save, Save As..., the
 // command-line load, dropped files) and its printing commands (Print...,
-// Export Listing as PDF...), defined as TMainForm members in
+// Export Listing as PDF...), defined as MainWindow members in
 // FileCommands.cpp. The dialogs they show go through replaceable presenters
 // so that tests answer them without a modal loop.
 #pragma once
@@ -45,9 +45,9 @@ inline const QString kUntitled = QStringLiteral("Untitled");
 // Whether a name ends in ".qx", letter case ignored.
 bool HasDataFileSuffix(const QString& path);
 
-class TMainForm;
+class MainWindow;
 
 // Wires the file and printing commands of the window: menu items, toolbar
 // buttons, the Save As step of the unsaved-changes prompt, the command-line
 // load and the dropping of files on the window.
-void ConnectFileCommands(TMainForm& form);
+void ConnectFileCommands(MainWindow& form);

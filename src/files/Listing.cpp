@@ -1,7 +1,7 @@
 // Listing lines and page layout of the printout.
 #include "files/Listing.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/MenuTexts.h"
 
 #include <initializer_list>

@@ -2,7 +2,7 @@
 #include "files/Printing.h"
 
 #include "files/SafeFile.h"
-#include "model/QtText.h"
+#include "ui/QtText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "link/ImageDiff.h"
 
 #include "link/WriteTransfer.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/MenuTexts.h"
 #include "model/Records.h"
 #include "model/TextCodec.h"
@@ -41,7 +41,7 @@ std::string Fields(const RadioImage& image, RecordKind kind, int index, int firs
     return out;
 }
 
-std::string MemoryForm(const RadioImage& image, int slot)
+std::string MemoryEditor(const RadioImage& image, int slot)
 {
     namespace F = ChannelField;
     const auto field = [&](int n) { return image.RecordFieldView(RecordKind::Memory, slot, n); };
@@ -55,7 +55,7 @@ std::string MemoryForm(const RadioImage& image, int slot)
     return MemoryRecordFromReplies(slot, r0, r1, NameToRadio(field(F::Name), market), market);
 }
 
-std::string CallForm(const RadioImage& image, int slot)
+std::string CallEditor(const RadioImage& image, int slot)
 {
     namespace F = ChannelField;
     const auto field = [&](int n) { return image.RecordFieldView(RecordKind::Call, slot, n); };
@@ -67,7 +67,7 @@ std::string CallForm(const RadioImage& image, int slot)
     return CallRecordFromReplies(slot, Fields(image, RecordKind::Call, slot, F::Frequency, F::Mode), c1);
 }
 
-std::string VfoForm(const RadioImage& image, int band)
+std::string VfoEditor(const RadioImage& image, int band)
 {
     namespace F = ChannelField;
     if (image.RecordFieldView(RecordKind::Vfo, band, F::Frequency).empty()) return {};
@@ -81,7 +81,7 @@ std::string ProgramVfoForm(const RadioImage& image, int index)
     return std::to_string(index) + "," + Fields(image, RecordKind::ProgramVfo, index, 1, 2);
 }
 
-std::string DtmfForm(const RadioImage& image, int memory)
+std::string DtmfEditor(const RadioImage& image, int memory)
 {
     const std::string_view code = image.RecordFieldView(RecordKind::Dtmf, memory, 1);
     if (code.empty()) return {};
@@ -143,9 +143,9 @@ Shown ChannelTexts(std::string_view record)
     const std::string_view tx = field(F::TxFrequency);
     return {
         {"Frequency", field(F::Frequency).empty() ? std::string() : FormatFrequency(field(F::Frequency))},
-        {"Shift", TrimLeft(StatusPanel2(record))},
-        {"Offset or Tx", StatusPanel1(record)},
-        {"Tone", StatusPanel3(record)},
+        {"Shift", TrimLeft(ShiftStatusText(record))},
+        {"Offset or Tx", TxOrOffsetStatusText(record)},
+        {"Tone", ToneStatusText(record)},
         {"Mode", std::string(ModeText(field(F::Mode)))},
         {"Step", std::string(StepText(field(F::Step)))},
         {"Tx Step", tx.empty() ? std::string() : std::string(StepText(field(F::TxStep)))},
@@ -156,7 +156,7 @@ Shown ChannelTexts(std::string_view record)
 
 std::string RangeText(std::string_view record)
 {
-    const std::string panel = StatusPanel4(record);
+    const std::string panel = ProgramVfoStatusText(record);
     const std::size_t colon = panel.find(": ");
     return colon == std::string::npos ? panel : panel.substr(colon + 2);
 }
@@ -299,13 +299,13 @@ std::string RadioForm(const RadioImage& image, RecordSlot slot)
 {
     switch (slot.kind) {
     case RecordSlotKind::Memory:
-        return MemoryForm(image, slot.index);
+        return MemoryEditor(image, slot.index);
     case RecordSlotKind::Vfo:
-        return VfoForm(image, slot.index);
+        return VfoEditor(image, slot.index);
     case RecordSlotKind::Call:
-        return CallForm(image, slot.index);
+        return CallEditor(image, slot.index);
     case RecordSlotKind::Dtmf:
-        return DtmfForm(image, slot.index);
+        return DtmfEditor(image, slot.index);
     case RecordSlotKind::ProgramVfo:
         return ProgramVfoForm(image, slot.index);
     case RecordSlotKind::Menu:

@@ -1,11 +1,11 @@
 // The main window's Read and Write commands.
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 
-#include "link/Read.h"
-#include "link/Write.h"
+#include "link/ReadDialog.h"
+#include "link/WriteDialog.h"
 #include "link/WriteTransfer.h"
-#include "mainwin/Messages.h"
 #include "model/Profile.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 
@@ -19,7 +19,7 @@ std::string DevicePathOf(const QString& portName)
 
 } // namespace
 
-void TMainForm::ConnectLinkCommands()
+void MainWindow::ConnectLinkCommands()
 {
     const struct
     {
@@ -27,13 +27,20 @@ void TMainForm::ConnectLinkCommands()
         TransferScope scope;
         bool read;
     } commands[] = {
-        {ReadAll1, TransferScope::All, true},         {ReadMemory1, TransferScope::Memory, true},
-        {ReadMenu1, TransferScope::Menu, true},       {ReadButton, TransferScope::All, true},
-        {ReadAll2, TransferScope::All, true},         {ReadMemory2, TransferScope::Memory, true},
-        {ReadMenu2, TransferScope::Menu, true},       {WriteAll1, TransferScope::All, false},
-        {WriteMemory1, TransferScope::Memory, false}, {WriteMenu1, TransferScope::Menu, false},
-        {WriteButton, TransferScope::All, false},     {WriteAll2, TransferScope::All, false},
-        {WriteMemory2, TransferScope::Memory, false}, {WriteMenu2, TransferScope::Menu, false},
+        {readAllAction_, TransferScope::All, true},
+        {readMemoryAction_, TransferScope::Memory, true},
+        {readMenuAction_, TransferScope::Menu, true},
+        {ReadButton, TransferScope::All, true},
+        {readAllButtonAction_, TransferScope::All, true},
+        {readMemoryButtonAction_, TransferScope::Memory, true},
+        {readMenuButtonAction_, TransferScope::Menu, true},
+        {writeAllAction_, TransferScope::All, false},
+        {writeMemoryAction_, TransferScope::Memory, false},
+        {writeMenuAction_, TransferScope::Menu, false},
+        {WriteButton, TransferScope::All, false},
+        {writeAllButtonAction_, TransferScope::All, false},
+        {writeMemoryButtonAction_, TransferScope::Memory, false},
+        {writeMenuButtonAction_, TransferScope::Menu, false},
     };
     for (const auto& command : commands) {
         if (!command.action) continue;
@@ -52,15 +59,15 @@ void TMainForm::ConnectLinkCommands()
     }
 }
 
-void TMainForm::ReadCommand()
+void MainWindow::ReadCommand()
 {
-    TReadForm form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
-    if (!form.KComm1.CheckCommportValid(DevicePathOf(PortName()))) {
-        ShowMessage(MessageKind::Warning, ReadPortInvalidMessage(form.KComm1));
+    ReadDialog form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
+    if (!form.port_.CheckCommportValid(DevicePathOf(PortName()))) {
+        ShowMessage(MessageKind::Warning, ReadPortInvalidMessage(form.port_));
         return;
     }
     if (DataChanged() && !PromptSaveChanges()) return;
-    if (PrepareTransferForm) PrepareTransferForm(form);
+    if (PrepareTransferDialog) PrepareTransferDialog(form);
     form.exec();
     // A read that did not finish changed nothing (the image included), and
     // the dialog has said so.
@@ -74,11 +81,11 @@ void TMainForm::ReadCommand()
     SetDataChanged(true);
 }
 
-void TMainForm::WriteCommand()
+void MainWindow::WriteCommand()
 {
-    TWriteForm form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
-    if (!form.KComm1.CheckCommportValid(DevicePathOf(PortName()))) {
-        ShowMessage(MessageKind::Warning, WritePortInvalidMessage(form.KComm1));
+    WriteDialog form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
+    if (!form.port_.CheckCommportValid(DevicePathOf(PortName()))) {
+        ShowMessage(MessageKind::Warning, WritePortInvalidMessage(form.port_));
         return;
     }
     // Records that would not be sent, or slots that a damaged file left
@@ -89,6 +96,6 @@ void TMainForm::WriteCommand()
                                     LeftOutWriteNote(LeftOutInScope(CurrentLeftOut(), scope))})
         if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
     if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
-    if (PrepareTransferForm) PrepareTransferForm(form);
+    if (PrepareTransferDialog) PrepareTransferDialog(form);
     form.exec();
 }

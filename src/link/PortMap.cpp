@@ -67,23 +67,23 @@ std::vector<std::string> UsbSerialDevices(const std::string& devDir)
     return names;
 }
 
-std::string TPortMap::StoredValueName(int n)
+std::string PortMap::StoredValueName(int n)
 {
     return "CommDevice" + std::to_string(n);
 }
 
-std::string TPortMap::StoredDevice(int n) const
+std::string PortMap::StoredDevice(int n) const
 {
     if (store_ == nullptr || n < 1 || n > 10) return {};
     return store_->Read(StoredValueName(n));
 }
 
-void TPortMap::SetStoredDevice(int n, const std::string& path)
+void PortMap::SetStoredDevice(int n, const std::string& path)
 {
     if (store_ != nullptr && n >= 1 && n <= 10) store_->Write(StoredValueName(n), path);
 }
 
-void TPortMap::SetRunOnlyDevice(int n, const std::string& path)
+void PortMap::SetRunOnlyDevice(int n, const std::string& path)
 {
     if (path.empty())
         runOnly_.erase(n);
@@ -91,16 +91,16 @@ void TPortMap::SetRunOnlyDevice(int n, const std::string& path)
         runOnly_[n] = path;
 }
 
-TPortSource TPortMap::SourceOf(int n) const
+PortSource PortMap::SourceOf(int n) const
 {
-    if (n < 1 || n > 10) return TPortSource::None;
-    if (runOnly_.count(n) != 0) return TPortSource::RunOnly;
-    if (!StoredDevice(n).empty()) return TPortSource::Stored;
+    if (n < 1 || n > 10) return PortSource::None;
+    if (runOnly_.count(n) != 0) return PortSource::RunOnly;
+    if (!StoredDevice(n).empty()) return PortSource::Stored;
     const auto usb = UsbSerialDevices(devDir_);
-    return static_cast<std::size_t>(n) <= usb.size() ? TPortSource::Automatic : TPortSource::None;
+    return static_cast<std::size_t>(n) <= usb.size() ? PortSource::Automatic : PortSource::None;
 }
 
-std::string TPortMap::DeviceOf(int n) const
+std::string PortMap::DeviceOf(int n) const
 {
     if (n < 1 || n > 10) return {};
     if (const auto it = runOnly_.find(n); it != runOnly_.end()) return it->second;
@@ -109,14 +109,14 @@ std::string TPortMap::DeviceOf(int n) const
     return static_cast<std::size_t>(n) <= usb.size() ? usb[static_cast<std::size_t>(n) - 1] : std::string();
 }
 
-std::string TPortMap::Resolve(std::string_view name) const
+std::string PortMap::Resolve(std::string_view name) const
 {
     if (const int n = ComPortNumber(name); n != 0) return DeviceOf(n);
     return std::string(name);
 }
 
-TPortMap& ThePortMap()
+PortMap& ThePortMap()
 {
-    static TPortMap map;
+    static PortMap map;
     return map;
 }

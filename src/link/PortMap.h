@@ -23,9 +23,9 @@ std::string_view StripDeviceNamespace(std::string_view name);
 std::vector<std::string> UsbSerialDevices(const std::string& devDir = "/dev");
 
 // Where the device of a port comes from.
-enum class TPortSource { None, RunOnly, Stored, Automatic };
+enum class PortSource { None, RunOnly, Stored, Automatic };
 
-class TPortMap
+class PortMap
 {
   public:
     // Name of the stored value holding port n's device ("CommDevice1"..).
@@ -38,7 +38,7 @@ class TPortMap
 
     // The device port n reaches; empty when there is none.
     std::string DeviceOf(int n) const;
-    TPortSource SourceOf(int n) const;
+    PortSource SourceOf(int n) const;
 
     // Stored mapping: an empty path removes it.
     std::string StoredDevice(int n) const;
@@ -57,6 +57,6 @@ class TPortMap
     std::map<int, std::string> runOnly_;
 };
 
-// The program's port map; TKComm resolves port names through it unless a
+// The program's port map; RadioPort resolves port names through it unless a
 // resolver of its own is installed.
-TPortMap& ThePortMap();
+PortMap& ThePortMap();

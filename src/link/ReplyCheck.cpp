@@ -4,7 +4,7 @@
 // the core's record check, the same one that data files pass.
 #include "link/ReplyCheck.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/Records.h"
 
 #include <algorithm>

@@ -7,15 +7,15 @@
 // and reports once.
 #include "link/TransferRunner.h"
 
-#include "link/Kcomm.h"
+#include "link/RadioPort.h"
 
 #include <algorithm>
 #include <vector>
 
-void ConfigureTransferPort(TKComm& comm)
+void ConfigureTransferPort(RadioPort& comm)
 {
-    comm.SetFlowControl(TFlowControl::XonXoff);
-    comm.SetEventType(TEventType::CharEvent);
+    comm.SetFlowControl(SerialFlowControl::XonXoff);
+    comm.SetEventType(SerialEventType::CharEvent);
     comm.SetInBuffSize(1024);
     comm.SetOutBuffSize(1024);
     comm.SetXonSendSize(256);
@@ -23,18 +23,18 @@ void ConfigureTransferPort(TKComm& comm)
     comm.SetEventChar(13);
 }
 
-QString ReadPortInvalidMessage(const TKComm& comm)
+QString ReadPortInvalidMessage(const RadioPort& comm)
 {
     return QString::fromLatin1(TransferText::ReadPortInvalid) + QString::fromStdString(OpenFailureHint(comm));
 }
 
-QString WritePortInvalidMessage(const TKComm& comm)
+QString WritePortInvalidMessage(const RadioPort& comm)
 {
     return QString::fromLatin1(TransferText::WritePortInvalid) +
            QString::fromStdString(OpenFailureHint(comm));
 }
 
-QString LineFailureMessage(const ECommError& error)
+QString LineFailureMessage(const SerialError& error)
 {
     // The system's own words ("Inappropriate ioctl for device" for a pty
     // whose far side closed) tell the operator nothing; the cause does.
@@ -48,115 +48,115 @@ QString TimeoutMessage()
            QString::fromLatin1(TransferText::RadioStopped);
 }
 
-TTransferRunner::TTransferRunner(TKComm& comm, QObject* parent) : QObject(parent), comm_(comm)
+TransferRunner::TransferRunner(RadioPort& comm, QObject* parent) : QObject(parent), comm_(comm)
 {
     // Coarse timers may fire up to 5% early; the reply time-out must never
     // end a transfer before its full interval.
-    for (QTimer* timer : {&timer1_, &timer3_, &timer4_, &retryTimer_}) {
+    for (QTimer* timer : {&replyTimer_, &cancelTimer_, &startTimer_, &retryTimer_}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
     SetTimings({});
-    connect(&timer1_, &QTimer::timeout, this, &TTransferRunner::Timer1Timer);
-    connect(&timer3_, &QTimer::timeout, this, &TTransferRunner::Timer3Timer);
-    connect(&timer4_, &QTimer::timeout, this, &TTransferRunner::Timer4Timer);
-    connect(&retryTimer_, &QTimer::timeout, this, &TTransferRunner::RetryTimer);
+    connect(&replyTimer_, &QTimer::timeout, this, &TransferRunner::ReplyTimedOut);
+    connect(&cancelTimer_, &QTimer::timeout, this, &TransferRunner::CancelTimedOut);
+    connect(&startTimer_, &QTimer::timeout, this, &TransferRunner::StartDelayElapsed);
+    connect(&retryTimer_, &QTimer::timeout, this, &TransferRunner::RetryTimer);
 }
 
-TTransferRunner::~TTransferRunner()
+TransferRunner::~TransferRunner()
 {
     comm_.OnCommEvent = nullptr;
     comm_.OnCommFailure = nullptr;
     if (running_) comm_.CloseCommport();
 }
 
-void TTransferRunner::SetTimings(const TTransferTimings& timings)
+void TransferRunner::SetTimings(const TransferTimings& timings)
 {
     timings_ = timings;
-    timer1_.setInterval(timings.replyTimeout);
-    timer3_.setInterval(timings.cancelCompletion);
-    timer4_.setInterval(timings.startDelay);
+    replyTimer_.setInterval(timings.replyTimeout);
+    cancelTimer_.setInterval(timings.cancelCompletion);
+    startTimer_.setInterval(timings.startDelay);
     retryTimer_.setInterval(timings.retryDiscard);
 }
 
-int TTransferRunner::Position() const
+int TransferRunner::Position() const
 {
     return read_ ? read_->Position() : write_ ? write_->Position() : 0;
 }
 
-int TTransferRunner::Maximum() const
+int TransferRunner::Maximum() const
 {
     return read_ ? read_->Maximum() : write_ ? write_->Maximum() : 0;
 }
 
-void TTransferRunner::StartRead(RadioImage& image, LinkScope scope)
+void TransferRunner::StartRead(RadioImage& image, LinkScope scope)
 {
     write_.reset();
     read_ = std::make_unique<ReadTransfer>(image, scope);
     Begin();
 }
 
-void TTransferRunner::StartWrite(const RadioImage& image, LinkScope scope)
+void TransferRunner::StartWrite(const RadioImage& image, LinkScope scope)
 {
     read_.reset();
     write_ = std::make_unique<WriteTransfer>(image, scope);
     Begin();
 }
 
-void TTransferRunner::StartWrite(const RadioImage& image, const SlotSet& chosen)
+void TransferRunner::StartWrite(const RadioImage& image, const SlotSet& chosen)
 {
     read_.reset();
     write_ = std::make_unique<WriteTransfer>(image, chosen);
     Begin();
 }
 
-void TTransferRunner::StartReadBack(RadioImage& image, const SlotSet& chosen)
+void TransferRunner::StartReadBack(RadioImage& image, const SlotSet& chosen)
 {
     write_.reset();
     read_ = std::make_unique<ReadTransfer>(image, chosen);
     Begin();
 }
 
-void TTransferRunner::Begin()
+void TransferRunner::Begin()
 {
     outcome_ = TransferOutcome::Running;
     failureMessage_.clear();
     commandsSent_ = 0;
     running_ = true;
-    comm_.OnCommEvent = [this](TKComm& sender, std::uint32_t& size) { KComm1CommEvent(sender, size); };
-    comm_.OnCommFailure = [this](TKComm&, const ECommError& error) { OnLineFailure(error); };
+    comm_.OnCommEvent = [this](RadioPort& sender, std::uint32_t& size) { PortReceived(sender, size); };
+    comm_.OnCommFailure = [this](RadioPort&, const SerialError& error) { OnLineFailure(error); };
     emit ProgressChanged(0, 0);
     try {
         comm_.OpenCommport();
-    } catch (const ECommError& error) {
+    } catch (const SerialError& error) {
         const QString cause = read_ ? ReadPortInvalidMessage(comm_) : WritePortInvalidMessage(comm_);
         End(TransferOutcome::PortUnavailable, cause);
         return;
     }
-    timer4_.start(timings_.startDelay);
+    startTimer_.start(timings_.startDelay);
 }
 
-TransferAction TTransferRunner::StartStep()
+TransferAction TransferRunner::StartStep()
 {
     return read_ ? read_->Start() : write_->Start();
 }
 
-TransferAction TTransferRunner::Step(std::string_view bytes)
+TransferAction TransferRunner::Step(std::string_view bytes)
 {
     return read_ ? read_->OnReply(bytes) : write_->OnReply(bytes);
 }
 
-void TTransferRunner::Timer4Timer()
+void TransferRunner::StartDelayElapsed()
 {
-    timer4_.stop();
+    startTimer_.stop();
     if (!running_) return;
     Apply(StartStep());
 }
 
-void TTransferRunner::KComm1CommEvent(TKComm& sender, std::uint32_t& size)
+void TransferRunner::PortReceived(RadioPort& sender, std::uint32_t& size)
 {
     (void)size;
-    timer1_.stop();
+    replyTimer_.stop();
     if (!running_) return;
     if (retryTimer_.isActive()) {
         // The rest of a reply that failed its check, or noise: not an answer
@@ -176,14 +176,14 @@ void TTransferRunner::KComm1CommEvent(TKComm& sender, std::uint32_t& size)
             if (got == 0) break;
         }
         if (write_) sender.ClearInBuff();
-    } catch (const ECommError& error) {
+    } catch (const SerialError& error) {
         End(TransferOutcome::LineFailure, LineFailureMessage(error));
         return;
     }
     Apply(Step(bytes));
 }
 
-void TTransferRunner::Apply(const TransferAction& action)
+void TransferRunner::Apply(const TransferAction& action)
 {
     if (!running_) return;
     emit ProgressChanged(Position(), Maximum());
@@ -198,12 +198,12 @@ void TTransferRunner::Apply(const TransferAction& action)
         retryTimer_.start(timings_.retryDiscard);
         return;
     case TransferAction::Kind::RestartStartDelay:
-        timer4_.stop();
+        startTimer_.stop();
         try {
             comm_.ClearInBuff();
-        } catch (const ECommError&) {
+        } catch (const SerialError&) {
         }
-        timer4_.start(timings_.startDelay);
+        startTimer_.start(timings_.startDelay);
         return;
     case TransferAction::Kind::InvalidRadio:
         End(TransferOutcome::InvalidRadio, QString::fromLatin1(TransferText::InvalidRadio));
@@ -220,22 +220,22 @@ void TTransferRunner::Apply(const TransferAction& action)
     }
 }
 
-void TTransferRunner::SendCommand(const std::string& command)
+void TransferRunner::SendCommand(const std::string& command)
 {
     try {
         const std::string line = command + CommandEnd;
         comm_.WriteData(line.data(), static_cast<std::uint32_t>(line.size()));
         ++commandsSent_;
-    } catch (const ECommError& error) {
+    } catch (const SerialError& error) {
         // Nothing is outstanding now: end here rather than wait for a
         // reply that cannot come.
         End(TransferOutcome::LineFailure, LineFailureMessage(error));
         return;
     }
-    timer1_.start(timings_.replyTimeout);
+    replyTimer_.start(timings_.replyTimeout);
 }
 
-void TTransferRunner::RetryTimer()
+void TransferRunner::RetryTimer()
 {
     retryTimer_.stop();
     if (!running_) return;
@@ -247,7 +247,7 @@ void TTransferRunner::RetryTimer()
     SendCommand(retryCommand_);
 }
 
-QString TTransferRunner::EndNote() const
+QString TransferRunner::EndNote() const
 {
     if (outcome_ == TransferOutcome::Completed || outcome_ == TransferOutcome::Running) return {};
     if (read_) return QString::fromLatin1(TransferText::ReadNothingChanged);
@@ -255,45 +255,45 @@ QString TTransferRunner::EndNote() const
     return {};
 }
 
-void TTransferRunner::Timer1Timer()
+void TransferRunner::ReplyTimedOut()
 {
-    timer1_.stop();
+    replyTimer_.stop();
     if (!running_) return;
     End(TransferOutcome::Timeout, TimeoutMessage());
 }
 
-void TTransferRunner::Cancel()
+void TransferRunner::Cancel()
 {
     if (!running_) return;
-    timer1_.stop();
-    if (write_) timer4_.stop();
+    replyTimer_.stop();
+    if (write_) startTimer_.stop();
     if (read_)
         read_->Cancel();
     else
         write_->Cancel();
-    timer3_.start(timings_.cancelCompletion);
+    cancelTimer_.start(timings_.cancelCompletion);
 }
 
-void TTransferRunner::Timer3Timer()
+void TransferRunner::CancelTimedOut()
 {
-    timer3_.stop();
+    cancelTimer_.stop();
     if (!running_) return;
     End(TransferOutcome::Cancelled);
 }
 
-void TTransferRunner::OnLineFailure(const ECommError& error)
+void TransferRunner::OnLineFailure(const SerialError& error)
 {
     if (!running_) return;
     End(TransferOutcome::LineFailure, LineFailureMessage(error));
 }
 
-void TTransferRunner::End(TransferOutcome outcome, const QString& message)
+void TransferRunner::End(TransferOutcome outcome, const QString& message)
 {
     if (!running_) return;
     running_ = false;
-    timer1_.stop();
-    timer3_.stop();
-    timer4_.stop();
+    replyTimer_.stop();
+    cancelTimer_.stop();
+    startTimer_.stop();
     retryTimer_.stop();
     if (read_)
         read_->Abort(outcome);

@@ -16,16 +16,16 @@
 #include <memory>
 #include <string>
 
-class ECommError;
+class SerialError;
 class RadioImage;
-class TKComm;
+class RadioPort;
 
 // Timer intervals of a transfer, in milliseconds.
-struct TTransferTimings
+struct TransferTimings
 {
-    int replyTimeout = 2000;    // Timer1
-    int cancelCompletion = 300; // Timer3
-    int startDelay = 50;        // Timer4
+    int replyTimeout = 2000;    // reply timer
+    int cancelCompletion = 300; // cancel timer
+    int startDelay = 50;        // start timer
     int retryDiscard = 100;     // before a query is sent again, what arrives is discarded
 };
 
@@ -49,17 +49,17 @@ inline constexpr const char* WritePartial =
 
 // Puts a serial component into the state both transfer dialogs give it:
 // XON/XOFF, one event per received CR, 1024-byte queues.
-void ConfigureTransferPort(TKComm& comm);
+void ConfigureTransferPort(RadioPort& comm);
 
-class TTransferRunner : public QObject
+class TransferRunner : public QObject
 {
     Q_OBJECT
 
   public:
-    explicit TTransferRunner(TKComm& comm, QObject* parent = nullptr);
-    ~TTransferRunner() override;
+    explicit TransferRunner(RadioPort& comm, QObject* parent = nullptr);
+    ~TransferRunner() override;
 
-    void SetTimings(const TTransferTimings& timings);
+    void SetTimings(const TransferTimings& timings);
 
     // Opens the port and arms the start delay. The image must outlive the
     // transfer; a read stores into it, a write only reads it.
@@ -93,11 +93,11 @@ class TTransferRunner : public QObject
     int CommandsSent() const { return commandsSent_; }
 
     // The dialogs' handlers, public so tests can drive them.
-    void Timer1Timer();
-    void Timer3Timer();
-    void Timer4Timer();
+    void ReplyTimedOut();
+    void CancelTimedOut();
+    void StartDelayElapsed();
     void RetryTimer();
-    void KComm1CommEvent(TKComm& sender, std::uint32_t& size);
+    void PortReceived(RadioPort& sender, std::uint32_t& size);
 
   signals:
     void ProgressChanged(int position, int maximum);
@@ -109,15 +109,15 @@ class TTransferRunner : public QObject
     void Apply(const TransferAction& action);
     void SendCommand(const std::string& command);
     void End(TransferOutcome outcome, const QString& message = {});
-    void OnLineFailure(const ECommError& error);
+    void OnLineFailure(const SerialError& error);
     TransferAction Step(std::string_view bytes);
     TransferAction StartStep();
 
-    TKComm& comm_;
-    TTransferTimings timings_;
-    QTimer timer1_;            // reply time-out
-    QTimer timer3_;            // cancel completion
-    QTimer timer4_;            // start delay
+    RadioPort& comm_;
+    TransferTimings timings_;
+    QTimer replyTimer_;        // reply time-out
+    QTimer cancelTimer_;       // cancel completion
+    QTimer startTimer_;        // start delay
     QTimer retryTimer_;        // a query is asked for again when it runs out
     std::string retryCommand_; // set while what arrives is being discarded
     std::unique_ptr<ReadTransfer> read_;
@@ -130,10 +130,10 @@ class TTransferRunner : public QObject
 
 // Text for a failure of the line during a transfer: the component's
 // message, then what it means to the operator.
-QString LineFailureMessage(const ECommError& error);
+QString LineFailureMessage(const SerialError& error);
 // Text for a reply that did not come in time, likewise.
 QString TimeoutMessage();
 // The messages of a port that cannot be opened before a read and before a
 // write, followed by why the last open of comm failed in plain words.
-QString ReadPortInvalidMessage(const TKComm& comm);
-QString WritePortInvalidMessage(const TKComm& comm);
+QString ReadPortInvalidMessage(const RadioPort& comm);
+QString WritePortInvalidMessage(const RadioPort& comm);

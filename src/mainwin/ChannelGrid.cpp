@@ -10,7 +10,7 @@ namespace {
 
 // The first column holds the lockout mark: it belongs to the selected row but
 // is drawn as a fixed column, without highlight or focus frame.
-class TFixedColumnDelegate : public QStyledItemDelegate
+class FixedColumnDelegate : public QStyledItemDelegate
 {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -25,14 +25,14 @@ class TFixedColumnDelegate : public QStyledItemDelegate
 
 } // namespace
 
-TChannelGrid::TChannelGrid(int columns, QWidget* parent) : QTableWidget(0, columns, parent)
+ChannelGrid::ChannelGrid(int columns, QWidget* parent) : QTableWidget(0, columns, parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegateForColumn(0, new TFixedColumnDelegate(this));
+    setItemDelegateForColumn(0, new FixedColumnDelegate(this));
 }
 
-void TChannelGrid::SetHeightInRows(int rows, int rowHeight, bool growsPastLastRow)
+void ChannelGrid::SetHeightInRows(int rows, int rowHeight, bool growsPastLastRow)
 {
     verticalHeader()->setMinimumSectionSize(rowHeight);
     verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -43,12 +43,12 @@ void TChannelGrid::SetHeightInRows(int rows, int rowHeight, bool growsPastLastRo
     updateGeometry();
 }
 
-QSize TChannelGrid::sizeHint() const
+QSize ChannelGrid::sizeHint() const
 {
     return {QTableWidget::sizeHint().width(), minimumHeight()};
 }
 
-void TChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+void ChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableWidget::currentChanged(current, previous);
     // Tab or a group box's mnemonic makes the first row current without
@@ -57,8 +57,8 @@ void TChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex&
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-QItemSelectionModel::SelectionFlags TChannelGrid::selectionCommand(const QModelIndex& index,
-                                                                   const QEvent* event) const
+QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const
 {
     const QItemSelectionModel::SelectionFlags command = QTableWidget::selectionCommand(index, event);
     // With Ctrl held, a single-selection view deselects a row that is already

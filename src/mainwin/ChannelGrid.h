@@ -6,12 +6,12 @@
 
 #include <QTableWidget>
 
-class TChannelGrid : public QTableWidget
+class ChannelGrid : public QTableWidget
 {
     Q_OBJECT
 
   public:
-    TChannelGrid(int columns, QWidget* parent);
+    ChannelGrid(int columns, QWidget* parent);
 
     // The grid starts with, and never shows fewer than, its heading and
     // `rows` rows of `rowHeight`; it grows up to all its rows, or without

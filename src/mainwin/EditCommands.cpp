@@ -4,9 +4,9 @@
 // row selection, and the memory sort command. The rules themselves are in
 // PasteRules; this file maps grid rows to slots and wires the controls.
 #include "mainwin/Clipboard.h"
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 #include "mainwin/PasteRules.h"
-#include "mainwin/Sort.h"
+#include "mainwin/SortDialog.h"
 
 #include <QAction>
 #include <QEvent>
@@ -22,10 +22,10 @@ namespace {
 // Watches a grid's cells and heading for the right mouse button, so that the
 // row under the pointer is selected before the grid's pop-up menu opens. The
 // press itself goes on to the grid.
-class TRightButtonWatcher : public QObject
+class RightButtonWatcher : public QObject
 {
   public:
-    TRightButtonWatcher(QObject* parent, std::function<void(QObject*, QPoint)> onPress)
+    RightButtonWatcher(QObject* parent, std::function<void(QObject*, QPoint)> onPress)
         : QObject(parent), onPress_(std::move(onPress))
     {
     }
@@ -46,7 +46,7 @@ class TRightButtonWatcher : public QObject
 
 } // namespace
 
-EditTarget TMainForm::ActiveEditTarget() const
+EditTarget MainWindow::ActiveEditTarget() const
 {
     const GridId id = ActiveGrid();
     const int row = SelectedRow(id);
@@ -69,7 +69,7 @@ EditTarget TMainForm::ActiveEditTarget() const
     return target;
 }
 
-void TMainForm::UpdateEditCommands()
+void MainWindow::UpdateEditCommands()
 {
     if (const std::optional<std::string> payload = ClipboardPayloadBytes())
         TakeClipboardPayload(*payload, image_);
@@ -77,16 +77,17 @@ void TMainForm::UpdateEditCommands()
     const EditTarget target = ActiveEditTarget();
     // The menu pages disable the whole Edit menu and the toolbar's buttons.
     const bool paste = CanPaste(image_, target) && MemoryPageActive();
-    for (QAction* control : {Paste1, Paste2, Paste3, Paste4, Paste5, PasteButton})
+    for (QAction* control :
+         {pasteAction_, memoryPasteAction_, vfoPasteAction_, callPasteAction_, dtmfPasteAction_, PasteButton})
         control->setEnabled(paste);
 
     // The DTMF grid's own Cut and Delete items stay as they are.
     const bool cut = CanCutOrDelete(image_, target) && MemoryPageActive();
-    for (QAction* control : {Cut1, Cut2, CutButton, Delete1, Delete2})
+    for (QAction* control : {cutAction_, memoryCutAction_, CutButton, deleteAction_, memoryDeleteAction_})
         control->setEnabled(cut);
 }
 
-void TMainForm::Copy1Click()
+void MainWindow::CopyChannel()
 {
     const EditTarget target = ActiveEditTarget();
     if (target.grid == EditGrid::None) return;
@@ -97,7 +98,7 @@ void TMainForm::Copy1Click()
 // Cut and Delete stay enabled while no grid is active (at start, after
 // leaving a grid); without a row to act on they change nothing, and so do not
 // mark the data as changed either.
-void TMainForm::Cut1Click()
+void MainWindow::CutChannel()
 {
     const EditTarget target = ActiveEditTarget();
     if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
@@ -110,7 +111,7 @@ void TMainForm::Cut1Click()
     RefreshAllViews();
 }
 
-void TMainForm::Delete1Click()
+void MainWindow::DeleteChannel()
 {
     const EditTarget target = ActiveEditTarget();
     if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
@@ -120,7 +121,7 @@ void TMainForm::Delete1Click()
     RefreshAllViews();
 }
 
-void TMainForm::Paste1Click()
+void MainWindow::PasteChannel()
 {
     const EditTarget target = ActiveEditTarget();
     if (!PasteIntoTarget(image_, target)) return;
@@ -128,24 +129,24 @@ void TMainForm::Paste1Click()
     RefreshAllViews();
 }
 
-void TMainForm::Lockout2Click()
+void MainWindow::LockOutChannel()
 {
     if (ToggleLockout(image_, SelectedRow(GridId::Memory) - 1)) SetDataChanged(true);
     RefreshAllViews();
 }
 
-void TMainForm::PopupMenu1Popup()
+void MainWindow::MemoryPopupShown()
 {
-    Lockout2->setEnabled(CanLockOut(SelectedRow(GridId::Memory) - 1));
+    lockOutAction_->setEnabled(CanLockOut(SelectedRow(GridId::Memory) - 1));
 }
 
-void TMainForm::MemorySort1Click()
+void MainWindow::SortMemory()
 {
-    TSortForm form(this);
+    SortDialog form(this);
     form.exec();
 }
 
-void TMainForm::GridMouseDown(GridId id, QObject* source, QPoint position)
+void MainWindow::GridMouseDown(GridId id, QObject* source, QPoint position)
 {
     QTableWidget* grid = Grid(id);
     if (!grid) return;
@@ -158,57 +159,60 @@ void TMainForm::GridMouseDown(GridId id, QObject* source, QPoint position)
     if (grid->currentRow() != tableRow) SelectRow(id, tableRow + 1);
 }
 
-void TMainForm::StringGrid1MouseDown(QObject* source, QPoint position)
+void MainWindow::MemoryGridMouseDown(QObject* source, QPoint position)
 {
     GridMouseDown(GridId::Memory, source, position);
 }
 
-void TMainForm::StringGrid2MouseDown(QObject* source, QPoint position)
+void MainWindow::VfoGridMouseDown(QObject* source, QPoint position)
 {
     GridMouseDown(GridId::Vfo, source, position);
 }
 
-void TMainForm::StringGrid3MouseDown(QObject* source, QPoint position)
+void MainWindow::CallGridMouseDown(QObject* source, QPoint position)
 {
     GridMouseDown(GridId::Call, source, position);
 }
 
-void TMainForm::StringGrid4MouseDown(QObject* source, QPoint position)
+void MainWindow::DtmfGridMouseDown(QObject* source, QPoint position)
 {
     GridMouseDown(GridId::Dtmf, source, position);
 }
 
-void TMainForm::ConnectEditCommands()
+void MainWindow::ConnectEditCommands()
 {
-    for (QAction* control : {Cut1, Cut2, Cut5, CutButton})
-        connect(control, &QAction::triggered, this, &TMainForm::Cut1Click);
-    for (QAction* control : {Copy1, Copy2, Copy3, Copy4, Copy5, CopyButton})
-        connect(control, &QAction::triggered, this, &TMainForm::Copy1Click);
-    for (QAction* control : {Paste1, Paste2, Paste3, Paste4, Paste5, PasteButton})
-        connect(control, &QAction::triggered, this, &TMainForm::Paste1Click);
-    for (QAction* control : {Delete1, Delete2, Delete5})
-        connect(control, &QAction::triggered, this, &TMainForm::Delete1Click);
-    connect(Lockout2, &QAction::triggered, this, &TMainForm::Lockout2Click);
-    connect(MemorySort1, &QAction::triggered, this, &TMainForm::MemorySort1Click);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    for (QAction* control : {cutAction_, memoryCutAction_, dtmfCutAction_, CutButton})
+        connect(control, &QAction::triggered, this, &MainWindow::CutChannel);
+    for (QAction* control :
+         {copyAction_, memoryCopyAction_, vfoCopyAction_, callCopyAction_, dtmfCopyAction_, CopyButton})
+        connect(control, &QAction::triggered, this, &MainWindow::CopyChannel);
+    for (QAction* control :
+         {pasteAction_, memoryPasteAction_, vfoPasteAction_, callPasteAction_, dtmfPasteAction_, PasteButton})
+        connect(control, &QAction::triggered, this, &MainWindow::PasteChannel);
+    for (QAction* control : {deleteAction_, memoryDeleteAction_, dtmfDeleteAction_})
+        connect(control, &QAction::triggered, this, &MainWindow::DeleteChannel);
+    connect(lockOutAction_, &QAction::triggered, this, &MainWindow::LockOutChannel);
+    connect(sortAction_, &QAction::triggered, this, &MainWindow::SortMemory);
+    connect(memoryPopup_, &QMenu::aboutToShow, this, &MainWindow::MemoryPopupShown);
 
     // Copy is always offered, and so are the DTMF grid's own Cut and Delete;
     // Paste, and Cut and Delete elsewhere, follow UpdateEditCommands.
     const bool memoryPage = MemoryPageActive();
-    for (QAction* control : {Copy1, Copy2, Copy3, Copy4, Copy5, Cut5, Delete5, Lockout2, MemorySort1})
+    for (QAction* control : {copyAction_, memoryCopyAction_, vfoCopyAction_, callCopyAction_, dtmfCopyAction_,
+                             dtmfCutAction_, dtmfDeleteAction_, lockOutAction_, sortAction_})
         control->setEnabled(true);
     CopyButton->setEnabled(memoryPage);
 
-    using MouseDown = void (TMainForm::*)(QObject*, QPoint);
+    using MouseDown = void (MainWindow::*)(QObject*, QPoint);
     const std::pair<GridId, MouseDown> handlers[] = {
-        {GridId::Memory, &TMainForm::StringGrid1MouseDown},
-        {GridId::Vfo, &TMainForm::StringGrid2MouseDown},
-        {GridId::Call, &TMainForm::StringGrid3MouseDown},
-        {GridId::Dtmf, &TMainForm::StringGrid4MouseDown},
+        {GridId::Memory, &MainWindow::MemoryGridMouseDown},
+        {GridId::Vfo, &MainWindow::VfoGridMouseDown},
+        {GridId::Call, &MainWindow::CallGridMouseDown},
+        {GridId::Dtmf, &MainWindow::DtmfGridMouseDown},
     };
     for (const auto& [id, handler] : handlers) {
         QTableWidget* grid = Grid(id);
-        auto* watcher = new TRightButtonWatcher(
+        auto* watcher = new RightButtonWatcher(
             grid, [this, handler](QObject* source, QPoint position) { (this->*handler)(source, position); });
         grid->viewport()->installEventFilter(watcher);
         grid->horizontalHeader()->installEventFilter(watcher);

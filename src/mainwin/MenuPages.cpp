@@ -3,10 +3,10 @@
 #include "mainwin/MenuPages.h"
 
 #include "mainwin/MenuRules.h"
-#include "mainwin/Messages.h"
-#include "model/QtText.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
+#include "ui/Messages.h"
+#include "ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 #include <QStringEncoder>
 
-TMenuPages::TMenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed)
+MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed)
     : QObject(menuPage1), image_(image), changed_(std::move(changed))
 {
     BuildMenu1(menuPage1);
@@ -67,14 +67,14 @@ TMenuPages::TMenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image
     Edit_Pom->installEventFilter(this);
 }
 
-TMenuPages::~TMenuPages() = default;
+MenuPages::~MenuPages() = default;
 
-std::array<QCheckBox*, 8> TMenuPages::GroupLinkBoxes() const
+std::array<QCheckBox*, 8> MenuPages::GroupLinkBoxes() const
 {
     return {CheckBox_0, CheckBox_1, CheckBox_2, CheckBox_3, CheckBox_4, CheckBox_5, CheckBox_6, CheckBox_7};
 }
 
-void TMenuPages::Bind(Kind kind, QWidget* control, int setting)
+void MenuPages::Bind(Kind kind, QWidget* control, int setting)
 {
     bindings_.push_back({kind, control, setting});
     // Copy the binding into the handler: the vector may still grow.
@@ -87,7 +87,7 @@ void TMenuPages::Bind(Kind kind, QWidget* control, int setting)
         connect(static_cast<QCheckBox*>(control), &QCheckBox::toggled, this, handler);
         break;
     case Kind::Radio:
-        connect(static_cast<TRadioGroup*>(control), &TRadioGroup::ItemIndexChanged, this, handler);
+        connect(static_cast<RadioGroup*>(control), &RadioGroup::ItemIndexChanged, this, handler);
         break;
     case Kind::Combo:
     case Kind::Contrast:
@@ -99,18 +99,18 @@ void TMenuPages::Bind(Kind kind, QWidget* control, int setting)
     }
 }
 
-char TMenuPages::Market() const
+char MenuPages::Market() const
 {
     return image_.MarketLetter();
 }
 
-void TMenuPages::StoreSetting(int setting, const std::string& value)
+void MenuPages::StoreSetting(int setting, const std::string& value)
 {
     image_.SetMenuSetting(setting, value);
     if (!refreshing_ && changed_) changed_();
 }
 
-void TMenuPages::ControlChanged(const Binding& binding)
+void MenuPages::ControlChanged(const Binding& binding)
 {
     // A refresh only mirrors the image; writing its controls back would
     // replace a blank setting (one the radio version lacks) or a value no
@@ -133,7 +133,7 @@ void TMenuPages::ControlChanged(const Binding& binding)
         break;
     }
     case Kind::Radio:
-        value = IndexSetting(static_cast<TRadioGroup*>(binding.control)->ItemIndex());
+        value = IndexSetting(static_cast<RadioGroup*>(binding.control)->ItemIndex());
         break;
     case Kind::Combo:
         value = IndexSetting(static_cast<QComboBox*>(binding.control)->currentIndex());
@@ -149,7 +149,7 @@ void TMenuPages::ControlChanged(const Binding& binding)
     if (!value.empty()) StoreSetting(binding.setting, value);
 }
 
-void TMenuPages::SetControl(const Binding& binding)
+void MenuPages::SetControl(const Binding& binding)
 {
     const std::string& value = image_.GetMenuSetting(binding.setting);
     switch (binding.kind) {
@@ -167,7 +167,7 @@ void TMenuPages::SetControl(const Binding& binding)
         break;
     }
     case Kind::Radio: {
-        auto* group = static_cast<TRadioGroup*>(binding.control);
+        auto* group = static_cast<RadioGroup*>(binding.control);
         group->SetItemIndex(IndexFromSetting(value, group->Count()));
         break;
     }
@@ -190,7 +190,7 @@ void TMenuPages::SetControl(const Binding& binding)
     }
 }
 
-void TMenuPages::RefreshFromImage()
+void MenuPages::RefreshFromImage()
 {
     refreshing_ = true;
     for (const Binding& binding : bindings_)
@@ -207,7 +207,7 @@ void TMenuPages::RefreshFromImage()
     refreshing_ = false;
 }
 
-void TMenuPages::ApplyVersion()
+void MenuPages::ApplyVersion()
 {
     const NarrowBoxes boxes = NarrowBoxesFor(Market(), image_.Model());
     CheckBox_Nar220->setVisible(boxes.show220);
@@ -216,12 +216,12 @@ void TMenuPages::ApplyVersion()
     CheckBox_Nar440->setText(QString::fromLatin1(boxes.caption440));
 }
 
-void TMenuPages::ReportInvalidCharacter()
+void MenuPages::ReportInvalidCharacter()
 {
     ShowMessage(MessageKind::Information, QStringLiteral("Invalid character.\nPlease check and try again."));
 }
 
-bool TMenuPages::Edit_PomKeyPress(const QString& typed)
+bool MenuPages::Edit_PomKeyPress(const QString& typed)
 {
     const char market = Market();
     bool drop = false;
@@ -259,7 +259,7 @@ bool TMenuPages::Edit_PomKeyPress(const QString& typed)
     return drop;
 }
 
-void TMenuPages::Edit_PomChange()
+void MenuPages::Edit_PomChange()
 {
     const char market = Market();
     std::optional<std::string> bytes = QStringToMarket(Edit_Pom->text(), market);
@@ -272,7 +272,7 @@ void TMenuPages::Edit_PomChange()
     StoreSetting(MenuSetting::PowerOnMessage, *bytes);
 }
 
-bool TMenuPages::eventFilter(QObject* watched, QEvent* event)
+bool MenuPages::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Edit_Pom) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::InputMethod) {

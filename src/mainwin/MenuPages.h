@@ -21,7 +21,7 @@
 
 class RadioImage;
 
-class TMenuPages : public QObject
+class MenuPages : public QObject
 {
     Q_OBJECT
 
@@ -29,8 +29,8 @@ class TMenuPages : public QObject
     using ChangedCallback = std::function<void()>;
 
     // Builds the controls on the two page widgets that the main window owns.
-    TMenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed);
-    ~TMenuPages() override;
+    MenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed);
+    ~MenuPages() override;
 
     // Sets every control from the image's menu settings, shows the 1.2 GHz
     // power groups whose settings are present, and cleans a power-on message
@@ -47,7 +47,7 @@ class TMenuPages : public QObject
 
     // "Menu 1" page.
     QGroupBox* GroupBox_Band;
-    TRadioGroup* RadioGroup_Band;
+    RadioGroup* RadioGroup_Band;
     QGroupBox* GroupBox_Bal;
     QSlider* TrackBer_Bal;
     QLabel* Label_BalA;
@@ -69,11 +69,11 @@ class TMenuPages : public QObject
     QLineEdit* Edit_Pom;
     QLabel* Label_Contrast;
     QComboBox* ComboBox_Contrast;
-    TRadioGroup* RadioGroup_Language;
+    RadioGroup* RadioGroup_Language;
     QGroupBox* GroupBox_Dtmf;
     QLabel* Label_DtmfPause;
     QComboBox* ComboBox_DtmfPause;
-    TRadioGroup* RadioGroup_DtmfSpeed;
+    RadioGroup* RadioGroup_DtmfSpeed;
     QCheckBox* CheckBox_DtmfHold;
     QCheckBox* CheckBox_DtmfLock;
     QGroupBox* GroupBox_Vox;
@@ -88,10 +88,10 @@ class TMenuPages : public QObject
     QCheckBox* CheckBox_TxInhibit;
     QCheckBox* CheckBox_BeatShift;
     QCheckBox* CheckBox_BarAntenna;
-    TRadioGroup* RadioGroup_APower;
-    TRadioGroup* RadioGroup_BPower;
-    TRadioGroup* RadioGroup_AGPower;
-    TRadioGroup* RadioGroup_BGPower;
+    RadioGroup* RadioGroup_APower;
+    RadioGroup* RadioGroup_BPower;
+    RadioGroup* RadioGroup_AGPower;
+    RadioGroup* RadioGroup_BGPower;
     QGroupBox* GroupBox_Narrow;
     QCheckBox* CheckBox_Nar144;
     QCheckBox* CheckBox_Nar220;
@@ -101,13 +101,13 @@ class TMenuPages : public QObject
     QGroupBox* GroupBox_Repeater;
     QCheckBox* CheckBox_ARO;
     QCheckBox* CheckBox_t1750Hold;
-    TRadioGroup* RadioGroup_CallKey;
+    RadioGroup* RadioGroup_CallKey;
     QGroupBox* GroupBox_Other;
     QCheckBox* CheckBox_KeyBeep;
     QCheckBox* CheckBox_TuneEnable;
-    TRadioGroup* RadioGroup_PacketSpeed;
-    TRadioGroup* RadioGroup_ScanResume;
-    TRadioGroup* RadioGroup_MemoryMethod;
+    RadioGroup* RadioGroup_PacketSpeed;
+    RadioGroup* RadioGroup_ScanResume;
+    RadioGroup* RadioGroup_MemoryMethod;
     QGroupBox* GroupBox_GroupLink;
     QCheckBox* CheckBox_0;
     QCheckBox* CheckBox_1;
@@ -117,7 +117,7 @@ class TMenuPages : public QObject
     QCheckBox* CheckBox_5;
     QCheckBox* CheckBox_6;
     QCheckBox* CheckBox_7;
-    TRadioGroup* RadioGroup_Battery;
+    RadioGroup* RadioGroup_Battery;
 
     // CheckBox_0 .. CheckBox_7 by group number.
     std::array<QCheckBox*, 8> GroupLinkBoxes() const;

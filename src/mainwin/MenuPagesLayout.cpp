@@ -2,7 +2,7 @@
 // initial states, help topic numbers and the arrangement in group boxes.
 #include "mainwin/MenuPages.h"
 
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 #include "mainwin/MenuRules.h"
 
 #include <QGridLayout>
@@ -13,10 +13,10 @@ namespace {
 
 void SetHelp(QWidget* control, int context)
 {
-    TMainForm::SetHelpContext(control, context);
+    MainWindow::SetHelpContext(control, context);
 }
 
-void SetHelp(TRadioGroup* group, int context)
+void SetHelp(RadioGroup* group, int context)
 {
     // F1 asks the focused control, which is one of the group's buttons.
     SetHelp(static_cast<QWidget*>(group), context);
@@ -71,11 +71,11 @@ QGridLayout* PageLayout(QWidget* page)
 
 } // namespace
 
-void TMenuPages::BuildMenu1(QWidget* page)
+void MenuPages::BuildMenu1(QWidget* page)
 {
     // Operation band and balance.
     GroupBox_Band = new QGroupBox(tr("&Operation Band"), page);
-    RadioGroup_Band = new TRadioGroup(QString(), {"\"A\" Band", "\"B\" Band"}, 2, GroupBox_Band);
+    RadioGroup_Band = new RadioGroup(QString(), {"\"A\" Band", "\"B\" Band"}, 2, GroupBox_Band);
     RadioGroup_Band->setFlat(true);
     BoxLayout(GroupBox_Band)->addWidget(RadioGroup_Band);
     SetHelp(RadioGroup_Band, 300);
@@ -142,7 +142,7 @@ void TMenuPages::BuildMenu1(QWidget* page)
     Edit_Pom->setFixedWidth(Edit_Pom->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 9);
     Label_Contrast = new QLabel(tr("Contrast"), GroupBox_Display);
     ComboBox_Contrast = FixedList(Numbers(1, ContrastSteps), GroupBox_Display);
-    RadioGroup_Language = new TRadioGroup(tr("Language"), {"English", "Japanese"}, 2, GroupBox_Display);
+    RadioGroup_Language = new RadioGroup(tr("Language"), {"English", "Japanese"}, 2, GroupBox_Display);
     {
         QVBoxLayout* layout = BoxLayout(GroupBox_Display);
         AddLabelled(layout, Label_Pom, Edit_Pom);
@@ -158,7 +158,7 @@ void TMenuPages::BuildMenu1(QWidget* page)
     Label_DtmfPause = new QLabel(tr("DTMF Pause"), GroupBox_Dtmf);
     ComboBox_DtmfPause =
         FixedList({"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}, GroupBox_Dtmf);
-    RadioGroup_DtmfSpeed = new TRadioGroup(tr("DTMF Speed"), {"Fast", "Slow"}, 2, GroupBox_Dtmf);
+    RadioGroup_DtmfSpeed = new RadioGroup(tr("DTMF Speed"), {"Fast", "Slow"}, 2, GroupBox_Dtmf);
     CheckBox_DtmfHold = new QCheckBox(tr("DTMF Hold"), GroupBox_Dtmf);
     CheckBox_DtmfLock = new QCheckBox(tr("DTMF Lock"), GroupBox_Dtmf);
     {
@@ -203,16 +203,16 @@ void TMenuPages::BuildMenu1(QWidget* page)
     grid->setRowStretch(3, 1);
 }
 
-void TMenuPages::BuildMenu2(QWidget* page)
+void MenuPages::BuildMenu2(QWidget* page)
 {
     GroupBox_RxTx = new QGroupBox(tr("R&X/TX"), page);
     CheckBox_TxInhibit = new QCheckBox(tr("Tx Inhibit"), GroupBox_RxTx);
     CheckBox_BeatShift = new QCheckBox(tr("Beat Shift"), GroupBox_RxTx);
     CheckBox_BarAntenna = new QCheckBox(tr("Bar Antenna"), GroupBox_RxTx);
-    RadioGroup_APower = new TRadioGroup(tr("A Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
-    RadioGroup_BPower = new TRadioGroup(tr("B Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
-    RadioGroup_AGPower = new TRadioGroup(tr("1.2G A Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
-    RadioGroup_BGPower = new TRadioGroup(tr("1.2G B Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
+    RadioGroup_APower = new RadioGroup(tr("A Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
+    RadioGroup_BPower = new RadioGroup(tr("B Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
+    RadioGroup_AGPower = new RadioGroup(tr("1.2G A Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
+    RadioGroup_BGPower = new RadioGroup(tr("1.2G B Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
     RadioGroup_AGPower->hide();
     RadioGroup_BGPower->hide();
     // The 1.2 GHz "B" band power is the radio's own: it is shown, never set here.
@@ -251,13 +251,13 @@ void TMenuPages::BuildMenu2(QWidget* page)
     SetHelp(CheckBox_TxInhibit, 400);
     SetHelp(CheckBox_BarAntenna, 405);
     SetHelp(CheckBox_BeatShift, 410);
-    for (TRadioGroup* group : {RadioGroup_APower, RadioGroup_BPower, RadioGroup_AGPower, RadioGroup_BGPower})
+    for (RadioGroup* group : {RadioGroup_APower, RadioGroup_BPower, RadioGroup_AGPower, RadioGroup_BGPower})
         SetHelp(group, 420);
 
     GroupBox_Repeater = new QGroupBox(tr("Re&peater"), page);
     CheckBox_ARO = new QCheckBox(tr("Automatic Repeater Offset"), GroupBox_Repeater);
     CheckBox_t1750Hold = new QCheckBox(tr("1750Hz Tone Hold"), GroupBox_Repeater);
-    RadioGroup_CallKey = new TRadioGroup(tr("CALL Key"), {"CALL", "1750Hz Tone"}, 2, GroupBox_Repeater);
+    RadioGroup_CallKey = new RadioGroup(tr("CALL Key"), {"CALL", "1750Hz Tone"}, 2, GroupBox_Repeater);
     {
         QVBoxLayout* layout = BoxLayout(GroupBox_Repeater);
         layout->addWidget(CheckBox_ARO);
@@ -273,11 +273,10 @@ void TMenuPages::BuildMenu2(QWidget* page)
     CheckBox_KeyBeep = new QCheckBox(tr("Key Beep"), GroupBox_Other);
     CheckBox_KeyBeep->setChecked(true);
     CheckBox_TuneEnable = new QCheckBox(tr("Tune Enable"), GroupBox_Other);
-    RadioGroup_PacketSpeed = new TRadioGroup(tr("Packet Speed"), {"1200bps", "9600bps"}, 2, GroupBox_Other);
-    RadioGroup_ScanResume =
-        new TRadioGroup(tr("Scan Resume"), {"Time", "Carrier", "Seek"}, 3, GroupBox_Other);
+    RadioGroup_PacketSpeed = new RadioGroup(tr("Packet Speed"), {"1200bps", "9600bps"}, 2, GroupBox_Other);
+    RadioGroup_ScanResume = new RadioGroup(tr("Scan Resume"), {"Time", "Carrier", "Seek"}, 3, GroupBox_Other);
     RadioGroup_MemoryMethod =
-        new TRadioGroup(tr("Memory Recall Method"), {"All Bands", "Current Band"}, 2, GroupBox_Other);
+        new RadioGroup(tr("Memory Recall Method"), {"All Bands", "Current Band"}, 2, GroupBox_Other);
     GroupBox_GroupLink = new QGroupBox(tr("Memory Group Link"), GroupBox_Other);
     CheckBox_0 = new QCheckBox(QStringLiteral("0"), GroupBox_GroupLink);
     CheckBox_1 = new QCheckBox(QStringLiteral("1"), GroupBox_GroupLink);
@@ -296,7 +295,7 @@ void TMenuPages::BuildMenu2(QWidget* page)
             SetHelp(box, 460);
         }
     }
-    RadioGroup_Battery = new TRadioGroup(tr("Battery"), {"Lithium", "Alkaline"}, 2, GroupBox_Other);
+    RadioGroup_Battery = new RadioGroup(tr("Battery"), {"Lithium", "Alkaline"}, 2, GroupBox_Other);
     {
         auto* layout = new QGridLayout(GroupBox_Other);
         layout->setContentsMargins(6, 2, 6, 4);

@@ -3,7 +3,7 @@
 
 #include <QGridLayout>
 
-TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
     : QGroupBox(caption, parent)
 {
     auto* layout = new QGridLayout(this);
@@ -23,17 +23,17 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int c
     });
 }
 
-QRadioButton* TRadioGroup::Button(int index) const
+QRadioButton* RadioGroup::Button(int index) const
 {
     return (index >= 0 && index < Count()) ? buttons_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-int TRadioGroup::ItemIndex() const
+int RadioGroup::ItemIndex() const
 {
     return group_.checkedId();
 }
 
-void TRadioGroup::SetItemIndex(int index)
+void RadioGroup::SetItemIndex(int index)
 {
     if (QRadioButton* button = Button(index)) {
         button->setChecked(true);

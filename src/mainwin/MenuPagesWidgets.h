@@ -10,12 +10,12 @@
 
 #include <vector>
 
-class TRadioGroup : public QGroupBox
+class RadioGroup : public QGroupBox
 {
     Q_OBJECT
 
   public:
-    TRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
+    RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
 
     int Count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* Button(int index) const;

@@ -2,7 +2,7 @@
 #include "mainwin/PasteRules.h"
 
 #include "editors/FrequencyRules.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 

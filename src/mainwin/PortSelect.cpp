@@ -1,14 +1,14 @@
 // Radio > Port Select: "Com&1" to "Com1&0" test and choose the port of the
 // radio; "&Device..." sets by hand which device the checked port reaches.
 // Each item's status tip shows the device it reaches now.
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 
-#include "link/Kcomm.h"
 #include "link/PortMap.h"
-#include "mainwin/Messages.h"
+#include "link/RadioPort.h"
 #include "mainwin/PortSelect.h"
 #include "model/Profile.h"
 #include "sim/SimServer.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QFile>
@@ -53,17 +53,17 @@ std::optional<QString> AskDeviceModally(QWidget* parent, int port, const QString
 
 QString PortStatusTip(int port)
 {
-    const TPortMap& map = ThePortMap();
+    const PortMap& map = ThePortMap();
     const QString device = QString::fromStdString(map.DeviceOf(port));
     switch (map.SourceOf(port)) {
-    case TPortSource::RunOnly:
+    case PortSource::RunOnly:
         return QStringLiteral("%1 reaches %2 (simulated radio, this run only)").arg(PortLabel(port), device);
-    case TPortSource::Stored:
+    case PortSource::Stored:
         return QStringLiteral("%1 reaches %2 (set by hand)").arg(PortLabel(port), device);
-    case TPortSource::Automatic:
+    case PortSource::Automatic:
         return QStringLiteral("%1 reaches %2 (the %3 USB serial adapter)")
             .arg(PortLabel(port), device, Ordinal(port));
-    case TPortSource::None:
+    case PortSource::None:
         break;
     }
     return QStringLiteral("%1 reaches no device; set one with Device...").arg(PortLabel(port));
@@ -90,46 +90,47 @@ bool SimulateOption(const std::string& option, QString& type, bool& onlyWithoutR
     return true;
 }
 
-void TMainForm::ConnectPortSelect()
+void MainWindow::ConnectPortSelect()
 {
     // An exception inside a receive handler is shown as the application's
     // standard error box; the serial component then goes on delivering.
-    TKComm::SetExceptionReporter(
+    RadioPort::SetExceptionReporter(
         [](const std::string& text) { ShowMessage(MessageKind::Error, QString::fromStdString(text)); });
     ConfigStore* store = &Store();
     ThePortMap().SetStore(store);
     connect(this, &QObject::destroyed, [store] {
         if (ThePortMap().Store() == store) ThePortMap().SetStore(nullptr);
     });
-    for (int port = 1; port <= static_cast<int>(Com.size()); ++port) {
-        QAction* item = Com[static_cast<std::size_t>(port - 1)];
+    for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port) {
+        QAction* item = portActions_[static_cast<std::size_t>(port - 1)];
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, [this, port] { ComClick(port); });
     }
-    PortSelect1->addSeparator();
-    PortDevice1 = PortSelect1->addAction(QStringLiteral("&Device..."));
-    SetHelpContext(PortDevice1, 80);
-    connect(PortDevice1, &QAction::triggered, this, &TMainForm::PortDevice1Click);
+    portMenu_->addSeparator();
+    portDeviceAction_ = portMenu_->addAction(QStringLiteral("&Device..."));
+    SetHelpContext(portDeviceAction_, 80);
+    connect(portDeviceAction_, &QAction::triggered, this, &MainWindow::SetPortDevice);
     // Adapters come and go: the tips are brought up to date on each showing.
-    connect(PortSelect1, &QMenu::aboutToShow, this, &TMainForm::UpdatePortTips);
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::UpdatePortTips);
     UpdatePortTips();
 }
 
-void TMainForm::UpdatePortTips()
+void MainWindow::UpdatePortTips()
 {
-    for (int port = 1; port <= static_cast<int>(Com.size()); ++port)
-        Com[static_cast<std::size_t>(port - 1)]->setStatusTip(PortStatusTip(port));
+    for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port)
+        portActions_[static_cast<std::size_t>(port - 1)]->setStatusTip(PortStatusTip(port));
     const int port = PortNumber(portName_.toStdString());
-    if (PortDevice1 != nullptr)
-        PortDevice1->setStatusTip(QStringLiteral("Set the device that %1 reaches").arg(PortLabel(port)));
+    if (portDeviceAction_ != nullptr)
+        portDeviceAction_->setStatusTip(
+            QStringLiteral("Set the device that %1 reaches").arg(PortLabel(port)));
 }
 
-void TMainForm::ComClick(int port)
+void MainWindow::ComClick(int port)
 {
-    QAction* item = Com[static_cast<std::size_t>(port - 1)];
+    QAction* item = portActions_[static_cast<std::size_t>(port - 1)];
     const QString name = PortLabel(port);
     {
-        TKComm probe;
+        RadioPort probe;
         if (!probe.CheckCommportValid(name.toStdString())) {
             ShowMessage(MessageKind::Warning,
                         Msg::PortInvalid(port) + QString::fromStdString(OpenFailureHint(probe)));
@@ -143,7 +144,7 @@ void TMainForm::ComClick(int port)
     UpdatePortTips();
 }
 
-void TMainForm::PortDevice1Click()
+void MainWindow::SetPortDevice()
 {
     const int port = PortNumber(portName_.toStdString());
     const QString current = QString::fromStdString(ThePortMap().StoredDevice(port));
@@ -170,7 +171,7 @@ void TMainForm::PortDevice1Click()
     UpdatePortTips();
 }
 
-bool TMainForm::StartSimulation(const QString& type)
+bool MainWindow::StartSimulation(const QString& type)
 {
     std::string model;
     std::string typeCode = type.toStdString();

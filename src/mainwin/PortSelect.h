@@ -1,5 +1,5 @@
 // Port selection of the main window: texts shared by the menu and its tests.
-// The commands themselves are members of TMainForm (PortSelect.cpp).
+// The commands themselves are members of MainWindow (PortSelect.cpp).
 #pragma once
 
 #include <QString>

@@ -1,38 +1,25 @@
-# mainwin: main window, menu pages, edit commands, shell.
-
-# menupages
-list(APPEND TSLQ_CORE_SOURCES mainwin/MenuRules.cpp)
-list(APPEND TSLQ_UI_SOURCES
-  mainwin/MenuPages.cpp
-  mainwin/MenuPagesLayout.cpp
-  mainwin/MenuPagesWidgets.cpp)
-
-# editops
+# mainwin: the main window, its grids and menu pages, edit commands, memory
+# sort, port selection, splash, About and help viewer.
 list(APPEND TSLQ_CORE_SOURCES
+  mainwin/MainCommandLine.cpp
+  mainwin/MenuRules.cpp
   mainwin/PasteRules.cpp
   mainwin/SortRules.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
+  mainwin/AboutBox.cpp
+  mainwin/ChannelGrid.cpp
   mainwin/Clipboard.cpp
   mainwin/EditCommands.cpp
-  mainwin/Sort.cpp
-)
-
-# mainwin
-list(APPEND TSLQ_CORE_SOURCES
-  mainwin/MainCommandLine.cpp
-)
-list(APPEND TSLQ_UI_SOURCES
-  mainwin/About.cpp
-  mainwin/ChannelGrid.cpp
-  mainwin/Main.cpp
-  mainwin/MainGrids.cpp
-  mainwin/MainShell.cpp
-  mainwin/Messages.cpp
-  mainwin/Ownhtmlhelpunit.cpp
-  mainwin/Welcome.cpp
+  mainwin/HelpViewer.cpp
+  mainwin/MainWindow.cpp
+  mainwin/MainWindowGrids.cpp
+  mainwin/MainWindowShell.cpp
+  mainwin/MenuPages.cpp
+  mainwin/MenuPagesLayout.cpp
+  mainwin/MenuPagesWidgets.cpp
+  mainwin/PortSelect.cpp
+  mainwin/SortDialog.cpp
+  mainwin/SplashWindow.cpp
   mainwin/WindowPlacement.cpp
 )
-
-# kcomm
-list(APPEND TSLQ_UI_SOURCES mainwin/PortSelect.cpp)

@@ -1,7 +1,7 @@
 // Menu setting names and value texts, indexed by setting.
 #include "model/MenuTexts.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 
 #include <array>
 

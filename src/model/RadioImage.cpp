@@ -1,7 +1,7 @@
 // The radio image's accessors and the market defaults of a new image.
 #include "model/RadioImage.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 
 #include <cstdint>
 

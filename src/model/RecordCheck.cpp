@@ -2,7 +2,7 @@
 // (replies), the data file reader (lines) and the write transfer (commands).
 #include "model/RecordCheck.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/Records.h"
 

@@ -1,6 +1,6 @@
-# model: radio profile, radio image, field codes and display text, 8-bit text.
+# model: radio profile, radio image, field codes and display texts, 8-bit text.
 list(APPEND TSLQ_CORE_SOURCES
-  model/Mainfunction.cpp
+  model/FieldTexts.cpp
   model/MenuTexts.cpp
   model/Profile.cpp
   model/RadioImage.cpp
@@ -9,6 +9,5 @@ list(APPEND TSLQ_CORE_SOURCES
   model/TextCodec.cpp
 )
 list(APPEND TSLQ_IO_SOURCES
-  model/QtText.cpp
   model/SettingsStore.cpp
 )

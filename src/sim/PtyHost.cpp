@@ -24,7 +24,7 @@ bool IsIgnoredInLine(char c)
 
 } // namespace
 
-TPtyHost::TPtyHost(Responder respond, HungUpQuery hungUp, TPtyHostOptions options)
+PtyHost::PtyHost(Responder respond, HungUpQuery hungUp, PtyHostOptions options)
     : respond_(std::move(respond)), hungUpQuery_(std::move(hungUp)), options_(std::move(options))
 {
     if (options_.baudRate <= 0) options_.baudRate = 9600;
@@ -32,7 +32,7 @@ TPtyHost::TPtyHost(Responder respond, HungUpQuery hungUp, TPtyHostOptions option
     if (options_.latencyMs < 0) options_.latencyMs = 0;
 }
 
-TPtyHost::~TPtyHost()
+PtyHost::~PtyHost()
 {
     Stop();
     CloseLine();
@@ -43,14 +43,14 @@ TPtyHost::~TPtyHost()
     if (trace_ != nullptr) std::fclose(trace_);
 }
 
-TPtyHost::Nanos TPtyHost::Now()
+PtyHost::Nanos PtyHost::Now()
 {
     timespec ts{};
     ::clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<Nanos>(ts.tv_sec) * NanosPerSecond + ts.tv_nsec;
 }
 
-void TPtyHost::SleepUntil(Nanos deadline)
+void PtyHost::SleepUntil(Nanos deadline)
 {
     timespec ts{};
     ts.tv_sec = static_cast<time_t>(deadline / NanosPerSecond);
@@ -59,13 +59,13 @@ void TPtyHost::SleepUntil(Nanos deadline)
     }
 }
 
-TPtyHost::Nanos TPtyHost::WireTime(std::size_t bytes) const
+PtyHost::Nanos PtyHost::WireTime(std::size_t bytes) const
 {
     // Computed from the byte count each time, so rounding never accumulates.
     return static_cast<Nanos>(bytes) * options_.bitsPerByte * NanosPerSecond / options_.baudRate;
 }
 
-bool TPtyHost::Open(std::string& error)
+bool PtyHost::Open(std::string& error)
 {
     char name[256] = {};
     if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
@@ -115,7 +115,7 @@ bool TPtyHost::Open(std::string& error)
     return true;
 }
 
-void TPtyHost::CloseLine()
+void PtyHost::CloseLine()
 {
     if (master_ >= 0) ::close(master_);
     if (slave_ >= 0) ::close(slave_);
@@ -128,7 +128,7 @@ void TPtyHost::CloseLine()
     }
 }
 
-void TPtyHost::Trace(char direction, std::string_view bytes, Nanos at)
+void PtyHost::Trace(char direction, std::string_view bytes, Nanos at)
 {
     if (trace_ == nullptr) return;
     std::string text;
@@ -148,7 +148,7 @@ void TPtyHost::Trace(char direction, std::string_view bytes, Nanos at)
     std::fflush(trace_);
 }
 
-bool TPtyHost::WriteAll(std::string_view bytes)
+bool PtyHost::WriteAll(std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(master_, bytes.data(), bytes.size());
@@ -166,7 +166,7 @@ bool TPtyHost::WriteAll(std::string_view bytes)
     return true;
 }
 
-void TPtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireBytes)
+void PtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireBytes)
 {
     Nanos received = Now();
     if (options_.wireSpeed) {
@@ -195,7 +195,7 @@ void TPtyHost::Serve(std::string_view line, Nanos firstByte, std::size_t wireByt
     txFree_ = start + WireTime(reply->size());
 }
 
-void TPtyHost::Run()
+void PtyHost::Run()
 {
     if (master_ < 0) return;
     std::string pending;
@@ -251,14 +251,14 @@ void TPtyHost::Run()
     }
 }
 
-void TPtyHost::Start()
+void PtyHost::Start()
 {
     if (thread_.joinable() || master_ < 0) return;
     stop_ = false;
     thread_ = std::thread([this] { Run(); });
 }
 
-void TPtyHost::RequestStop()
+void PtyHost::RequestStop()
 {
     stop_ = true;
     if (wake_[1] >= 0) {
@@ -267,7 +267,7 @@ void TPtyHost::RequestStop()
     }
 }
 
-void TPtyHost::Stop()
+void PtyHost::Stop()
 {
     RequestStop();
     if (thread_.joinable()) thread_.join();

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <thread>
 
-struct TPtyHostOptions
+struct PtyHostOptions
 {
     bool wireSpeed = false; // pace as on the wire
     int baudRate = 9600;    // with wireSpeed
@@ -25,7 +25,7 @@ struct TPtyHostOptions
     std::string tracePath;  // every command and reply with timestamps
 };
 
-class TPtyHost
+class PtyHost
 {
   public:
     // Answers one command line (without its CR); the reply includes its CR.
@@ -34,10 +34,10 @@ class TPtyHost
     // True once the far side has gone away: the host then closes the line.
     using HungUpQuery = std::function<bool()>;
 
-    TPtyHost(Responder respond, HungUpQuery hungUp, TPtyHostOptions options = {});
-    ~TPtyHost();
-    TPtyHost(const TPtyHost&) = delete;
-    TPtyHost& operator=(const TPtyHost&) = delete;
+    PtyHost(Responder respond, HungUpQuery hungUp, PtyHostOptions options = {});
+    ~PtyHost();
+    PtyHost(const PtyHost&) = delete;
+    PtyHost& operator=(const PtyHost&) = delete;
 
     // Creates the pseudo-terminal (and the link). False with a reason.
     bool Open(std::string& error);
@@ -71,7 +71,7 @@ class TPtyHost
 
     Responder respond_;
     HungUpQuery hungUpQuery_;
-    TPtyHostOptions options_;
+    PtyHostOptions options_;
     int master_ = -1;
     int slave_ = -1; // held open so the line survives between two openers
     int wake_[2] = {-1, -1};

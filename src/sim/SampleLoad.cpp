@@ -7,7 +7,7 @@
 #include "sim/SampleLoad.h"
 
 #include "editors/EntryKeys.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/Profile.h"
 #include "sim/VirtualRadio.h"
 

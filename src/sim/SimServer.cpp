@@ -20,7 +20,7 @@ bool IsHexDigit(char c)
 
 } // namespace
 
-bool ResolveSimVersion(TSimOptions& options, std::string& error)
+bool ResolveSimVersion(SimOptions& options, std::string& error)
 {
     std::string& type = options.typeCode;
     if (type.empty()) type = std::string(VersionChoices[0].type);
@@ -57,14 +57,14 @@ std::string SimIdentity(const std::string& typeCode, const std::string& model)
     return "ZT-Q3";
 }
 
-TSimServer::TSimServer(TSimOptions options) : options_(std::move(options)) {}
+SimServer::SimServer(SimOptions options) : options_(std::move(options)) {}
 
-TSimServer::~TSimServer()
+SimServer::~SimServer()
 {
     if (host_) host_->Stop();
 }
 
-bool TSimServer::Open(std::string& error)
+bool SimServer::Open(std::string& error)
 {
     if (options_.contents) {
         options_.typeCode = options_.contents->TypeCode();
@@ -102,12 +102,12 @@ bool TSimServer::Open(std::string& error)
     radio_->SetFaults(options_.faults);
     radio_->SetIdentity(SimIdentity(radio_->Memory().TypeCode(), radio_->Memory().Model()));
     VirtualRadio* radio = radio_.get();
-    host_ = std::make_unique<TPtyHost>([radio](std::string_view line) { return radio->Respond(line); },
-                                       [radio] { return radio->HungUp(); }, options_.host);
+    host_ = std::make_unique<PtyHost>([radio](std::string_view line) { return radio->Respond(line); },
+                                      [radio] { return radio->HungUp(); }, options_.host);
     return host_->Open(error);
 }
 
-bool TSimServer::Save(const std::string& path, std::string& error) const
+bool SimServer::Save(const std::string& path, std::string& error) const
 {
     QString reason;
     if (!SaveFileBytes(QString::fromStdString(path), WriteDataFile(radio_->Contents(), comment_), &reason)) {
@@ -121,7 +121,7 @@ namespace {
 
 struct InProcessRadio
 {
-    std::unique_ptr<TSimServer> server;
+    std::unique_ptr<SimServer> server;
     int port = 0;
 };
 
@@ -141,11 +141,11 @@ std::string StartSimulatedRadio(const std::string& typeCode, const std::string& 
         error = "Invalid port number";
         return {};
     }
-    TSimOptions options;
+    SimOptions options;
     options.typeCode = typeCode;
     options.model = model;
     options.sampleLoad = sampleLoad;
-    auto server = std::make_unique<TSimServer>(options);
+    auto server = std::make_unique<SimServer>(options);
     if (!server->Open(error)) return {};
     server->Start();
     ThePortMap().SetRunOnlyDevice(port, server->DevicePath());

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-struct TSimOptions
+struct SimOptions
 {
     std::string typeCode; // empty: the first version of the setup table
     std::string model;    // empty: the model of the type code in the setup table
@@ -21,23 +21,23 @@ struct TSimOptions
     // Start from this memory instead (as the program holds it); its own
     // type code and model are the version.
     std::shared_ptr<const RadioImage> contents;
-    TPtyHostOptions host;
+    PtyHostOptions host;
     VirtualRadioFaults faults;
 };
 
 // Checks and completes the version of the options: a type code of two
 // letters, a comma and two hexadecimal digits with a known market letter,
 // and a model "ZT-Q2", "ZT-Q3" or "ZT-Q5". False with a reason.
-bool ResolveSimVersion(TSimOptions& options, std::string& error);
+bool ResolveSimVersion(SimOptions& options, std::string& error);
 
 // What a simulated radio of this version answers to "ID".
 std::string SimIdentity(const std::string& typeCode, const std::string& model);
 
-class TSimServer
+class SimServer
 {
   public:
-    explicit TSimServer(TSimOptions options);
-    ~TSimServer();
+    explicit SimServer(SimOptions options);
+    ~SimServer();
 
     // Builds the radio (loading the data file if named) and opens its line.
     bool Open(std::string& error);
@@ -58,10 +58,10 @@ class TSimServer
     bool Save(const std::string& path, std::string& error) const;
 
   private:
-    TSimOptions options_;
+    SimOptions options_;
     std::string comment_;
     std::unique_ptr<VirtualRadio> radio_;
-    std::unique_ptr<TPtyHost> host_;
+    std::unique_ptr<PtyHost> host_;
 };
 
 // A radio inside the program for this run only: unpaced, of the given

@@ -5,7 +5,7 @@
 #include "sim/VirtualRadio.h"
 
 #include "link/CommandSet.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/Profile.h"
 #include "model/Records.h"
 

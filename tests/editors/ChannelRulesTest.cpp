@@ -2,7 +2,7 @@
 // building records byte for byte, channel numbers, special shift captions.
 #include "editors/ChannelRules.h"
 #include "editors/EditorTestSupport.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -51,19 +51,19 @@ class CsvCommands : public ::testing::Test
 {
   protected:
     std::unique_ptr<MemoryConfigStore> store_ = StoreFor("KK,0F", "ZT-Q2");
-    std::unique_ptr<TMainForm> form_ = MakeMainForm(*store_);
+    std::unique_ptr<MainWindow> form_ = MakeMainForm(*store_);
     QTemporaryDir dir_;
 };
 
 TEST_F(CsvCommands, SitBelowSaveAs)
 {
-    const QList<QAction*> items = form_->File1->actions();
-    const qsizetype saveAs = items.indexOf(form_->Save2);
+    const QList<QAction*> items = form_->fileMenu_->actions();
+    const qsizetype saveAs = items.indexOf(form_->saveAsAction_);
     ASSERT_GE(saveAs, 0);
     ASSERT_LT(saveAs + 2, items.size());
-    EXPECT_EQ(items[saveAs + 1], form_->ImportCsv1);
-    EXPECT_EQ(items[saveAs + 2], form_->ExportCsv1);
-    EXPECT_TRUE(form_->ImportCsv1->isEnabled());
+    EXPECT_EQ(items[saveAs + 1], form_->importCsvAction_);
+    EXPECT_EQ(items[saveAs + 2], form_->exportCsvAction_);
+    EXPECT_TRUE(form_->importCsvAction_->isEnabled());
 }
 
 TEST_F(CsvCommands, ImportShowsTheWholeReportAndMarksTheData)

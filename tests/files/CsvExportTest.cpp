@@ -7,7 +7,7 @@
 #include "editors/FrequencyRules.h"
 #include "files/Csv.h"
 #include "files/Listing.h"
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 
 #include <gtest/gtest.h>
 

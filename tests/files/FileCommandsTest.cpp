@@ -5,8 +5,8 @@
 
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
+#include "mainwin/MainWindow.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,14 +90,14 @@ class FileCommands : public ::testing::Test
         SetFileDialogPresenter(previousDialogs_);
     }
 
-    std::unique_ptr<TMainForm> MakeForm(const QString& commandLineFile = {})
+    std::unique_ptr<MainWindow> MakeForm(const QString& commandLineFile = {})
     {
-        TMainForm::Options options;
+        MainWindow::Options options;
         options.store = &store_;
         options.showSplash = false;
         options.workingDirectory = dir_.path();
         options.commandLineFile = commandLineFile;
-        return std::make_unique<TMainForm>(options);
+        return std::make_unique<MainWindow>(options);
     }
 
     QString Temp(const QString& name) const { return dir_.filePath(name); }
@@ -126,7 +126,7 @@ class FileCommands : public ::testing::Test
 
     MemoryConfigStore store_;
     QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<MainWindow> form_;
     std::vector<Shown> messages_;
     std::deque<MessageButton> answers_;
     std::vector<Asked> asked_;
@@ -137,12 +137,13 @@ class FileCommands : public ::testing::Test
 
 TEST_F(FileCommands, CommandsAreWired)
 {
-    for (QAction* action : {form_->New1, form_->Open1, form_->Save1, form_->Save2, form_->Print1,
-                            form_->NewButton, form_->OpenButton, form_->SaveButton, form_->PrintButton})
+    for (QAction* action :
+         {form_->newAction_, form_->openAction_, form_->saveAction_, form_->saveAsAction_,
+          form_->printAction_, form_->NewButton, form_->OpenButton, form_->SaveButton, form_->PrintButton})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    ASSERT_NE(form_->ExportPdf1, nullptr);
-    const QList<QAction*> items = form_->File1->actions();
-    EXPECT_EQ(items.indexOf(form_->ExportPdf1), items.indexOf(form_->Print1) + 1);
+    ASSERT_NE(form_->exportPdfAction_, nullptr);
+    const QList<QAction*> items = form_->fileMenu_->actions();
+    EXPECT_EQ(items.indexOf(form_->exportPdfAction_), items.indexOf(form_->printAction_) + 1);
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [Untitled]");
 }
 
@@ -151,7 +152,7 @@ TEST_F(FileCommands, NewWithoutChangesAsksNothing)
     form_->Image().SetMemoryRecord(0, "000,00145000000");
     form_->SetComment("old");
     form_->SetDataChanged(false);
-    form_->New1->trigger();
+    form_->newAction_->trigger();
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(form_->Image(), NewImage("KK,0F", "ZT-Q2"));
     EXPECT_EQ(form_->Comment(), "");
@@ -165,7 +166,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     const RadioImage edited = form_->Image();
 
     answers_ = {MessageButton::Cancel};
-    form_->New1Click();
+    form_->NewFile();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].kind, MessageKind::SaveChanges);
     EXPECT_EQ(messages_[0].text, "Data is changed.\nDo you want to save the changes?");
@@ -174,7 +175,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
 
     // Yes, then the save dialog cancelled: the command stops.
     answers_ = {MessageButton::Yes};
-    form_->New1Click();
+    form_->NewFile();
     EXPECT_EQ(asked_.back().kind, FileDialogKind::Save);
     EXPECT_EQ(asked_.back().proposed, "Untitled");
     EXPECT_EQ(asked_.back().folder, dir_.path());
@@ -184,7 +185,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     answers_ = {MessageButton::Yes};
     choices_ = {Temp("kept.qx")};
     const std::string before = Current();
-    form_->New1Click();
+    form_->NewFile();
     EXPECT_EQ(Saved(Temp("kept.qx")), before);
     EXPECT_EQ(form_->Image(), NewImage("KK,0F", "ZT-Q2"));
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [Untitled]");
@@ -193,7 +194,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     // No: the edits are dropped.
     Edit();
     answers_ = {MessageButton::No};
-    form_->New1Click();
+    form_->NewFile();
     EXPECT_EQ(form_->Image(), NewImage("KK,0F", "ZT-Q2"));
 }
 
@@ -202,7 +203,7 @@ TEST_F(FileCommands, OpenLoadsTheFileAndRemembersItsFolder)
     QDir(dir_.path()).mkdir("sub");
     const QString path = CopyGolden("full.qx", "sub/full.qx");
     choices_ = {path};
-    form_->Open1->trigger();
+    form_->openAction_->trigger();
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(asked_.at(0).kind, FileDialogKind::Open);
     EXPECT_EQ(form_->FileName(), path);
@@ -219,7 +220,7 @@ TEST_F(FileCommands, OpenKeepsTheFilesOwnInformationChannels)
 {
     const QString path = CopyGolden("new_M.qx", "m.qx");
     choices_ = {path};
-    form_->Open1Click();
+    form_->OpenFile();
     for (int slot = InformationFirst; slot < MemoryCount; ++slot)
         EXPECT_EQ(form_->Image().GetMemoryRecord(slot), "");
 }
@@ -233,7 +234,7 @@ TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
     for (const QString& path : {text, Temp("missing.qx"), dir_.path()}) {
         messages_.clear();
         choices_ = {path};
-        form_->Open1Click();
+        form_->OpenFile();
         ASSERT_EQ(messages_.size(), 1u) << path.toStdString();
         EXPECT_EQ(messages_[0].kind, MessageKind::Error);
         EXPECT_EQ(messages_[0].text, "File Open error.");
@@ -242,7 +243,7 @@ TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
     }
     // Cancelled dialog: nothing at all.
     messages_.clear();
-    form_->Open1Click();
+    form_->OpenFile();
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(form_->Image(), before);
 }
@@ -255,7 +256,7 @@ TEST_F(FileCommands, OpenWithRejectedHeaderLeavesTheResetImage)
     form_->SetDataChanged(false);
     form_->SetComment("mine");
     choices_ = {path};
-    form_->Open1Click();
+    form_->OpenFile();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "File Open error.");
     EXPECT_EQ(form_->Image(), LoadImage("KK,0F", "ZT-Q2"));
@@ -269,9 +270,9 @@ TEST_F(FileCommands, SaveWritesTheOpenFileWithoutADialog)
 {
     const QString path = CopyGolden("new_K.qx", "k.qx");
     choices_ = {path};
-    form_->Open1Click();
+    form_->OpenFile();
     Edit();
-    form_->Save1->trigger();
+    form_->saveAction_->trigger();
     EXPECT_EQ(asked_.size(), 1u); // only the open dialog
     EXPECT_EQ(Saved(path), Current());
     EXPECT_NE(Saved(path).find("005\t00145500000"), std::string::npos);
@@ -279,10 +280,10 @@ TEST_F(FileCommands, SaveWritesTheOpenFileWithoutADialog)
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [" + path + "]");
 
     // Untitled: Save asks for a name like Save As.
-    form_->New1Click();
+    form_->NewFile();
     Edit();
     choices_ = {Temp("second.qx")};
-    form_->Save1Click();
+    form_->SaveFile();
     EXPECT_EQ(asked_.back().kind, FileDialogKind::Save);
     EXPECT_EQ(Saved(Temp("second.qx")), Current());
     EXPECT_EQ(form_->FileName(), Temp("second.qx"));
@@ -315,11 +316,11 @@ TEST_F(FileCommands, SaveAsIntoAReadOnlyFolderKeepsEverything)
 {
     const QString path = CopyGolden("new_K.qx", "k.qx");
     choices_ = {path};
-    form_->Open1Click();
+    form_->OpenFile();
     Edit();
     const RadioImage edited = form_->Image();
     choices_ = {UnwritableFolder(dir_) + "/radio.qx"};
-    form_->Save2->trigger();
+    form_->saveAsAction_->trigger();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].kind, MessageKind::Error);
     EXPECT_TRUE(IsWriteError(messages_[0].text)) << messages_[0].text.toStdString();
@@ -333,7 +334,7 @@ TEST_F(FileCommands, InterruptedSaveLeavesThePreviousFile)
 {
     const QString path = CopyGolden("full.qx", "full.qx");
     choices_ = {path};
-    form_->Open1Click();
+    form_->OpenFile();
     Edit();
     {
         rlimit saved{};
@@ -342,7 +343,7 @@ TEST_F(FileCommands, InterruptedSaveLeavesThePreviousFile)
         rlimit small = saved;
         small.rlim_cur = 4096;
         setrlimit(RLIMIT_FSIZE, &small);
-        form_->Save1Click();
+        form_->SaveFile();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
     }
@@ -359,7 +360,7 @@ TEST_F(FileCommands, FailedSaveStopsTheCommandThatAskedForIt)
     const RadioImage edited = form_->Image();
     answers_ = {MessageButton::Yes};
     choices_ = {UnwritableFolder(dir_) + "/radio.qx"};
-    form_->New1Click();
+    form_->NewFile();
     EXPECT_EQ(form_->Image(), edited);
     EXPECT_TRUE(form_->DataChanged());
 }
@@ -381,9 +382,9 @@ TEST_F(FileCommands, ClosePromptYesWithAFailingSaveKeepsTheWindowOpen)
     EXPECT_EQ(Saved(Temp("closing.qx")), content);
 }
 
-void ShowAndWait(TMainForm& form)
+void ShowAndWait(MainWindow& form)
 {
-    QSignalSpy shown(&form, &TMainForm::FirstShown);
+    QSignalSpy shown(&form, &MainWindow::FirstShown);
     form.show();
     if (shown.isEmpty()) shown.wait(5000);
 }
@@ -391,7 +392,7 @@ void ShowAndWait(TMainForm& form)
 TEST_F(FileCommands, CommandLineLoadAfterTheFirstShowing)
 {
     const QString path = CopyGolden("full.qx", "with blanks in name.QX");
-    std::unique_ptr<TMainForm> form = MakeForm(path);
+    std::unique_ptr<MainWindow> form = MakeForm(path);
     ShowAndWait(*form);
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(form->FileName(), path);
@@ -404,7 +405,7 @@ TEST_F(FileCommands, CommandLineLoadAfterTheFirstShowing)
 TEST_F(FileCommands, CommandLineLoadOfABadNameKeepsTheStartImage)
 {
     const RadioImage start = form_->Image();
-    std::unique_ptr<TMainForm> form = MakeForm(Temp("missing.qx"));
+    std::unique_ptr<MainWindow> form = MakeForm(Temp("missing.qx"));
     ShowAndWait(*form);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "File Open error.");
@@ -413,7 +414,7 @@ TEST_F(FileCommands, CommandLineLoadOfABadNameKeepsTheStartImage)
 }
 
 // Drops files on the window as the desktop does.
-void DropOn(TMainForm& form, const QStringList& paths)
+void DropOn(MainWindow& form, const QStringList& paths)
 {
     // The window takes drops once it has been shown.
     if (!form.isVisible()) ShowAndWait(form);
@@ -486,7 +487,7 @@ TEST_F(PrintCommands, NoPrinterShowsTheMessageOnly)
 {
     bool dialogShown = false;
     SetPrintPresenter({[] { return false; }, [&](QPrinter&) { return dialogShown = true; }});
-    form_->Print1->trigger();
+    form_->printAction_->trigger();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].kind, MessageKind::Warning);
     EXPECT_EQ(messages_[0].text, "There is no default printer.");
@@ -505,7 +506,7 @@ TEST_F(PrintCommands, PrintDrawsTheListingWithTheCaption)
     form_->SetComment("Field day");
     form_->SetDataChanged(false);
     const RadioImage before = form_->Image();
-    form_->Print1Click();
+    form_->PrintListing();
     EXPECT_TRUE(messages_.empty());
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.startsWith("TSL-Q2/Q3 [Untitled]\n")) << text.left(80).toStdString();
@@ -517,7 +518,7 @@ TEST_F(PrintCommands, PrintDrawsTheListingWithTheCaption)
     // Cancelled print dialog: no job.
     QFile::remove(pdf);
     SetPrintPresenter({[] { return true; }, [](QPrinter&) { return false; }});
-    form_->Print1Click();
+    form_->PrintListing();
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -525,14 +526,14 @@ TEST_F(PrintCommands, ExportListingAsPdfWithoutAPrinter)
 {
     SetPrintPresenter({[] { return false; }, {}});
     choices_ = {Temp("listing.pdf")};
-    form_->ExportPdf1->trigger();
+    form_->exportPdfAction_->trigger();
     EXPECT_EQ(asked_.back().kind, FileDialogKind::ExportPdf);
     EXPECT_EQ(asked_.back().proposed, "Untitled.pdf");
     EXPECT_TRUE(messages_.empty());
     EXPECT_TRUE(PdfText(Temp("listing.pdf")).contains("[Memory Channel]"));
 
     choices_ = {Temp("no/such/folder/listing.pdf")};
-    form_->ExportPdf1Click();
+    form_->ExportPdf();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(IsWriteError(messages_[0].text)) << messages_[0].text.toStdString();
 }

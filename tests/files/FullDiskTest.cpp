@@ -6,13 +6,13 @@
 #include "FilesTestSupport.h"
 #include "support/TestSupport.h"
 
-#include "files/Cli.h"
+#include "cli/Cli.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
+#include "mainwin/MainWindow.h"
 #include "sim/PtyHost.h"
 #include "sim/VirtualRadio.h"
+#include "ui/Messages.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -104,7 +104,7 @@ struct WindowCase
     const char* name;
     const char* target;
     // Runs the command that writes `target` on a window with unsaved edits.
-    std::function<void(TMainForm&, const QString& target, std::deque<MessageButton>& answers,
+    std::function<void(MainWindow&, const QString& target, std::deque<MessageButton>& answers,
                        std::deque<QString>& choices)>
         run;
 };
@@ -112,14 +112,14 @@ struct WindowCase
 TEST_F(FullDiskWrites, WindowCommands)
 {
     const std::vector<WindowCase> cases = {
-        {"Save", "radio.qx", [](TMainForm& form, const QString&, auto&, auto&) { form.Save1Click(); }},
+        {"Save", "radio.qx", [](MainWindow& form, const QString&, auto&, auto&) { form.SaveFile(); }},
         {"Save As", "other.qx",
-         [](TMainForm& form, const QString& target, auto&, auto& choices) {
+         [](MainWindow& form, const QString& target, auto&, auto& choices) {
              choices = {target};
-             form.Save2Click();
+             form.SaveAs();
          }},
         {"close prompt Yes", "closing.qx",
-         [](TMainForm& form, const QString& target, auto& answers, auto& choices) {
+         [](MainWindow& form, const QString& target, auto& answers, auto& choices) {
              form.show();
              answers = {MessageButton::Yes};
              choices = {target};
@@ -127,24 +127,24 @@ TEST_F(FullDiskWrites, WindowCommands)
              EXPECT_TRUE(form.isVisible());
          }},
         {"CSV export", "channels.csv",
-         [](TMainForm& form, const QString& target, auto&, auto&) {
+         [](MainWindow& form, const QString& target, auto&, auto&) {
              EXPECT_FALSE(form.ExportChannelsCsv(target));
          }},
         {"print to a file", "printed.pdf",
-         [](TMainForm& form, const QString& target, auto&, auto&) {
+         [](MainWindow& form, const QString& target, auto&, auto&) {
              SetPrintPresenter({[] { return true; },
                                 [target](QPrinter& printer) {
                                     printer.setOutputFormat(QPrinter::PdfFormat);
                                     printer.setOutputFileName(target);
                                     return true;
                                 }});
-             form.Print1Click();
+             form.PrintListing();
              SetPrintPresenter({});
          }},
         {"PDF export", "listing.pdf",
-         [](TMainForm& form, const QString& target, auto&, auto& choices) {
+         [](MainWindow& form, const QString& target, auto&, auto& choices) {
              choices = {target};
-             form.ExportPdf1Click();
+             form.ExportPdf();
          }},
     };
     for (const WindowCase& test : cases) {
@@ -154,15 +154,15 @@ TEST_F(FullDiskWrites, WindowCommands)
         const std::string previous = Golden("new_K.qx");
         StartWith(target, previous);
 
-        TMainFormOptions options;
+        MainWindowOptions options;
         options.store = &store_;
         options.showSplash = false;
         options.workingDirectory = inputs_.path();
-        TMainForm form(options);
+        MainWindow form(options);
         // A data file target is the open file, so that Save writes it.
         const QString opened = target.endsWith(".qx") ? target : Input("open.qx", previous);
         choices_ = {opened};
-        form.Open1Click();
+        form.OpenFile();
         ASSERT_EQ(form.FileName(), opened);
         form.Image().SetMemoryRecord(5, "005,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,EDIT");
         form.SetDataChanged(true);
@@ -192,7 +192,7 @@ TEST_F(FullDiskWrites, WindowCommands)
 struct ServedRadio
 {
     VirtualRadio radio;
-    TPtyHost host;
+    PtyHost host;
 
     explicit ServedRadio(const RadioImage& contents)
         : radio(contents), host([this](std::string_view line) { return radio.Respond(line); },

@@ -3,11 +3,11 @@
 // the write runs in-process, from the command line over a pseudo-terminal or
 // from the window.
 #include "TransferHarness.h"
-#include "files/Cli.h"
+#include "cli/Cli.h"
+#include "cli/CliLink.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/Listing.h"
-#include "link/CliLink.h"
 #include "link/WriteTransfer.h"
 #include "mainwin/MainTestSupport.h"
 #include "sim/PtyHost.h"
@@ -197,7 +197,7 @@ TEST(DamagedFiles, CommandLineNamesThemAndWritesOnlyWithForce)
     VirtualRadio radio(FullImage("KK,0F", "ZT-Q2"));
     ASSERT_NE(radio.Memory().GetMemoryRecord(3), "");
     std::vector<std::string> received;
-    TPtyHost host(
+    PtyHost host(
         [&](std::string_view line) {
             received.emplace_back(line);
             return radio.Respond(line);
@@ -255,7 +255,7 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     {
         // No: the file keeps its damaged lines.
         MessageRecorder messages({MessageButton::No});
-        form->Save1Click();
+        form->SaveFile();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.LastText().toStdString(),
                   message + "\nSaving replaces the file, and their lines will be gone from it.\n"
@@ -265,8 +265,8 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     {
         // Yes: saved; the next save asks nothing.
         MessageRecorder messages({MessageButton::Yes});
-        form->Save1Click();
-        form->Save1Click();
+        form->SaveFile();
+        form->SaveFile();
         EXPECT_EQ(messages.Count(), 1);
         EXPECT_NE(ReadBytes(path.toStdString()), bytes);
     }
@@ -278,11 +278,11 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     ASSERT_TRUE(form->StartSimulation(""));
     {
         MessageRecorder messages; // the question answered No
-        form->WriteAll1->trigger();
+        form->writeAllAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.LastText(), "Damaged records left out of the file will be cleared in the radio: "
                                        "memory 001, DTMF 4\nDo you want to write the data to the radio?");
-        form->WriteMenu1->trigger();
+        form->writeMenuAction_->trigger();
         EXPECT_EQ(messages.LastText(), "Do you want to write the data to the radio?");
     }
 }

@@ -1,8 +1,8 @@
 // The pseudo-terminal host with a trivial responder, seen from the serial
 // component: replies, batching, wire pacing, latency, trace, link, hang-up.
-#include "KcommPty.h"
+#include "RadioPortPty.h"
 
-#include "link/Kcomm.h"
+#include "link/RadioPort.h"
 #include "sim/PtyHost.h"
 
 #include <QElapsedTimer>
@@ -28,7 +28,7 @@ std::optional<std::string> Echo(std::string_view line)
 
 struct Client
 {
-    TKComm comm;
+    RadioPort comm;
     std::string received;
     int events = 0;
     int failures = 0;
@@ -36,14 +36,14 @@ struct Client
     explicit Client(const std::string& device)
     {
         comm.SetDeviceName(device);
-        comm.SetEventType(TEventType::CharEvent);
+        comm.SetEventType(SerialEventType::CharEvent);
         comm.SetEventChar(13);
-        comm.SetFlowControl(TFlowControl::XonXoff);
-        comm.OnCommEvent = [this](TKComm& sender, std::uint32_t& size) {
+        comm.SetFlowControl(SerialFlowControl::XonXoff);
+        comm.OnCommEvent = [this](RadioPort& sender, std::uint32_t& size) {
             ++events;
             received += sender.ReadStringData(size);
         };
-        comm.OnCommFailure = [this](TKComm&, const ECommError&) { ++failures; };
+        comm.OnCommFailure = [this](RadioPort&, const SerialError&) { ++failures; };
         comm.OpenCommport();
     }
     bool WaitFor(std::size_t bytes, int ms = 3000)
@@ -56,7 +56,7 @@ struct Client
 
 TEST(PtyHost, AnswersCommandsAndSendsRepliesToLinesArrivingTogetherAtOnce)
 {
-    TPtyHost host(Echo, nullptr);
+    PtyHost host(Echo, nullptr);
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();
@@ -81,12 +81,12 @@ TEST(PtyHost, AnswersCommandsAndSendsRepliesToLinesArrivingTogetherAtOnce)
 
 TEST(PtyHost, OverlongLineWithoutCrIsDiscarded)
 {
-    TPtyHost host(Echo, nullptr);
+    PtyHost host(Echo, nullptr);
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();
     Client client(host.DevicePath());
-    client.comm.WriteStringData(std::string(TPtyHost::MaxLineLength + 10, 'Z'));
+    client.comm.WriteStringData(std::string(PtyHost::MaxLineLength + 10, 'Z'));
     client.comm.WriteStringData("ID\r");
     ASSERT_TRUE(client.WaitFor(1));
     RunEvents(50);
@@ -98,9 +98,9 @@ TEST(PtyHost, OverlongLineWithoutCrIsDiscarded)
 
 TEST(PtyHost, WireSpeedPacesCommandsAndRepliesByTheByteTime)
 {
-    TPtyHostOptions options;
+    PtyHostOptions options;
     options.wireSpeed = true;
-    TPtyHost host(Echo, nullptr, options);
+    PtyHost host(Echo, nullptr, options);
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();
@@ -125,9 +125,9 @@ TEST(PtyHost, WireSpeedPacesCommandsAndRepliesByTheByteTime)
 
 TEST(PtyHost, LatencyDelaysEachReply)
 {
-    TPtyHostOptions options;
+    PtyHostOptions options;
     options.latencyMs = 120;
-    TPtyHost host(Echo, nullptr, options);
+    PtyHost host(Echo, nullptr, options);
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();
@@ -143,11 +143,11 @@ TEST(PtyHost, LatencyDelaysEachReply)
 TEST(PtyHost, TraceAndLinkAreWrittenAndTheLinkGoesAway)
 {
     QTemporaryDir dir;
-    TPtyHostOptions options;
+    PtyHostOptions options;
     options.linkPath = dir.filePath("radio").toStdString();
     options.tracePath = dir.filePath("trace.txt").toStdString();
     {
-        TPtyHost host(Echo, nullptr, options);
+        PtyHost host(Echo, nullptr, options);
         std::string error;
         ASSERT_TRUE(host.Open(error)) << error;
         EXPECT_EQ(std::filesystem::read_symlink(options.linkPath).string(), host.DevicePath());
@@ -173,10 +173,10 @@ TEST(PtyHost, TraceAndLinkAreWrittenAndTheLinkGoesAway)
 TEST(PtyHost, LinkRefusesToReplaceAFile)
 {
     QTemporaryDir dir;
-    TPtyHostOptions options;
+    PtyHostOptions options;
     options.linkPath = dir.filePath("file").toStdString();
     std::ofstream(options.linkPath) << "keep";
-    TPtyHost host(Echo, nullptr, options);
+    PtyHost host(Echo, nullptr, options);
     std::string error;
     EXPECT_FALSE(host.Open(error));
     EXPECT_FALSE(error.empty());
@@ -189,7 +189,7 @@ TEST(PtyHost, LinkRefusesToReplaceAFile)
 TEST(PtyHost, HangUpClosesTheLineAndTheClientSeesItOnce)
 {
     int served = 0;
-    TPtyHost host(Echo, [&] { return ++served >= 2; });
+    PtyHost host(Echo, [&] { return ++served >= 2; });
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();
@@ -206,7 +206,7 @@ TEST(PtyHost, HangUpClosesTheLineAndTheClientSeesItOnce)
 
 TEST(PtyHost, LineSurvivesOneOpenerAfterAnother)
 {
-    TPtyHost host(Echo, nullptr);
+    PtyHost host(Echo, nullptr);
     std::string error;
     ASSERT_TRUE(host.Open(error)) << error;
     host.Start();

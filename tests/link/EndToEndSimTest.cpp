@@ -1,12 +1,12 @@
 // The simulated radio served on a pseudo-terminal: version choice, start
 // from a data file and save on exit, faults, and the in-program radio
 // behind a COM port of this run only.
-#include "KcommPty.h"
+#include "RadioPortPty.h"
 #include "TransferHarness.h"
 
 #include "files/DataFile.h"
-#include "link/Kcomm.h"
 #include "link/PortMap.h"
+#include "link/RadioPort.h"
 #include "model/Profile.h"
 #include "model/Records.h"
 #include "sim/SimServer.h"
@@ -24,21 +24,21 @@ namespace {
 // Sends one command line and returns what came back within ms (empty when
 // the radio stayed silent). The default wait is generous: on a loaded machine
 // a reply that comes after the wait spills into the next question.
-std::string Ask(TKComm& comm, const std::string& command, int ms = 5000)
+std::string Ask(RadioPort& comm, const std::string& command, int ms = 5000)
 {
     std::string got;
-    comm.OnCommEvent = [&](TKComm& sender, std::uint32_t& size) { got += sender.ReadStringData(size); };
+    comm.OnCommEvent = [&](RadioPort& sender, std::uint32_t& size) { got += sender.ReadStringData(size); };
     comm.WriteStringData(command + "\r");
     RunEventsUntil([&] { return !got.empty() && got.back() == '\r'; }, ms);
     return got;
 }
 
-void OpenLine(TKComm& comm, const std::string& device)
+void OpenLine(RadioPort& comm, const std::string& device)
 {
     comm.SetDeviceName(device);
-    comm.SetEventType(TEventType::CharEvent);
+    comm.SetEventType(SerialEventType::CharEvent);
     comm.SetEventChar(13);
-    comm.SetFlowControl(TFlowControl::XonXoff);
+    comm.SetFlowControl(SerialFlowControl::XonXoff);
     comm.OpenCommport();
 }
 
@@ -61,7 +61,7 @@ TEST(SimServer, VersionIsCheckedAndCompletedFromTheSetupTable)
         {"KK0F", "ZT-Q2", false, "", ""},           {"KK,0G", "ZT-Q2", false, "", ""},
     };
     for (const Case& c : cases) {
-        TSimOptions options;
+        SimOptions options;
         options.typeCode = c.type;
         options.model = c.model;
         std::string error;
@@ -85,13 +85,13 @@ TEST(SimServer, The1200VariantNamesItselfByItsBaseModel)
 
 TEST(SimServer, AnswersAsTheVersionAsked)
 {
-    TSimOptions options;
+    SimOptions options;
     options.typeCode = "ME,0B";
-    TSimServer server(options);
+    SimServer server(options);
     std::string error;
     ASSERT_TRUE(server.Open(error)) << error;
     server.Start();
-    TKComm comm;
+    RadioPort comm;
     OpenLine(comm, server.DevicePath());
     EXPECT_EQ(Ask(comm, "ID"), "ID ZT-Q3\r");
     EXPECT_EQ(Ask(comm, "TYD"), "TYD ME,0B\r");
@@ -105,14 +105,14 @@ TEST(SimServer, StartsFromADataFileAndSavesWhatWasWritten)
     RadioImage image = SampleImage("KK,0F", "ZT-Q2");
     ASSERT_TRUE(tslq::test::WriteBytes(loadPath, WriteDataFile(image, "bench radio")));
 
-    TSimOptions options;
+    SimOptions options;
     options.loadPath = loadPath;
-    TSimServer server(options);
+    SimServer server(options);
     std::string error;
     ASSERT_TRUE(server.Open(error)) << error;
     server.Start();
     {
-        TKComm comm;
+        RadioPort comm;
         OpenLine(comm, server.DevicePath());
         const std::string slot(RecordField(image.GetMemoryRecord(5), 0));
         const std::string reply = Ask(comm, "MR 0," + slot);
@@ -152,9 +152,9 @@ TEST(SimServer, RefusesAFileThatIsNotADataFile)
     QTemporaryDir dir;
     const std::string path = dir.filePath("bad.qx").toStdString();
     ASSERT_TRUE(tslq::test::WriteBytes(path, "not a radio\r\n"));
-    TSimOptions options;
+    SimOptions options;
     options.loadPath = path;
-    TSimServer server(options);
+    SimServer server(options);
     std::string error;
     EXPECT_FALSE(server.Open(error));
     EXPECT_NE(error.find("bad.qx"), std::string::npos);
@@ -162,17 +162,17 @@ TEST(SimServer, RefusesAFileThatIsNotADataFile)
 
 TEST(SimServer, DroppedAndGarbledRepliesAndHangUpReachTheLine)
 {
-    TSimOptions options;
+    SimOptions options;
     options.faults.dropReply = 2;
     options.faults.garble = 3;
     options.faults.hangUpAfter = 4;
-    TSimServer server(options);
+    SimServer server(options);
     std::string error;
     ASSERT_TRUE(server.Open(error)) << error;
     server.Start();
-    TKComm comm;
+    RadioPort comm;
     int failures = 0;
-    comm.OnCommFailure = [&](TKComm&, const ECommError&) { ++failures; };
+    comm.OnCommFailure = [&](RadioPort&, const SerialError&) { ++failures; };
     OpenLine(comm, server.DevicePath());
     EXPECT_EQ(Ask(comm, "ID"), "ID ZT-Q2\r");
     EXPECT_EQ(Ask(comm, "ID", 300), "");
@@ -195,7 +195,7 @@ TEST(SimServer, InProgramRadioSitsBehindAPortForThisRunOnly)
     EXPECT_EQ(ThePortMap().DeviceOf(3), device);
     EXPECT_EQ(store.WriteCount(), 0);
     {
-        TKComm comm;
+        RadioPort comm;
         OpenLine(comm, "\\\\.\\COM3");
         ASSERT_TRUE(comm.GetPortStatus());
         EXPECT_EQ(Ask(comm, "TYD"), "TYD JJ,01\r");

@@ -3,10 +3,10 @@
 // transfers, the reply time-out as the operator sees it, a hang-up in the
 // middle of a read, stray bytes on the line before the first command and a
 // second opener of the radio's port.
-#include "KcommPty.h"
+#include "RadioPortPty.h"
 #include "TransferHarness.h"
 
-#include "link/Kcomm.h"
+#include "link/RadioPort.h"
 #include "link/TransferRunner.h"
 #include "sim/SimServer.h"
 
@@ -30,9 +30,9 @@ double ProcessCpuMs()
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-std::unique_ptr<TSimServer> StartServer(TSimOptions options)
+std::unique_ptr<SimServer> StartServer(SimOptions options)
 {
-    auto server = std::make_unique<TSimServer>(std::move(options));
+    auto server = std::make_unique<SimServer>(std::move(options));
     std::string error;
     if (!server->Open(error)) {
         ADD_FAILURE() << error;
@@ -46,8 +46,8 @@ std::unique_ptr<TSimServer> StartServer(TSimOptions options)
 // ended.
 struct Transfer
 {
-    TKComm comm;
-    TTransferRunner runner{comm};
+    RadioPort comm;
+    TransferRunner runner{comm};
     int finished = 0;
     qint64 lastReplyAt = -1; // when the last reply had been handled
     qint64 finishedAt = -1;
@@ -57,7 +57,7 @@ struct Transfer
     {
         comm.SetDeviceName(device);
         ConfigureTransferPort(comm);
-        QObject::connect(&runner, &TTransferRunner::Finished, [this](TransferOutcome) {
+        QObject::connect(&runner, &TransferRunner::Finished, [this](TransferOutcome) {
             ++finished;
             finishedAt = clock.elapsed();
         });
@@ -67,8 +67,8 @@ struct Transfer
     // command has just been written.
     void WatchReplies()
     {
-        TKComm::TCommEvent inner = comm.OnCommEvent;
-        comm.OnCommEvent = [this, inner](TKComm& sender, std::uint32_t& size) {
+        RadioPort::ReceiveHandler inner = comm.OnCommEvent;
+        comm.OnCommEvent = [this, inner](RadioPort& sender, std::uint32_t& size) {
             inner(sender, size);
             lastReplyAt = clock.elapsed();
         };
@@ -86,7 +86,7 @@ TEST(EndToEnd, FullReadOverThePseudoTerminalGivesTheRadiosImage)
     for (const char* type : {"KK,0F", "JJ,01"}) {
         SCOPED_TRACE(type);
         const std::string model = std::string(type) == "JJ,01" ? "ZT-Q3" : "ZT-Q2";
-        TSimOptions options;
+        SimOptions options;
         const RadioImage radio = FullImage(type, model);
         options.contents = std::make_shared<RadioImage>(radio);
         auto server = StartServer(options);
@@ -97,7 +97,7 @@ TEST(EndToEnd, FullReadOverThePseudoTerminalGivesTheRadiosImage)
         transfer.runner.StartRead(image, LinkScope::All);
         ASSERT_TRUE(transfer.comm.GetPortStatus());
         // While the transfer holds the port, nobody else gets it.
-        TKComm other;
+        RadioPort other;
         EXPECT_FALSE(other.CheckCommportValid(server->DevicePath()));
 
         ASSERT_TRUE(transfer.Wait(60000));
@@ -130,7 +130,7 @@ TEST(EndToEnd, FullWriteOverThePseudoTerminalFillsTheRadio)
 
 TEST(EndToEnd, NoReplyEndsWithTheTimeoutMessageTwoToThreeSecondsLater)
 {
-    TSimOptions options;
+    SimOptions options;
     options.faults.dropReply = 6;
     auto server = StartServer(options);
     ASSERT_TRUE(server);
@@ -153,7 +153,7 @@ TEST(EndToEnd, NoReplyEndsWithTheTimeoutMessageTwoToThreeSecondsLater)
 
 TEST(EndToEnd, HangUpMidReadEndsWithAMessageAndThePortClosedWithoutSpinning)
 {
-    TSimOptions options;
+    SimOptions options;
     options.faults.hangUpAfter = 40;
     options.contents = std::make_shared<RadioImage>(FullImage("KK,0F", "ZT-Q2"));
     auto server = StartServer(options);

@@ -2,10 +2,10 @@
 // started behind COM1 for the run, as `tslq --simulate` does.
 #include "TransferHarness.h"
 #include "link/PortMap.h"
-#include "link/Read.h"
+#include "link/ReadDialog.h"
 #include "link/ReadTransfer.h"
-#include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
+#include "mainwin/MainWindow.h"
 #include "sim/PtyHost.h"
 #include "sim/SampleLoad.h"
 #include "sim/SimServer.h"
@@ -35,13 +35,13 @@ struct SimulationGuard
 struct ServedRadio
 {
     VirtualRadio radio;
-    std::unique_ptr<TPtyHost> host;
+    std::unique_ptr<PtyHost> host;
 
     ServedRadio(const RadioImage& contents, VirtualRadioFaults faults) : radio(contents)
     {
         radio.SetFaults(faults);
-        host = std::make_unique<TPtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                          [this] { return radio.HungUp(); });
+        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                         [this] { return radio.HungUp(); });
         std::string error;
         EXPECT_TRUE(host->Open(error)) << error;
         host->Start();
@@ -64,7 +64,7 @@ struct WindowState
     bool changed = false;
     std::vector<std::string> profile;
 
-    explicit WindowState(TMainForm& form)
+    explicit WindowState(MainWindow& form)
         : image(form.Image()), title(form.windowTitle()), fileName(form.FileName()),
           changed(form.DataChanged())
     {
@@ -93,7 +93,7 @@ TEST(LinkCommands, ReadFromTheSimulatedRadioOfAnotherVersion)
     ASSERT_TRUE(form->StartSimulation("JJ,01"));
     form->SetDataChanged(false);
     MessageRecorder messages;
-    form->ReadAll1->trigger();
+    form->readAllAction_->trigger();
     EXPECT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
     EXPECT_EQ(form->Image().TypeCode(), "JJ,01");
     EXPECT_EQ(form->Image().Model(), "ZT-Q3");
@@ -117,14 +117,14 @@ TEST(LinkCommands, PortCheckAndSavePromptComeFirst)
     {
         MessageRecorder messages;
         form->SetDataChanged(true);
-        form->ReadMemory1->trigger();
+        form->readMemoryAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
         EXPECT_EQ(messages.LastText(),
                   "COM port is invalid.\nPlease check comport status.\n\n/dev/no-such-radio "
                   "does not exist: the USB serial adapter may be unplugged.");
         EXPECT_TRUE(form->DataChanged());
-        form->WriteMenu1->trigger();
+        form->writeMenuAction_->trigger();
         EXPECT_EQ(messages.LastText(),
                   "COM port is invalid.\nPlease check and try again.\n\n/dev/no-such-radio "
                   "does not exist: the USB serial adapter may be unplugged.");
@@ -136,7 +136,7 @@ TEST(LinkCommands, PortCheckAndSavePromptComeFirst)
         // Cancel at the save prompt: nothing happens.
         MessageRecorder messages({MessageButton::Cancel});
         const RadioImage before = form->Image();
-        form->ReadAll1->trigger();
+        form->readAllAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.Messages()[0].kind, MessageKind::SaveChanges);
         EXPECT_TRUE(form->Image() == before);
@@ -154,14 +154,14 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
     form->SetDataChanged(true);
     {
         MessageRecorder messages({MessageButton::No});
-        form->WriteAll1->trigger();
+        form->writeAllAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.LastText(), "Do you want to write the data to the radio?");
     }
     {
         MessageRecorder messages({MessageButton::Yes});
         const RadioImage before = form->Image();
-        form->WriteMemory1->trigger();
+        form->writeMemoryAction_->trigger();
         EXPECT_EQ(messages.Count(), 1);
         EXPECT_TRUE(form->Image() == before);
         EXPECT_TRUE(form->DataChanged());
@@ -170,7 +170,7 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
     form->Image().SetMemoryRecord(5, "");
     form->SetDataChanged(false);
     MessageRecorder messages;
-    form->ReadMemory1->trigger();
+    form->readMemoryAction_->trigger();
     EXPECT_EQ(form->Image().GetRecordField(RecordKind::Memory, 5, 17), "RPT");
     EXPECT_EQ(messages.Count(), 0);
 }
@@ -184,7 +184,7 @@ TEST(LinkCommands, TheProgramsSimulatedRadioHoldsItsSampleLoad)
     auto form = MakeMainForm(*store);
     ASSERT_TRUE(form->StartSimulation(""));
     MessageRecorder messages;
-    form->ReadAll1->trigger();
+    form->readAllAction_->trigger();
     EXPECT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
     const RadioImage sample = SampleRadioImage("KK,0F", "ZT-Q2");
     for (int slot = 0; slot < MemoryCount; ++slot)
@@ -243,26 +243,26 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
         ServedRadio served(contents, faults);
         const bool cancel = c.stop == Stop::Cancel || c.stop == Stop::Escape;
         int sent = 0;
-        form->PrepareTransferForm = [&](TTransferForm& transfer) {
-            transfer.Runner.SetTimings({300, 300, 50});
-            QObject::connect(&transfer.Runner, &TTransferRunner::Finished,
-                             [&] { sent = transfer.Runner.CommandsSent(); });
+        form->PrepareTransferDialog = [&](TransferDialog& transfer) {
+            transfer.runner_.SetTimings({300, 300, 50});
+            QObject::connect(&transfer.runner_, &TransferRunner::Finished,
+                             [&] { sent = transfer.runner_.CommandsSent(); });
             if (!cancel) return;
             auto* watch = new QTimer(&transfer);
             QObject::connect(watch, &QTimer::timeout, &transfer, [&transfer, watch, &c] {
-                if (transfer.Runner.CommandsSent() < c.at) return;
+                if (transfer.runner_.CommandsSent() < c.at) return;
                 watch->stop();
                 if (c.stop == Stop::Escape)
                     QTest::keyClick(&transfer, Qt::Key_Escape);
                 else
-                    transfer.Button1->click();
+                    transfer.cancelButton_->click();
             });
             watch->start(2);
         };
         form->SetDataChanged(c.at % 2 == 0);
         const WindowState before(*form);
         MessageRecorder messages({MessageButton::No}); // the save prompt, when the data changed
-        form->ReadAll1->trigger();
+        form->readAllAction_->trigger();
         EXPECT_TRUE(WindowState(*form) == before);
         EXPECT_EQ(CompareImages(before.image, form->Image()), "");
         ASSERT_GE(messages.Count(), 1);

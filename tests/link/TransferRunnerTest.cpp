@@ -3,9 +3,9 @@
 // that cannot be opened, and stray input before the first command.
 #include "link/TransferRunner.h"
 
-#include "KcommPty.h"
+#include "RadioPortPty.h"
 #include "TransferHarness.h"
-#include "link/Kcomm.h"
+#include "link/RadioPort.h"
 #include "sim/PtyHost.h"
 
 #include <QElapsedTimer>
@@ -24,13 +24,13 @@ namespace {
 struct ServedRadio
 {
     VirtualRadio radio;
-    std::unique_ptr<TPtyHost> host;
+    std::unique_ptr<PtyHost> host;
 
     explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
     {
         radio.SetFaults(faults);
-        host = std::make_unique<TPtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                          [this] { return radio.HungUp(); });
+        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                         [this] { return radio.HungUp(); });
         std::string error;
         EXPECT_TRUE(host->Open(error)) << error;
         host->Start();
@@ -40,18 +40,18 @@ struct ServedRadio
 
 struct Runner
 {
-    TKComm comm;
-    TTransferRunner runner{comm};
+    RadioPort comm;
+    TransferRunner runner{comm};
     int finished = 0;
     int lastPosition = -1;
 
-    explicit Runner(const std::string& device, TTransferTimings timings = {})
+    explicit Runner(const std::string& device, TransferTimings timings = {})
     {
         ConfigureTransferPort(comm);
         comm.SetDeviceName(device);
         runner.SetTimings(timings);
-        QObject::connect(&runner, &TTransferRunner::Finished, [this](TransferOutcome) { ++finished; });
-        QObject::connect(&runner, &TTransferRunner::ProgressChanged,
+        QObject::connect(&runner, &TransferRunner::Finished, [this](TransferOutcome) { ++finished; });
+        QObject::connect(&runner, &TransferRunner::ProgressChanged,
                          [this](int position, int) { lastPosition = position; });
     }
     bool Wait(int ms = 20000)

@@ -2,9 +2,9 @@
 // Out through the Edit menu, the toolbar and the grids' pop-up menus, with
 // the enabled state of every control, and the memory sort dialog.
 #include "mainwin/Clipboard.h"
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 #include "mainwin/PasteRules.h"
-#include "mainwin/Sort.h"
+#include "mainwin/SortDialog.h"
 
 #include "model/Profile.h"
 
@@ -40,16 +40,16 @@ class EditCommands : public ::testing::Test
         QGuiApplication::clipboard()->clear();
     }
 
-    TMainForm& Form(const char* type = "KK,0F", const char* model = "ZT-Q2")
+    MainWindow& Form(const char* type = "KK,0F", const char* model = "ZT-Q2")
     {
         store_.Write("Type", type);
         store_.Write("Model", model);
-        TMainForm::Options options;
+        MainWindow::Options options;
         options.store = &store_;
         options.showSplash = false;
         options.workingDirectory = QStringLiteral("/tmp");
-        options.showSetup = [](TSetupForm&) {};
-        form_ = std::make_unique<TMainForm>(options);
+        options.showSetup = [](SetupDialog&) {};
+        form_ = std::make_unique<MainWindow>(options);
         form_->show();
         form_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -78,16 +78,17 @@ class EditCommands : public ::testing::Test
 
     std::vector<bool> PasteStates() const
     {
-        const TMainForm& f = *form_;
-        return {f.Paste1->isEnabled(), f.Paste2->isEnabled(), f.Paste3->isEnabled(),
-                f.Paste4->isEnabled(), f.Paste5->isEnabled(), f.PasteButton->isEnabled()};
+        const MainWindow& f = *form_;
+        return {f.pasteAction_->isEnabled(),     f.memoryPasteAction_->isEnabled(),
+                f.vfoPasteAction_->isEnabled(),  f.callPasteAction_->isEnabled(),
+                f.dtmfPasteAction_->isEnabled(), f.PasteButton->isEnabled()};
     }
 
     std::vector<bool> CutDeleteStates() const
     {
-        const TMainForm& f = *form_;
-        return {f.Cut1->isEnabled(), f.Cut2->isEnabled(), f.CutButton->isEnabled(), f.Delete1->isEnabled(),
-                f.Delete2->isEnabled()};
+        const MainWindow& f = *form_;
+        return {f.cutAction_->isEnabled(), f.memoryCutAction_->isEnabled(), f.CutButton->isEnabled(),
+                f.deleteAction_->isEnabled(), f.memoryDeleteAction_->isEnabled()};
     }
 
     static std::vector<bool> All(bool state, std::size_t count) { return std::vector<bool>(count, state); }
@@ -99,18 +100,18 @@ class EditCommands : public ::testing::Test
     }
 
     MemoryConfigStore store_;
-    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(EditCommands, CopyThroughTheEditMenuPutsOnlyTheRecordInTheOwnFormat)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.RefreshAllViews();
     form.SetDataChanged(false);
     Select(GridId::Memory, 1);
 
-    form.Copy1->trigger();
+    form.copyAction_->trigger();
     EXPECT_EQ(ClipboardBytes(), QByteArray(Repeater.data(), static_cast<qsizetype>(Repeater.size())) + '\0');
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -122,7 +123,7 @@ TEST_F(EditCommands, CopyThroughTheEditMenuPutsOnlyTheRecordInTheOwnFormat)
     // Paste it through the Edit menu onto channel 010.
     Select(GridId::Memory, 11);
     EXPECT_EQ(PasteStates(), All(true, 6));
-    form.Paste1->trigger();
+    form.pasteAction_->trigger();
     EXPECT_EQ(form.Image().GetMemoryRecord(10),
               "010,00145500000,0,2,0,1,0,0,08,08,000,000600000,0,1,,,,RPT,A");
     EXPECT_TRUE(form.DataChanged());
@@ -133,15 +134,15 @@ TEST_F(EditCommands, CopyThroughTheEditMenuPutsOnlyTheRecordInTheOwnFormat)
 
 TEST_F(EditCommands, CopyOfAnEmptyChannelLeavesNothingToPaste)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.CopyButton->trigger();
     Select(GridId::Memory, 3);
-    ASSERT_TRUE(form.Paste1->isEnabled());
+    ASSERT_TRUE(form.pasteAction_->isEnabled());
 
-    form.Copy2->trigger(); // channel 002 is empty
+    form.memoryCopyAction_->trigger(); // channel 002 is empty
     EXPECT_EQ(ClipboardBytes(), QByteArray(1, '\0'));
     EXPECT_EQ(form.Image().PasteBuffer(), "");
     EXPECT_EQ(PasteStates(), All(false, 6));
@@ -153,7 +154,7 @@ TEST_F(EditCommands, CopyOfAnEmptyChannelLeavesNothingToPaste)
 
 TEST_F(EditCommands, CutThroughTheToolbarEmptiesTheChannel)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(1, Simplex);
     form.RefreshAllViews();
     form.SetDataChanged(false);
@@ -178,15 +179,15 @@ TEST_F(EditCommands, CutThroughTheToolbarEmptiesTheChannel)
 
 TEST_F(EditCommands, DeleteFromThePopupLeavesTheClipboardAlone)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.Image().SetMemoryRecord(1, Simplex);
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
-    form.Copy2->trigger();
+    form.memoryCopyAction_->trigger();
     Select(GridId::Memory, 2);
     form.SetDataChanged(false);
-    form.Delete2->trigger();
+    form.memoryDeleteAction_->trigger();
     EXPECT_EQ(form.Image().GetMemoryRecord(1), "");
     EXPECT_EQ(form.GridCell(GridId::Memory, 2, 2), "");
     EXPECT_TRUE(form.DataChanged());
@@ -195,20 +196,20 @@ TEST_F(EditCommands, DeleteFromThePopupLeavesTheClipboardAlone)
 
 TEST_F(EditCommands, DtmfPopupCutsAndPastesMemories)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetDtmfRecord(2, "02,5551234,HOME");
     form.RefreshAllViews();
     Select(GridId::Dtmf, 3);
-    EXPECT_TRUE(form.Cut5->isEnabled());
-    EXPECT_TRUE(form.Delete5->isEnabled());
+    EXPECT_TRUE(form.dtmfCutAction_->isEnabled());
+    EXPECT_TRUE(form.dtmfDeleteAction_->isEnabled());
     EXPECT_EQ(CutDeleteStates(), All(true, 5));
 
-    form.Cut5->trigger();
+    form.dtmfCutAction_->trigger();
     EXPECT_EQ(form.Image().GetDtmfRecord(2), "");
     EXPECT_EQ(form.GridCell(GridId::Dtmf, 2, 3), "");
     Select(GridId::Dtmf, 8);
-    ASSERT_TRUE(form.Paste5->isEnabled());
-    form.Paste5->trigger();
+    ASSERT_TRUE(form.dtmfPasteAction_->isEnabled());
+    form.dtmfPasteAction_->trigger();
     EXPECT_EQ(form.Image().GetDtmfRecord(7), "07,5551234,HOME");
     EXPECT_EQ(form.GridCell(GridId::Dtmf, 2, 8), "5551234");
 
@@ -221,7 +222,7 @@ TEST_F(EditCommands, DtmfPopupCutsAndPastesMemories)
 
 TEST_F(EditCommands, VfoAndCallPopupsCopyAndPasteByBand)
 {
-    TMainForm& form = Form("KK,0F", "ZT-Q2");
+    MainWindow& form = Form("KK,0F", "ZT-Q2");
     // B_144MHz carries 146.52 MHz FM; it fits the 144 MHz CALL channel but
     // not the 440 MHz one.
     const int b144 = VfoRowOfBand(9);
@@ -230,46 +231,46 @@ TEST_F(EditCommands, VfoAndCallPopupsCopyAndPasteByBand)
     form.RefreshAllViews();
     Select(GridId::Vfo, b144);
     EXPECT_EQ(CutDeleteStates(), All(false, 5));
-    form.Copy3->trigger();
+    form.vfoCopyAction_->trigger();
 
     Select(GridId::Call, 1); // "144MHz"
-    EXPECT_TRUE(form.Paste4->isEnabled());
+    EXPECT_TRUE(form.callPasteAction_->isEnabled());
     EXPECT_EQ(CutDeleteStates(), All(false, 5));
-    form.Paste4->trigger();
+    form.callPasteAction_->trigger();
     EXPECT_EQ(form.Image().GetCallRecord(0), "0,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,,,,,");
     Select(GridId::Call, 3); // "440MHz"
     EXPECT_EQ(PasteStates(), All(false, 6));
 
     // The A-band VFO takes it inside its program VFO range, onto its own label.
     Select(GridId::Vfo, VfoRowOfBand(0));
-    EXPECT_TRUE(form.Paste3->isEnabled());
-    form.Paste3->trigger();
+    EXPECT_TRUE(form.vfoPasteAction_->isEnabled());
+    form.vfoPasteAction_->trigger();
     EXPECT_EQ(form.Image().GetRecordField(RecordKind::Vfo, 0, 0), "0");
     EXPECT_EQ(form.Image().GetRecordField(RecordKind::Vfo, 0, 1), "00146520000");
 }
 
 TEST_F(EditCommands, PasteOntoAnEmptyVfoSlotGetsTheBandCode)
 {
-    TMainForm& form = Form("KK,0F", "ZT-Q2");
+    MainWindow& form = Form("KK,0F", "ZT-Q2");
     form.Image().SetMemoryRecord(0, "000,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,");
     form.Image().SetVfoRecord(12, "");
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
-    form.Copy1->trigger();
+    form.copyAction_->trigger();
     Select(GridId::Vfo, VfoRowOfBand(12));
-    ASSERT_TRUE(form.Paste1->isEnabled());
-    form.Paste1->trigger();
+    ASSERT_TRUE(form.pasteAction_->isEnabled());
+    form.pasteAction_->trigger();
     EXPECT_EQ(form.Image().GetVfoRecord(12), "C,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,,,,,");
 }
 
 TEST_F(EditCommands, InformationChannelsByMarket)
 {
     for (const char* type : {"KK,0F", "JJ,01", "ME,0B", "MM,07"}) {
-        TMainForm& form = Form(type, "ZT-Q3");
+        MainWindow& form = Form(type, "ZT-Q3");
         form.Image().SetMemoryRecord(0, Repeater);
         form.RefreshAllViews();
         Select(GridId::Memory, 1);
-        form.Copy1->trigger();
+        form.copyAction_->trigger();
         Select(GridId::Memory, 423); // "I-1"
         const bool editable = type[1] == 'E' || type[1] == 'M';
         EXPECT_EQ(CutDeleteStates(), All(editable, 5)) << type;
@@ -282,16 +283,16 @@ TEST_F(EditCommands, InformationChannelsByMarket)
 
 TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
-    form.Copy1->trigger();
-    ASSERT_TRUE(form.Cut1->isEnabled());
+    form.copyAction_->trigger();
+    ASSERT_TRUE(form.cutAction_->isEnabled());
     for (int page : {1, 2}) {
-        form.PageControl1->setCurrentIndex(page);
+        form.pages_->setCurrentIndex(page);
         QApplication::processEvents();
-        EXPECT_FALSE(form.Edit1->menuAction()->isEnabled());
+        EXPECT_FALSE(form.editMenu_->menuAction()->isEnabled());
         EXPECT_FALSE(form.CutButton->isEnabled());
         EXPECT_FALSE(form.CopyButton->isEnabled());
         EXPECT_FALSE(form.PasteButton->isEnabled());
@@ -299,24 +300,24 @@ TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
         EXPECT_EQ(CutDeleteStates(), All(false, 5));
         EXPECT_FALSE(form.PasteButton->isEnabled());
     }
-    form.PageControl1->setCurrentIndex(0);
+    form.pages_->setCurrentIndex(0);
     QApplication::processEvents();
-    EXPECT_TRUE(form.Edit1->menuAction()->isEnabled());
+    EXPECT_TRUE(form.editMenu_->menuAction()->isEnabled());
     EXPECT_TRUE(form.CopyButton->isEnabled());
     EXPECT_TRUE(form.CutButton->isEnabled());
 }
 
 TEST_F(EditCommands, ThePasteBufferOutlivesForeignClipboardContents)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
-    form.Copy1->trigger();
+    form.copyAction_->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("plain text from elsewhere"));
     Select(GridId::Memory, 6);
     EXPECT_EQ(form.Image().PasteBuffer(), Repeater);
-    EXPECT_TRUE(form.Paste1->isEnabled());
+    EXPECT_TRUE(form.pasteAction_->isEnabled());
 
     // An oversized payload in the own format is ignored as well.
     auto* data = new QMimeData;
@@ -328,38 +329,38 @@ TEST_F(EditCommands, ThePasteBufferOutlivesForeignClipboardContents)
 
 TEST_F(EditCommands, LockOutFromThePopup)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(1, Simplex);
     form.RefreshAllViews();
     Select(GridId::Memory, 2);
     form.SetDataChanged(false);
-    form.PopupMenu1Popup();
-    ASSERT_TRUE(form.Lockout2->isEnabled());
-    form.Lockout2->trigger();
+    form.MemoryPopupShown();
+    ASSERT_TRUE(form.lockOutAction_->isEnabled());
+    form.lockOutAction_->trigger();
     EXPECT_EQ(form.GridCell(GridId::Memory, 0, 2), "*");
     EXPECT_TRUE(form.DataChanged());
-    form.Lockout2->trigger();
+    form.lockOutAction_->trigger();
     EXPECT_EQ(form.Image().GetMemoryRecord(1), Simplex);
     EXPECT_EQ(form.GridCell(GridId::Memory, 0, 2), "");
 
     // An empty channel: nothing changes, the data stays unchanged.
     Select(GridId::Memory, 3);
     form.SetDataChanged(false);
-    form.Lockout2->trigger();
+    form.lockOutAction_->trigger();
     EXPECT_EQ(form.Image().GetMemoryRecord(2), "");
     EXPECT_FALSE(form.DataChanged());
 
     for (const auto& [row, enabled] :
          {std::pair{400, true}, {401, false}, {421, false}, {422, false}, {423, true}}) {
         Select(GridId::Memory, row);
-        form.PopupMenu1Popup();
-        EXPECT_EQ(form.Lockout2->isEnabled(), enabled) << row;
+        form.MemoryPopupShown();
+        EXPECT_EQ(form.lockOutAction_->isEnabled(), enabled) << row;
     }
 }
 
 TEST_F(EditCommands, RightButtonSelectsTheRowUnderThePointer)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(4, Simplex);
     form.RefreshAllViews();
     QTableWidget* memory = form.Grid(GridId::Memory);
@@ -370,7 +371,7 @@ TEST_F(EditCommands, RightButtonSelectsTheRowUnderThePointer)
     QApplication::processEvents();
     EXPECT_EQ(form.ActiveGrid(), GridId::Memory);
     EXPECT_EQ(form.SelectedRow(GridId::Memory), 5);
-    EXPECT_TRUE(form.Cut2->isEnabled());
+    EXPECT_TRUE(form.memoryCutAction_->isEnabled());
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     QTest::mouseRelease(memory->viewport(), Qt::RightButton, {}, cell.center());
 
@@ -387,7 +388,7 @@ TEST_F(EditCommands, RightButtonSelectsTheRowUnderThePointer)
 
 TEST_F(EditCommands, ShortcutsReachTheCommandsFromTheGrid)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(0, Repeater);
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
@@ -402,16 +403,16 @@ TEST_F(EditCommands, ShortcutsReachTheCommandsFromTheGrid)
 
 TEST_F(EditCommands, SortDialogSortsRenumbersAndMarksTheData)
 {
-    TMainForm& form = Form();
+    MainWindow& form = Form();
     form.Image().SetMemoryRecord(9, "009,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,beta");
     form.Image().SetMemoryRecord(3, "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,Alpha");
     form.RefreshAllViews();
     form.SetDataChanged(false);
     {
-        TSortForm sort(&form);
+        SortDialog sort(&form);
         EXPECT_EQ(sort.windowTitle(), "Memory Channel Sort");
-        EXPECT_TRUE(sort.RadioButton1->isChecked());
-        sort.Button2->click();
+        EXPECT_TRUE(sort.frequencyButton_->isChecked());
+        sort.cancelButton_->click();
         EXPECT_EQ(sort.result(), QDialog::Rejected);
     }
     EXPECT_FALSE(form.DataChanged());
@@ -419,12 +420,12 @@ TEST_F(EditCommands, SortDialogSortsRenumbersAndMarksTheData)
 
     // Through the Edit menu, with the dialog answered while it is shown.
     QTimer::singleShot(0, [] {
-        auto* sort = qobject_cast<TSortForm*>(QApplication::activeModalWidget());
+        auto* sort = qobject_cast<SortDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(sort, nullptr);
-        sort->RadioButton2->setChecked(true);
-        sort->Button1->click();
+        sort->nameButton_->setChecked(true);
+        sort->sortButton_->click();
     });
-    form.MemorySort1->trigger();
+    form.sortAction_->trigger();
     EXPECT_TRUE(form.DataChanged());
     EXPECT_EQ(form.Image().GetMemoryRecord(0),
               "000,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,Alpha");
@@ -436,8 +437,8 @@ TEST_F(EditCommands, SortDialogSortsRenumbersAndMarksTheData)
     // Nothing to sort: still marked as changed.
     form.Image().ClearImage();
     form.SetDataChanged(false);
-    TSortForm sort(&form);
-    sort.Button1Click();
+    SortDialog sort(&form);
+    sort.SortChannels();
     EXPECT_TRUE(form.DataChanged());
 }
 

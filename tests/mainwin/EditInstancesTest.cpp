@@ -2,7 +2,7 @@
 // is pasted in the other once that window is active again. The test starts a
 // private Xvfb server and runs this test program twice more as the two
 // copies; they signal each other through files in a scratch folder.
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 
 #include "model/Profile.h"
 
@@ -53,16 +53,16 @@ bool Signalled(const QString& folder, const QString& name)
     return QFile::exists(folder + "/" + name);
 }
 
-std::unique_ptr<TMainForm> ChildForm(MemoryConfigStore& store)
+std::unique_ptr<MainWindow> ChildForm(MemoryConfigStore& store)
 {
     store.Write("Type", "KK,0F");
     store.Write("Model", "ZT-Q2");
-    TMainForm::Options options;
+    MainWindow::Options options;
     options.store = &store;
     options.showSplash = false;
     options.workingDirectory = QDir::tempPath();
-    options.showSetup = [](TSetupForm&) {};
-    auto form = std::make_unique<TMainForm>(options);
+    options.showSetup = [](SetupDialog&) {};
+    auto form = std::make_unique<MainWindow>(options);
     form->show();
     form->activateWindow();
     return form;
@@ -77,7 +77,7 @@ TEST(EditInstances, Child)
         GTEST_SKIP() << "runs only as a copy started by EditInstances.CopyInOnePasteInTheOther";
 
     MemoryConfigStore store;
-    std::unique_ptr<TMainForm> form = ChildForm(store);
+    std::unique_ptr<MainWindow> form = ChildForm(store);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get(), 10000));
     // Without a window manager the window takes the focus only when asked.
     auto activate = [&] {
@@ -94,7 +94,7 @@ TEST(EditInstances, Child)
         memory->setFocus(Qt::MouseFocusReason);
         form->SelectRow(GridId::Memory, 1);
         QApplication::processEvents();
-        form->Copy1->trigger();
+        form->copyAction_->trigger();
         Signal(folder, "copied");
         // The clipboard is served from here: stay until the other copy is done.
         WaitFor([&] { return Signalled(folder, "done"); }, 30000);
@@ -109,15 +109,15 @@ TEST(EditInstances, Child)
     Signal(folder, "paster-ready");
     ASSERT_TRUE(WaitFor([&] { return Signalled(folder, "copied"); }, 20000));
     ASSERT_TRUE(WaitFor([&] { return !form->isActiveWindow(); }, 10000)) << "the copy never took the focus";
-    const bool pasteBefore = form->Paste1->isEnabled();
+    const bool pasteBefore = form->pasteAction_->isEnabled();
 
     form->activateWindow();
-    const bool pasteable = WaitFor([&] { return form->Paste1->isEnabled(); }, 10000);
+    const bool pasteable = WaitFor([&] { return form->pasteAction_->isEnabled(); }, 10000);
     QByteArray result = "never-enabled";
     if (pasteBefore) {
         result = "enabled-before-activation";
     } else if (pasteable) {
-        form->Paste1->trigger();
+        form->pasteAction_->trigger();
         result = QByteArray::fromStdString(form->Image().GetMemoryRecord(5));
     }
     Signal(folder, "pasted", result);

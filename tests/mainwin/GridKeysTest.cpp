@@ -1,8 +1,8 @@
 // Keys and commands on the grids and the comment box of a shown main window:
 // Cut and Delete without a row to act on, the row the keyboard moves to, the
 // Delete key, and a comment pasted from the clipboard.
-#include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
+#include "mainwin/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,14 +49,15 @@ class GridKeys : public ::testing::Test
     }
 
     std::unique_ptr<MemoryConfigStore> store_;
-    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 TEST_F(GridKeys, CutAndDeleteWithoutATargetRowChangeNothing)
 {
-    TMainForm& form = *form_;
+    MainWindow& form = *form_;
     const auto tryAll = [&](const char* when) {
-        for (QAction* command : {form.CutButton, form.Cut1, form.Delete1, form.Cut5, form.Delete5}) {
+        for (QAction* command : {form.CutButton, form.cutAction_, form.deleteAction_, form.dtmfCutAction_,
+                                 form.dtmfDeleteAction_}) {
             command->trigger();
             EXPECT_FALSE(form.DataChanged()) << when << ' ' << command->text().toStdString();
         }
@@ -66,7 +67,7 @@ TEST_F(GridKeys, CutAndDeleteWithoutATargetRowChangeNothing)
     ASSERT_EQ(form.ActiveGrid(), GridId::None);
     tryAll("at start");
     Focus(GridId::Memory, 2);
-    form.Edit_Comment->setFocus(Qt::TabFocusReason);
+    form.commentEdit_->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     ASSERT_EQ(form.ActiveGrid(), GridId::None);
     tryAll("after leaving the grid");
@@ -111,7 +112,7 @@ TEST_F(GridKeys, TheRowTheCommandsActOnIsAlwaysShownSelected)
 
 TEST_F(GridKeys, DeleteKeyDeletesInTheGridsAndEditsInTheCommentBox)
 {
-    TMainForm& form = *form_;
+    MainWindow& form = *form_;
     Focus(GridId::Memory, 2);
     QTest::keyClick(form.Grid(GridId::Memory), Qt::Key_Delete);
     EXPECT_EQ(form.Image().GetMemoryRecord(1), "");
@@ -138,17 +139,17 @@ TEST_F(GridKeys, DeleteKeyDeletesInTheGridsAndEditsInTheCommentBox)
     form.Image().SetMemoryRecord(1, Simplex);
     form.SetComment(QStringLiteral("abc"));
     Focus(GridId::Memory, 2);
-    form.Edit_Comment->setFocus(Qt::TabFocusReason);
-    form.Edit_Comment->setCursorPosition(0);
-    QTest::keyClick(form.Edit_Comment, Qt::Key_Delete);
+    form.commentEdit_->setFocus(Qt::TabFocusReason);
+    form.commentEdit_->setCursorPosition(0);
+    QTest::keyClick(form.commentEdit_, Qt::Key_Delete);
     EXPECT_EQ(form.Comment(), "bc");
     EXPECT_EQ(form.Image().GetMemoryRecord(1), Simplex);
 }
 
 TEST_F(GridKeys, PastedCommentKeepsItsFirstFiftyCharacters)
 {
-    TMainForm& form = *form_;
-    QLineEdit* comment = form.Edit_Comment;
+    MainWindow& form = *form_;
+    QLineEdit* comment = form.commentEdit_;
     const QString pasted = QStringLiteral("0123456789").repeated(6);
     QGuiApplication::clipboard()->setText(pasted);
     comment->setFocus(Qt::TabFocusReason);

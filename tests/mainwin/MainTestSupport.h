@@ -3,10 +3,10 @@
 // records every message and answers from a script instead of blocking.
 #pragma once
 
-#include "editors/Setup.h"
-#include "mainwin/Main.h"
-#include "mainwin/Messages.h"
+#include "editors/SetupDialog.h"
+#include "mainwin/MainWindow.h"
 #include "model/Profile.h"
+#include "ui/Messages.h"
 
 #include <QRadioButton>
 
@@ -76,21 +76,21 @@ inline std::unique_ptr<MemoryConfigStore> StoreFor(const std::string& type, cons
 // A main window on the given store, without splash; a setup dialog, should
 // the store lack a radio version, picks the given choice (0..3) instead of
 // waiting for the operator.
-inline std::unique_ptr<TMainForm> MakeMainForm(ConfigStore& store, int setupChoice = 0,
-                                               int* setupShown = nullptr)
+inline std::unique_ptr<MainWindow> MakeMainForm(ConfigStore& store, int setupChoice = 0,
+                                                int* setupShown = nullptr)
 {
-    TMainForm::Options options;
+    MainWindow::Options options;
     options.store = &store;
     options.showSplash = false;
     options.workingDirectory = QStringLiteral("/tmp");
     options.helpFolder = QStringLiteral(TSLQ_TEST_DATA_DIR "/../../help");
-    options.showSetup = [setupChoice, setupShown](TSetupForm& form) {
+    options.showSetup = [setupChoice, setupShown](SetupDialog& form) {
         if (setupShown) ++*setupShown;
-        QRadioButton* buttons[] = {form.RadioButton1, form.RadioButton2, form.RadioButton3,
-                                   form.RadioButton4};
+        QRadioButton* buttons[] = {form.usaButton_, form.europeButton_, form.japanButton_,
+                                   form.generalButton_};
         if (setupChoice >= 0 && setupChoice < 4) buttons[setupChoice]->setChecked(true);
     };
-    return std::make_unique<TMainForm>(options);
+    return std::make_unique<MainWindow>(options);
 }
 
 } // namespace tslq::test

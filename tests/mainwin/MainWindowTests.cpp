@@ -1,8 +1,8 @@
 // The main window on an isolated profile: first start, grid layouts per
 // radio version, the refresh from the image, the status bar and the page rules.
-#include "mainwin/Main.h"
 #include "mainwin/MainTestSupport.h"
-#include "model/Mainfunction.h"
+#include "mainwin/MainWindow.h"
+#include "model/FieldTexts.h"
 #include "model/Profile.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ using tslq::test::StoreFor;
 
 namespace {
 
-QStringList ColumnTexts(const TMainForm& form, GridId id, int column)
+QStringList ColumnTexts(const MainWindow& form, GridId id, int column)
 {
     QStringList texts;
     for (int row = 1; row <= form.Grid(id)->rowCount(); ++row)
@@ -30,7 +30,7 @@ QStringList ColumnTexts(const TMainForm& form, GridId id, int column)
 }
 
 // Shows the window and gives a grid the keyboard focus, as a click would.
-void FocusGrid(TMainForm& form, GridId id, int row)
+void FocusGrid(MainWindow& form, GridId id, int row)
 {
     if (!form.isVisible()) {
         form.show();
@@ -75,14 +75,14 @@ TEST(MainWindowStart, FirstStartShowsSetupOnceAndStoresTheChoice)
 
 TEST(MainWindowStart, SetupDialogClosedUntouchedGivesTheFirstChoice)
 {
-    TSetupForm setup;
-    EXPECT_TRUE(setup.RadioButton1->isChecked());
+    SetupDialog setup;
+    EXPECT_TRUE(setup.usaButton_->isChecked());
     EXPECT_EQ(setup.ChoiceIndex(), 0);
-    setup.RadioButton4->setChecked(true);
+    setup.generalButton_->setChecked(true);
     EXPECT_EQ(setup.ChoiceIndex(), 3);
     setup.show();
     EXPECT_EQ(setup.windowTitle(), "TSL-Q2/Q3");
-    EXPECT_EQ(setup.RadioButton3->text(), "ZT-Q3 (Japan)");
+    EXPECT_EQ(setup.japanButton_->text(), "ZT-Q3 (Japan)");
 }
 
 TEST(MainWindowStart, CaptionPortAndDefaultImage)
@@ -93,7 +93,7 @@ TEST(MainWindowStart, CaptionPortAndDefaultImage)
     EXPECT_EQ(form->windowTitle(), "TSL-Q2/Q3 [Untitled]");
     EXPECT_EQ(form->PortName(), "COM7");
     for (int port = 1; port <= 10; ++port)
-        EXPECT_EQ(form->Com[static_cast<std::size_t>(port - 1)]->isChecked(), port == 7) << port;
+        EXPECT_EQ(form->portActions_[static_cast<std::size_t>(port - 1)]->isChecked(), port == 7) << port;
     // Market K starts with its weather channels.
     EXPECT_EQ(form->GridCell(GridId::Memory, 1, 423), "I-1");
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 423), "162.550");
@@ -261,7 +261,7 @@ TEST(MainWindowStatusBar, PanelsFollowTheSelectedRowAndClearOnLeaving)
 
     FocusGrid(*form, GridId::Memory, 1);
     EXPECT_EQ(form->ActiveGrid(), GridId::Memory);
-    EXPECT_TRUE(form->GroupBox1->font().bold());
+    EXPECT_TRUE(form->memoryGroup_->font().bold());
     EXPECT_EQ(form->StatusPanelText(0), "Offset : 0.60MHz");
     EXPECT_EQ(form->StatusPanelText(1), "+ R");
     EXPECT_EQ(form->StatusPanelText(2), "CT : 100.0Hz");
@@ -269,8 +269,8 @@ TEST(MainWindowStatusBar, PanelsFollowTheSelectedRowAndClearOnLeaving)
     // "B_AM" is row 4 in market K and shows the record of band code 4.
     FocusGrid(*form, GridId::Vfo, 4);
     EXPECT_EQ(form->ActiveGrid(), GridId::Vfo);
-    EXPECT_FALSE(form->GroupBox1->font().bold());
-    EXPECT_TRUE(form->GroupBox2->font().bold());
+    EXPECT_FALSE(form->memoryGroup_->font().bold());
+    EXPECT_TRUE(form->vfoGroup_->font().bold());
     EXPECT_FALSE(form->Grid(GridId::Vfo)->font().bold());
     EXPECT_EQ(form->VfoBandOfRow(4), 4);
     EXPECT_EQ(form->StatusPanelText(3), "");
@@ -282,10 +282,10 @@ TEST(MainWindowStatusBar, PanelsFollowTheSelectedRowAndClearOnLeaving)
     EXPECT_EQ(form->StatusPanelText(0), "Name : OFFICE");
 
     // Leaving the grids empties every panel.
-    form->Edit_Comment->setFocus(Qt::TabFocusReason);
+    form->commentEdit_->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     EXPECT_EQ(form->ActiveGrid(), GridId::None);
-    EXPECT_FALSE(form->GroupBox4->font().bold());
+    EXPECT_FALSE(form->dtmfGroup_->font().bold());
     for (int panel = 0; panel < 4; ++panel)
         EXPECT_EQ(form->StatusPanelText(panel), "") << panel;
 }
@@ -327,16 +327,16 @@ TEST(MainWindowPages, MenuPagesDisableTheEditCommands)
     form->Image().SetMemoryRecord(0, "000,00146520000,0,1,0,0,0,0,08,08,000,000600000,0,0,,,,");
     FocusGrid(*form, GridId::Memory, 1);
     ASSERT_EQ(form->StatusPanelText(1), "+");
-    form->PageControl1->setCurrentIndex(1);
-    EXPECT_FALSE(form->Edit1->menuAction()->isEnabled());
+    form->pages_->setCurrentIndex(1);
+    EXPECT_FALSE(form->editMenu_->menuAction()->isEnabled());
     EXPECT_FALSE(form->CutButton->isEnabled());
     EXPECT_FALSE(form->CopyButton->isEnabled());
     EXPECT_FALSE(form->PasteButton->isEnabled());
     for (int panel = 0; panel < 4; ++panel)
         EXPECT_EQ(form->StatusPanelText(panel), "");
     const int before = updates;
-    form->PageControl1->setCurrentIndex(0);
-    EXPECT_TRUE(form->Edit1->menuAction()->isEnabled());
+    form->pages_->setCurrentIndex(0);
+    EXPECT_TRUE(form->editMenu_->menuAction()->isEnabled());
     EXPECT_TRUE(form->CutButton->isEnabled());
     EXPECT_TRUE(form->CopyButton->isEnabled());
     EXPECT_GT(updates, before);
@@ -351,15 +351,15 @@ TEST(MainWindowComment, TypingStopsAtFiftyButLongerCommentsStayWhole)
     EXPECT_EQ(form->Comment(), longComment);
     EXPECT_FALSE(form->DataChanged());
     // A long comment can still be shortened, but not lengthened.
-    form->Edit_Comment->setCursorPosition(70);
-    QTest::keyClick(form->Edit_Comment, Qt::Key_Backspace);
+    form->commentEdit_->setCursorPosition(70);
+    QTest::keyClick(form->commentEdit_, Qt::Key_Backspace);
     EXPECT_EQ(form->Comment().size(), 69);
     EXPECT_TRUE(form->DataChanged());
-    QTest::keyClicks(form->Edit_Comment, "yy");
+    QTest::keyClicks(form->commentEdit_, "yy");
     EXPECT_EQ(form->Comment().size(), 69);
 
     form->SetComment(QString());
-    QTest::keyClicks(form->Edit_Comment, QString(55, u'a'));
+    QTest::keyClicks(form->commentEdit_, QString(55, u'a'));
     EXPECT_EQ(form->Comment().size(), 50);
 }
 
@@ -387,11 +387,11 @@ TEST(MainWindowCommands, UnbuiltCommandsStayDisabled)
 {
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
-    EXPECT_TRUE(form->Exit1->isEnabled());
-    EXPECT_TRUE(form->About1->isEnabled());
-    EXPECT_TRUE(form->Help2->isEnabled());
-    EXPECT_EQ(form->Com[9]->text(), "Com1&0");
-    EXPECT_EQ(form->Delete1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    EXPECT_TRUE(form->exitAction_->isEnabled());
+    EXPECT_TRUE(form->aboutAction_->isEnabled());
+    EXPECT_TRUE(form->helpTopicsAction_->isEnabled());
+    EXPECT_EQ(form->portActions_[9]->text(), "Com1&0");
+    EXPECT_EQ(form->deleteAction_->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     EXPECT_EQ(form->ReadButton->toolTip(), "Read");
     ASSERT_NE(form->ReadButton->menu(), nullptr);
     EXPECT_EQ(form->ReadButton->menu()->actions().size(), 3);

@@ -3,13 +3,13 @@
 // context table, its file and its anchor.
 #include "mainwin/MenuPages.h"
 
-#include "editors/Call.h"
-#include "editors/Dtmf.h"
-#include "editors/Memory.h"
-#include "editors/Vfo.h"
-#include "mainwin/Main.h"
+#include "editors/CallEditor.h"
+#include "editors/DtmfEditor.h"
+#include "editors/MemoryEditor.h"
+#include "editors/VfoEditor.h"
+#include "mainwin/HelpViewer.h"
 #include "mainwin/MainTestSupport.h"
-#include "mainwin/Ownhtmlhelpunit.h"
+#include "mainwin/MainWindow.h"
 #include "model/RadioImage.h"
 #include "support/TestSupport.h"
 
@@ -76,7 +76,7 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+    HelpViewer* viewer = form->HelpWindow();
 
     // The menu bar's menus with their submenus, the grids' pop-up menus and
     // the toolbar's drop-down menus: F1 on a highlighted command shows its
@@ -86,7 +86,7 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
         for (QAction* action : menu->actions()) {
             if (action->isSeparator()) continue;
             SCOPED_TRACE(menu->title().toStdString() + " > " + action->text().toStdString());
-            const int number = TMainForm::HelpContext(action);
+            const int number = MainWindow::HelpContext(action);
             EXPECT_GT(number, 0);
             if (number > 0) ExpectTopic(table, number);
             ++commands;
@@ -104,7 +104,7 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
     };
     for (QAction* top : form->menuBar()->actions())
         walk(top->menu());
-    for (QMenu* popup : {form->PopupMenu1, form->PopupMenu2, form->PopupMenu3, form->PopupMenu4,
+    for (QMenu* popup : {form->memoryPopup_, form->vfoPopup_, form->callPopup_, form->dtmfPopup_,
                          form->ReadButton->menu(), form->WriteButton->menu()})
         walk(popup);
     EXPECT_GE(commands, 50);
@@ -114,12 +114,12 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
     for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf})
         form->SelectRow(id, 1);
     const std::unique_ptr<QWidget> editors[] = {
-        std::make_unique<TMemoryForm>(*form), std::make_unique<TVfoForm>(*form),
-        std::make_unique<TCallForm>(*form), std::make_unique<TDtmfForm>(*form)};
+        std::make_unique<MemoryEditor>(*form), std::make_unique<VfoEditor>(*form),
+        std::make_unique<CallEditor>(*form), std::make_unique<DtmfEditor>(*form)};
     std::set<int> numbers;
     for (const auto& editor : editors)
         for (const QWidget* control : editor->findChildren<QWidget*>())
-            if (const int number = TMainForm::HelpContext(control); number > 0) numbers.insert(number);
+            if (const int number = MainWindow::HelpContext(control); number > 0) numbers.insert(number);
     EXPECT_EQ(numbers, (std::set<int>{500, 505, 510, 515, 520, 525, 530, 535, 540, 545, 550, 600, 605, 700,
                                       800, 805, 810}));
     for (int number : numbers)
@@ -132,14 +132,14 @@ TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
     image.SetTypeCode("KK,0F");
     image.SetModel("ZT-Q5");
     QWidget page1, page2;
-    TMenuPages pages(&page1, &page2, image, [] {});
+    MenuPages pages(&page1, &page2, image, [] {});
     const std::map<int, std::string> table = ContextTable();
     ASSERT_FALSE(table.empty());
 
     std::set<int> numbers;
     for (QWidget* page : {&page1, &page2})
         for (QWidget* control : page->findChildren<QWidget*>())
-            if (const int number = TMainForm::HelpContext(control); number > 0) numbers.insert(number);
+            if (const int number = MainWindow::HelpContext(control); number > 0) numbers.insert(number);
     // 19 topics on the first page, 15 on the second.
     EXPECT_EQ(numbers.size(), 34U);
 

@@ -3,10 +3,10 @@
 // version-dependent boxes and the power-on message input per market.
 #include "mainwin/MenuPages.h"
 
-#include "mainwin/Main.h"
+#include "mainwin/MainWindow.h"
 #include "mainwin/MenuRules.h"
-#include "mainwin/Messages.h"
 #include "model/RadioImage.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,7 +51,7 @@ class MenuPagesTest : public ::testing::Test
         image.LoadDefaultMenu();
         page1 = std::make_unique<QWidget>();
         page2 = std::make_unique<QWidget>();
-        pages = std::make_unique<TMenuPages>(page1.get(), page2.get(), image, [this] { ++changes; });
+        pages = std::make_unique<MenuPages>(page1.get(), page2.get(), image, [this] { ++changes; });
         pages->ApplyVersion();
         pages->RefreshFromImage();
     }
@@ -79,7 +79,7 @@ class MenuPagesTest : public ::testing::Test
     RadioImage image;
     std::unique_ptr<QWidget> page1;
     std::unique_ptr<QWidget> page2;
-    std::unique_ptr<TMenuPages> pages;
+    std::unique_ptr<MenuPages> pages;
     int changes = 0;
 };
 
@@ -161,7 +161,7 @@ TEST_F(MenuPagesTest, MemoryNameIsInverted)
 TEST_F(MenuPagesTest, RadioGroupsAndListsWriteTheIndexAsOneDigit)
 {
     Start("KK,0F", "ZT-Q5");
-    const std::pair<TRadioGroup*, int> groups[] = {
+    const std::pair<RadioGroup*, int> groups[] = {
         {pages->RadioGroup_Band, MenuSetting::Band},
         {pages->RadioGroup_Language, MenuSetting::Language},
         {pages->RadioGroup_DtmfSpeed, MenuSetting::DtmfSpeed},
@@ -462,7 +462,7 @@ TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
 TEST_F(MenuPagesTest, HelpTopicsOfTheControls)
 {
     Start("KK,0F", "ZT-Q5");
-    auto help = [](QWidget* w) { return TMainForm::HelpContext(w); };
+    auto help = [](QWidget* w) { return MainWindow::HelpContext(w); };
     EXPECT_EQ(help(pages->RadioGroup_Band->Button(1)), 300);
     EXPECT_EQ(help(pages->CheckBox_MName), 330);
     EXPECT_EQ(help(pages->Edit_Pom), 345);

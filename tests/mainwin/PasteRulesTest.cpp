@@ -1,7 +1,7 @@
 // The clipboard checks and rebuilt records of the edit commands.
 #include "mainwin/PasteRules.h"
 
-#include "model/Mainfunction.h"
+#include "model/FieldTexts.h"
 #include "model/Profile.h"
 
 #include <gtest/gtest.h>

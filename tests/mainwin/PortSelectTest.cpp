@@ -4,9 +4,9 @@
 #include "mainwin/PortSelect.h"
 #include "mainwin/MainTestSupport.h"
 
-#include "../link/KcommPty.h"
-#include "link/Kcomm.h"
 #include "link/PortMap.h"
+#include "link/RadioPort.h"
+#include "link/RadioPortPty.h"
 #include "sim/SimServer.h"
 
 #include <QAction>
@@ -41,7 +41,7 @@ class PortSelect : public ::testing::Test
     std::vector<bool> Marks() const
     {
         std::vector<bool> marks;
-        for (QAction* item : form_->Com)
+        for (QAction* item : form_->portActions_)
             marks.push_back(item->isChecked());
         return marks;
     }
@@ -54,7 +54,7 @@ class PortSelect : public ::testing::Test
 
     QTemporaryDir noDevices_;
     std::unique_ptr<MemoryConfigStore> store_;
-    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 } // namespace
@@ -66,7 +66,7 @@ TEST_F(PortSelect, UsablePortTakesTheMarkAndIsStored)
     ThePortMap().SetRunOnlyDevice(3, pty.Device());
     ASSERT_EQ(Marks(), Only(2));
     MessageRecorder messages;
-    form_->Com[2]->trigger();
+    form_->portActions_[2]->trigger();
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(Marks(), Only(3));
     EXPECT_EQ(form_->PortName(), QStringLiteral("COM3"));
@@ -74,7 +74,7 @@ TEST_F(PortSelect, UsablePortTakesTheMarkAndIsStored)
 
     // The item that already carries the mark keeps it and is stored again.
     const int writes = store_->WriteCount();
-    form_->Com[2]->trigger();
+    form_->portActions_[2]->trigger();
     EXPECT_EQ(Marks(), Only(3));
     EXPECT_EQ(store_->WriteCount(), writes + 1);
 }
@@ -84,13 +84,13 @@ TEST_F(PortSelect, PortHeldByAnotherOpenerIsRefusedAndLosesOnlyItsOwnMark)
     TestPty pty;
     ASSERT_TRUE(pty.Ok());
     ThePortMap().SetRunOnlyDevice(2, pty.Device());
-    TKComm holder;
+    RadioPort holder;
     holder.SetDeviceName(pty.Device());
     holder.OpenCommport();
     ASSERT_TRUE(holder.GetPortStatus());
 
     MessageRecorder messages;
-    form_->Com[1]->trigger(); // "Com&2" carried the mark
+    form_->portActions_[1]->trigger(); // "Com&2" carried the mark
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
     EXPECT_EQ(messages.LastText(),
@@ -104,7 +104,7 @@ TEST_F(PortSelect, PortHeldByAnotherOpenerIsRefusedAndLosesOnlyItsOwnMark)
 TEST_F(PortSelect, PortWithoutADeviceIsRefusedAndOtherMarksStay)
 {
     MessageRecorder messages;
-    form_->Com[9]->trigger();
+    form_->portActions_[9]->trigger();
     EXPECT_EQ(
         messages.LastText(),
         QStringLiteral("COM10 is invalid.\nPlease check comport status.\n\nNo device is set for this port: "
@@ -112,41 +112,41 @@ TEST_F(PortSelect, PortWithoutADeviceIsRefusedAndOtherMarksStay)
                        "Device..."));
     EXPECT_EQ(Marks(), Only(2));
     EXPECT_EQ(form_->PortName(), QStringLiteral("COM2"));
-    EXPECT_NE(form_->Com[9]->statusTip().indexOf(QStringLiteral("no device")), -1);
+    EXPECT_NE(form_->portActions_[9]->statusTip().indexOf(QStringLiteral("no device")), -1);
 }
 
 TEST_F(PortSelect, DeviceSetByHandIsStoredForTheCheckedPortAndShownInItsTip)
 {
     TestPty pty;
     ASSERT_TRUE(pty.Ok());
-    ASSERT_NE(form_->PortDevice1, nullptr);
+    ASSERT_NE(form_->portDeviceAction_, nullptr);
     std::vector<std::pair<int, QString>> asked;
     std::optional<QString> answer = QString::fromStdString("  " + pty.Device() + " ");
     form_->AskPortDevice = [&](int port, const QString& current) {
         asked.emplace_back(port, current);
         return answer;
     };
-    form_->PortDevice1->trigger();
+    form_->portDeviceAction_->trigger();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].first, 2);
     EXPECT_EQ(asked[0].second, QString());
     EXPECT_EQ(store_->Read("CommDevice2"), pty.Device());
-    EXPECT_EQ(form_->Com[1]->statusTip(),
+    EXPECT_EQ(form_->portActions_[1]->statusTip(),
               QString::fromStdString("COM2 reaches " + pty.Device() + " (set by hand)"));
 
     // The port now opens through its stored device.
     MessageRecorder messages;
-    form_->Com[1]->trigger();
+    form_->portActions_[1]->trigger();
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(Marks(), Only(2));
 
     // Cancel keeps it, an empty answer removes it.
     answer.reset();
-    form_->PortDevice1->trigger();
+    form_->portDeviceAction_->trigger();
     EXPECT_EQ(asked.back().second, QString::fromStdString(pty.Device()));
     EXPECT_EQ(store_->Read("CommDevice2"), pty.Device());
     answer = QString();
-    form_->PortDevice1->trigger();
+    form_->portDeviceAction_->trigger();
     EXPECT_EQ(store_->Read("CommDevice2"), "");
 }
 
@@ -182,7 +182,7 @@ TEST_F(PortSelect, DeviceAnswersAreCheckedBeforeTheyAreStored)
         store_->Write("CommDevice2", pty.Device());
         form_->AskPortDevice = [&](int, const QString&) { return std::optional<QString>(c.answer); };
         MessageRecorder messages;
-        form_->PortDevice1->trigger();
+        form_->portDeviceAction_->trigger();
         EXPECT_EQ(store_->Read("CommDevice2"), c.stored);
         EXPECT_EQ(messages.Count(), c.message.isEmpty() ? 0 : 1);
         if (!c.message.isEmpty()) {
@@ -207,8 +207,8 @@ TEST_F(PortSelect, SimulatedRadioSitsBehindTheCheckedPortWithoutBeingStored)
 {
     const int writes = store_->WriteCount();
     ASSERT_TRUE(form_->StartSimulation(QString()));
-    EXPECT_NE(form_->Com[1]->statusTip().indexOf(QStringLiteral("simulated radio")), -1);
-    TKComm comm;
+    EXPECT_NE(form_->portActions_[1]->statusTip().indexOf(QStringLiteral("simulated radio")), -1);
+    RadioPort comm;
     EXPECT_TRUE(comm.CheckCommportValid("\\\\.\\COM2"));
     EXPECT_EQ(store_->WriteCount(), writes);
     StopSimulatedRadio();

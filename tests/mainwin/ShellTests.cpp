@@ -1,11 +1,11 @@
 // The shell around the main window: command line, closing with unsaved
 // changes, context help, splash window and About box.
-#include "mainwin/About.h"
-#include "mainwin/Main.h"
+#include "mainwin/AboutBox.h"
+#include "mainwin/HelpViewer.h"
 #include "mainwin/MainCommandLine.h"
 #include "mainwin/MainTestSupport.h"
-#include "mainwin/Ownhtmlhelpunit.h"
-#include "mainwin/Welcome.h"
+#include "mainwin/MainWindow.h"
+#include "mainwin/SplashWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,7 +73,7 @@ TEST(ShellClosing, NoClosesAndCancelKeepsTheWindow)
     }
     {
         MessageRecorder messages({MessageButton::No});
-        form->Exit1->trigger();
+        form->exitAction_->trigger();
         EXPECT_EQ(messages.Count(), 1);
         EXPECT_FALSE(form->isVisible());
     }
@@ -143,7 +143,7 @@ TEST(ShellHelp, F1OnTheGridsAndMenuCommandsOpensTheirTopics)
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+    HelpViewer* viewer = form->HelpWindow();
     ASSERT_NE(viewer, nullptr);
 
     for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf}) {
@@ -156,16 +156,16 @@ TEST(ShellHelp, F1OnTheGridsAndMenuCommandsOpensTheirTopics)
     }
 
     // A highlighted menu command gives its own topic, every port included.
-    EXPECT_EQ(TMainForm::HelpContext(form->Com[6]), 75);
-    EXPECT_EQ(TMainForm::HelpContext(form->Com[2]), 75);
-    EXPECT_EQ(TMainForm::HelpContext(form->Lockout2), 545);
-    EXPECT_EQ(TMainForm::HelpContext(form->Edit_Comment), 105);
+    EXPECT_EQ(MainWindow::HelpContext(form->portActions_[6]), 75);
+    EXPECT_EQ(MainWindow::HelpContext(form->portActions_[2]), 75);
+    EXPECT_EQ(MainWindow::HelpContext(form->lockOutAction_), 545);
+    EXPECT_EQ(MainWindow::HelpContext(form->commentEdit_), 105);
 
-    form->Help1->popup(form->mapToGlobal(QPoint(10, 10)));
-    form->Help1->setActiveAction(form->About1);
-    QTest::keyClick(form->Help1, Qt::Key_F1);
+    form->helpMenu_->popup(form->mapToGlobal(QPoint(10, 10)));
+    form->helpMenu_->setActiveAction(form->aboutAction_);
+    QTest::keyClick(form->helpMenu_, Qt::Key_F1);
     EXPECT_EQ(viewer->LastContext(), 100);
-    EXPECT_FALSE(form->Help1->isVisible());
+    EXPECT_FALSE(form->helpMenu_->isVisible());
     viewer->hide();
 }
 
@@ -174,7 +174,7 @@ TEST(ShellHelp, ViewerOpensBesideTheMainWindowAndWalksItsTopics)
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     form->show();
-    TOwnHTMLHelpViewer* viewer = form->HelpViewer();
+    HelpViewer* viewer = form->HelpWindow();
     viewer->hide();
     ASSERT_TRUE(viewer->ShowContext(5));
     const QSize border = form->frameGeometry().size() - form->size();
@@ -218,7 +218,7 @@ TEST(ShellHelp, PlacedBesideItsOwnerAndOnTheScreen)
 
 TEST(ShellHelp, TopicsExistForEveryContextNumber)
 {
-    TOwnHTMLHelpViewer viewer(QStringLiteral(TSLQ_TEST_DATA_DIR "/../../help"));
+    HelpViewer viewer(QStringLiteral(TSLQ_TEST_DATA_DIR "/../../help"));
     for (int context : {5, 10, 15, 20, 25, 30, 40, 45, 50, 55, 60, 65, 70, 75, 95, 100, 105, 200, 545}) {
         EXPECT_FALSE(viewer.TopicOfContext(context).isEmpty()) << context;
         EXPECT_TRUE(viewer.ShowContext(context)) << context;
@@ -227,42 +227,42 @@ TEST(ShellHelp, TopicsExistForEveryContextNumber)
     EXPECT_TRUE(viewer.ShowTableOfContents());
     EXPECT_EQ(viewer.CurrentTopic(), "index.html");
     // A help folder that does not exist gives no help and no failure.
-    TOwnHTMLHelpViewer missing(QStringLiteral("/nonexistent/help"));
+    HelpViewer missing(QStringLiteral("/nonexistent/help"));
     EXPECT_FALSE(missing.ShowContext(200));
     EXPECT_FALSE(missing.ShowTableOfContents());
 }
 
 TEST(ShellSplash, ClosesItselfAfterTwoSeconds)
 {
-    TWelcomeForm splash;
+    SplashWindow splash;
     EXPECT_EQ(splash.windowTitle(), "Welcome");
     EXPECT_EQ(splash.size(), QSize(353, 145));
-    EXPECT_EQ(splash.Timer1->interval(), 2000);
+    EXPECT_EQ(splash.closeTimer_->interval(), 2000);
     QTimer::singleShot(0, &splash, [&splash]() {
-        EXPECT_TRUE(splash.Timer1->isActive());
+        EXPECT_TRUE(splash.closeTimer_->isActive());
         // Fire the timer at once instead of waiting two seconds.
-        splash.Timer1->setInterval(1);
+        splash.closeTimer_->setInterval(1);
     });
     QElapsedTimer clock;
     clock.start();
     splash.exec();
-    EXPECT_FALSE(splash.Timer1->isActive());
+    EXPECT_FALSE(splash.closeTimer_->isActive());
     EXPECT_LT(clock.elapsed(), 1500);
 }
 
 TEST(ShellSplash, FirstShowingLoadsTheCommandLineFileAfterwards)
 {
     auto store = StoreFor("KK,0F", "ZT-Q2");
-    TMainForm::Options options;
+    MainWindow::Options options;
     options.store = store.get();
     options.showSplash = false;
     options.commandLineFile = QStringLiteral("/tmp/my radio.qx");
-    TMainForm form(options);
+    MainWindow form(options);
     QStringList loaded;
     int updates = 0;
     form.CommandLineLoadHandler = [&loaded](const QString& name) { loaded << name; };
     form.UpdateEditCommandsHandler = [&updates]() { ++updates; };
-    QSignalSpy shown(&form, &TMainForm::FirstShown);
+    QSignalSpy shown(&form, &MainWindow::FirstShown);
     form.show();
     ASSERT_TRUE(shown.wait(2000));
     EXPECT_EQ(loaded, QStringList{"/tmp/my radio.qx"});
@@ -277,7 +277,7 @@ TEST(ShellSplash, FirstShowingLoadsTheCommandLineFileAfterwards)
 
 TEST(ShellAbout, BoxShowsNameAndVersion)
 {
-    TAboutBox box;
+    AboutBox box;
     EXPECT_EQ(box.windowTitle(), "About TSL-Q2/Q3");
     EXPECT_TRUE(box.OKButton->isDefault());
     QStringList texts;

@@ -2,12 +2,12 @@
 // panels wide enough for their texts in each market's font, grids that grow
 // with the window, the remembered place of the main window, windows centred
 // on the screen or on the main window, and the setup dialog's first line.
-#include "editors/Setup.h"
-#include "link/Read.h"
-#include "link/Write.h"
-#include "mainwin/Main.h"
+#include "editors/SetupDialog.h"
+#include "link/ReadDialog.h"
+#include "link/WriteDialog.h"
 #include "mainwin/MainTestSupport.h"
-#include "mainwin/Welcome.h"
+#include "mainwin/MainWindow.h"
+#include "mainwin/SplashWindow.h"
 #include "mainwin/WindowPlacement.h"
 
 #include <QApplication>
@@ -120,12 +120,12 @@ TEST(WindowLayout, GridsGrowWithTheWindow)
     ASSERT_EQ(form->size(), QSize(1200, 900));
     EXPECT_GE(VisibleRows(memory), 15 + (900 - first.height()) / memory->rowHeight(0) - 2);
     // No empty band below the memory grid.
-    EXPECT_GE(memory->geometry().bottom(), form->GroupBox1->contentsRect().bottom() - 8);
+    EXPECT_GE(memory->geometry().bottom(), form->memoryGroup_->contentsRect().bottom() - 8);
     for (GridId id : {GridId::Vfo, GridId::Call, GridId::Dtmf}) {
         const QTableWidget* grid = form->Grid(id);
         EXPECT_EQ(VisibleRows(grid), grid->rowCount()) << static_cast<int>(id);
     }
-    EXPECT_GT(form->GroupBox2->width(), 400);
+    EXPECT_GT(form->vfoGroup_->width(), 400);
 
     form->resize(200, 200);
     QApplication::processEvents();
@@ -177,24 +177,24 @@ TEST(WindowLayout, DialogsAreCentredOnTheScreenOrTheMainWindow)
     form->move(ScreenArea().topLeft() + QPoint(3, 5));
     QApplication::processEvents();
 
-    TWelcomeForm splash(form.get());
+    SplashWindow splash(form.get());
     ShowAndWait(splash);
     ExpectCentredOn(splash, ScreenArea(), "splash");
     splash.close();
 
     // The setup dialog comes before the main window is shown.
     auto hidden = MakeMainForm(*store);
-    TSetupForm setup(hidden.get());
+    SetupDialog setup(hidden.get());
     ShowAndWait(setup);
     ExpectCentredOn(setup, ScreenArea(), "setup");
     setup.close();
 
     MessageRecorder messages; // the transfer stops at once: no radio on port 9
     RadioImage image = form->Image();
-    TReadForm read(image, LinkScope::All, 9, form.get());
+    ReadDialog read(image, LinkScope::All, 9, form.get());
     read.show();
     ExpectCentredOn(read, form->frameGeometry(), "read");
-    TWriteForm write(image, LinkScope::All, 9, form.get());
+    WriteDialog write(image, LinkScope::All, 9, form.get());
     write.show();
     ExpectCentredOn(write, form->frameGeometry(), "write");
     QTest::qWait(50);
@@ -202,13 +202,13 @@ TEST(WindowLayout, DialogsAreCentredOnTheScreenOrTheMainWindow)
 
 TEST(WindowLayout, SetupDialogSaysWhatToChooseAboveTheChoices)
 {
-    TSetupForm setup;
+    SetupDialog setup;
     ShowAndWait(setup);
     const QList<QLabel*> labels = setup.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0]->text(), "Choose the version of your radio:");
-    EXPECT_LT(labels[0]->geometry().bottom(), setup.RadioButton1->geometry().top());
-    EXPECT_TRUE(setup.RadioButton1->isChecked());
+    EXPECT_LT(labels[0]->geometry().bottom(), setup.usaButton_->geometry().top());
+    EXPECT_TRUE(setup.usaButton_->isChecked());
 }
 
 // A place is taken from the store only when all of it is there and readable;

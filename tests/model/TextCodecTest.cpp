@@ -1,7 +1,7 @@
 // 8-bit text of both character sets, every byte both ways, and the QString
 // wrappers the windows use.
 #include "model/TextCodec.h"
-#include "model/QtText.h"
+#include "ui/QtText.h"
 
 #include <gtest/gtest.h>
 

@@ -118,10 +118,10 @@ TEST(SampleLoad, ShowsANewUserEveryKindOfChannel)
 TEST(SampleLoad, ServedUnlessAnEmptyRadioIsAskedFor)
 {
     for (const bool sample : {false, true}) {
-        TSimOptions options;
+        SimOptions options;
         options.typeCode = "JJ,01";
         options.sampleLoad = sample;
-        TSimServer server(options);
+        SimServer server(options);
         std::string error;
         ASSERT_TRUE(server.Open(error)) << error;
         const RadioImage contents = server.Contents();

@@ -1,0 +1,58 @@
+// The radio version setup dialog.
+#include "editors/SetupDialog.h"
+
+#include "mainwin/WindowPlacement.h"
+#include "model/Profile.h"
+#include "ui/Messages.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+SetupDialog::SetupDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(Msg::ApplicationTitle);
+    auto* layout = new QVBoxLayout(this);
+    // The first start says what is asked.
+    layout->addWidget(new QLabel(QStringLiteral("Choose the version of your radio:"), this));
+    QRadioButton** buttons[] = {&usaButton_, &europeButton_, &japanButton_, &generalButton_};
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < VersionChoices.size(); ++i) {
+        const std::string_view caption = VersionChoices[i].caption;
+        *buttons[i] = new QRadioButton(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), this);
+        group->addButton(*buttons[i], static_cast<int>(i));
+        layout->addWidget(*buttons[i]);
+    }
+    usaButton_->setChecked(true);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setDefault(true);
+    layout->addWidget(okButton_, 0, Qt::AlignHCenter);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The OK button sits between the third and the fourth choice in the tab order.
+    setTabOrder(usaButton_, europeButton_);
+    setTabOrder(europeButton_, japanButton_);
+    setTabOrder(japanButton_, okButton_);
+    setTabOrder(okButton_, generalButton_);
+    setFixedSize(sizeHint());
+}
+
+int SetupDialog::ChoiceIndex() const
+{
+    if (usaButton_->isChecked()) return 0;
+    if (europeButton_->isChecked()) return 1;
+    if (japanButton_->isChecked()) return 2;
+    return 3;
+}
+
+void SetupDialog::showEvent(QShowEvent* event)
+{
+    setWindowTitle(Msg::ApplicationTitle);
+    // Shown before the main window is, so centred on the screen.
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}

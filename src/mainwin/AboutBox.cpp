@@ -1,0 +1,61 @@
+// The About box.
+#include "mainwin/AboutBox.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A handheld radio, drawn rather than shipped as a file.
+QPixmap RadioIcon()
+{
+    QPixmap icon(32, 32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(60, 60, 70));
+    painter.drawRect(QRectF(20, 1, 3, 10)); // antenna
+    painter.drawRoundedRect(QRectF(9, 9, 16, 22), 3, 3);
+    painter.setBrush(QColor(150, 210, 150));
+    painter.drawRect(QRectF(12, 12, 10, 6)); // display
+    painter.setBrush(QColor(200, 200, 200));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            painter.drawRect(QRectF(12 + column * 3.5, 21 + row * 3, 2.5, 2));
+    }
+    return icon;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("About TSL-Q2/Q3"));
+    setFixedSize(337, 164);
+    auto* layout = new QVBoxLayout(this);
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* panelLayout = new QHBoxLayout(panel);
+    auto* icon = new QLabel(panel);
+    icon->setPixmap(RadioIcon());
+    icon->setAlignment(Qt::AlignTop);
+    panelLayout->addWidget(icon);
+    auto* lines = new QVBoxLayout;
+    lines->addWidget(new QLabel(QStringLiteral("Tessaline for ZT-Q2/Q3"), panel));
+    lines->addWidget(new QLabel(QStringLiteral("Version 1.00"), panel));
+    lines->addStretch(1);
+    panelLayout->addLayout(lines, 1);
+    layout->addWidget(panel, 1);
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+}

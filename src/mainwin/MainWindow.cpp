@@ -1,0 +1,531 @@
+// The main window: construction in the start-up order, the menus, the
+// toolbar, the pages and the status bar, and the place where the commands of
+// the other units are connected.
+#include "mainwin/MainWindow.h"
+
+#include "editors/SetupDialog.h"
+#include "files/CsvCommands.h"
+#include "files/FileCommands.h"
+#include "mainwin/MenuPages.h"
+#include "mainwin/WindowPlacement.h"
+#include "model/Profile.h"
+#include "model/SettingsStore.h"
+#include "ui/Messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int CommentTypingLimit = 50;
+
+// Typing may not make the comment longer than 50 characters, but a longer
+// comment that came from a data file stays whole and can still be shortened.
+class CommentValidator : public QValidator
+{
+  public:
+    explicit CommentValidator(QObject* parent) : QValidator(parent) {}
+
+    State validate(QString& input, int& position) const override
+    {
+        if (input.size() <= limit_) return Acceptable;
+        // What was just typed or pasted ends at the cursor: keep as much of
+        // its beginning as fits, so that a long paste brings its first
+        // characters and one more typed character is refused.
+        const qsizetype excess = input.size() - limit_;
+        if (position < excess) return Invalid;
+        input.remove(position - excess, excess);
+        position -= static_cast<int>(excess);
+        return Acceptable;
+    }
+
+    // A comment set by the program may be longer than typing allows.
+    void CommentSet(const QString& text) { limit_ = std::max<qsizetype>(CommentTypingLimit, text.size()); }
+    // Once shortened, a long comment may not grow again past its new length.
+    void CommentEdited(const QString& text)
+    {
+        limit_ = std::max<qsizetype>(CommentTypingLimit, std::min(limit_, text.size()));
+    }
+
+  private:
+    qsizetype limit_ = CommentTypingLimit;
+};
+
+// The profile load writes every value back, most of them unchanged on every
+// start after the first. The per-user store writes its file through on each
+// value, so an unchanged value is not written again: the stored text is
+// already what the load would write.
+class ChangedValuesOnly : public ConfigStore
+{
+  public:
+    explicit ChangedValuesOnly(ConfigStore& store) : store_(store) {}
+
+    std::string Read(const std::string& name) override { return store_.Read(name); }
+    void Write(const std::string& name, const std::string& value) override
+    {
+        if (value.empty() || store_.Read(name) != value) store_.Write(name, value);
+    }
+
+  private:
+    ConfigStore& store_;
+};
+
+QAction* NewAction(QObject* parent, const QString& text, const QKeySequence& shortcut = {})
+{
+    auto* action = new QAction(text, parent);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    // A command whose unit is not built yet stays disabled; its unit enables it.
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(parent)
+{
+    showSplash_ = options.showSplash;
+    commandLineFile_ = options.commandLineFile;
+    if (options.store) {
+        store_ = options.store;
+    } else {
+        ownStore_ = std::make_unique<QSettingsConfigStore>();
+        store_ = ownStore_.get();
+    }
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreatePages();
+    menuPages_ = new MenuPages(menu1Page_, menu2Page_, image_, [this] { SetDataChanged(true); });
+    CreateStatusBar();
+
+    // Start-up order: an empty image and paste buffer, the caption, the
+    // profile, the grids for the version, the market defaults, the views.
+    image_ = RadioImage{};
+    captionBase_ = Msg::ApplicationTitle;
+    SetFileName(QStringLiteral("Untitled"));
+    LoadTheProfile(options);
+    SetupMemoryAndDtmfGrids();
+    SetupVfoAndCallGrids();
+    image_.LoadDefaultVfoAndCall();
+    SetMarketFonts();
+    image_.LoadInformationChannels();
+    image_.LoadDefaultMenu();
+    RefreshAllViews();
+    SetDataChanged(false);
+
+    // Help topics are looked up beside the executable, then where an
+    // installed program keeps them.
+    helpFolder_ = options.helpFolder;
+    if (helpFolder_.isEmpty()) {
+        const QDir exeDir(QCoreApplication::applicationDirPath());
+        helpFolder_ = exeDir.absoluteFilePath(QStringLiteral("help"));
+        if (!QDir(helpFolder_).exists())
+            helpFolder_ = QDir::cleanPath(exeDir.absoluteFilePath(QStringLiteral("../share/tslq/help")));
+    }
+
+    AssignHelpContexts();
+    ConnectCommands();
+    PlaceWindow();
+    ConnectGrids();
+}
+
+void MainWindow::PlaceWindow()
+{
+    // The first size is the one the pages need; the window may grow from there.
+    resize(sizeHint());
+    const std::optional<WindowPlace> place = ReadWindowPlace(*store_);
+    if (!place) {
+        CentreOnScreen(this);
+        centreWhenShown_ = true;
+        return;
+    }
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (IsPlaceOnScreens(place->geometry, screens)) {
+        resize(place->geometry.size());
+        move(place->geometry.topLeft());
+    } else {
+        // Its screen is gone: the remembered size, centred where it fits.
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        resize(primary ? place->geometry.size().boundedTo(primary->availableGeometry().size())
+                       : place->geometry.size());
+        CentreOnScreen(this);
+        centreWhenShown_ = true;
+    }
+    if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::SaveWindowPlace()
+{
+    WindowPlace place;
+    place.maximized = isMaximized();
+    if (place.maximized) {
+        // The place to come back to from maximised, with the frame's corner
+        // as for a normal window.
+        const QPoint frameOffset = geometry().topLeft() - pos();
+        place.geometry = QRect(normalGeometry().topLeft() - frameOffset, normalGeometry().size());
+    } else {
+        place.geometry = QRect(pos(), size());
+    }
+    ChangedValuesOnly store(*store_);
+    WriteWindowPlace(store, place);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::LoadTheProfile(const Options& options)
+{
+    const QString workingDirectory =
+        options.workingDirectory.isEmpty() ? QDir::currentPath() : options.workingDirectory;
+    // The setup dialog exists while the profile is read and is shown at most
+    // once, only when no radio version is stored yet.
+    SetupDialog setup(this);
+    const VersionChooser chooseVersion = [&]() {
+        if (options.showSetup)
+            options.showSetup(setup);
+        else
+            setup.exec();
+        return setup.ChoiceIndex();
+    };
+    ChangedValuesOnly store(*store_);
+    const ProfileSettings settings =
+        LoadProfile(store, image_, QDir::toNativeSeparators(workingDirectory).toStdString(), chooseVersion);
+    initialFolder_ = QString::fromStdString(settings.path);
+    portName_ = QString::fromStdString(settings.commPort);
+    for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port)
+        portActions_[static_cast<std::size_t>(port - 1)]->setChecked(port == settings.checkedPort);
+}
+
+void MainWindow::CreateActions()
+{
+    newAction_ = NewAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    openAction_ = NewAction(this, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction_ = NewAction(this, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsAction_ = NewAction(this, QStringLiteral("Save &As..."));
+    printAction_ = NewAction(this, QStringLiteral("&Print..."));
+    exitAction_ = NewAction(this, QStringLiteral("E&xit"));
+
+    cutAction_ = NewAction(this, QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyAction_ = NewAction(this, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    pasteAction_ = NewAction(this, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    deleteAction_ = NewAction(this, QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    sortAction_ = NewAction(this, QStringLiteral("Memory channel &Sort..."));
+
+    readAllAction_ = NewAction(this, QStringLiteral("&All"));
+    readMemoryAction_ = NewAction(this, QStringLiteral("&Memory"));
+    readMenuAction_ = NewAction(this, QStringLiteral("M&enu"));
+    writeAllAction_ = NewAction(this, QStringLiteral("&All"));
+    writeMemoryAction_ = NewAction(this, QStringLiteral("&Memory"));
+    writeMenuAction_ = NewAction(this, QStringLiteral("M&enu"));
+    for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port) {
+        // "Com&1" .. "Com&9", "Com1&0"
+        const QString text = port < 10 ? QStringLiteral("Com&%1").arg(port) : QStringLiteral("Com1&0");
+        QAction* item = NewAction(this, text);
+        item->setCheckable(true);
+        portActions_[static_cast<std::size_t>(port - 1)] = item;
+    }
+
+    helpTopicsAction_ = NewAction(this, QStringLiteral("&Help Topics"));
+    aboutAction_ = NewAction(this, QStringLiteral("&About..."));
+
+    memoryCutAction_ = NewAction(this, QStringLiteral("Cu&t"));
+    memoryCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
+    memoryPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
+    memoryDeleteAction_ = NewAction(this, QStringLiteral("&Delete"));
+    lockOutAction_ = NewAction(this, QStringLiteral("&Lock Out"));
+    vfoCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
+    vfoPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
+    callCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
+    callPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
+    dtmfCutAction_ = NewAction(this, QStringLiteral("Cu&t"));
+    dtmfCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
+    dtmfPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
+    dtmfDeleteAction_ = NewAction(this, QStringLiteral("&Delete"));
+
+    NewButton = NewAction(this, QStringLiteral("New"));
+    OpenButton = NewAction(this, QStringLiteral("Open"));
+    SaveButton = NewAction(this, QStringLiteral("Save"));
+    PrintButton = NewAction(this, QStringLiteral("Print"));
+    ReadButton = NewAction(this, QStringLiteral("Read"));
+    readAllButtonAction_ = NewAction(this, QStringLiteral("All"));
+    readMemoryButtonAction_ = NewAction(this, QStringLiteral("Memory"));
+    readMenuButtonAction_ = NewAction(this, QStringLiteral("Menu"));
+    WriteButton = NewAction(this, QStringLiteral("Write"));
+    writeAllButtonAction_ = NewAction(this, QStringLiteral("All"));
+    writeMemoryButtonAction_ = NewAction(this, QStringLiteral("Memory"));
+    writeMenuButtonAction_ = NewAction(this, QStringLiteral("Menu"));
+    CutButton = NewAction(this, QStringLiteral("Cut"));
+    CopyButton = NewAction(this, QStringLiteral("Copy"));
+    PasteButton = NewAction(this, QStringLiteral("Paste"));
+    for (QAction* button : {NewButton, OpenButton, SaveButton, PrintButton, ReadButton, WriteButton,
+                            CutButton, CopyButton, PasteButton})
+        button->setToolTip(button->text());
+}
+
+void MainWindow::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
+    fileMenu_->addActions({newAction_, openAction_, saveAction_, saveAsAction_});
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(printAction_);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(exitAction_);
+
+    editMenu_ = bar->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
+    editMenu_->addSeparator();
+    editMenu_->addAction(sortAction_);
+
+    radioMenu_ = bar->addMenu(QStringLiteral("&Radio"));
+    readMenu_ = radioMenu_->addMenu(QStringLiteral("&Read"));
+    readMenu_->addActions({readAllAction_, readMemoryAction_, readMenuAction_});
+    writeMenu_ = radioMenu_->addMenu(QStringLiteral("&Write"));
+    writeMenu_->addActions({writeAllAction_, writeMemoryAction_, writeMenuAction_});
+    radioMenu_->addSeparator();
+    portMenu_ = radioMenu_->addMenu(QStringLiteral("&Port Select"));
+    for (QAction* item : portActions_)
+        portMenu_->addAction(item);
+
+    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu_->addAction(helpTopicsAction_);
+    helpMenu_->addSeparator();
+    helpMenu_->addAction(aboutAction_);
+
+    memoryPopup_ = new QMenu(this);
+    memoryPopup_->addActions({memoryCutAction_, memoryCopyAction_, memoryPasteAction_, memoryDeleteAction_});
+    memoryPopup_->addSeparator();
+    memoryPopup_->addAction(lockOutAction_);
+    vfoPopup_ = new QMenu(this);
+    vfoPopup_->addActions({vfoCopyAction_, vfoPasteAction_});
+    callPopup_ = new QMenu(this);
+    callPopup_->addActions({callCopyAction_, callPasteAction_});
+    dtmfPopup_ = new QMenu(this);
+    dtmfPopup_->addActions({dtmfCutAction_, dtmfCopyAction_, dtmfPasteAction_, dtmfDeleteAction_});
+}
+
+void MainWindow::CreateToolBar()
+{
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->addActions({NewButton, OpenButton, SaveButton});
+    toolBar_->addSeparator();
+    toolBar_->addAction(PrintButton);
+    toolBar_->addSeparator();
+    auto addDropDown = [this](QAction* button, std::initializer_list<QAction*> entries) {
+        auto* menu = new QMenu(this);
+        menu->addActions(QList<QAction*>(entries));
+        button->setMenu(menu);
+        toolBar_->addAction(button);
+        if (auto* tool = qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)))
+            tool->setPopupMode(QToolButton::MenuButtonPopup);
+    };
+    addDropDown(ReadButton, {readAllButtonAction_, readMemoryButtonAction_, readMenuButtonAction_});
+    addDropDown(WriteButton, {writeAllButtonAction_, writeMemoryButtonAction_, writeMenuButtonAction_});
+    toolBar_->addSeparator();
+    toolBar_->addActions({CutButton, CopyButton, PasteButton});
+}
+
+void MainWindow::CreatePages()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(3);
+
+    pages_ = new QTabWidget(central);
+    memoryPage_ = new QWidget;
+    menu1Page_ = new QWidget;
+    menu2Page_ = new QWidget;
+    pages_->addTab(memoryPage_, QStringLiteral("Memor&y"));
+    pages_->addTab(menu1Page_, QStringLiteral("Menu &1"));
+    pages_->addTab(menu2Page_, QStringLiteral("Menu &2"));
+    layout->addWidget(pages_);
+
+    auto makeGrid = [](QGroupBox* box, int columns) {
+        auto* grid = new ChannelGrid(columns, box);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setWordWrap(false);
+        grid->setCornerButtonEnabled(false);
+        grid->verticalHeader()->hide();
+        grid->horizontalHeader()->setStretchLastSection(true);
+        grid->horizontalHeader()->setSectionsClickable(false);
+        grid->horizontalHeader()->setHighlightSections(false);
+        grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        // The box follows its grid's height, from the first rows to all of them.
+        auto* boxLayout = new QVBoxLayout(box);
+        boxLayout->setContentsMargins(4, 2, 4, 4);
+        boxLayout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+        boxLayout->addWidget(grid);
+        return grid;
+    };
+    memoryGroup_ = new QGroupBox(QStringLiteral("&Memory Channel"), memoryPage_);
+    vfoGroup_ = new QGroupBox(QStringLiteral("&VFO"), memoryPage_);
+    callGroup_ = new QGroupBox(QStringLiteral("&CALL Channel"), memoryPage_);
+    dtmfGroup_ = new QGroupBox(QStringLiteral("&DTMF Memory"), memoryPage_);
+    memoryGrid_ = makeGrid(memoryGroup_, 4);
+    vfoGrid_ = makeGrid(vfoGroup_, 3);
+    callGrid_ = makeGrid(callGroup_, 3);
+    dtmfGrid_ = makeGrid(dtmfGroup_, 3);
+    memoryGrid_->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral(" ch."), QStringLiteral(" Rx(Tx) Freq."), QStringLiteral(" Name")});
+    vfoGrid_->setHorizontalHeaderLabels({QString(), QStringLiteral(" Band"), QStringLiteral(" Freq.")});
+    callGrid_->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
+    dtmfGrid_->setHorizontalHeaderLabels({QString(), QStringLiteral(" No."), QStringLiteral(" DTMF Code")});
+
+    // A taller window shows more memory channels; beside them the VFO, CALL
+    // and DTMF grids share the column until each shows all its rows.
+    auto* pageLayout = new QHBoxLayout(memoryPage_);
+    pageLayout->setContentsMargins(3, 3, 3, 3);
+    pageLayout->addWidget(memoryGroup_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(vfoGroup_, 1);
+    right->addWidget(callGroup_, 1);
+    right->addWidget(dtmfGroup_, 1);
+    right->addStretch(0);
+    pageLayout->addLayout(right, 1);
+
+    auto* commentRow = new QHBoxLayout;
+    auto* commentLabel = new QLabel(QStringLiteral("Comment"), central);
+    commentEdit_ = new QLineEdit(central);
+    auto* validator = new CommentValidator(commentEdit_);
+    commentEdit_->setValidator(validator);
+    commentValidator_ = validator;
+    commentLabel->setBuddy(commentEdit_);
+    commentRow->addWidget(commentLabel);
+    commentRow->addWidget(commentEdit_, 1);
+    layout->addLayout(commentRow);
+    connect(commentEdit_, &QLineEdit::textChanged, this, [this, validator](const QString& text) {
+        if (settingComment_) {
+            validator->CommentSet(text);
+            return;
+        }
+        validator->CommentEdited(text);
+        SetDataChanged(true);
+    });
+
+    setCentralWidget(central);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PageChanged);
+}
+
+void MainWindow::CreateStatusBar()
+{
+    // The panels' widths follow the market's font (SetMarketFonts).
+    QStatusBar* bar = statusBar();
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (i == 1) panel->setAlignment(Qt::AlignCenter);
+        bar->addWidget(panel, i + 1 == statusPanels_.size() ? 1 : 0);
+        statusPanels_[i] = panel;
+    }
+}
+
+void MainWindow::ConnectCommands()
+{
+    ConnectShellCommands();
+    // Commands of the other units are connected below, one unit per line.
+    ConnectEditCommands();
+    ConnectPortSelect();
+    ConnectLinkCommands();
+    ConnectCsvCommands(*this);
+    ConnectFileCommands(*this);
+    ConnectEditorCommands();
+}
+
+void MainWindow::SetPortName(const QString& name)
+{
+    portName_ = name;
+    for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port)
+        portActions_[static_cast<std::size_t>(port - 1)]->setChecked(name ==
+                                                                     QStringLiteral("COM%1").arg(port));
+}
+
+void MainWindow::SetFileName(const QString& name)
+{
+    fileName_ = name;
+    ShowCaption();
+}
+
+void MainWindow::ShowCaption()
+{
+    setWindowTitle(captionBase_ + QStringLiteral(" [") + fileName_ + QStringLiteral("]"));
+}
+
+void MainWindow::ShowRadioCaption()
+{
+    fileName_ = QStringLiteral("Untitled");
+    setWindowTitle(captionBase_ + QStringLiteral(" [Radio]"));
+}
+
+QString MainWindow::Comment() const
+{
+    return commentEdit_->text();
+}
+
+void MainWindow::SetComment(const QString& text)
+{
+    settingComment_ = true;
+    // The validator learns the new length before the text arrives.
+    static_cast<CommentValidator*>(commentValidator_)->CommentSet(text);
+    commentEdit_->setText(text);
+    commentEdit_->setCursorPosition(0);
+    settingComment_ = false;
+}
+
+bool MainWindow::MemoryPageActive() const
+{
+    return pages_->currentWidget() == memoryPage_;
+}
+
+void MainWindow::PageChanged(int)
+{
+    if (!MemoryPageActive()) {
+        editMenu_->menuAction()->setEnabled(false);
+        CutButton->setEnabled(false);
+        CopyButton->setEnabled(false);
+        PasteButton->setEnabled(false);
+        SetStatusPanels({});
+        return;
+    }
+    editMenu_->menuAction()->setEnabled(true);
+    // Cut and Copy come back with the page; Paste, Cut and Delete are then
+    // decided by the edit commands.
+    if (UpdateEditCommandsHandler) {
+        CutButton->setEnabled(true);
+        CopyButton->setEnabled(true);
+    }
+    RunUpdateEditCommands();
+    UpdateStatusBar();
+}
+
+void MainWindow::RunUpdateEditCommands()
+{
+    if (UpdateEditCommandsHandler) UpdateEditCommandsHandler();
+}

@@ -1,0 +1,65 @@
+// The memory channel sort dialog.
+#include "mainwin/SortDialog.h"
+
+#include "mainwin/MainWindow.h"
+#include "mainwin/SortRules.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+SortDialog::SortDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+{
+    setWindowTitle(QStringLiteral("Memory Channel Sort"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Times New Roman"), 9));
+
+    frequencyButton_ = new QRadioButton(QStringLiteral("Frequency"), this);
+    nameButton_ = new QRadioButton(QStringLiteral("Memory Name"), this);
+    frequencyButton_->setChecked(true);
+    sortButton_ = new QPushButton(QStringLiteral("&Sort"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    sortButton_->setDefault(true);
+
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(frequencyButton_);
+    choices->addWidget(nameButton_);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(sortButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(choices, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(frequencyButton_, nameButton_);
+    setTabOrder(nameButton_, sortButton_);
+    setTabOrder(sortButton_, cancelButton_);
+
+    connect(sortButton_, &QPushButton::clicked, this, &SortDialog::SortChannels);
+    connect(cancelButton_, &QPushButton::clicked, this, &SortDialog::CancelSort);
+
+    // Centred on the screen rather than on the main window.
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void SortDialog::SortChannels()
+{
+    SortMemoryChannels(mainForm_->Image(), nameButton_->isChecked() ? SortOrder::Name : SortOrder::Frequency);
+    mainForm_->RefreshAllViews();
+    accept();
+    mainForm_->SetDataChanged(true);
+}
+
+void SortDialog::CancelSort()
+{
+    reject();
+}

@@ -1,0 +1,226 @@
+// tslq-cli read and write against the simulated radio on a pseudo-terminal:
+// the files they produce and take, the radio's state, exit statuses and the
+// messages on standard error.
+#include "cli/CliLink.h"
+
+#include "files/DataFile.h"
+#include "link/PortMap.h"
+#include "link/ReadTransfer.h"
+#include "link/TransferHarness.h"
+#include "model/Profile.h"
+#include "sim/PtyHost.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+struct ServedRadio
+{
+    VirtualRadio radio;
+    std::unique_ptr<PtyHost> host;
+
+    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
+    {
+        radio.SetFaults(faults);
+        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                         [this] { return radio.HungUp(); });
+        std::string error;
+        EXPECT_TRUE(host->Open(error)) << error;
+        host->Start();
+    }
+    ~ServedRadio() { host->Stop(); }
+    QString Device() const { return QString::fromStdString(host->DevicePath()); }
+};
+
+struct Cli
+{
+    MemoryConfigStore store;
+    std::ostringstream out;
+    std::ostringstream err;
+    bool terminal = false; // standard error is a terminal
+
+    Cli()
+    {
+        store.Write("Type", "KK,0F");
+        store.Write("Model", "ZT-Q2");
+    }
+    int Run(const QStringList& arguments)
+    {
+        const int writes = store.WriteCount();
+        const int status = RunCli(arguments, store, out, err, terminal);
+        EXPECT_EQ(store.WriteCount(), writes) << "the command line wrote the profile";
+        return status;
+    }
+};
+
+RadioImage ReadBack(const QString& path, std::string& comment)
+{
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ResetImage(image, ImageReset::ForLoad);
+    EXPECT_NE(ReadDataFile(tslq::test::ReadBytes(path.toStdString()), image, comment),
+              DataFileStatus::BadHeader);
+    return image;
+}
+
+} // namespace
+
+TEST(CliLink, ReadWritesTheRadioIntoADataFile)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    ServedRadio served(contents);
+    const QString base = dir.filePath("base.qx");
+    const QString out = dir.filePath("out.qx");
+    RadioImage baseImage = StartImage("KK,0F", "ZT-Q2");
+    ASSERT_TRUE(tslq::test::WriteBytes(base.toStdString(), WriteDataFile(baseImage, "field day")));
+
+    Cli cli;
+    ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "--base", base, "-o", out}), kCliOk)
+        << cli.err.str();
+    std::string comment;
+    const RadioImage image = ReadBack(out, comment);
+    EXPECT_EQ(comment, "field day");
+    EXPECT_EQ(CompareImages(contents, image), "");
+    // Not on a terminal: no progress, and one line that counts the records.
+    EXPECT_EQ(cli.err.str(), "");
+    EXPECT_EQ(cli.out.str(),
+              "Read 15 memory channels, 3 CALL, 14 VFO, 2 DTMF and 41 menu settings from ZT-Q2 (KK,0F).\n");
+}
+
+TEST(CliLink, ProgressOnATerminalThenOneSummaryLine)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("JJ,01", "ZT-Q3");
+    ServedRadio served(contents);
+    const QString out = dir.filePath("out.qx");
+    Cli cli;
+    cli.terminal = true;
+    ASSERT_EQ(cli.Run({"read", "--scope", "menu", "--type", "JJ,01", "--port", served.Device(), "-o", out}),
+              kCliOk);
+    const std::string progress = cli.err.str();
+    EXPECT_EQ(progress.rfind("\rReading ", 0), 0u) << progress;
+    EXPECT_NE(progress.find("\rReading 37/37\n"), std::string::npos) << progress;
+    EXPECT_EQ(progress.back(), '\n');
+    EXPECT_EQ(cli.out.str(), "Read 41 menu settings from ZT-Q3 (JJ,01).\n");
+
+    Cli writer;
+    writer.terminal = true;
+    ASSERT_EQ(writer.Run({"write", "--scope", "memory", "--type", "JJ,01", "--port", served.Device(), out}),
+              kCliOk);
+    EXPECT_EQ(writer.err.str().rfind("\rWriting ", 0), 0u);
+    EXPECT_EQ(writer.out.str(), "Wrote 10 memory channels, 2 CALL, 13 VFO and 0 DTMF to the radio.\n");
+}
+
+TEST(CliLink, PortNameReachesTheDeviceMappedInTheProgram)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    ServedRadio served(contents);
+    const QString out = dir.filePath("out.qx");
+    Cli cli;
+    cli.store.Write("CommDevice3", served.Device().toStdString());
+    ASSERT_EQ(cli.Run({"read", "--port", "COM3", "-o", out}), kCliOk) << cli.err.str();
+    std::string comment;
+    EXPECT_EQ(CompareImages(contents, ReadBack(out, comment)), "");
+    EXPECT_EQ(ThePortMap().Store(), nullptr) << "the command left its store in the port map";
+}
+
+TEST(CliLink, WriteSendsADataFileInTheScopeAsked)
+{
+    QTemporaryDir dir;
+    const RadioImage file = SampleImage("KK,0F", "ZT-Q2");
+    const QString in = dir.filePath("in.qx");
+    ASSERT_TRUE(tslq::test::WriteBytes(in.toStdString(), WriteDataFile(file, "")));
+    ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
+    Cli cli;
+    ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--scope", "menu", in}), kCliOk) << cli.err.str();
+    served.host->Stop();
+    EXPECT_EQ(served.radio.Memory().GetMenuSetting(21), "HI THERE");
+    EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), ""); // no channel in a menu write
+}
+
+TEST(CliLink, ExitStatusesAndMessages)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.qx");
+    {
+        ServedRadio served(StartImage("ME,0B", "ZT-Q3"));
+        Cli cli;
+        const QString in = dir.filePath("in.qx");
+        ASSERT_TRUE(
+            tslq::test::WriteBytes(in.toStdString(), WriteDataFile(SampleImage("KK,0F", "ZT-Q2"), "")));
+        EXPECT_EQ(cli.Run({"write", "--port", served.Device(), in}), kCliInvalidRadio);
+        EXPECT_EQ(cli.err.str(), "The radio is invalid.\nPlease check and try again.\n");
+    }
+    {
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {3, 0, 0});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliTimeout);
+        EXPECT_EQ(cli.err.str(),
+                  "Communication timeout error.\nThe radio stopped answering: the cable may be "
+                  "unplugged or the radio switched off.\nThe read did not finish; nothing was "
+                  "changed.\n");
+        EXPECT_FALSE(QFile::exists(out)); // a partial read writes no file
+    }
+    {
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {0, 0, 30});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliLineFailed);
+        EXPECT_EQ(cli.err.str(),
+                  "Communication Read Error  ErrorMask=0\nThe radio stopped answering: the cable "
+                  "may be unplugged or the radio switched off.\nThe read did not finish; nothing "
+                  "was changed.\n");
+        EXPECT_FALSE(QFile::exists(out));
+    }
+    {
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", "/dev/no-such-radio", "-o", out}), kCliPortUnavailable);
+        EXPECT_EQ(cli.err.str().rfind("COM port is invalid.\nPlease check comport status.\n", 0), 0u);
+    }
+    {
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", "/dev/null", "--scope", "some", "-o", out}), kCliBadArguments);
+        EXPECT_EQ(cli.Run({"read", "--scope", "all", "-o", out}), kCliBadArguments);
+        EXPECT_EQ(cli.Run({"write", "--port", "/dev/null"}), kCliBadArguments);
+    }
+}
+
+TEST(CliLink, GarbledReplyIsAskedForAgainAndTwiceStopsTheReadWithoutAFile)
+{
+    QTemporaryDir dir;
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    VirtualRadio probe(contents);
+    RadioImage scratch = StartImage("KK,0F", "ZT-Q2");
+    ReadTransfer read(scratch, LinkScope::All);
+    const std::vector<std::string> commands = Drive(read, probe).Commands();
+    const auto mr005 = std::find(commands.begin(), commands.end(), "MR 0,005");
+    ASSERT_NE(mr005, commands.end());
+    const int at = static_cast<int>(mr005 - commands.begin()) + 1;
+    const QString out = dir.filePath("out.qx");
+    {
+        ServedRadio served(contents, {0, at, 0, 1});
+        Cli cli;
+        ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliOk) << cli.err.str();
+        std::string comment;
+        EXPECT_EQ(CompareImages(contents, ReadBack(out, comment)), "");
+        EXPECT_EQ(served.radio.CommandCount(), static_cast<int>(commands.size()) + 1);
+    }
+    QFile::remove(out);
+    {
+        ServedRadio served(contents, {0, at, 0, 2});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliLineFailed);
+        EXPECT_EQ(cli.err.str(),
+                  "The radio's reply for memory 005 was garbled twice (\"MR 0,005\": the reply does "
+                  "not echo its command).\nCheck the cable and the radio, then try again.\nThe read "
+                  "did not finish; nothing was changed.\n");
+        EXPECT_FALSE(QFile::exists(out));
+        EXPECT_EQ(served.radio.CommandCount(), at + 1);
+    }
+}

@@ -1,0 +1,174 @@
+// The Read and Write dialogs over a simulated radio behind port COM1: the
+// progress bar, the messages at the end and the closing rules.
+#include "link/ReadDialog.h"
+#include "link/WriteDialog.h"
+
+#include "RadioPortPty.h"
+#include "TransferHarness.h"
+#include "link/PortMap.h"
+#include "sim/PtyHost.h"
+#include "ui/Messages.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using tslq::test::RunEventsUntil;
+
+namespace {
+
+struct ServedRadio
+{
+    VirtualRadio radio;
+    std::unique_ptr<PtyHost> host;
+
+    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
+    {
+        radio.SetFaults(faults);
+        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
+                                         [this] { return radio.HungUp(); });
+        std::string error;
+        EXPECT_TRUE(host->Open(error)) << error;
+        host->Start();
+        ThePortMap().SetRunOnlyDevice(1, host->DevicePath());
+    }
+    ~ServedRadio()
+    {
+        host->Stop();
+        ThePortMap().SetRunOnlyDevice(1, "");
+    }
+};
+
+// Records every message box instead of showing it.
+struct MessageRecorder
+{
+    std::vector<std::pair<MessageKind, QString>> shown;
+    MessagePresenter previous;
+
+    MessageRecorder()
+    {
+        previous = SetMessagePresenter([this](MessageKind kind, const QString& text) {
+            shown.emplace_back(kind, text);
+            return MessageButton::Ok;
+        });
+    }
+    ~MessageRecorder() { SetMessagePresenter(previous); }
+};
+
+bool RunToEnd(TransferDialog& form, int ms = 20000)
+{
+    form.show();
+    return RunEventsUntil([&] { return !form.isVisible(); }, ms);
+}
+
+} // namespace
+
+TEST(TransferDialog, ReadFillsTheImageAndTheBarStaysFull)
+{
+    MessageRecorder messages;
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"));
+    RadioImage image = StartImage("KK,0F", "ZT-Q2");
+    ReadDialog form(image, LinkScope::Memory, 1);
+    EXPECT_EQ(form.windowTitle(), "Read");
+    ASSERT_TRUE(RunToEnd(form));
+    EXPECT_EQ(form.Outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.progressBar_->maximum(), 461);
+    EXPECT_EQ(form.progressBar_->value(), 461); // the position ran on to 464
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(form.port_.GetPortStatus());
+    EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 5, 17), "RPT");
+}
+
+TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
+{
+    {
+        MessageRecorder messages;
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {4, 0, 0});
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        ReadDialog form(image, LinkScope::All, 1);
+        form.runner_.SetTimings({300, 300, 50});
+        ASSERT_TRUE(RunToEnd(form));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
+        EXPECT_EQ(messages.shown[0].second,
+                  TimeoutMessage() + "\n\nThe read did not finish; nothing was changed.");
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+    }
+    {
+        // A write that stops once channels went out says the radio holds part of the data.
+        MessageRecorder messages;
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {12, 0, 0});
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        WriteDialog form(image, LinkScope::All, 1);
+        form.runner_.SetTimings({300, 300, 50});
+        ASSERT_TRUE(RunToEnd(form));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
+        EXPECT_EQ(messages.shown[0].second, TimeoutMessage() +
+                                                "\n\nThe radio now holds part of the new data; a "
+                                                "new write will complete it.");
+    }
+    {
+        MessageRecorder messages;
+        ServedRadio served(StartImage("JJ,01", "ZT-Q3"));
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        WriteDialog form(image, LinkScope::All, 1);
+        EXPECT_EQ(form.windowTitle(), "Write");
+        ASSERT_TRUE(RunToEnd(form));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        // Nothing was written yet, so nothing more is said.
+        EXPECT_EQ(messages.shown[0].second, "The radio is invalid.\nPlease check and try again.");
+        EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), "");
+    }
+    {
+        // The port went away between the check and the showing.
+        MessageRecorder messages;
+        ThePortMap().SetRunOnlyDevice(1, "/dev/no-such-radio");
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        WriteDialog form(image, LinkScope::Menu, 1);
+        ASSERT_TRUE(RunToEnd(form, 3000));
+        ThePortMap().SetRunOnlyDevice(1, "");
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Warning);
+        EXPECT_EQ(form.Outcome(), TransferOutcome::PortUnavailable);
+    }
+}
+
+TEST(TransferDialog, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
+{
+    {
+        MessageRecorder messages;
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        RadioImage image = StartImage("KK,0F", "ZT-Q2");
+        const RadioImage before = image;
+        ReadDialog form(image, LinkScope::All, 1);
+        form.show();
+        ASSERT_TRUE(RunEventsUntil([&] { return form.runner_.CommandsSent() == 10; }, 5000));
+        form.reject(); // Escape: cancels, does not close at once
+        EXPECT_TRUE(form.isVisible());
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
+        EXPECT_EQ(form.Outcome(), TransferOutcome::Cancelled);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
+        EXPECT_EQ(messages.shown[0].second, "The read did not finish; nothing was changed.");
+        EXPECT_TRUE(image == before);
+    }
+    {
+        MessageRecorder messages;
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
+        WriteDialog form(image, LinkScope::All, 1);
+        form.show();
+        ASSERT_TRUE(RunEventsUntil([&] { return form.runner_.CommandsSent() == 10; }, 5000));
+        form.CancelTransfer();
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
+        EXPECT_EQ(messages.shown[0].second,
+                  "The radio now holds part of the new data; a new write will complete it.");
+    }
+}
