@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -91,6 +92,11 @@ struct Version
     const char* type;
     const char* model;
 };
+
+void PrintTo(const Version& v, std::ostream* out)
+{
+    *out << v.type << ' ' << v.model;
+}
 
 // A random channel record for a slot. Plain records hold only what the
 // memory editor stores and a list carries; with extras, also what a radio or

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,6 +28,12 @@ struct ListCase
     std::vector<std::pair<int, std::string>> records; // slot, record after the import
     std::string report;
 };
+
+// What gtest shows for a case: the list file and the version it is imported into.
+void PrintTo(const ListCase& c, std::ostream* out)
+{
+    *out << c.file << " into " << c.type << ' ' << c.model;
+}
 
 class CsvLists : public ::testing::TestWithParam<ListCase>
 {
@@ -169,6 +177,17 @@ const ListCase Cases[] = {
      "Hz.\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, CsvLists, ::testing::ValuesIn(Cases));
+// Case names: the index, the list file's name and the type code ("4_minus76_e_ME0B").
+std::string CaseName(const ::testing::TestParamInfo<ListCase>& info)
+{
+    std::string name = std::to_string(info.index) + "_" + info.param.file;
+    name.erase(name.rfind(".csv"));
+    name += '_';
+    for (const char* c = info.param.type; *c != '\0'; ++c)
+        if (*c != ',') name += *c;
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CsvLists, ::testing::ValuesIn(Cases), CaseName);
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ struct VersionCase
     const char* golden;
 };
 
+void PrintTo(const VersionCase& c, std::ostream* out)
+{
+    *out << c.type << ' ' << c.model << " -> " << c.golden;
+}
+
 class NewImageFile : public ::testing::TestWithParam<VersionCase>
 {
 };
@@ -55,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(EveryMarket, NewImageFile,
                                            VersionCase{"ME,0B", "ZT-Q3", "new_E.qx"},
                                            VersionCase{"JJ,01", "ZT-Q3", "new_J.qx"},
                                            VersionCase{"MM,07", "ZT-Q3", "new_M.qx"},
-                                           VersionCase{"KK,0F", "ZT-Q5", "new_K_Q5.qx"}));
+                                           VersionCase{"KK,0F", "ZT-Q5", "new_K_Q5.qx"}),
+                         [](const ::testing::TestParamInfo<VersionCase>& param) {
+                             std::string name = param.param.golden; // "new_K_Q5.qx" -> "K_Q5"
+                             return name.substr(4, name.size() - 7);
+                         });
 
 TEST(DataFile, NewImageWithoutChannelsHasMemoryMarkerNextToCallMarker)
 {

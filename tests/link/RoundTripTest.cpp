@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct Version
@@ -14,6 +16,11 @@ struct Version
     const char* type;
     const char* model;
 };
+
+void PrintTo(const Version& v, std::ostream* out)
+{
+    *out << v.type << ' ' << v.model;
+}
 
 class RoundTrip : public ::testing::TestWithParam<Version>
 {
