@@ -67,6 +67,29 @@ void AppendToneAndOffset(std::string& record, const ChannelControls& c, const st
     record += "0" + offsetDigits + ",";
 }
 
+// The record a memory or CALL editor stores: label, receive frequency, step,
+// fields 3 to 11, mode, the lock-out field with its comma (only a comma where
+// the kind has none), the split transmit frequency and step (empty unless
+// Split is chosen), the empty field 16 and the name (none for CALL channels).
+std::string AssembleChannelRecord(const std::string& label, const std::string& rx, const ChannelControls& c,
+                                  const std::string& offsetDigits, const BuiltRecord& checked,
+                                  std::string_view lockoutField, const std::string& tx, std::string_view name)
+{
+    std::string record = label + "," + rx + "," + StepCodeChar(checked.step) + ",";
+    AppendToneAndOffset(record, c, offsetDigits);
+    record += std::to_string(checked.mode) + ",";
+    record += lockoutField;
+    if (c.shift == ShiftChoice::Split) {
+        record += tx + ",";
+        record += StepCodeChar(checked.step);
+        record += ",,";
+    } else {
+        record += ",,,";
+    }
+    record += name;
+    return record;
+}
+
 // Fields 4 to 10 of a record into the controls, with the list replacements.
 void LoadToneFields(std::string_view record, ChannelControls& c)
 {
@@ -287,23 +310,10 @@ BuiltRecord BuildMemoryRecord(const RadioImage& image, int slot, const ChannelCo
     out.mode = c.mode;
     out.rounded = CheckFrequency(rx, band, EntryContext::Memory, out.mode, out.step, profile);
 
-    std::string& r = out.record;
-    r = MemoryLabel(slot) + ",";
-    r += rx + ",";
-    r += StepCodeChar(out.step);
-    r += ",";
-    AppendToneAndOffset(r, c, offset);
-    r += std::to_string(out.mode) + ",";
-    r += Flag(c.lockout && MemorySlotHasLockout(slot));
-    if (c.shift == ShiftChoice::Split) {
+    if (c.shift == ShiftChoice::Split)
         out.rounded = CheckSplitTxFrequency(tx, band, out.mode, out.step, profile) || out.rounded;
-        r += tx + ",";
-        r += StepCodeChar(out.step);
-        r += ",,";
-    } else {
-        r += ",,,";
-    }
-    r += c.name;
+    out.record = AssembleChannelRecord(MemoryLabel(slot), rx, c, offset, out,
+                                       Flag(c.lockout && MemorySlotHasLockout(slot)), tx, c.name);
     return out;
 }
 
@@ -409,23 +419,12 @@ BuiltRecord BuildCallRecord(const RadioImage& image, int slot, const ChannelCont
     out.mode = c.mode;
     out.rounded = CheckFrequency(rx, slot, EntryContext::Call, out.mode, out.step, profile);
 
-    std::string& r = out.record;
-    r = std::string(1, StepCodeChar(slot)) + ",";
-    r += rx + ",";
-    r += StepCodeChar(out.step);
-    r += ",";
-    AppendToneAndOffset(r, c, offset);
-    r += std::to_string(out.mode) + ",,";
     if (c.shift == ShiftChoice::Split) {
         int txMode = out.mode;
         int txStep = out.step;
         out.rounded = CheckFrequency(tx, slot, EntryContext::Call, txMode, txStep, profile) || out.rounded;
-        r += tx + ",";
-        r += StepCodeChar(out.step);
-        r += ",,";
-    } else {
-        r += ",,,";
     }
+    out.record = AssembleChannelRecord(std::string(1, StepCodeChar(slot)), rx, c, offset, out, ",", tx, "");
     return out;
 }
 

@@ -435,21 +435,12 @@ struct ConvertedRow
     int replaced = 0;
 };
 
-bool InSomeBand(std::int64_t hz, const RadioImage& image)
+// Inside the limits of one of band codes 0 to lastBand that the version has,
+// by the editors' band limits: every band (14) for a receive frequency, the A
+// band (3), where the radio transmits, for a transmit inhibit.
+bool InBands(std::int64_t hz, int lastBand, const RadioImage& image, const FrequencyProfile& profile)
 {
-    const std::int64_t khz = hz / 1000;
-    for (int band = 0; band < BandCount; ++band) {
-        if (!BandExists(band, image.MarketLetter(), image.Model())) continue;
-        const std::optional<BandRange> range = BandLimitRange(image.BandLimit(band));
-        if (range && range->lowerKhz <= khz && khz < range->upperKhz) return true;
-    }
-    return false;
-}
-
-// Inside the limits of band codes 0 to 3, the A band, where the radio transmits.
-bool InTransmitBand(std::int64_t hz, const RadioImage& image, const FrequencyProfile& profile)
-{
-    for (int band = 0; band <= 3; ++band) {
+    for (int band = 0; band <= lastBand; ++band) {
         std::int64_t lower = 0, upper = 0;
         if (BandExists(band, image.MarketLetter(), image.Model()) &&
             BandLimitHz(profile, band, lower, upper) && lower <= hz && hz < upper)
@@ -537,7 +528,7 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
                              : "frequency \"" + std::string(cells[ColFrequency]) + "\" is not a number";
         return row;
     }
-    if (!InSomeBand(*rxHz, image)) {
+    if (!InBands(*rxHz, BandFallback, image, profile)) {
         row.skipReason = "frequency " + MhzShown(*rxHz) + " lies outside every band of the radio";
         return row;
     }
@@ -581,7 +572,7 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
             splitNote = "offset " + OffsetShown(*offsetHz) + " is not offered; stored as a split channel";
         }
     } else {
-        if (duplex == "off" && InTransmitBand(*rxHz, image, profile)) {
+        if (duplex == "off" && InBands(*rxHz, 3, image, profile)) {
             row.skipReason = "Duplex off (transmit inhibited) at " + MhzShown(*rxHz) +
                              ", where the radio transmits; it has no transmit inhibit per channel";
             return row;
