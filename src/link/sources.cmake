@@ -13,6 +13,7 @@ list(APPEND TSLQ_IO_SOURCES
   link/TransferRunner.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
+  link/CompareDialog.cpp
   link/LinkCommands.cpp
   link/ReadDialog.cpp
   link/WriteDialog.cpp

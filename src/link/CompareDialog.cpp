@@ -1,0 +1,125 @@
+// One table row per differing field; the slot is named on its first row.
+#include "link/CompareDialog.h"
+
+#include "model/QtText.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidgetItem* Cell(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QString Shown(const std::string& bytes, char market)
+{
+    return bytes.empty() ? QStringLiteral("(none)") : MarketToQString(bytes, market);
+}
+
+} // namespace
+
+CompareDialog::CompareDialog(const ImageDifferences& differences, const QString& message, QWidget* parent)
+    : QDialog(parent), empty_(differences.Empty())
+{
+    setWindowTitle(CompareText::Caption);
+    setModal(true);
+
+    QString text = message;
+    if (text.isEmpty()) {
+        const auto count = static_cast<int>(differences.records.size());
+        text = empty_       ? CompareText::NoDifference
+               : count == 1 ? QStringLiteral("1 record differs.")
+                            : QStringLiteral("%1 records differ.").arg(count);
+        if (differences.versionDiffers)
+            text += QStringLiteral(" The radio is of another version than the window's data.");
+    }
+    message_ = new QLabel(text, this);
+    message_->setWordWrap(true);
+
+    table_ = new QTableWidget(0, 4, this);
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Slot"), QStringLiteral("Field"), QStringLiteral("Radio"), QStringLiteral("Window")});
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const auto addRow = [this](const QString& slot, const QString& field, const QString& a,
+                               const QString& b) {
+        const int row = table_->rowCount();
+        table_->insertRow(row);
+        table_->setItem(row, 0, Cell(slot));
+        table_->setItem(row, 1, Cell(field));
+        table_->setItem(row, 2, Cell(a));
+        table_->setItem(row, 3, Cell(b));
+    };
+    if (differences.versionDiffers)
+        addRow(QStringLiteral("Version"), QString(), QString::fromStdString(differences.versionA),
+               QString::fromStdString(differences.versionB));
+    for (const RecordDifference& record : differences.records) {
+        bool first = true;
+        for (const FieldDifference& field : record.fields) {
+            addRow(first ? QString::fromStdString(record.place) : QString(),
+                   MarketToQString(field.field, differences.marketB), Shown(field.a, differences.marketA),
+                   Shown(field.b, differences.marketB));
+            first = false;
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setMinimumSize(560, 300);
+
+    write_ = new QPushButton(QStringLiteral("&Write These Changes"), this);
+    take_ = new QPushButton(QStringLiteral("&Take Radio's Values"), this);
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setDefault(true);
+    for (QPushButton* button : {write_, take_})
+        button->setAutoDefault(false);
+    connect(write_, &QPushButton::clicked, this, [this] { Choose(Choice::WriteChanges); });
+    connect(take_, &QPushButton::clicked, this, [this] { Choose(Choice::TakeRadioValues); });
+    connect(close_, &QPushButton::clicked, this, [this] { Choose(Choice::Close); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(write_);
+    buttons->addWidget(take_);
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    OfferActions(true, true);
+}
+
+void CompareDialog::OfferActions(bool write, bool take)
+{
+    write_->setVisible(write && !empty_);
+    take_->setVisible(take && !empty_);
+}
+
+void CompareDialog::Choose(Choice choice)
+{
+    chosen_ = choice;
+    if (choice == Choice::Close)
+        reject();
+    else
+        accept();
+}
+
+QStringList CompareDialog::RowTexts() const
+{
+    QStringList rows;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table_->columnCount(); ++column)
+            cells << table_->item(row, column)->text();
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows;
+}
