@@ -1,6 +1,7 @@
 # link: serial port, command set, transfer state machines, transfer runner,
 # the Read and Write dialogs and commands.
 list(APPEND TSLQ_CORE_SOURCES
+  link/Baseline.cpp
   link/CommandSet.cpp
   link/ImageDiff.cpp
   link/ReadTransfer.cpp

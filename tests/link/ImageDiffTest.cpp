@@ -3,6 +3,8 @@
 // the text of tslq-cli diff, and the baseline after a write.
 #include "link/ImageDiff.h"
 
+#include "link/Baseline.h"
+
 #include "TransferHarness.h"
 #include "model/Records.h"
 
@@ -220,4 +222,38 @@ TEST(ImageDiff, BaselineAfterAWriteTakesTheSentSlotsOnly)
               (std::vector<RecordSlot>{{RecordSlotKind::Memory, 5}, {RecordSlotKind::Menu, 23}}));
     EXPECT_EQ(SlotSet::Covered(LinkScope::All).Count(), SlotSet::Size);
     EXPECT_EQ(SlotSet::Covered(LinkScope::Menu).Count(), MenuCount);
+}
+
+TEST(ImageDiff, BaselineOfASession)
+{
+    const RadioImage radio = SampleImage("KK,0F", "ZT-Q2");
+    RadioImage window = radio;
+    window.SetMemoryRecord(5, "");
+    RadioBaseline baseline;
+    EXPECT_NE(baseline.Unavailable(window), "");
+    // A full write without an earlier read tells what the radio holds.
+    baseline.Written(window, LinkScope::All, SlotSet::Covered(LinkScope::All), true, 1);
+    ASSERT_TRUE(baseline.Has());
+    EXPECT_EQ(baseline.Image(), window);
+    EXPECT_EQ(baseline.From(), RadioBaseline::Source::Write);
+    // An unfinished one leaves nothing known.
+    baseline.Written(window, LinkScope::All, SlotSet(), false, 2);
+    EXPECT_FALSE(baseline.Has());
+    // Nor does a write of the memories alone, with no read before it.
+    baseline.Written(window, LinkScope::Memory, SlotSet::Covered(LinkScope::Memory), true, 3);
+    EXPECT_FALSE(baseline.Has());
+
+    baseline.Read(radio, RadioBaseline::Source::Compare, 4);
+    EXPECT_EQ(baseline.Unavailable(window), "");
+    EXPECT_EQ(baseline.WhenMs(), 4);
+    SlotSet sent;
+    sent.Insert({RecordSlotKind::Memory, 5});
+    baseline.Written(window, LinkScope::All, sent, true, 5);
+    EXPECT_TRUE(DifferingSlots(baseline.Image(), window).Empty());
+    EXPECT_EQ(baseline.WhenMs(), 5);
+
+    RadioImage other = window;
+    other.SetTypeCode("EE,0F");
+    EXPECT_EQ(baseline.Unavailable(other), "The radio last read or written is of version KK,0F, the data of "
+                                           "version EE,0F: read the radio or compare with it first.");
 }
