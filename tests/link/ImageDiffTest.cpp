@@ -3,9 +3,8 @@
 // the text of tslq-cli diff, and the baseline after a write.
 #include "link/ImageDiff.h"
 
-#include "link/Baseline.h"
-
 #include "TransferHarness.h"
+#include "link/Baseline.h"
 #include "model/Records.h"
 
 #include <gtest/gtest.h>
