@@ -46,11 +46,15 @@ std::string Utf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-void WriteExitStatuses(std::ostream& out, bool radio)
+// Every status, or those one command gives.
+void WriteExitStatuses(std::ostream& out, const CliCommand* command)
 {
     out << "\nexit status:\n";
-    for (const CliExitStatus& status : CliExitStatuses())
-        if (radio || !status.radioOnly) out << "  " << status.status << "  " << status.meaning << "\n";
+    for (const CliExitStatus& status : CliExitStatuses()) {
+        if (command && status.radioOnly && !command->radio) continue;
+        if (command && !status.command.empty() && status.command != command->name) continue;
+        out << "  " << status.status << "  " << status.meaning << "\n";
+    }
 }
 
 void WriteUsage(std::ostream& out)
@@ -60,7 +64,7 @@ void WriteUsage(std::ostream& out)
     for (const CliCommand& command : CliCommands())
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
     out << "\nThe radio version comes from the program's profile; --type and --model override it.\n";
-    WriteExitStatuses(out, true);
+    WriteExitStatuses(out, nullptr);
 }
 
 void WriteCommandHelp(std::ostream& out, const CliCommand& command)
@@ -75,7 +79,7 @@ void WriteCommandHelp(std::ostream& out, const CliCommand& command)
         out << "--port takes a device path or COM1 to COM10 (the device the program maps to it).\n"
                "Progress shows on standard error when it is a terminal; one line on standard\n"
                "output then counts what was transferred.\n";
-    WriteExitStatuses(out, command.radio);
+    WriteExitStatuses(out, &command);
 }
 
 bool AsksForHelp(const QStringList& arguments)

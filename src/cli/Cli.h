@@ -108,7 +108,8 @@ struct CliExitStatus
 {
     int status;
     std::string_view meaning;
-    bool radioOnly; // given only by the commands that talk to the radio
+    bool radioOnly;                // given only by the commands that talk to the radio
+    std::string_view command = {}; // given only by this command
 };
 // Every exit status the program gives, in ascending order.
 std::span<const CliExitStatus> CliExitStatuses();

@@ -6,6 +6,7 @@
 
 #include "files/DataFile.h"
 #include "files/FileIo.h"
+#include "link/ImageDiff.h"
 #include "link/PortMap.h"
 #include "link/RadioPort.h"
 #include "link/TransferRunner.h"
@@ -78,9 +79,15 @@ int StatusOf(TransferOutcome outcome)
     return kCliLineFailed;
 }
 
+// Said when the read-back after a finished write does not finish.
+constexpr const char* ReadBackUnfinished =
+    "The write finished; the read-back did not, so whether the radio holds what was written is not known.";
+
 // Runs one transfer to its end; the failure message goes to standard error.
+// With `only`, a write sends only those slots and a read reads them back;
+// `sent` receives the slots a write sent.
 int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readInto,
-             const RadioImage* writeFrom)
+             const RadioImage* writeFrom, const SlotSet* only = nullptr, SlotSet* sent = nullptr)
 {
     // A port name COMn reaches the device the operator mapped to it in the
     // program, as it does there; the map only reads the store.
@@ -110,23 +117,31 @@ int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readIn
     QEventLoop loop;
     QObject::connect(&runner, &TransferRunner::Finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     const bool showProgress = context.errIsTerminal;
-    const char* verb = readInto ? "Reading" : "Writing";
+    const char* verb = readInto ? (only ? "Reading back" : "Reading") : "Writing";
     if (showProgress)
         QObject::connect(&runner, &TransferRunner::ProgressChanged, [&](int position, int maximum) {
             if (maximum > 0)
                 context.err << "\r" << verb << " " << std::min(position, maximum) << "/" << maximum
                             << std::flush;
         });
-    if (readInto)
+    if (readInto && only)
+        runner.StartReadBack(*readInto, *only);
+    else if (readInto)
         runner.StartRead(*readInto, options.scope);
+    else if (only)
+        runner.StartWrite(*writeFrom, *only);
     else
         runner.StartWrite(*writeFrom, options.scope);
     if (runner.Running()) loop.exec();
     if (showProgress) context.err << "\n";
     if (runner.Outcome() != TransferOutcome::Completed) {
         if (!runner.FailureMessage().isEmpty()) context.err << Utf8(runner.FailureMessage()) << "\n";
-        if (!runner.EndNote().isEmpty()) context.err << Utf8(runner.EndNote()) << "\n";
+        if (readInto && only)
+            context.err << ReadBackUnfinished << "\n";
+        else if (!runner.EndNote().isEmpty())
+            context.err << Utf8(runner.EndNote()) << "\n";
     }
+    if (sent) *sent = runner.SentSlots();
     return StatusOf(runner.Outcome());
 }
 
@@ -197,10 +212,17 @@ int CliWrite(CliContext& context)
 {
     LinkOptions options;
     const bool force = context.args.Flag(QStringLiteral("--force"));
+    const bool changesOnly = context.args.Flag(QStringLiteral("--changes-only"));
+    const bool verify = context.args.Flag(QStringLiteral("--verify"));
+    const std::optional<QString> baselinePath = context.args.Value(QStringLiteral("--baseline"));
     if (const int status = TakeLinkOptions(context, options); status != kCliOk) return status;
     const QStringList positionals = context.args.Positionals();
     if (!context.args.Ok()) return context.BadArguments(context.args.Error());
     if (positionals.size() != 1) return context.BadArguments(QStringLiteral("name one input file"));
+    if (changesOnly && !baselinePath)
+        return context.BadArguments(QStringLiteral("--changes-only needs --baseline RADIO.qx"));
+    if (baselinePath && !changesOnly)
+        return context.BadArguments(QStringLiteral("--baseline goes with --changes-only"));
 
     RadioImage image;
     if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
@@ -209,9 +231,30 @@ int CliWrite(CliContext& context)
     if (const int status = LoadCliDataFile(context, positionals[0], image, comment, &leftOut);
         status != kCliOk)
         return status;
+    // Only the slots where the file differs from what the radio holds.
+    std::optional<SlotSet> changes;
+    if (changesOnly) {
+        RadioImage baseline;
+        std::string baselineComment;
+        if (const int status = LoadCliProfile(context, options.profile, baseline); status != kCliOk)
+            return status;
+        if (const int status = LoadCliDataFile(context, *baselinePath, baseline, baselineComment);
+            status != kCliOk)
+            return status;
+        changes = DifferingSlots(baseline, image, options.scope);
+        if (changes->Empty()) {
+            context.out << "No record differs from " << Utf8(*baselinePath) << ": nothing to write.\n";
+            return kCliOk;
+        }
+        std::erase_if(leftOut, [&](const RecordSlot& slot) { return !changes->Contains(slot); });
+    }
+    std::vector<DamagedRecord> unsendable = UnsendableRecords(image, options.scope);
+    if (changes)
+        std::erase_if(unsendable,
+                      [&](const DamagedRecord& record) { return !changes->Contains(record.slot); });
     // A record that fails its check is never sent; the write refuses rather
     // than leave those slots of the radio as they are without being asked.
-    if (const std::string note = UnsendableNote(UnsendableRecords(image, options.scope)); !note.empty()) {
+    if (const std::string note = UnsendableNote(unsendable); !note.empty()) {
         context.err << "tslq-cli " << context.command << ": " << note << "\n";
         return kCliFileError;
     }
@@ -224,7 +267,47 @@ int CliWrite(CliContext& context)
             return kCliFileError;
         }
     }
-    const int status = Transfer(context, options, nullptr, &image);
-    if (status == kCliOk) context.out << TransferSummary(image, options.scope, false) << "\n";
-    return status;
+    SlotSet sent;
+    if (const int status = Transfer(context, options, nullptr, &image, changes ? &*changes : nullptr, &sent);
+        status != kCliOk)
+        return status;
+    if (changes)
+        context.out << "Wrote " << Counted(sent.Count(), "changed record", "changed records")
+                    << " to the radio.\n";
+    else
+        context.out << TransferSummary(image, options.scope, false) << "\n";
+    if (!verify) return kCliOk;
+
+    // Read back every slot written and compare it the way a read stores it.
+    RadioImage readBack = image;
+    if (const int status = Transfer(context, options, &readBack, nullptr, &sent); status != kCliOk)
+        return status;
+    const ImageDifferences differences = DescribeDifferences(readBack, image, sent);
+    if (!differences.Empty()) {
+        context.err << "The radio does not hold what was written.\n"
+                    << DifferencesText(differences, "radio", "written");
+        return kCliVerifyFailed;
+    }
+    context.out << "Read back " << Counted(sent.Count(), "record", "records")
+                << ": the radio holds what was written.\n";
+    return kCliOk;
+}
+
+int CliDiff(CliContext& context)
+{
+    const CliProfileOptions profile = TakeProfileOptions(context.args);
+    const QStringList positionals = context.args.Positionals();
+    if (!context.args.Ok()) return context.BadArguments(context.args.Error());
+    if (positionals.size() != 2) return context.BadArguments(QStringLiteral("name two data files"));
+    RadioImage images[2];
+    for (int i = 0; i < 2; ++i) {
+        std::string comment;
+        if (const int status = LoadCliProfile(context, profile, images[i]); status != kCliOk) return status;
+        if (const int status = LoadCliDataFile(context, positionals[i], images[i], comment); status != kCliOk)
+            return status;
+    }
+    const ImageDifferences differences = DescribeDifferences(images[0], images[1]);
+    context.out << DifferencesText(differences, Utf8(positionals[0]), Utf8(positionals[1]));
+    if (const int status = context.FinishOutput(); status != kCliOk) return status;
+    return differences.Empty() ? kCliOk : kCliDiffer;
 }

@@ -12,6 +12,9 @@ inline constexpr int kCliInvalidRadio = 3;    // "The radio is invalid."
 inline constexpr int kCliTimeout = 4;         // "Communication timeout error."
 inline constexpr int kCliPortUnavailable = 5; // the port cannot be opened
 inline constexpr int kCliLineFailed = 7;      // the line failed, or a reply stayed garbled
+inline constexpr int kCliVerifyFailed = 8;    // "The radio does not hold what was written."
+// Exit status of diff when the files differ.
+inline constexpr int kCliDiffer = 1;
 
 // The line read and write end with: the filled records of the scope, e.g.
 // "Read 37 memory channels, 3 CALL, 14 VFO, 2 DTMF and 41 menu settings from
@@ -21,3 +24,4 @@ std::string TransferSummary(const RadioImage& image, LinkScope scope, bool read)
 
 int CliRead(CliContext& context);
 int CliWrite(CliContext& context);
+int CliDiff(CliContext& context);

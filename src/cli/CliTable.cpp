@@ -15,12 +15,20 @@ const std::array kCommands = {
     CliCommand{"listing", "[--type CODE] [--model MODEL] IN.qx", "print the listing as text", &CliListing},
     CliCommand{"print-pdf", "[--type CODE] [--model MODEL] IN.qx -o OUT.pdf", "print the listing into a PDF",
                &CliPrintPdf},
+    CliCommand{
+        "diff", "[--type CODE] [--model MODEL] A.qx B.qx",
+        "show, slot by slot and field by field, where two data files differ as a radio would hold them",
+        &CliDiff},
     // The radio.
     CliCommand{"read",
                "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
                "read the radio into a data file", &CliRead, true},
-    CliCommand{"write", "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] IN.qx",
-               "write a data file to the radio (--force: also when damaged records were left out of it)",
+    CliCommand{"write",
+               "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
+               "[--changes-only --baseline RADIO.qx] [--verify] IN.qx",
+               "write a data file to the radio (--force: also when damaged records were left out of it; "
+               "--changes-only: only the records that differ from RADIO.qx, what the radio holds; --verify: "
+               "read back what was written and compare)",
                &CliWrite, true},
     // Channel lists.
     CliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",
@@ -31,12 +39,17 @@ const std::array kCommands = {
 
 const std::array kExitStatuses = {
     CliExitStatus{kCliOk, "done", false},
+    CliExitStatus{kCliDiffer, "the files differ", false, "diff"},
     CliExitStatus{kCliBadArguments, "bad arguments, or no radio version is set up", false},
     CliExitStatus{kCliInvalidRadio, "the radio is not a ZT-Q2 or ZT-Q3 (\"The radio is invalid.\")", true},
     CliExitStatus{kCliTimeout, "the radio did not answer in time (\"Communication timeout error.\")", true},
     CliExitStatus{kCliPortUnavailable, "the port cannot be opened", true},
     CliExitStatus{kCliFileError, "a file could not be read or written (\"File Open error.\")", false},
     CliExitStatus{kCliLineFailed, "the transfer broke off before its end", true},
+    CliExitStatus{kCliVerifyFailed,
+                  "the read-back after the write found a difference (\"The radio does not hold what was "
+                  "written.\")",
+                  true, "write"},
 };
 
 } // namespace

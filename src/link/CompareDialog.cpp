@@ -1,7 +1,7 @@
 // One table row per differing field; the slot is named on its first row.
 #include "link/CompareDialog.h"
 
-#include "model/QtText.h"
+#include "ui/QtText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -224,3 +224,96 @@ TEST(CliLink, GarbledReplyIsAskedForAgainAndTwiceStopsTheReadWithoutAFile)
         EXPECT_EQ(served.radio.CommandCount(), at + 1);
     }
 }
+
+TEST(CliLink, DiffOfTwoFiles)
+{
+    QTemporaryDir dir;
+    const RadioImage radio = SampleImage("KK,0F", "ZT-Q2");
+    RadioImage window = radio;
+    window.SetMemoryRecord(5, "005,00145520000,5,1,0,1,0,0,12,08,007,000600000,0,1,00146100000,5,,RPT\xC4");
+    window.SetMemoryRecord(7, "");
+    window.SetVfoRecord(0, "0,00146000000" + radio.GetVfoRecord(0).substr(13));
+    window.SetCallRecord(2, "");
+    window.SetDtmfRecord(3, "03,999,HOME");
+    window.SetProgramVfoRecord(2, "2,00430,00440");
+    window.SetMenuSetting(0, "1");
+    const QString a = dir.filePath("radio.qx");
+    const QString b = dir.filePath("window.qx");
+    ASSERT_TRUE(tslq::test::WriteBytes(a.toStdString(), WriteDataFile(radio, "radio")));
+    ASSERT_TRUE(tslq::test::WriteBytes(b.toStdString(), WriteDataFile(window, "window")));
+    QDir::setCurrent(dir.path());
+
+    Cli cli;
+    EXPECT_EQ(cli.Run({"diff", "radio.qx", "window.qx"}), kCliDiffer);
+    ExpectGolden("diff_radio_window.txt", cli.out.str());
+    EXPECT_EQ(cli.err.str(), "");
+
+    Cli same;
+    EXPECT_EQ(same.Run({"diff", "radio.qx", a}), kCliOk);
+    EXPECT_EQ(same.out.str(), "");
+
+    Cli bad;
+    EXPECT_EQ(bad.Run({"diff", "radio.qx"}), kCliBadArguments);
+    EXPECT_EQ(bad.Run({"diff", "radio.qx", "window.qx", "third.qx"}), kCliBadArguments);
+    EXPECT_EQ(bad.Run({"diff", "radio.qx", "missing.qx"}), kCliFileError);
+    EXPECT_EQ(bad.Run({"diff", "--type", "KK", "radio.qx", "window.qx"}), kCliBadArguments);
+}
+
+TEST(CliLink, WriteOnlyTheChangesAndVerify)
+{
+    QTemporaryDir dir;
+    const RadioImage radio = SampleImage("KK,0F", "ZT-Q2");
+    RadioImage window = radio;
+    window.SetMemoryRecord(5, "005,00145520000,5,1,0,1,0,0,12,08,007,000600000,0,0,00146100000,5,,RPT");
+    const QString baseline = dir.filePath("radio.qx");
+    const QString in = dir.filePath("window.qx");
+    ASSERT_TRUE(tslq::test::WriteBytes(baseline.toStdString(), WriteDataFile(radio, "")));
+    ASSERT_TRUE(tslq::test::WriteBytes(in.toStdString(), WriteDataFile(window, "")));
+    {
+        // Wake-up, "ID", "TYD", "VMC" twice and the channel's three commands;
+        // then the same checks and its three queries.
+        ServedRadio served(radio);
+        Cli cli;
+        ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", baseline,
+                           "--verify", in}),
+                  kCliOk)
+            << cli.err.str();
+        EXPECT_EQ(
+            cli.out.str(),
+            "Wrote 1 changed record to the radio.\nRead back 1 record: the radio holds what was written.\n");
+        served.host->Stop();
+        EXPECT_EQ(served.radio.CommandCount(), 9 + 7);
+        EXPECT_EQ(CompareImages(window, served.radio.Contents()), "");
+    }
+    {
+        // The radio takes the frequency and forgets it.
+        VirtualRadioFaults faults;
+        faults.ignoreWrite = 1;
+        ServedRadio served(radio, faults);
+        Cli cli;
+        EXPECT_EQ(cli.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", baseline,
+                           "--verify", in}),
+                  kCliVerifyFailed);
+        EXPECT_EQ(cli.err.str(), "The radio does not hold what was written.\n"
+                                 "Slot        Field      radio    written\n"
+                                 "Memory 005  Frequency  145.500  145.520\n");
+    }
+    {
+        // A full write read back whole; nothing to write when nothing differs.
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
+        Cli cli;
+        ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--verify", in}), kCliOk) << cli.err.str();
+        EXPECT_NE(cli.out.str().find("\nRead back 503 records: the radio holds what was written.\n"),
+                  std::string::npos)
+            << cli.out.str();
+        Cli none;
+        EXPECT_EQ(none.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", in, in}),
+                  kCliOk);
+        EXPECT_EQ(none.out.str(), "No record differs from " + in.toStdString() + ": nothing to write.\n");
+    }
+    Cli bad;
+    EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--changes-only", in}), kCliBadArguments);
+    EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--baseline", baseline, in}), kCliBadArguments);
+    EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--changes-only", "--baseline", "missing.qx", in}),
+              kCliFileError);
+}
