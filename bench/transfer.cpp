@@ -1,7 +1,8 @@
 // Full read and full write of a fully loaded radio (432 channels with names
 // and split frequencies, every DTMF memory, every menu setting) through the
 // transfer runner and the serial component, against tslq-sim on a
-// pseudo-terminal.
+// pseudo-terminal; and a write of one changed channel alone (Write >
+// Changes), without and with the read-back that verifies it.
 //
 // With --wire-speed the radio paces both directions as a 9600 baud 8N1
 // wire; the figure that matters is the ratio of the wall time to the
@@ -12,6 +13,7 @@
 // The simulator is found through TSLQ_SIM, else beside this program's build
 // folder (../src/tslq-sim).
 #include "files/DataFile.h"
+#include "link/ImageDiff.h"
 #include "link/RadioPort.h"
 #include "link/ReadTransfer.h"
 #include "link/TransferRunner.h"
@@ -87,7 +89,18 @@ struct WireCount
 {
     long commands = 0;
     long bytes = 0;
-    double BoundSeconds() const { return static_cast<double>(bytes) * 10.0 / 9600.0 + StartDelaySeconds; }
+    int transfers = 1; // each waits the start delay once
+    double BoundSeconds() const
+    {
+        return static_cast<double>(bytes) * 10.0 / 9600.0 + StartDelaySeconds * transfers;
+    }
+    WireCount& operator+=(const WireCount& other)
+    {
+        commands += other.commands;
+        bytes += other.bytes;
+        transfers += other.transfers;
+        return *this;
+    }
 };
 
 // The same transfer in-process, counting every byte either way.
@@ -146,7 +159,9 @@ struct Timed
     int commands = 0;
 };
 
-Timed RunTransfer(const std::string& device, RadioImage& image, bool read)
+// With `only`, a write of those slots, or a read-back of them.
+Timed RunTransfer(const std::string& device, RadioImage& image, bool read, const SlotSet* only = nullptr,
+                  SlotSet* sent = nullptr)
 {
     RadioPort comm;
     comm.SetDeviceName(device);
@@ -156,8 +171,12 @@ Timed RunTransfer(const std::string& device, RadioImage& image, bool read)
     QObject::connect(&runner, &TransferRunner::Finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    if (read)
+    if (read && only)
+        runner.StartReadBack(image, *only);
+    else if (read)
         runner.StartRead(image, LinkScope::All);
+    else if (only)
+        runner.StartWrite(image, *only);
     else
         runner.StartWrite(image, LinkScope::All);
     if (runner.Running()) loop.exec();
@@ -165,13 +184,25 @@ Timed RunTransfer(const std::string& device, RadioImage& image, bool read)
     timed.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     timed.outcome = runner.Outcome();
     timed.commands = runner.CommandsSent();
+    if (sent) *sent = runner.SentSlots();
     return timed;
+}
+
+// The loaded image with channel 005 moved up by 20 kHz.
+RadioImage OneChannelEdited(const RadioImage& image)
+{
+    RadioImage edited = image;
+    std::string record = edited.GetMemoryRecord(5);
+    record.replace(4, 11, "00144145000");
+    edited.SetMemoryRecord(5, record);
+    return edited;
 }
 
 struct Fixture
 {
     QTemporaryDir dir;
     RadioImage full = FullyLoadedImage();
+    RadioImage edited = OneChannelEdited(full);
     std::string fullFile;
     QString fullPath;
 
@@ -249,11 +280,62 @@ void BM_FullWrite(benchmark::State& state)
     }
 }
 
+// Write > Changes of one edited channel to a radio that holds the loaded
+// image; with range(1), the read-back of what was written as well.
+void BM_ChangesWrite(benchmark::State& state)
+{
+    const bool paced = state.range(0) != 0;
+    const bool verify = state.range(1) != 0;
+    Fixture& f = TheFixture();
+    const SlotSet changes = DifferingSlots(f.full, f.edited);
+    if (changes.Count() != 1) {
+        state.SkipWithError("the edit changes other than one slot");
+        return;
+    }
+    VirtualRadio dry(AsLoadedFrom(f.fullFile));
+    WriteTransfer countWrite(f.edited, changes);
+    WireCount count = CountBytes(countWrite, dry);
+    if (verify) {
+        RadioImage readBack = f.edited;
+        ReadTransfer countRead(readBack, changes);
+        count += CountBytes(countRead, dry);
+    }
+    for (auto _ : state) {
+        QStringList args{"--load", f.fullPath};
+        if (paced) args << "--wire-speed";
+        Simulator sim(args);
+        if (sim.Device().empty()) {
+            state.SkipWithError("tslq-sim did not start (set TSLQ_SIM)");
+            return;
+        }
+        SlotSet sent;
+        Timed timed = RunTransfer(sim.Device(), f.edited, false, &changes, &sent);
+        if (verify && timed.outcome == TransferOutcome::Completed) {
+            RadioImage readBack = f.edited;
+            const Timed back = RunTransfer(sim.Device(), readBack, true, &sent);
+            timed.outcome = back.outcome;
+            timed.seconds += back.seconds;
+            timed.commands += back.commands;
+            if (!DescribeDifferences(readBack, f.edited, sent).Empty()) {
+                state.SkipWithError("the read-back found a difference");
+                return;
+            }
+        }
+        Report(state, timed, count, paced);
+    }
+}
+
 } // namespace
 
 // Argument: 1 paced at wire speed, 0 unpaced.
 BENCHMARK(BM_FullRead)->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_FullWrite)->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ChangesWrite)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRead)->Arg(0)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullWrite)->Arg(0)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
