@@ -79,10 +79,6 @@ int StatusOf(TransferOutcome outcome)
     return kCliLineFailed;
 }
 
-// Said when the read-back after a finished write does not finish.
-constexpr const char* ReadBackUnfinished =
-    "The write finished; the read-back did not, so whether the radio holds what was written is not known.";
-
 // Runs one transfer to its end; the failure message goes to standard error.
 // With `only`, a write sends only those slots and a read reads them back;
 // `sent` receives the slots a write sent.
@@ -136,10 +132,7 @@ int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readIn
     if (showProgress) context.err << "\n";
     if (runner.Outcome() != TransferOutcome::Completed) {
         if (!runner.FailureMessage().isEmpty()) context.err << Utf8(runner.FailureMessage()) << "\n";
-        if (readInto && only)
-            context.err << ReadBackUnfinished << "\n";
-        else if (!runner.EndNote().isEmpty())
-            context.err << Utf8(runner.EndNote()) << "\n";
+        if (!runner.EndNote().isEmpty()) context.err << Utf8(runner.EndNote()) << "\n";
     }
     if (sent) *sent = runner.SentSlots();
     return StatusOf(runner.Outcome());
@@ -284,8 +277,7 @@ int CliWrite(CliContext& context)
         return status;
     const ImageDifferences differences = DescribeDifferences(readBack, image, sent);
     if (!differences.Empty()) {
-        context.err << "The radio does not hold what was written.\n"
-                    << DifferencesText(differences, "radio", "written");
+        context.err << TransferText::VerifyFailed << "\n" << DifferencesText(differences, "radio", "written");
         return kCliVerifyFailed;
     }
     context.out << "Read back " << Counted(sent.Count(), "record", "records")

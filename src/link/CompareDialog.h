@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/ImageDiff.h"
+#include "link/TransferRunner.h"
 
 #include <QDialog>
 
@@ -14,7 +15,7 @@ class QTableWidget;
 
 namespace CompareText {
 inline const QString Caption = QStringLiteral("Compare with Radio");
-inline const QString VerifyFailed = QStringLiteral("The radio does not hold what was written.");
+inline const QString VerifyFailed = QString::fromLatin1(TransferText::VerifyFailed);
 inline const QString NoDifference = QStringLiteral("The radio holds what the window holds.");
 } // namespace CompareText
 

@@ -93,6 +93,7 @@ void TransferRunner::StartRead(RadioImage& image, LinkScope scope)
 {
     write_.reset();
     read_ = std::make_unique<ReadTransfer>(image, scope);
+    readBack_ = false;
     Begin();
 }
 
@@ -114,6 +115,7 @@ void TransferRunner::StartReadBack(RadioImage& image, const SlotSet& chosen)
 {
     write_.reset();
     read_ = std::make_unique<ReadTransfer>(image, chosen);
+    readBack_ = true;
     Begin();
 }
 
@@ -250,6 +252,7 @@ void TransferRunner::RetryTimer()
 QString TransferRunner::EndNote() const
 {
     if (outcome_ == TransferOutcome::Completed || outcome_ == TransferOutcome::Running) return {};
+    if (read_ && readBack_) return QString::fromLatin1(TransferText::ReadBackUnfinished);
     if (read_) return QString::fromLatin1(TransferText::ReadNothingChanged);
     if (DataSent()) return QString::fromLatin1(TransferText::WritePartial);
     return {};

@@ -42,6 +42,11 @@ inline constexpr const char* RadioStopped =
 inline constexpr const char* BadReplyAdvice = "Check the cable and the radio, then try again.";
 // Said after any read that did not finish.
 inline constexpr const char* ReadNothingChanged = "The read did not finish; nothing was changed.";
+// Said after a read-back (after a finished write) that did not finish.
+inline constexpr const char* ReadBackUnfinished =
+    "The write finished; the read-back did not, so whether the radio holds what was written is not known.";
+// Said when a read-back found a record other than the one written.
+inline constexpr const char* VerifyFailed = "The radio does not hold what was written.";
 // Said after a write that stopped once channels or settings had been sent.
 inline constexpr const char* WritePartial =
     "The radio now holds part of the new data; a new write will complete it.";
@@ -122,6 +127,7 @@ class TransferRunner : public QObject
     std::string retryCommand_; // set while what arrives is being discarded
     std::unique_ptr<ReadTransfer> read_;
     std::unique_ptr<WriteTransfer> write_;
+    bool readBack_ = false;
     bool running_ = false;
     TransferOutcome outcome_ = TransferOutcome::Running;
     QString failureMessage_;

@@ -10,7 +10,29 @@ WriteDialog::WriteDialog(const RadioImage& image, LinkScope scope, int portNumbe
 {
 }
 
+WriteDialog::WriteDialog(const RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
+    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing the changes to the Radio."), portNumber,
+                     parent),
+      image_(image), scope_(LinkScope::All), only_(chosen)
+{
+}
+
 void WriteDialog::StartTransfer()
 {
-    runner_.StartWrite(image_, scope_);
+    if (only_)
+        runner_.StartWrite(image_, *only_);
+    else
+        runner_.StartWrite(image_, scope_);
+}
+
+ReadBackDialog::ReadBackDialog(RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
+    : TransferDialog(QStringLiteral("Verify"), QStringLiteral("Reading back what was written."), portNumber,
+                     parent),
+      image_(image), slots_(chosen)
+{
+}
+
+void ReadBackDialog::StartTransfer()
+{
+    runner_.StartReadBack(image_, slots_);
 }

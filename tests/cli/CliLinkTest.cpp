@@ -299,6 +299,21 @@ TEST(CliLink, WriteOnlyTheChangesAndVerify)
                                  "Memory 005  Frequency  145.500  145.520\n");
     }
     {
+        // The radio goes away during the read-back, after the write's nine
+        // commands and the read-back's wake-ups: not known, not a success.
+        ServedRadio served(radio, {0, 0, 11});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", baseline,
+                           "--verify", in}),
+                  kCliLineFailed);
+        EXPECT_EQ(cli.out.str(), "Wrote 1 changed record to the radio.\n");
+        EXPECT_NE(
+            cli.err.str().find("\nThe write finished; the read-back did not, so whether the radio holds what "
+                               "was written is not known.\n"),
+            std::string::npos)
+            << cli.err.str();
+    }
+    {
         // A full write read back whole; nothing to write when nothing differs.
         ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
         Cli cli;
