@@ -5,6 +5,7 @@
 #include "files/Csv.h"
 #include "mainwin/MenuRules.h"
 #include "model/FieldTexts.h"
+#include "model/MenuTexts.h"
 
 #include <QUndoStack>
 
@@ -15,51 +16,6 @@
 namespace {
 
 const QString kUntitled = QStringLiteral("Untitled");
-
-// Names of the menu settings as the menu pages caption them, by index.
-constexpr std::array<const char*, MenuCount> kMenuSettingNames = {
-    "Operation Band",
-    "Balance",
-    "Dual",
-    "ATT",
-    "Key Lock",
-    "Lamp",
-    "Memory Name",
-    "A Band RF Power",
-    "B Band RF Power",
-    "1.2G A Band Power",
-    "1.2G B Band Power",
-    "Scan Resume",
-    "Memory Group Link",
-    "Memory Recall Method",
-    "Automatic Repeater Offset",
-    "Tune Enable",
-    "Tx Inhibit",
-    "DTMF Speed",
-    "DTMF Pause",
-    "DTMF Lock",
-    "DTMF Hold",
-    "Power-on Message",
-    "Contrast",
-    "Battery Saver",
-    "Auto Power Off",
-    "Key Beep",
-    "VOX on Busy",
-    "VOX Gain",
-    "VOX Delay",
-    "CALL Key",
-    "1750Hz Tone Hold",
-    "Beat Shift",
-    "Bar Antenna",
-    "Language",
-    "Packet Speed",
-    "FM Narrow 144MHz Band",
-    "FM Narrow 220MHz Band",
-    "FM Narrow 440MHz Band", // "430MHz Band" outside market K
-    "FM Narrow 1.2GHz Band",
-    "FM Narrow HF Band",
-    "Battery",
-};
 
 int SlotCount(SlotKind kind)
 {
@@ -257,12 +213,10 @@ QString Document::SlotTitle(SlotKind kind, int slot) const
         return QStringLiteral("DTMF %1").arg(slot);
     case SlotKind::ProgramVfo:
         return QStringLiteral("Program VFO ") + labelOr(VfoBandLabel(slot, market));
-    case SlotKind::MenuSetting:
-        if (!SlotExists(kind, slot)) return QStringLiteral("Menu setting %1").arg(slot);
-        if (slot == MenuSetting::Nar440 && market != 'K')
-            return QStringLiteral("Menu setting FM Narrow 430MHz Band");
-        return QStringLiteral("Menu setting ") +
-               QString::fromLatin1(kMenuSettingNames[static_cast<std::size_t>(slot)]);
+    case SlotKind::MenuSetting: {
+        const std::string_view label = MenuSettingLabel(slot, market);
+        return QStringLiteral("Menu setting ") + labelOr(label);
+    }
     }
     return QString::number(slot);
 }

@@ -77,7 +77,8 @@ class Document : public QObject
     // The bytes a slot holds; empty for a slot that does not exist.
     const std::string& SlotBytes(SlotKind kind, int slot) const;
     // How a step names a slot: "012", "L0", "VFO A_144MHz", "CALL 144MHz",
-    // "DTMF 3", "Program VFO A_144MHz", "Menu setting Key Lock".
+    // "DTMF 3", "Program VFO A_144MHz", "Menu setting Key Lock" (the
+    // listing's names of the settings).
     QString SlotTitle(SlotKind kind, int slot) const;
 
     // ---- Replacing and saving ----------------------------------------------

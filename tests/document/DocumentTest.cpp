@@ -196,7 +196,7 @@ TEST(DocumentSteps, EveryKindDoesUndoesAndRedoesWithItsSlotsAndText)
          {},
          {MenuSetting::KeyLock},
          0},
-        {"Menu setting FM Narrow 440MHz Band",
+        {"Menu setting 440MHz FM Narrow",
          [](Document& d) { d.SetMenuSetting(MenuSetting::Nar440, "1"); },
          {},
          {MenuSetting::Nar440},
