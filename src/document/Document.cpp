@@ -258,6 +258,11 @@ void Document::SetDataChanged(bool changed)
     UpdateDataChanged();
 }
 
+void Document::CorrectLoadedSetting(int index, std::string_view value)
+{
+    image_.SetMenuSetting(index, value);
+}
+
 void Document::SetPasteBuffer(std::string_view bytes)
 {
     image_.SetPasteBuffer(bytes);

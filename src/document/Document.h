@@ -95,6 +95,12 @@ class Document : public QObject
     // false: the present state counts as saved (clean point here).
     void SetDataChanged(bool changed);
 
+    // A loaded menu setting that a view cannot take (a power-on message with
+    // characters outside the market's set) as the view cleaned it: part of
+    // the load that brought it, so no step and no change of the data changed
+    // state. No signal either: the view that cleaned it shows it already.
+    void CorrectLoadedSetting(int index, std::string_view value);
+
     // The last record taken from the clipboard in the program's own format.
     // Not part of the data: no step, no change of the data changed state.
     void SetPasteBuffer(std::string_view bytes);

@@ -2,51 +2,35 @@
 // switches between the CALL slots without closing.
 #pragma once
 
-#include <QDialog>
+#include "editors/ChannelEditorDialog.h"
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 class ChannelPanel;
-class MainWindow;
 
-class CallEditor : public QDialog
+class CallEditor : public ChannelEditorDialog
 {
     Q_OBJECT
 
   public:
-    explicit CallEditor(MainWindow& form);
-
-    int Slot() const { return slot_; }
-    bool PendingChanges() const { return pending_; }
+    // Opens on CALL slot 0..3 of the document (the first of the version's
+    // list when the version has no such slot).
+    CallEditor(Document& document, int slot, QWidget* parent = nullptr);
 
     void LoadChannelControls();
-    bool StoreChannelControls();
+    bool StoreChannelControls() override;
     void AcceptEntries();
+    // Choosing a band list position (mouse, Page Up / Page Down).
     void ComboBox_BandClick(int position);
-    void OkButtonClick();
 
     QLabel* Label_Band;
     QComboBox* ComboBox_Band;
     ChannelPanel* Panel;
-    QPushButton* Button_Ok;
-    QPushButton* Button_Close;
-
-  public slots:
-    void done(int result) override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void StepBy(int delta) override;
+    void FormShow() override;
 
   private:
-    void FormShow();
-    void MarkChanged();
-
-    MainWindow& form_;
-    int slot_ = 0;
     int position_ = 0;
-    bool pending_ = false;
-    bool loading_ = false;
-    bool shown_ = false;
 };

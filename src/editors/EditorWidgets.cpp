@@ -2,9 +2,9 @@
 #include "editors/EditorWidgets.h"
 
 #include "editors/EntryKeys.h"
-#include "mainwin/MainWindow.h"
 #include "model/FieldTexts.h"
 #include "model/TextCodec.h"
+#include "ui/HelpContext.h"
 #include "ui/Messages.h"
 #include "ui/QtText.h"
 
@@ -517,11 +517,11 @@ void AssignPanelHelpContexts(ChannelPanel& p)
         {p.ComboBox_Mode, 550},
     };
     for (const auto& [target, context] : contexts)
-        MainWindow::SetHelpContext(target, context);
+        SetHelpContext(target, context);
 }
 
-void InstallEditorHelpKey(QDialog& dialog, MainWindow& form)
+void InstallEditorHelpKey(QDialog& dialog)
 {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
-    QObject::connect(help, &QShortcut::activated, &dialog, [&form]() { form.ShowContextHelp(); });
+    QObject::connect(help, &QShortcut::activated, &dialog, [] { ShowFocusedControlHelp(); });
 }

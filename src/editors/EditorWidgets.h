@@ -163,5 +163,4 @@ void ShowEntryError(EntryError error);
 // Sets context help numbers on the panel's controls.
 void AssignPanelHelpContexts(ChannelPanel& panel);
 // F1 in a modal editor opens the focused control's help topic.
-class MainWindow;
-void InstallEditorHelpKey(QDialog& dialog, MainWindow& form);
+void InstallEditorHelpKey(QDialog& dialog);

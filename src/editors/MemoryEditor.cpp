@@ -1,11 +1,14 @@
 // The "Memory Channel" dialog.
 #include "editors/MemoryEditor.h"
 
+#include "document/Document.h"
 #include "editors/ChannelRules.h"
 #include "editors/EditorWidgets.h"
-#include "mainwin/MainWindow.h"
 #include "model/Records.h"
+#include "ui/HelpContext.h"
 #include "ui/Messages.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,9 +19,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
-MemoryEditor::MemoryEditor(MainWindow& form) : QDialog(&form), form_(form)
+MemoryEditor::MemoryEditor(Document& document, int slot, QWidget* parent)
+    : ChannelEditorDialog(document, std::clamp(slot, 0, MemoryCount - 1), QStringLiteral("Memory Channel"),
+                          parent)
 {
-    setWindowTitle(QStringLiteral("Memory Channel"));
     auto* layout = new QGridLayout(this);
 
     Label_Channel = new QLabel(QStringLiteral("Memory Channel Number"), this);
@@ -48,46 +52,27 @@ MemoryEditor::MemoryEditor(MainWindow& form) : QDialog(&form), form_(form)
     layout->addWidget(Edit_Name, 2, 1);
     layout->addWidget(CheckBox_Lockout, 2, 2);
 
-    Button_Ok = new QPushButton(QStringLiteral("&OK"), this);
-    Button_Close = new QPushButton(QStringLiteral("&Close"), this);
-    Button_Ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_Ok);
-    buttons->addWidget(Button_Close);
-    layout->addLayout(buttons, 3, 0, 1, 3);
+    layout->addLayout(ButtonRow(), 3, 0, 1, 3);
 
     connect(Edit_Channel, &QLineEdit::textEdited, this, &MemoryEditor::ChannelTextEdited);
-    Edit_Channel->installEventFilter(this);
+    StepWithKeysOf(Edit_Channel);
     connect(channelUpButton_, &QToolButton::clicked, this, [this]() { StepChannel(1); });
     connect(channelDownButton_, &QToolButton::clicked, this, [this]() { StepChannel(-1); });
     connect(Panel, &ChannelPanel::Changed, this, &MemoryEditor::MarkChanged);
     connect(Panel, &ChannelPanel::EnterPressed, this, &MemoryEditor::AcceptEntries);
     connect(Edit_Name, &QLineEdit::textChanged, this, &MemoryEditor::MarkChanged);
     connect(CheckBox_Lockout, &QCheckBox::toggled, this, &MemoryEditor::MarkChanged);
-    connect(Button_Ok, &QPushButton::clicked, this, &MemoryEditor::OkButtonClick);
-    connect(Button_Close, &QPushButton::clicked, this, &QDialog::reject);
 
     AssignPanelHelpContexts(*Panel);
-    MainWindow::SetHelpContext(Edit_Channel, 500);
-    MainWindow::SetHelpContext(Edit_Name, 540);
-    MainWindow::SetHelpContext(CheckBox_Lockout, 545);
-    InstallEditorHelpKey(*this, form_);
-}
-
-void MemoryEditor::showEvent(QShowEvent* event)
-{
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
+    SetHelpContext(Edit_Channel, 500);
+    SetHelpContext(Edit_Name, 540);
+    SetHelpContext(CheckBox_Lockout, 545);
+    InstallEditorHelpKey(*this);
 }
 
 void MemoryEditor::FormShow()
 {
-    Edit_Name->SetMarket(form_.Market());
-    slot_ = std::clamp(form_.SelectedRow(GridId::Memory) - 1, 0, MemoryCount - 1);
+    Edit_Name->SetMarket(document_.Image().MarketLetter());
     Panel->Edit_Rx->setFocus();
     LoadChannelControls(slot_);
     Edit_Name->ClearLead();
@@ -97,7 +82,7 @@ void MemoryEditor::LoadChannelControls(int slot)
 {
     loading_ = true;
     slot_ = slot;
-    const ChannelControls c = LoadMemoryControls(form_.Image(), slot);
+    const ChannelControls c = LoadMemoryControls(document_.Image(), slot);
     SetChannelText(QString::fromStdString(ChannelNumberText(slot)));
     lastValidNumber_ = Edit_Channel->text();
     Panel->Write(c);
@@ -111,18 +96,16 @@ void MemoryEditor::LoadChannelControls(int slot)
 
 bool MemoryEditor::StoreChannelControls()
 {
-    form_.SetDataChanged(true);
     ChannelControls c = Panel->Read();
     c.name = Edit_Name->NameBytes();
     c.lockout = CheckBox_Lockout->isChecked();
-    const BuiltRecord built = BuildMemoryRecord(form_.Image(), slot_, c);
+    const BuiltRecord built = BuildMemoryRecord(document_.Image(), slot_, c);
     if (built.error != EntryError::None) {
         ShowEntryError(built.error);
         return false;
     }
     Panel->SetStep(built.step);
-    form_.Image().SetMemoryRecord(slot_, built.record);
-    form_.RefreshAllViews();
+    document_.StoreRecord(SlotKind::Memory, slot_, built.record);
     LoadChannelControls(slot_);
     if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;
@@ -130,7 +113,7 @@ bool MemoryEditor::StoreChannelControls()
 
 void MemoryEditor::AcceptEntries()
 {
-    const AcceptedEntries a = AcceptMemoryEntries(form_.Image(), Panel->Read());
+    const AcceptedEntries a = AcceptMemoryEntries(document_.Image(), Panel->Read());
     if (a.error != EntryError::None) {
         ShowEntryError(a.error);
         return;
@@ -150,39 +133,19 @@ void MemoryEditor::StepChannel(int delta)
     LoadChannelControls(StepSlot(slot_, delta, MemoryCount));
 }
 
-void MemoryEditor::OkButtonClick()
+int MemoryEditor::StepOfKey(int key) const
 {
-    if (StoreChannelControls()) accept();
+    if (key == Qt::Key_Up) return 1;
+    if (key == Qt::Key_Down) return -1;
+    return ChannelEditorDialog::StepOfKey(key);
 }
 
-void MemoryEditor::done(int result)
+void MemoryEditor::StepBy(int delta)
 {
-    if (pending_) {
-        if (ShowMessage(MessageKind::Question, Msg::ContentsChangedOnClose) == MessageButton::Yes)
-            StoreChannelControls();
-        pending_ = false;
-    }
-    QDialog::done(result);
-}
-
-bool MemoryEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Edit_Channel && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        int delta = 0;
-        if (key == Qt::Key_PageUp || key == Qt::Key_Up)
-            delta = 1;
-        else if (key == Qt::Key_PageDown || key == Qt::Key_Down)
-            delta = -1;
-        if (delta != 0) {
-            // A valid number asks about pending changes itself; an empty box
-            // or the start of a label does not, so ask before moving on.
-            if (HandleTypedNumber(Edit_Channel->text()) && ConfirmLeave())
-                LoadChannelControls(StepSlot(slot_, delta, MemoryCount));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    // A valid number asks about pending changes itself; an empty box or the
+    // start of a label does not, so ask before moving on.
+    if (HandleTypedNumber(Edit_Channel->text()) && ConfirmLeave())
+        LoadChannelControls(StepSlot(slot_, delta, MemoryCount));
 }
 
 void MemoryEditor::ChannelTextEdited(const QString& text)
@@ -210,26 +173,12 @@ bool MemoryEditor::HandleTypedNumber(const QString& text)
     case ChannelNumberKind::Valid:
         break;
     }
-    if (pending_) {
-        if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes) {
-            if (!StoreChannelControls()) {
-                SetChannelText(QString::fromStdString(ChannelNumberText(slot_)));
-                return false;
-            }
-        }
-        pending_ = false;
+    if (!ConfirmLeave()) {
+        SetChannelText(QString::fromStdString(ChannelNumberText(slot_)));
+        return false;
     }
     LoadChannelControls(number.slot);
     lastValidNumber_ = text;
-    return true;
-}
-
-bool MemoryEditor::ConfirmLeave()
-{
-    if (!pending_) return true;
-    if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes)
-        return StoreChannelControls();
-    pending_ = false;
     return true;
 }
 
@@ -238,9 +187,4 @@ void MemoryEditor::SetChannelText(const QString& text)
     // setText raises no textEdited, so the dialog's own writes are never
     // taken for typed numbers.
     Edit_Channel->setText(text);
-}
-
-void MemoryEditor::MarkChanged()
-{
-    if (!loading_) pending_ = true;
 }

@@ -1,22 +1,21 @@
 // The "VFO" dialog.
 #include "editors/VfoEditor.h"
 
+#include "document/Document.h"
 #include "editors/EditorWidgets.h"
-#include "mainwin/MainWindow.h"
 #include "model/FieldTexts.h"
+#include "ui/HelpContext.h"
 #include "ui/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
-VfoEditor::VfoEditor(MainWindow& form) : QDialog(&form), form_(form)
+VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
+    : ChannelEditorDialog(document, band, QStringLiteral("VFO"), parent)
 {
-    setWindowTitle(QStringLiteral("VFO"));
     auto* layout = new QGridLayout(this);
 
     Label_Band = new QLabel(QStringLiteral("Band"), this);
@@ -38,50 +37,33 @@ VfoEditor::VfoEditor(MainWindow& form) : QDialog(&form), form_(form)
     range->addWidget(new QLabel(QStringLiteral("MHz"), GroupBox_ProgramVfo));
     layout->addWidget(GroupBox_ProgramVfo, 2, 0, 1, 3);
 
-    Button_Ok = new QPushButton(QStringLiteral("&OK"), this);
-    Button_Close = new QPushButton(QStringLiteral("&Close"), this);
-    Button_Ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button_Ok);
-    buttons->addWidget(Button_Close);
-    layout->addLayout(buttons, 3, 0, 1, 3);
+    layout->addLayout(ButtonRow(), 3, 0, 1, 3);
 
     connect(ComboBox_Band, &QComboBox::activated, this, &VfoEditor::ComboBox_BandClick);
-    ComboBox_Band->installEventFilter(this);
+    StepWithKeysOf(ComboBox_Band);
     connect(Panel, &ChannelPanel::Changed, this, &VfoEditor::MarkChanged);
     connect(Panel, &ChannelPanel::EnterPressed, this, &VfoEditor::AcceptEntries);
     connect(Edit_ProgramVfoLower, &QLineEdit::textChanged, this,
             [this]() { ProgramVfoChanged(ProgramVfoBox::Lower); });
     connect(Edit_ProgramVfoUpper, &QLineEdit::textChanged, this,
             [this]() { ProgramVfoChanged(ProgramVfoBox::Upper); });
-    connect(Button_Ok, &QPushButton::clicked, this, &VfoEditor::OkButtonClick);
-    connect(Button_Close, &QPushButton::clicked, this, &QDialog::reject);
 
     AssignPanelHelpContexts(*Panel);
-    MainWindow::SetHelpContext(ComboBox_Band, 600);
-    MainWindow::SetHelpContext(Edit_ProgramVfoLower, 605);
-    MainWindow::SetHelpContext(Edit_ProgramVfoUpper, 605);
-    InstallEditorHelpKey(*this, form_);
-}
-
-void VfoEditor::showEvent(QShowEvent* event)
-{
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
+    SetHelpContext(ComboBox_Band, 600);
+    SetHelpContext(Edit_ProgramVfoLower, 605);
+    SetHelpContext(Edit_ProgramVfoUpper, 605);
+    InstallEditorHelpKey(*this);
 }
 
 void VfoEditor::FormShow()
 {
-    const RadioImage& image = form_.Image();
+    const RadioImage& image = document_.Image();
     for (const std::string& name : VfoBandList(image.MarketLetter(), image.Model()))
         ComboBox_Band->addItem(QString::fromStdString(name));
-    const int row = std::max(form_.SelectedRow(GridId::Vfo), 1);
-    band_ = form_.VfoBandOfRow(row);
-    position_ = std::clamp(row - 1, 0, ComboBox_Band->count() - 1);
+    position_ = 0;
+    for (int position = 0; position < ComboBox_Band->count(); ++position)
+        if (BandOfVfoLabel(ComboBox_Band->itemText(position).toStdString()) == slot_) position_ = position;
+    if (ComboBox_Band->count() > 0) slot_ = BandOfVfoLabel(ComboBox_Band->itemText(position_).toStdString());
     ComboBox_Band->setCurrentIndex(position_);
     Panel->Edit_Rx->setFocus();
     LoadChannelControls();
@@ -90,17 +72,17 @@ void VfoEditor::FormShow()
 void VfoEditor::LoadChannelControls()
 {
     loading_ = true;
-    const ChannelControls c = LoadVfoControls(form_.Image(), band_, Panel->Read());
+    const ChannelControls c = LoadVfoControls(document_.Image(), slot_, Panel->Read());
     Panel->Write(c);
-    const bool hasRange = HasProgramVfo(band_);
+    const bool hasRange = HasProgramVfo(slot_);
     GroupBox_ProgramVfo->setVisible(hasRange);
     if (hasRange) {
-        const RadioImage& image = form_.Image();
+        const RadioImage& image = document_.Image();
         // Writing each box runs its change rule, as typing would.
         Edit_ProgramVfoLower->setText(QString::fromStdString(
-            ProgramVfoBoxText(image.RecordFieldView(RecordKind::ProgramVfo, band_, 1))));
+            ProgramVfoBoxText(image.RecordFieldView(RecordKind::ProgramVfo, slot_, 1))));
         Edit_ProgramVfoUpper->setText(QString::fromStdString(
-            ProgramVfoBoxText(image.RecordFieldView(RecordKind::ProgramVfo, band_, 2))));
+            ProgramVfoBoxText(image.RecordFieldView(RecordKind::ProgramVfo, slot_, 2))));
     }
     Panel->UpdateToneControls();
     loading_ = false;
@@ -124,9 +106,10 @@ void VfoEditor::ShowBoxes(const ProgramVfoBoxes& boxes)
 
 void VfoEditor::ProgramVfoChanged(ProgramVfoBox box)
 {
-    if (boxesBusy_ || !HasProgramVfo(band_)) return;
+    if (boxesBusy_ || !HasProgramVfo(slot_)) return;
     ProgramVfoBoxes boxes = Boxes();
-    const bool edited = ApplyProgramVfoChange(boxes, box, band_, ProgramVfoBoundsOf(form_.Image(), band_));
+    const bool edited =
+        ApplyProgramVfoChange(boxes, box, slot_, ProgramVfoBoundsOf(document_.Image(), slot_));
     ShowBoxes(boxes);
     if (edited) MarkChanged();
 }
@@ -134,35 +117,38 @@ void VfoEditor::ProgramVfoChanged(ProgramVfoBox box)
 void VfoEditor::FillProgramVfoDefaults()
 {
     ProgramVfoBoxes boxes = Boxes();
-    ::FillProgramVfoDefaults(boxes, band_, ProgramVfoBoundsOf(form_.Image(), band_));
+    ::FillProgramVfoDefaults(boxes, slot_, ProgramVfoBoundsOf(document_.Image(), slot_));
     ShowBoxes(boxes);
 }
 
-bool VfoEditor::StoreProgramVfo()
+std::string VfoEditor::ProgramVfoRecord()
 {
     FillProgramVfoDefaults();
-    RadioImage& image = form_.Image();
-    const std::string record = BuildProgramVfoRecord(band_, Boxes(), ProgramVfoBoundsOf(image, band_));
-    const bool changed = record != image.GetProgramVfoRecord(band_);
-    image.SetProgramVfoRecord(band_, record);
-    return changed;
+    return BuildProgramVfoRecord(slot_, Boxes(), ProgramVfoBoundsOf(document_.Image(), slot_));
 }
 
 bool VfoEditor::StoreChannelControls()
 {
-    form_.SetDataChanged(true);
-    // The range goes in first: the frequency check reads it from the image,
-    // and it stays stored even when the frequency is refused.
-    if (HasProgramVfo(band_)) StoreProgramVfo();
-    const BuiltRecord built = BuildVfoRecord(form_.Image(), band_, Panel->Read());
+    // The range goes in first: the frequency check reads it, and it stays
+    // stored even when the frequency is refused.
+    std::vector<SlotEdit> edits;
+    RadioImage withRange = document_.Image();
+    if (HasProgramVfo(slot_)) {
+        edits.push_back({SlotKind::ProgramVfo, slot_, ProgramVfoRecord()});
+        withRange.SetProgramVfoRecord(slot_, edits.back().bytes);
+    }
+    const BuiltRecord built = BuildVfoRecord(withRange, slot_, Panel->Read());
     if (built.error != EntryError::None) {
+        if (!edits.empty() && edits.back().bytes != document_.Image().GetProgramVfoRecord(slot_))
+            document_.StoreSlots(edits,
+                                 QStringLiteral("Edit ") + document_.SlotTitle(SlotKind::ProgramVfo, slot_));
         ShowEntryError(built.error);
         return false;
     }
     Panel->SetStep(built.step);
     Panel->SetMode(built.mode);
-    form_.Image().SetVfoRecord(band_, built.record);
-    form_.RefreshAllViews();
+    edits.push_back({SlotKind::Vfo, slot_, built.record});
+    document_.StoreSlots(edits, QStringLiteral("Edit ") + document_.SlotTitle(SlotKind::Vfo, slot_));
     LoadChannelControls();
     if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;
@@ -170,10 +156,13 @@ bool VfoEditor::StoreChannelControls()
 
 void VfoEditor::AcceptEntries()
 {
-    // A range that Enter changes in the image is an unsaved change of the
-    // data like any other, so the data changed flag follows it.
-    if (HasProgramVfo(band_) && StoreProgramVfo()) form_.SetDataChanged(true);
-    const AcceptedEntries a = AcceptVfoEntries(form_.Image(), band_, Panel->Read());
+    // A range that Enter changes is an edit of the data like any other.
+    if (HasProgramVfo(slot_)) {
+        const std::string range = ProgramVfoRecord();
+        if (range != document_.Image().GetProgramVfoRecord(slot_))
+            document_.StoreRecord(SlotKind::ProgramVfo, slot_, range);
+    }
+    const AcceptedEntries a = AcceptVfoEntries(document_.Image(), slot_, Panel->Read());
     if (a.error != EntryError::None) {
         ShowEntryError(a.error);
         return;
@@ -184,51 +173,20 @@ void VfoEditor::AcceptEntries()
 void VfoEditor::ComboBox_BandClick(int position)
 {
     if (position == position_) return;
-    if (pending_) {
-        if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes &&
-            !StoreChannelControls()) {
-            // Refused: back to the band being edited, whose edits are still
-            // unsaved, so the flag stays and the next switch asks again.
-            ComboBox_Band->setCurrentIndex(position_);
-            return;
-        }
-        pending_ = false;
+    if (!ConfirmLeave()) {
+        // Refused: back to the band being edited, whose edits are still
+        // unsaved, so the next switch asks again.
+        ComboBox_Band->setCurrentIndex(position_);
+        return;
     }
     position_ = position;
     ComboBox_Band->setCurrentIndex(position);
-    band_ = BandOfVfoLabel(ComboBox_Band->itemText(position).toStdString());
+    slot_ = BandOfVfoLabel(ComboBox_Band->itemText(position).toStdString());
     LoadChannelControls();
 }
 
-void VfoEditor::OkButtonClick()
+void VfoEditor::StepBy(int delta)
 {
-    if (StoreChannelControls()) accept();
-}
-
-void VfoEditor::done(int result)
-{
-    if (pending_) {
-        if (ShowMessage(MessageKind::Question, Msg::ContentsChangedOnClose) == MessageButton::Yes)
-            StoreChannelControls();
-        pending_ = false;
-    }
-    QDialog::done(result);
-}
-
-bool VfoEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ComboBox_Band && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const int count = ComboBox_Band->count();
-        if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && count > 0) {
-            ComboBox_BandClick(StepSlot(position_, key == Qt::Key_PageUp ? 1 : -1, count));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void VfoEditor::MarkChanged()
-{
-    if (!loading_) pending_ = true;
+    const int count = ComboBox_Band->count();
+    if (count > 0) ComboBox_BandClick(StepSlot(position_, delta, count));
 }

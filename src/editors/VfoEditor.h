@@ -2,38 +2,36 @@
 // program VFO range; switches between the bands without closing.
 #pragma once
 
+#include "editors/ChannelEditorDialog.h"
 #include "editors/VfoRules.h"
 
-#include <QDialog>
-
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class ChannelPanel;
 class FrequencyEdit;
-class MainWindow;
 
-class VfoEditor : public QDialog
+class VfoEditor : public ChannelEditorDialog
 {
     Q_OBJECT
 
   public:
-    explicit VfoEditor(MainWindow& form);
+    // Opens on the VFO of band code 0..14 (the first of the version's list
+    // when the version has no such band).
+    VfoEditor(Document& document, int band, QWidget* parent = nullptr);
 
-    int Band() const { return band_; }
-    bool PendingChanges() const { return pending_; }
+    int Band() const { return slot_; }
 
     void LoadChannelControls();
-    bool StoreChannelControls();
+    bool StoreChannelControls() override;
     void AcceptEntries();
     // Empty or short program VFO boxes take the band limit.
     void FillProgramVfoDefaults();
     // Choosing a band list position (mouse, Page Up / Page Down).
     void ComboBox_BandClick(int position);
-    void OkButtonClick();
 
     QLabel* Label_Band;
     QComboBox* ComboBox_Band;
@@ -41,30 +39,18 @@ class VfoEditor : public QDialog
     QGroupBox* GroupBox_ProgramVfo;
     FrequencyEdit* Edit_ProgramVfoLower;
     FrequencyEdit* Edit_ProgramVfoUpper;
-    QPushButton* Button_Ok;
-    QPushButton* Button_Close;
-
-  public slots:
-    void done(int result) override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void StepBy(int delta) override;
+    void FormShow() override;
 
   private:
-    void FormShow();
     void ProgramVfoChanged(ProgramVfoBox box);
     ProgramVfoBoxes Boxes() const;
     void ShowBoxes(const ProgramVfoBoxes& boxes);
-    // Stores the program VFO record of the boxes; true when it changed the image.
-    bool StoreProgramVfo();
-    void MarkChanged();
+    // The program VFO record of the boxes (empty ones take the band limit).
+    std::string ProgramVfoRecord();
 
-    MainWindow& form_;
-    int band_ = 0;
     int position_ = 0;
-    bool pending_ = false;
-    bool loading_ = false;
     bool boxesBusy_ = false;
-    bool shown_ = false;
 };

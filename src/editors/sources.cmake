@@ -7,8 +7,8 @@ list(APPEND TSLQ_CORE_SOURCES
 )
 list(APPEND TSLQ_UI_SOURCES
   editors/CallEditor.cpp
+  editors/ChannelEditorDialog.cpp
   editors/DtmfEditor.cpp
-  editors/EditorCommands.cpp
   editors/EditorWidgets.cpp
   editors/MemoryEditor.cpp
   editors/SetupDialog.cpp

@@ -1,17 +1,13 @@
-// The channel list commands of the main window: choosing the file (and, for
-// the export, its text: UTF-8 or the Windows code page), asking before
-// filled channels are replaced, and showing what the list changed.
+// The channel list commands on a document.
 #include "files/CsvCommands.h"
 
+#include "document/Document.h"
 #include "files/Csv.h"
 #include "files/CsvReportDialog.h"
 #include "files/FileIo.h"
-#include "mainwin/MainWindow.h"
 #include "ui/Messages.h"
 
-#include <QAction>
 #include <QFileDialog>
-#include <QMenu>
 
 namespace {
 
@@ -24,19 +20,24 @@ const QString kExportTitle = QStringLiteral("Export Channels (CSV)");
 
 } // namespace
 
-bool MainWindow::ImportChannelsCsv(const QString& path)
+CsvCommands::CsvCommands(Document& document, const QString& initialFolder, QWidget* parent)
+    : QObject(parent), document_(document), initialFolder_(initialFolder), parent_(parent)
+{
+}
+
+bool CsvCommands::ImportChannelsCsv(const QString& path)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         ShowMessage(MessageKind::Error, Msg::FileOpenError);
         return false;
     }
-    CsvImportPlan plan = PlanCsvImport(*bytes, Image(), {});
+    CsvImportPlan plan = PlanCsvImport(*bytes, document_.Image(), {});
     if (plan.status == CsvImportStatus::NoHeader) {
         ShowMessage(MessageKind::Error, QString::fromUtf8(CsvImportReport(plan)).trimmed());
         return false;
     }
-    const std::vector<int> overwritten = OverwrittenSlots(plan, Image());
+    const std::vector<int> overwritten = OverwrittenSlots(plan, document_.Image());
     if (!overwritten.empty()) {
         const MessageButton answer = ShowMessage(
             MessageKind::SaveChanges,
@@ -45,57 +46,39 @@ bool MainWindow::ImportChannelsCsv(const QString& path)
                 "into the free channels, Cancel stops.")
                 .arg(overwritten.size()));
         if (answer == MessageButton::Cancel) return false;
-        if (answer == MessageButton::No) plan = PlanCsvImport(*bytes, Image(), {true});
+        if (answer == MessageButton::No) plan = PlanCsvImport(*bytes, document_.Image(), {true});
     }
-    ApplyCsvImport(plan, Image());
-    if (plan.imported > 0) SetDataChanged(true);
-    RefreshAllViews();
-    ShowCsvReport(this, kImportTitle, QString::fromStdString(CsvImportReport(plan)), InitialFolder());
+    document_.ImportCsv(plan);
+    ShowCsvReport(parent_, kImportTitle, QString::fromStdString(CsvImportReport(plan)), initialFolder_);
     return plan.imported > 0;
 }
 
-bool MainWindow::ExportChannelsCsv(const QString& path, bool eightBit)
+bool CsvCommands::ExportChannelsCsv(const QString& path, bool eightBit)
 {
     const CsvExport exported =
-        WriteChannelsCsv(Image(), eightBit ? CsvEncoding::EightBit : CsvEncoding::Utf8);
+        WriteChannelsCsv(document_.Image(), eightBit ? CsvEncoding::EightBit : CsvEncoding::Utf8);
     QString reason;
     if (!SaveFileBytes(path, exported.bytes, &reason)) {
         ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
         return false;
     }
-    ShowCsvReport(this, kExportTitle, QString::fromStdString(CsvExportReport(exported)), InitialFolder());
+    ShowCsvReport(parent_, kExportTitle, QString::fromStdString(CsvExportReport(exported)), initialFolder_);
     return true;
 }
 
-void MainWindow::ImportCsv()
+void CsvCommands::ImportCsv()
 {
-    const QString path = QFileDialog::getOpenFileName(this, kImportTitle, InitialFolder(), kCsvFilter);
+    const QString path = QFileDialog::getOpenFileName(parent_, kImportTitle, initialFolder_, kCsvFilter);
     if (!path.isEmpty()) ImportChannelsCsv(path);
 }
 
-void MainWindow::ExportCsv()
+void CsvCommands::ExportCsv()
 {
     // The filter chooses the text: UTF-8 unless a program expects the code page.
     QString filter = kUtf8Filter;
     QString path = QFileDialog::getSaveFileName(
-        this, kExportTitle, InitialFolder(), kUtf8Filter + QStringLiteral(";;") + kEightBitFilter, &filter);
+        parent_, kExportTitle, initialFolder_, kUtf8Filter + QStringLiteral(";;") + kEightBitFilter, &filter);
     if (path.isEmpty()) return;
     if (!path.contains(QLatin1Char('.'))) path += QStringLiteral(".csv");
     ExportChannelsCsv(path, filter == kEightBitFilter);
-}
-
-void ConnectCsvCommands(MainWindow& form)
-{
-    form.importCsvAction_ = new QAction(QStringLiteral("&Import Channels (CSV)..."), &form);
-    form.exportCsvAction_ = new QAction(QStringLiteral("Expor&t Channels (CSV)..."), &form);
-    // Right below Save As..., before the separator that precedes Print.
-    const QList<QAction*> items = form.fileMenu_->actions();
-    const qsizetype saveAs = items.indexOf(form.saveAsAction_);
-    QAction* before = saveAs >= 0 && saveAs + 1 < items.size() ? items[saveAs + 1] : form.exitAction_;
-    form.fileMenu_->insertAction(before, form.importCsvAction_);
-    form.fileMenu_->insertAction(before, form.exportCsvAction_);
-    MainWindow::SetHelpContext(form.importCsvAction_, 35);
-    MainWindow::SetHelpContext(form.exportCsvAction_, 36);
-    QObject::connect(form.importCsvAction_, &QAction::triggered, &form, &MainWindow::ImportCsv);
-    QObject::connect(form.exportCsvAction_, &QAction::triggered, &form, &MainWindow::ExportCsv);
 }

@@ -1,28 +1,25 @@
-// File and printing commands of the main window.
+// File and printing commands on a document.
 #include "files/FileCommands.h"
 
+#include "document/Document.h"
 #include "files/DataFile.h"
 #include "files/FileIo.h"
 #include "files/Listing.h"
 #include "files/Printing.h"
-#include "mainwin/MainWindow.h"
 #include "model/Profile.h"
 #include "model/TextCodec.h"
 #include "ui/Messages.h"
 #include "ui/QtText.h"
 
-#include <QAction>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTabWidget>
 #include <QUrl>
 
 namespace {
@@ -86,90 +83,9 @@ void FileWriteError(const QString& reason)
     ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
 }
 
-// The comment's bytes in the market's set; a character the set lacks (the
-// comment box takes any text) is kept as '?' rather than dropping the comment.
-std::string CommentBytes(const MainWindow& form)
-{
-    const QString comment = form.Comment();
-    if (auto bytes = QStringToMarket(comment, form.Market())) return *bytes;
-    std::string bytes;
-    for (const QChar ch : comment) {
-        const auto byte = MarketCharToByte(ch.unicode(), form.Market());
-        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
-    }
-    return bytes;
-}
-
-// Remembers the folder of a data file as the dialogs' first folder.
-void RememberFolder(MainWindow& form, const QString& path)
-{
-    form.SetInitialFolder(QString::fromStdString(SavePath(form.Store(), path.toStdString())));
-}
-
-// Resets the image for a load and reads the file into it; a rejected header
-// shows its message and leaves the name "Untitled". Records that fail their
-// check are left out and remembered for the save and write prompts.
-void LoadBytes(MainWindow& form, const QString& path, const std::string& bytes)
-{
-    form.SetFileName(path);
-    ResetImage(form.Image(), ImageReset::ForLoad);
-    // A comment line cannot hold a line feed: it marks "no comment read".
-    std::string comment = "\n";
-    form.LeftOut() = {path, {}, false};
-    if (ReadDataFile(bytes, form.Image(), comment, &form.LeftOut().entries) == DataFileStatus::BadHeader) {
-        FileOpenError();
-        form.SetFileName(kUntitled);
-    } else if (comment != "\n") {
-        form.SetComment(MarketToQString(comment, form.Market()));
-    }
-}
-
-// Tells, once the loaded file is shown, which damaged records were left out.
-void ReportLeftOut(const MainWindow& form)
-{
-    const std::vector<RecordSlot> list = form.CurrentLeftOut();
-    if (!list.empty()) ShowMessage(MessageKind::Warning, QString::fromStdString(NotLoadedMessage(list)));
-}
-
 bool SameFile(const QString& a, const QString& b)
 {
     return !a.isEmpty() && !b.isEmpty() && (a == b || QFileInfo(a) == QFileInfo(b));
-}
-
-// Saving over the file that damaged records were left out of drops their
-// lines from it for good: asked before the first save that replaces it.
-bool ConfirmReplacingDamagedFile(MainWindow& form, const QString& path)
-{
-    const MainWindow::LeftOutRecords& leftOut = form.LeftOut();
-    if (leftOut.entries.empty() || leftOut.fileReplaced || !SameFile(path, leftOut.file)) return true;
-    const QString text = QString::fromStdString(NotLoadedMessage(leftOut.entries)) +
-                         QStringLiteral("\nSaving replaces the file, and their lines will be gone from it."
-                                        "\nDo you want to save?");
-    return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
-}
-
-// After a save to `path`: the left-out records stay with the image, now
-// under the new name, and no file holds their lines any more.
-void LeftOutSavedAs(MainWindow& form, const QString& path)
-{
-    MainWindow::LeftOutRecords& leftOut = form.LeftOut();
-    if (leftOut.entries.empty() || leftOut.file != form.FileName()) return;
-    leftOut.file = path;
-    leftOut.fileReplaced = true;
-}
-
-// Writes the image and comment to a file; false (message shown) when any step
-// failed, with the previous file untouched and the data changed flag kept.
-bool WriteImage(MainWindow& form, const QString& path)
-{
-    QString reason;
-    if (!SaveFileBytes(path, WriteDataFile(form.Image(), CommentBytes(form)), &reason)) {
-        FileWriteError(reason);
-        return false;
-    }
-    form.SetDataChanged(false);
-    RememberFolder(form, path);
-    return true;
 }
 
 QString NativePath(const QString& path)
@@ -181,12 +97,15 @@ QString NativePath(const QString& path)
 class FileDropFilter : public QObject
 {
   public:
-    explicit FileDropFilter(MainWindow& form) : QObject(&form), form_(form) {}
+    FileDropFilter(QWidget& window, FileCommands& commands)
+        : QObject(&window), window_(window), commands_(commands)
+    {
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != &form_) return false;
+        if (watched != &window_) return false;
         if (event->type() == QEvent::DragEnter) {
             auto* drag = static_cast<QDragEnterEvent*>(event);
             if (drag->mimeData()->hasUrls()) drag->acceptProposedAction();
@@ -202,14 +121,16 @@ class FileDropFilter : public QObject
             // desktop is not kept waiting by a modal box.
             if (!paths.isEmpty())
                 QMetaObject::invokeMethod(
-                    &form_, [form = &form_, paths] { form->DropFiles(paths); }, Qt::QueuedConnection);
+                    &commands_, [commands = &commands_, paths] { commands->DropFiles(paths); },
+                    Qt::QueuedConnection);
             return true;
         }
         return false;
     }
 
   private:
-    MainWindow& form_;
+    QWidget& window_;
+    FileCommands& commands_;
 };
 
 } // namespace
@@ -229,25 +150,124 @@ bool HasDataFileSuffix(const QString& path)
     return QFileInfo(path).suffix().compare(kDataFileSuffix, Qt::CaseInsensitive) == 0;
 }
 
-void MainWindow::NewFile()
+FileCommands::FileCommands(Document& document, ConfigStore& store, QString& initialFolder, Hooks hooks,
+                           QWidget* parent)
+    : QObject(parent), document_(document), store_(store), initialFolder_(initialFolder),
+      hooks_(std::move(hooks)), parent_(parent)
 {
-    pages_->setFocus();
-    if (!PromptSaveChanges()) return;
-    SetFileName(kUntitled);
-    LeftOut() = {};
-    ResetImage(Image(), ImageReset::ForNew);
-    ClearGridCells();
-    SetComment(QString());
-    RefreshAllViews();
-    SetDataChanged(false);
 }
 
-void MainWindow::OpenFile()
+void FileCommands::AcceptDropsOn(QWidget& window)
 {
-    pages_->setFocus();
-    if (!PromptSaveChanges()) return;
+    window.installEventFilter(new FileDropFilter(window, *this));
+}
+
+std::vector<RecordSlot> FileCommands::CurrentLeftOut() const
+{
+    return leftOut_.file == document_.FileName() ? leftOut_.entries : std::vector<RecordSlot>{};
+}
+
+// The comment's bytes in the market's set; a character the set lacks (the
+// comment box takes any text) is kept as '?' rather than dropping the comment.
+std::string FileCommands::CommentBytes() const
+{
+    const QString& comment = document_.Comment();
+    const char market = document_.Image().MarketLetter();
+    if (auto bytes = QStringToMarket(comment, market)) return *bytes;
+    std::string bytes;
+    for (const QChar ch : comment) {
+        const auto byte = MarketCharToByte(ch.unicode(), market);
+        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
+    return bytes;
+}
+
+// Remembers the folder of a data file as the dialogs' first folder.
+void FileCommands::RememberFolder(const QString& path)
+{
+    initialFolder_ = QString::fromStdString(SavePath(store_, path.toStdString()));
+}
+
+// Reads the file into a freshly reset image, which replaces the document's
+// with no history and the data unchanged; a rejected header shows its
+// message and leaves the name "Untitled". Records that fail their check are
+// left out and remembered for the save and write prompts. A file without a
+// comment line keeps the comment there is.
+void FileCommands::LoadBytes(const QString& path, const std::string& bytes)
+{
+    RadioImage image = document_.Image();
+    ResetImage(image, ImageReset::ForLoad);
+    // A comment line cannot hold a line feed: it marks "no comment read".
+    std::string comment = "\n";
+    leftOut_ = {path, {}, false};
+    QString name = path;
+    if (ReadDataFile(bytes, image, comment, &leftOut_.entries) == DataFileStatus::BadHeader) {
+        FileOpenError();
+        name = kUntitled;
+    }
+    const QString text =
+        comment != "\n" ? MarketToQString(comment, image.MarketLetter()) : document_.Comment();
+    document_.Replace(std::move(image), name, text);
+}
+
+// Tells, once the loaded file is shown, which damaged records were left out.
+void FileCommands::ReportLeftOut() const
+{
+    const std::vector<RecordSlot> list = CurrentLeftOut();
+    if (!list.empty()) ShowMessage(MessageKind::Warning, QString::fromStdString(NotLoadedMessage(list)));
+}
+
+// Saving over the file that damaged records were left out of drops their
+// lines from it for good: asked before the first save that replaces it.
+bool FileCommands::ConfirmReplacingDamagedFile(const QString& path)
+{
+    if (leftOut_.entries.empty() || leftOut_.fileReplaced || !SameFile(path, leftOut_.file)) return true;
+    const QString text = QString::fromStdString(NotLoadedMessage(leftOut_.entries)) +
+                         QStringLiteral("\nSaving replaces the file, and their lines will be gone from it."
+                                        "\nDo you want to save?");
+    return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
+}
+
+// After a save to `path`: the left-out records stay with the image, now
+// under the new name, and no file holds their lines any more.
+void FileCommands::LeftOutSavedAs(const QString& path)
+{
+    if (leftOut_.entries.empty() || leftOut_.file != document_.FileName()) return;
+    leftOut_.file = path;
+    leftOut_.fileReplaced = true;
+}
+
+// Writes the image and comment to a file; false (message shown) when any step
+// failed, with the previous file untouched and the data still changed. A
+// written file is the document's new clean point.
+bool FileCommands::WriteImage(const QString& path)
+{
+    QString reason;
+    if (!SaveFileBytes(path, WriteDataFile(document_.Image(), CommentBytes()), &reason)) {
+        FileWriteError(reason);
+        return false;
+    }
+    document_.SetDataChanged(false);
+    RememberFolder(path);
+    return true;
+}
+
+void FileCommands::NewFile()
+{
+    if (hooks_.leaveTextBoxes) hooks_.leaveTextBoxes();
+    if (hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
+    leftOut_ = {};
+    RadioImage image = document_.Image();
+    ResetImage(image, ImageReset::ForNew);
+    document_.Replace(std::move(image), kUntitled, QString());
+}
+
+void FileCommands::OpenFile()
+{
+    if (hooks_.leaveTextBoxes) hooks_.leaveTextBoxes();
+    if (hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
     const std::optional<QString> chosen =
-        ShowFileDialog(this, FileDialogKind::Open, InitialFolder(), QStringLiteral("*.qx"));
+        ShowFileDialog(parent_, FileDialogKind::Open, initialFolder_, QStringLiteral("*.qx"));
     if (!chosen) return;
     const QString path = NativePath(*chosen);
     const std::optional<std::string> bytes = ReadFileBytes(path);
@@ -255,142 +275,111 @@ void MainWindow::OpenFile()
         FileOpenError();
         return;
     }
-    LoadBytes(*this, path, *bytes);
-    RefreshAllViews();
-    RememberFolder(*this, FileName());
-    SetDataChanged(false);
-    ReportLeftOut(*this);
+    LoadBytes(path, *bytes);
+    RememberFolder(document_.FileName());
+    ReportLeftOut();
 }
 
-void MainWindow::SaveFile()
+void FileCommands::SaveFile()
 {
-    if (FileName() != kUntitled && QFileInfo::exists(FileName())) {
-        if (!ConfirmReplacingDamagedFile(*this, FileName())) return;
-        if (WriteImage(*this, FileName())) LeftOutSavedAs(*this, FileName());
+    const QString name = document_.FileName();
+    if (name != kUntitled && QFileInfo::exists(name)) {
+        if (!ConfirmReplacingDamagedFile(name)) return;
+        if (WriteImage(name)) LeftOutSavedAs(name);
         return;
     }
     SaveAs();
 }
 
-bool MainWindow::SaveAs()
+bool FileCommands::SaveAs()
 {
-    const QString proposed = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).fileName();
+    const QString name = document_.FileName();
+    const QString proposed = name == kUntitled ? kUntitled : QFileInfo(name).fileName();
     const std::optional<QString> chosen =
-        ShowFileDialog(this, FileDialogKind::Save, InitialFolder(), proposed);
+        ShowFileDialog(parent_, FileDialogKind::Save, initialFolder_, proposed);
     if (!chosen) return false;
     const QString path = NativePath(*chosen);
-    // A refused name, like a failed write, is not a cancel; the data changed
-    // flag stays set, so a command that asked for the save stops there.
+    // A refused name, like a failed write, is not a cancel; the data stays
+    // changed, so a command that asked for the save stops there.
     if (!HasDataFileSuffix(path)) {
         FileWriteError(QStringLiteral("The name of a data file must end in .qx."));
         return true;
     }
-    if (!ConfirmReplacingDamagedFile(*this, path)) return false;
-    if (WriteImage(*this, path)) {
-        LeftOutSavedAs(*this, path);
-        SetFileName(path);
+    if (!ConfirmReplacingDamagedFile(path)) return false;
+    if (WriteImage(path)) {
+        LeftOutSavedAs(path);
+        document_.SetFileName(path);
     }
     return true;
 }
 
-void MainWindow::CommandLineLoad(const QString& path)
+void FileCommands::CommandLineLoad(const QString& path)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes || !HasDataFileSuffix(path)) {
         FileOpenError();
         return;
     }
-    LoadBytes(*this, path, *bytes);
-    RefreshAllViews();
-    RememberFolder(*this, FileName());
-    SetDataChanged(false);
-    ReportLeftOut(*this);
+    LoadBytes(path, *bytes);
+    RememberFolder(document_.FileName());
+    ReportLeftOut();
 }
 
-void MainWindow::DropFiles(const QStringList& paths)
+void FileCommands::DropFiles(const QStringList& paths)
 {
     if (paths.isEmpty()) return;
     const QString path = NativePath(paths.front());
-    if (HasDataFileSuffix(path)) {
-        pages_->setFocus();
-        if (!PromptSaveChanges()) return;
-        // A file that cannot be read changes nothing: neither the image nor
-        // the name, so that a later Save cannot write over that file.
-        if (const std::optional<std::string> bytes = ReadFileBytes(path)) {
-            LoadBytes(*this, path, *bytes);
-            RefreshAllViews();
-            RememberFolder(*this, path);
-            SetDataChanged(false);
-            ReportLeftOut(*this);
-        } else {
-            FileOpenError();
-        }
-    } else {
+    if (!HasDataFileSuffix(path)) {
         FileOpenError();
+        return;
     }
-    SetFileName(FileName());
+    if (hooks_.leaveTextBoxes) hooks_.leaveTextBoxes();
+    if (hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
+    // A file that cannot be read changes nothing: neither the image nor the
+    // name, so that a later Save cannot write over that file.
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        FileOpenError();
+        return;
+    }
+    LoadBytes(path, *bytes);
+    RememberFolder(path);
+    ReportLeftOut();
 }
 
-void MainWindow::PrintListing()
+void FileCommands::PrintListing()
 {
     if (!HasPrinter()) {
         ShowMessage(MessageKind::Warning, Msg::NoDefaultPrinter);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!ShowPrintDialog(this, printer)) return;
-    const std::vector<ListingPage> pages = BuildListing(Image(), CommentBytes(*this));
+    if (!ShowPrintDialog(parent_, printer)) return;
+    const char market = document_.Image().MarketLetter();
+    const QString title = parent_ ? parent_->window()->windowTitle() : QString();
+    const std::vector<ListingPage> pages = BuildListing(document_.Image(), CommentBytes());
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // Printed to a file from the print dialog: written as safely as any
         // other file the program writes.
         QString reason;
-        if (!ExportListingPdf(printer.outputFileName(), windowTitle(), pages, Market(), &reason, &printer))
+        if (!ExportListingPdf(printer.outputFileName(), title, pages, market, &reason, &printer))
             FileWriteError(reason);
         return;
     }
     printer.setDocName(QString::fromLatin1(kPrintJobTitle));
-    DrawListing(printer, windowTitle(), pages, Market());
+    DrawListing(printer, title, pages, market);
 }
 
-void MainWindow::ExportPdf()
+void FileCommands::ExportPdf()
 {
-    const QString base = FileName() == kUntitled ? kUntitled : QFileInfo(FileName()).completeBaseName();
+    const QString name = document_.FileName();
+    const QString base = name == kUntitled ? kUntitled : QFileInfo(name).completeBaseName();
     const std::optional<QString> chosen =
-        ShowFileDialog(this, FileDialogKind::ExportPdf, InitialFolder(), base + QStringLiteral(".pdf"));
+        ShowFileDialog(parent_, FileDialogKind::ExportPdf, initialFolder_, base + QStringLiteral(".pdf"));
     if (!chosen) return;
     QString reason;
-    if (!ExportListingPdf(NativePath(*chosen), windowTitle(), BuildListing(Image(), CommentBytes(*this)),
-                          Market(), &reason))
+    const QString title = parent_ ? parent_->window()->windowTitle() : QString();
+    if (!ExportListingPdf(NativePath(*chosen), title, BuildListing(document_.Image(), CommentBytes()),
+                          document_.Image().MarketLetter(), &reason))
         FileWriteError(reason);
-}
-
-void ConnectFileCommands(MainWindow& form)
-{
-    form.exportPdfAction_ = new QAction(QStringLiteral("&Export Listing as PDF..."), &form);
-    // Right below Print..., before the separator that precedes Exit.
-    const QList<QAction*> items = form.fileMenu_->actions();
-    const qsizetype print = items.indexOf(form.printAction_);
-    form.fileMenu_->insertAction(print >= 0 && print + 1 < items.size() ? items[print + 1] : form.exitAction_,
-                                 form.exportPdfAction_);
-    MainWindow::SetHelpContext(form.exportPdfAction_, 26);
-
-    const auto wire = [&form](QAction* action, void (MainWindow::*handler)()) {
-        action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, &form, handler);
-    };
-    wire(form.newAction_, &MainWindow::NewFile);
-    wire(form.NewButton, &MainWindow::NewFile);
-    wire(form.openAction_, &MainWindow::OpenFile);
-    wire(form.OpenButton, &MainWindow::OpenFile);
-    wire(form.saveAction_, &MainWindow::SaveFile);
-    wire(form.SaveButton, &MainWindow::SaveFile);
-    form.saveAsAction_->setEnabled(true);
-    QObject::connect(form.saveAsAction_, &QAction::triggered, &form, [&form] { form.SaveAs(); });
-    wire(form.printAction_, &MainWindow::PrintListing);
-    wire(form.PrintButton, &MainWindow::PrintListing);
-    wire(form.exportPdfAction_, &MainWindow::ExportPdf);
-
-    form.SaveAsHandler = [&form] { return form.SaveAs(); };
-    form.CommandLineLoadHandler = [&form](const QString& path) { form.CommandLineLoad(path); };
-    form.installEventFilter(new FileDropFilter(form));
 }

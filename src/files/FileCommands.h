@@ -1,16 +1,24 @@
-// The main window's file commands (New, Open..., Save, Save As..., the
-// command-line load, dropped files) and its printing commands (Print...,
-// Export Listing as PDF...), defined as MainWindow members in
-// FileCommands.cpp. The dialogs they show go through replaceable presenters
-// so that tests answer them without a modal loop.
+// The file commands (New, Open..., Save, Save As..., the command-line load,
+// dropped files) and the printing commands (Print..., Export Listing as
+// PDF...) on a document. The main window composes them and wires its menu
+// items and buttons to them. The dialogs they show go through replaceable
+// presenters so that tests answer them without a modal loop.
 #pragma once
 
+#include "model/RecordCheck.h"
+
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
+class ConfigStore;
+class Document;
 class QPrinter;
+class QWidget;
 
 enum class FileDialogKind {
     Open,      // open a data file
@@ -45,9 +53,69 @@ inline const QString kUntitled = QStringLiteral("Untitled");
 // Whether a name ends in ".qx", letter case ignored.
 bool HasDataFileSuffix(const QString& path);
 
-class MainWindow;
+// Records that failed their check when `file` was loaded and were left out
+// of the image. They count while the document's file name is `file`: a save
+// over that file asks first (until one has replaced it), and a write to the
+// radio names them.
+struct LeftOutRecords
+{
+    QString file;
+    std::vector<RecordSlot> entries;
+    bool fileReplaced = false;
+};
 
-// Wires the file and printing commands of the window: menu items, toolbar
-// buttons, the Save As step of the unsaved-changes prompt, the command-line
-// load and the dropping of files on the window.
-void ConnectFileCommands(MainWindow& form);
+class FileCommands : public QObject
+{
+    Q_OBJECT
+
+  public:
+    // What the commands need from the window that composes them.
+    struct Hooks
+    {
+        // The unsaved-changes prompt; true when the command may go on.
+        std::function<bool()> promptSaveChanges;
+        // Before a prompt: the focus leaves the text boxes of the window.
+        std::function<void()> leaveTextBoxes;
+    };
+
+    // initialFolder: the open and save dialogs' first folder (profile value
+    // "Path"), shared with the window, kept up to date here.
+    FileCommands(Document& document, ConfigStore& store, QString& initialFolder, Hooks hooks,
+                 QWidget* parent);
+
+    void NewFile();
+    void OpenFile();
+    void SaveFile();
+    // Save As...: false only when the operator cancelled the dialog. A refused
+    // name or a failed write answers true with the data still changed.
+    bool SaveAs();
+    void PrintListing();
+    void ExportPdf();
+    // The data file named on the command line, at the first showing.
+    void CommandLineLoad(const QString& path);
+    // Files dropped on the window: the first one is loaded.
+    void DropFiles(const QStringList& paths);
+    // Accepts files dragged from the desktop onto the widget.
+    void AcceptDropsOn(QWidget& window);
+
+    LeftOutRecords& LeftOut() { return leftOut_; }
+    // The left-out records of the file the document now names.
+    std::vector<RecordSlot> CurrentLeftOut() const;
+
+  private:
+    // Reads a data file into a fresh image that replaces the document's.
+    void LoadBytes(const QString& path, const std::string& bytes);
+    bool WriteImage(const QString& path);
+    bool ConfirmReplacingDamagedFile(const QString& path);
+    void LeftOutSavedAs(const QString& path);
+    void ReportLeftOut() const;
+    void RememberFolder(const QString& path);
+    std::string CommentBytes() const;
+
+    Document& document_;
+    ConfigStore& store_;
+    QString& initialFolder_;
+    Hooks hooks_;
+    QWidget* parent_;
+    LeftOutRecords leftOut_;
+};

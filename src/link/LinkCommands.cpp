@@ -1,13 +1,12 @@
-// The main window's Read and Write commands.
-#include "mainwin/MainWindow.h"
+// The Read and Write commands on a document.
+#include "link/LinkCommands.h"
 
+#include "document/Document.h"
 #include "link/ReadDialog.h"
 #include "link/WriteDialog.h"
 #include "link/WriteTransfer.h"
 #include "model/Profile.h"
 #include "ui/Messages.h"
-
-#include <QAction>
 
 namespace {
 
@@ -19,83 +18,47 @@ std::string DevicePathOf(const QString& portName)
 
 } // namespace
 
-void MainWindow::ConnectLinkCommands()
+LinkCommands::LinkCommands(Document& document, ConfigStore& store, Hooks hooks, QWidget* parent)
+    : QObject(parent), document_(document), store_(store), hooks_(std::move(hooks)), parent_(parent)
 {
-    const struct
-    {
-        QAction* action;
-        TransferScope scope;
-        bool read;
-    } commands[] = {
-        {readAllAction_, TransferScope::All, true},
-        {readMemoryAction_, TransferScope::Memory, true},
-        {readMenuAction_, TransferScope::Menu, true},
-        {ReadButton, TransferScope::All, true},
-        {readAllButtonAction_, TransferScope::All, true},
-        {readMemoryButtonAction_, TransferScope::Memory, true},
-        {readMenuButtonAction_, TransferScope::Menu, true},
-        {writeAllAction_, TransferScope::All, false},
-        {writeMemoryAction_, TransferScope::Memory, false},
-        {writeMenuAction_, TransferScope::Menu, false},
-        {WriteButton, TransferScope::All, false},
-        {writeAllButtonAction_, TransferScope::All, false},
-        {writeMemoryButtonAction_, TransferScope::Memory, false},
-        {writeMenuButtonAction_, TransferScope::Menu, false},
-    };
-    for (const auto& command : commands) {
-        if (!command.action) continue;
-        command.action->setEnabled(true);
-        const TransferScope scope = command.scope;
-        if (command.read)
-            connect(command.action, &QAction::triggered, this, [this, scope] {
-                SetScope(scope);
-                ReadCommand();
-            });
-        else
-            connect(command.action, &QAction::triggered, this, [this, scope] {
-                SetScope(scope);
-                WriteCommand();
-            });
-    }
 }
 
-void MainWindow::ReadCommand()
+void LinkCommands::Read(LinkScope scope, const QString& portName)
 {
-    ReadDialog form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
-    if (!form.port_.CheckCommportValid(DevicePathOf(PortName()))) {
+    // The transfer reads into a copy; the document takes it only when the
+    // whole read has finished.
+    RadioImage image = document_.Image();
+    ReadDialog form(image, scope, PortNumber(portName.toStdString()), parent_);
+    if (!form.port_.CheckCommportValid(DevicePathOf(portName))) {
         ShowMessage(MessageKind::Warning, ReadPortInvalidMessage(form.port_));
         return;
     }
-    if (DataChanged() && !PromptSaveChanges()) return;
-    if (PrepareTransferDialog) PrepareTransferDialog(form);
+    if (document_.DataChanged() && hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
+    if (hooks_.prepareDialog) hooks_.prepareDialog(form);
     form.exec();
-    // A read that did not finish changed nothing (the image included), and
-    // the dialog has said so.
+    // A read that did not finish changed nothing, and the dialog has said so.
     if (form.Outcome() != TransferOutcome::Completed) return;
-    ShowRadioCaption();
-    // The radio may have reported another model or version.
-    SetupVfoAndCallGrids();
-    SetMarketFonts();
-    RefreshAllViews();
-    SaveLimits(Store(), image_);
-    SetDataChanged(true);
+    // The radio's data is unsaved data, with no history of edits.
+    document_.Replace(std::move(image), QStringLiteral("Untitled"), document_.Comment(), true);
+    if (hooks_.readCompleted) hooks_.readCompleted();
+    SaveLimits(store_, document_.Image());
 }
 
-void MainWindow::WriteCommand()
+void LinkCommands::Write(LinkScope scope, const QString& portName)
 {
-    WriteDialog form(image_, static_cast<LinkScope>(Scope()), PortNumber(PortName().toStdString()), this);
-    if (!form.port_.CheckCommportValid(DevicePathOf(PortName()))) {
+    WriteDialog form(document_.Image(), scope, PortNumber(portName.toStdString()), parent_);
+    if (!form.port_.CheckCommportValid(DevicePathOf(portName))) {
         ShowMessage(MessageKind::Warning, WritePortInvalidMessage(form.port_));
         return;
     }
     // Records that would not be sent, or slots that a damaged file left
     // empty, are named before the operator confirms.
-    const LinkScope scope = static_cast<LinkScope>(Scope());
+    const std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
     QString confirm = Msg::WriteConfirm;
-    for (const std::string& note : {UnsendableNote(UnsendableRecords(image_, scope)),
-                                    LeftOutWriteNote(LeftOutInScope(CurrentLeftOut(), scope))})
+    for (const std::string& note : {UnsendableNote(UnsendableRecords(document_.Image(), scope)),
+                                    LeftOutWriteNote(LeftOutInScope(leftOut, scope))})
         if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
     if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
-    if (PrepareTransferDialog) PrepareTransferDialog(form);
+    if (hooks_.prepareDialog) hooks_.prepareDialog(form);
     form.exec();
 }

@@ -72,17 +72,17 @@ EditTarget MainWindow::ActiveEditTarget() const
 void MainWindow::UpdateEditCommands()
 {
     if (const std::optional<std::string> payload = ClipboardPayloadBytes())
-        TakeClipboardPayload(*payload, image_);
+        document_.TakeClipboardPayload(*payload);
 
     const EditTarget target = ActiveEditTarget();
     // The menu pages disable the whole Edit menu and the toolbar's buttons.
-    const bool paste = CanPaste(image_, target) && MemoryPageActive();
+    const bool paste = CanPaste(Image(), target) && MemoryPageActive();
     for (QAction* control :
          {pasteAction_, memoryPasteAction_, vfoPasteAction_, callPasteAction_, dtmfPasteAction_, PasteButton})
         control->setEnabled(paste);
 
     // The DTMF grid's own Cut and Delete items stay as they are.
-    const bool cut = CanCutOrDelete(image_, target) && MemoryPageActive();
+    const bool cut = CanCutOrDelete(Image(), target) && MemoryPageActive();
     for (QAction* control : {cutAction_, memoryCutAction_, CutButton, deleteAction_, memoryDeleteAction_})
         control->setEnabled(cut);
 }
@@ -91,7 +91,7 @@ void MainWindow::CopyChannel()
 {
     const EditTarget target = ActiveEditTarget();
     if (target.grid == EditGrid::None) return;
-    PutRecordOnClipboard(TargetRecord(image_, target));
+    PutRecordOnClipboard(TargetRecord(Image(), target));
     UpdateEditCommands();
 }
 
@@ -101,38 +101,25 @@ void MainWindow::CopyChannel()
 void MainWindow::CutChannel()
 {
     const EditTarget target = ActiveEditTarget();
-    if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
-    if (!IsValidTarget(target)) return;
-    SetDataChanged(true);
-    const std::string record = TargetRecord(image_, target);
-    EmptyTarget(image_, target);
-    PutRecordOnClipboard(record);
+    const std::optional<std::string> record = document_.Cut(target);
+    if (!record) return;
+    PutRecordOnClipboard(*record);
     UpdateEditCommands();
-    RefreshAllViews();
 }
 
 void MainWindow::DeleteChannel()
 {
-    const EditTarget target = ActiveEditTarget();
-    if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return;
-    if (!IsValidTarget(target)) return;
-    SetDataChanged(true);
-    EmptyTarget(image_, target);
-    RefreshAllViews();
+    document_.Delete(ActiveEditTarget());
 }
 
 void MainWindow::PasteChannel()
 {
-    const EditTarget target = ActiveEditTarget();
-    if (!PasteIntoTarget(image_, target)) return;
-    SetDataChanged(true);
-    RefreshAllViews();
+    document_.Paste(ActiveEditTarget());
 }
 
 void MainWindow::LockOutChannel()
 {
-    if (ToggleLockout(image_, SelectedRow(GridId::Memory) - 1)) SetDataChanged(true);
-    RefreshAllViews();
+    document_.ToggleLockout(SelectedRow(GridId::Memory) - 1);
 }
 
 void MainWindow::MemoryPopupShown()
@@ -142,7 +129,7 @@ void MainWindow::MemoryPopupShown()
 
 void MainWindow::SortMemory()
 {
-    SortDialog form(this);
+    SortDialog form(document_, this);
     form.exec();
 }
 

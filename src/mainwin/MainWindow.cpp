@@ -4,8 +4,6 @@
 #include "mainwin/MainWindow.h"
 
 #include "editors/SetupDialog.h"
-#include "files/CsvCommands.h"
-#include "files/FileCommands.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
@@ -26,6 +24,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -112,23 +111,25 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
     CreateMenus();
     CreateToolBar();
     CreatePages();
-    menuPages_ = new MenuPages(menu1Page_, menu2Page_, image_, [this] { SetDataChanged(true); });
+    menuPages_ = new MenuPages(menu1Page_, menu2Page_, document_);
     CreateStatusBar();
 
     // Start-up order: an empty image and paste buffer, the caption, the
-    // profile, the grids for the version, the market defaults, the views.
-    image_ = RadioImage{};
+    // profile, the market defaults; then the grids for the version and the
+    // views. The document starts from that image with no history.
     captionBase_ = Msg::ApplicationTitle;
-    SetFileName(QStringLiteral("Untitled"));
-    LoadTheProfile(options);
+    RadioImage image;
+    LoadTheProfile(options, image);
+    image.LoadDefaultVfoAndCall();
+    image.LoadInformationChannels();
+    image.LoadDefaultMenu();
+    document_.Replace(std::move(image), QStringLiteral("Untitled"), QString());
+    ShowCaption();
     SetupMemoryAndDtmfGrids();
     SetupVfoAndCallGrids();
-    image_.LoadDefaultVfoAndCall();
     SetMarketFonts();
-    image_.LoadInformationChannels();
-    image_.LoadDefaultMenu();
     RefreshAllViews();
-    SetDataChanged(false);
+    ConnectDocument();
 
     // Help topics are looked up beside the executable, then where an
     // installed program keeps them.
@@ -191,7 +192,7 @@ void MainWindow::SaveWindowPlace()
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::LoadTheProfile(const Options& options)
+void MainWindow::LoadTheProfile(const Options& options, RadioImage& image)
 {
     const QString workingDirectory =
         options.workingDirectory.isEmpty() ? QDir::currentPath() : options.workingDirectory;
@@ -207,7 +208,7 @@ void MainWindow::LoadTheProfile(const Options& options)
     };
     ChangedValuesOnly store(*store_);
     const ProfileSettings settings =
-        LoadProfile(store, image_, QDir::toNativeSeparators(workingDirectory).toStdString(), chooseVersion);
+        LoadProfile(store, image, QDir::toNativeSeparators(workingDirectory).toStdString(), chooseVersion);
     initialFolder_ = QString::fromStdString(settings.path);
     portName_ = QString::fromStdString(settings.commPort);
     for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port)
@@ -228,6 +229,16 @@ void MainWindow::CreateActions()
     pasteAction_ = NewAction(this, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     deleteAction_ = NewAction(this, QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     sortAction_ = NewAction(this, QStringLiteral("Memory channel &Sort..."));
+    undoAction_ = document_.UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction_->setShortcuts(QKeySequence::Undo);
+    redoAction_ = document_.UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // On the window as well as in the Edit menu, so that the shortcuts work
+    // while the menu pages disable the Edit menu. A focused text box takes
+    // Ctrl+Z for its own typing first (its shortcut override).
+    addAction(undoAction_);
+    addAction(redoAction_);
 
     readAllAction_ = NewAction(this, QStringLiteral("&All"));
     readMemoryAction_ = NewAction(this, QStringLiteral("&Memory"));
@@ -275,6 +286,8 @@ void MainWindow::CreateActions()
     CutButton = NewAction(this, QStringLiteral("Cut"));
     CopyButton = NewAction(this, QStringLiteral("Copy"));
     PasteButton = NewAction(this, QStringLiteral("Paste"));
+    UndoButton = NewAction(this, QStringLiteral("Undo"));
+    RedoButton = NewAction(this, QStringLiteral("Redo"));
     for (QAction* button : {NewButton, OpenButton, SaveButton, PrintButton, ReadButton, WriteButton,
                             CutButton, CopyButton, PasteButton})
         button->setToolTip(button->text());
@@ -291,6 +304,8 @@ void MainWindow::CreateMenus()
     fileMenu_->addAction(exitAction_);
 
     editMenu_ = bar->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addActions({undoAction_, redoAction_});
+    editMenu_->addSeparator();
     editMenu_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
     editMenu_->addSeparator();
     editMenu_->addAction(sortAction_);
@@ -345,6 +360,8 @@ void MainWindow::CreateToolBar()
     addDropDown(WriteButton, {writeAllButtonAction_, writeMemoryButtonAction_, writeMenuButtonAction_});
     toolBar_->addSeparator();
     toolBar_->addActions({CutButton, CopyButton, PasteButton});
+    toolBar_->addSeparator();
+    toolBar_->addActions({UndoButton, RedoButton});
 }
 
 void MainWindow::CreatePages()
@@ -426,7 +443,7 @@ void MainWindow::CreatePages()
             return;
         }
         validator->CommentEdited(text);
-        SetDataChanged(true);
+        document_.SetComment(text);
     });
 
     setCentralWidget(central);
@@ -454,8 +471,8 @@ void MainWindow::ConnectCommands()
     ConnectEditCommands();
     ConnectPortSelect();
     ConnectLinkCommands();
-    ConnectCsvCommands(*this);
-    ConnectFileCommands(*this);
+    ConnectCsvCommands();
+    ConnectFileCommands();
     ConnectEditorCommands();
 }
 
@@ -469,27 +486,56 @@ void MainWindow::SetPortName(const QString& name)
 
 void MainWindow::SetFileName(const QString& name)
 {
-    fileName_ = name;
+    document_.SetFileName(name);
     ShowCaption();
 }
 
 void MainWindow::ShowCaption()
 {
-    setWindowTitle(captionBase_ + QStringLiteral(" [") + fileName_ + QStringLiteral("]"));
+    setWindowTitle(captionBase_ + QStringLiteral(" [") + FileName() + QStringLiteral("]"));
 }
 
 void MainWindow::ShowRadioCaption()
 {
-    fileName_ = QStringLiteral("Untitled");
+    document_.SetFileName(QStringLiteral("Untitled"));
     setWindowTitle(captionBase_ + QStringLiteral(" [Radio]"));
 }
 
-QString MainWindow::Comment() const
+void MainWindow::ConnectDocument()
 {
-    return commentEdit_->text();
+    // Views follow the document: the cells of the slots a step names, the
+    // whole window when the image was replaced.
+    connect(&document_, &Document::RecordsChanged, this, &MainWindow::RefreshRecords);
+    connect(&document_, &Document::MenuSettingChanged, menuPages_, &MenuPages::RefreshSetting);
+    connect(&document_, &Document::ImageReplaced, this, [this] {
+        ShowCaption();
+        RefreshAllViews();
+    });
+    connect(&document_, &Document::CommentChanged, this, &MainWindow::ShowComment);
+    connect(&document_, &Document::FileNameChanged, this, &MainWindow::ShowCaption);
+
+    // The toolbar's Undo and Redo: short texts, the step in the tip.
+    QUndoStack& stack = document_.UndoStack();
+    const auto showButtons = [this, &stack] {
+        UndoButton->setEnabled(stack.canUndo());
+        RedoButton->setEnabled(stack.canRedo());
+        UndoButton->setToolTip(undoAction_->text().remove(QLatin1Char('&')));
+        RedoButton->setToolTip(redoAction_->text().remove(QLatin1Char('&')));
+    };
+    connect(&stack, &QUndoStack::indexChanged, this, showButtons);
+    connect(&stack, &QUndoStack::cleanChanged, this, showButtons);
+    connect(UndoButton, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(RedoButton, &QAction::triggered, &stack, &QUndoStack::redo);
+    showButtons();
 }
 
-void MainWindow::SetComment(const QString& text)
+void MainWindow::ShowComment(const QString& text)
+{
+    // The operator's own typing is already in the box.
+    if (commentEdit_->text() != text) SetCommentBox(text);
+}
+
+void MainWindow::SetCommentBox(const QString& text)
 {
     settingComment_ = true;
     // The validator learns the new length before the text arrives.

@@ -1,16 +1,21 @@
-// The main window of TSL-Q2/Q3: it owns the radio image for the whole run and
-// shows it on the "Memor&y" page (memory, VFO, CALL and DTMF grids) and on the
-// two menu-setting pages, keeps every cell in step with the image, tracks the
-// active grid and the data changed flag, and carries the menus, the toolbar
-// and the status bar through which every command is reached.
+// The main window of TSL-Q2/Q3: it holds the document (the radio image with
+// its undo history) for the whole run and shows it on the "Memor&y" page
+// (memory, VFO, CALL and DTMF grids) and on the two menu-setting pages,
+// redraws what each of the document's steps changed, tracks the active grid,
+// and carries the menus, the toolbar and the status bar through which every
+// command is reached. It composes the editor dialogs and the file, channel
+// list and radio commands, which know only the document.
 //
 // The class is split by concern: MainWindow.cpp (construction, menus,
-// toolbar, layout), MainWindowGrids.cpp (grid set-up for the version,
-// RefreshAllViews, the status bar, focus handling), MainWindowShell.cpp (first
-// showing, closing, help, About). Other units add their own handlers in their
-// own files and connect them in ConnectCommands (MainWindow.cpp).
+// toolbar, layout, the document's signals), MainWindowGrids.cpp (grid set-up
+// for the version, RefreshAllViews, the status bar, focus handling),
+// MainWindowShell.cpp (first showing, closing, help, About),
+// MainWindowCommands.cpp and MainWindowEditors.cpp (the composed commands and
+// editors), EditCommands.cpp and PortSelect.cpp.
 #pragma once
 
+#include "document/Document.h"
+#include "files/FileCommands.h"
 #include "mainwin/ChannelGrid.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
@@ -25,6 +30,8 @@
 #include <vector>
 
 class ConfigStore;
+class CsvCommands;
+class LinkCommands;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -71,13 +78,18 @@ class MainWindow : public QMainWindow
     ~MainWindow() override;
 
     // ---- Image and state -------------------------------------------------
-    RadioImage& Image() { return image_; }
-    const RadioImage& Image() const { return image_; }
+    // The document holds the image, the file name, the comment and the data
+    // changed state; every change of the image is one of its undo steps.
+    Document& Doc() { return document_; }
+    const Document& Doc() const { return document_; }
+    const RadioImage& Image() const { return document_.Image(); }
     ConfigStore& Store() { return *store_; }
-    char Market() const { return image_.MarketLetter(); }
+    char Market() const { return Image().MarketLetter(); }
 
-    bool DataChanged() const { return dataChanged_; }
-    void SetDataChanged(bool changed) { dataChanged_ = changed; }
+    bool DataChanged() const { return document_.DataChanged(); }
+    // As the document's: true keeps the data changed until the next save or
+    // replace; false makes the present state the saved one.
+    void SetDataChanged(bool changed) { document_.SetDataChanged(changed); }
 
     GridId ActiveGrid() const { return activeGrid_; }
     TransferScope Scope() const { return transferScope_; }
@@ -88,7 +100,7 @@ class MainWindow : public QMainWindow
     void SetPortName(const QString& name);
 
     const QString& CaptionBase() const { return captionBase_; }
-    const QString& FileName() const { return fileName_; }
+    const QString& FileName() const { return document_.FileName(); }
     // Sets the file name and shows the caption base with it in brackets.
     void SetFileName(const QString& name);
     // After a radio read: file name "Untitled", caption base + " [Radio]".
@@ -98,33 +110,21 @@ class MainWindow : public QMainWindow
     const QString& InitialFolder() const { return initialFolder_; }
     void SetInitialFolder(const QString& folder) { initialFolder_ = folder; }
 
-    // Records that failed their check when `file` was loaded and were left
-    // out of the image. They count while the current file name is `file`: a
-    // save over that file asks first (until one has replaced it), and a
-    // write to the radio names them.
-    struct LeftOutRecords
-    {
-        QString file;
-        std::vector<RecordSlot> entries;
-        bool fileReplaced = false;
-    };
-    LeftOutRecords& LeftOut() { return leftOut_; }
-    std::vector<RecordSlot> CurrentLeftOut() const
-    {
-        return leftOut_.file == fileName_ ? leftOut_.entries : std::vector<RecordSlot>{};
-    }
+    // Records a damaged data file left out (see FileCommands).
+    LeftOutRecords& LeftOut();
+    std::vector<RecordSlot> CurrentLeftOut() const;
 
-    // The operator's comment. Typing is limited to 50 characters; a longer
-    // comment from a data file is kept whole. Setting it does not mark the
-    // data as changed.
-    QString Comment() const;
-    void SetComment(const QString& text);
+    // The operator's comment (the document's). Typing is limited to 50
+    // characters; a longer comment from a data file is kept whole.
+    const QString& Comment() const { return document_.Comment(); }
 
     const QString& CommandLineFile() const { return commandLineFile_; }
 
     // ---- Views -------------------------------------------------------------
     // Rewrites every grid cell and every menu-page control from the image.
     void RefreshAllViews();
+    // Rewrites the grid rows of the given slots and the status bar.
+    void RefreshRecords(SlotKind kind, const QList<int>& slotNumbers);
     // Fills the four status panels for the active grid's selected row.
     void UpdateStatusBar();
     QString StatusPanelText(int panel) const;
@@ -191,6 +191,11 @@ class MainWindow : public QMainWindow
     QAction* pasteAction_;  // "&Paste" Ctrl+V
     QAction* deleteAction_; // "&Delete" Ctrl+Del
     QAction* sortAction_;   // "Memory channel &Sort..."
+    // "&Undo ..." Ctrl+Z, "&Redo ..." Ctrl+Y and Ctrl+Shift+Z: they name the
+    // step, and stay enabled on the menu pages, where the rest of the Edit
+    // menu is not.
+    QAction* undoAction_;
+    QAction* redoAction_;
     // Radio
     QMenu* radioMenu_;
     QMenu* readMenu_;           // "&Read"
@@ -244,6 +249,8 @@ class MainWindow : public QMainWindow
     QAction* CutButton;
     QAction* CopyButton;
     QAction* PasteButton;
+    QAction* UndoButton; // "Undo"; the tip names the step
+    QAction* RedoButton;
 
     // Pages: "Memor&y", "Menu &1", "Menu &2".
     QTabWidget* pages_;
@@ -262,38 +269,21 @@ class MainWindow : public QMainWindow
     // Controls of the "Menu &1" and "Menu &2" pages (menu1Page_, menu2Page_).
     MenuPages* menuPages_ = nullptr;
 
-    // ---- Channel lists (src/files/CsvCommands.cpp) -----------------------------
-    void ImportCsv();
-    void ExportCsv();
-    // The commands without their file dialogs; true when something was
-    // imported or the list was written. Every outcome is shown in a message
-    // or in the report window. eightBit writes the Windows code page.
-    bool ImportChannelsCsv(const QString& path);
-    bool ExportChannelsCsv(const QString& path, bool eightBit = false);
+    // ---- Commands the window composes -------------------------------------------
+    // File, printing, channel list and radio commands on the document; the
+    // window's menu items and buttons are wired to them.
+    FileCommands& Files() { return *files_; }
+    CsvCommands& ChannelLists() { return *channelLists_; }
     QAction* importCsvAction_ = nullptr; // "&Import Channels (CSV)..."
     QAction* exportCsvAction_ = nullptr; // "Expor&t Channels (CSV)..."
-    // ---- Channel editors (src/editors/EditorCommands.cpp) ----------------------
+    QAction* exportPdfAction_ = nullptr; // "&Export Listing as PDF..."
+    // ---- Channel editors (MainWindowEditors.cpp) --------------------------------
     // Double click or Enter on a grid opens its editor on the selected row.
     void ConnectEditorCommands();
     void OpenMemoryEditor(); // memory grid: "Memory Channel"
     void OpenVfoEditor();    // VFO grid: "VFO"
     void OpenCallEditor();   // CALL grid: "CALL Channel"
     void OpenDtmfEditor();   // DTMF grid: "DTMF Memory"
-
-    // ---- File and printing commands (src/files/FileCommands.cpp) --------------
-    void NewFile();
-    void OpenFile();
-    void SaveFile();
-    // Save As...: false only when the operator cancelled the dialog. A refused
-    // name or a failed write answers true with the data changed flag still set.
-    bool SaveAs();
-    void PrintListing();
-    void ExportPdf();
-    // The data file named on the command line, at the first showing.
-    void CommandLineLoad(const QString& path);
-    // Files dropped on the window: the first one is loaded.
-    void DropFiles(const QStringList& paths);
-    QAction* exportPdfAction_ = nullptr; // "&Export Listing as PDF..."
 
     // ---- Commands of the shell -----------------------------------------------
     void ShowAbout();
@@ -336,10 +326,9 @@ class MainWindow : public QMainWindow
     // operator cancelled. Empty: a modal input dialog. Tests replace it.
     std::function<std::optional<QString>(int, const QString&)> AskPortDevice;
 
-    // ---- Radio link (src/link/LinkCommands.cpp) --------------------------------
-    void ConnectLinkCommands();
+    // ---- Radio link (MainWindowCommands.cpp) ------------------------------------
     // The Read and Write commands, run once the transfer scope is set. A
-    // read changes the window (image, grids, caption, data changed flag,
+    // read changes the window (image, grids, caption, data changed state,
     // stored profile) only when it has finished.
     void ReadCommand();
     void WriteCommand();
@@ -366,9 +355,12 @@ class MainWindow : public QMainWindow
     void ConnectShellCommands();
     void ConnectGrids();
     void ConnectEditCommands();
+    void ConnectFileCommands();
+    void ConnectCsvCommands();
+    void ConnectLinkCommands();
     void GridMouseDown(GridId id, QObject* source, QPoint position);
     void AssignHelpContexts();
-    void LoadTheProfile(const Options& options);
+    void LoadTheProfile(const Options& options, RadioImage& image);
     void FormShowFirst();
     void ShowCaption();
     void PageChanged(int index);
@@ -388,14 +380,17 @@ class MainWindow : public QMainWindow
     void SaveWindowPlace();
     bool FormCloseQuery();
 
-    RadioImage image_;
+    void ConnectDocument();
+    void ShowMemoryRow(int index);
+    void ShowComment(const QString& text);
+    void SetCommentBox(const QString& text);
+
+    Document document_;
     std::unique_ptr<ConfigStore> ownStore_;
     ConfigStore* store_ = nullptr;
-    bool dataChanged_ = false;
     GridId activeGrid_ = GridId::None;
     TransferScope transferScope_ = TransferScope::All;
     QString portName_;
-    QString fileName_;
     QString captionBase_;
     QString initialFolder_;
     QString commandLineFile_;
@@ -404,8 +399,11 @@ class MainWindow : public QMainWindow
     bool shownOnce_ = false;
     bool centreWhenShown_ = false;
     bool settingComment_ = false;
+    bool radioCaption_ = false; // " [Radio]" until the file name changes
     std::array<QLabel*, 4> statusPanels_{};
     HelpViewer* helpViewer_ = nullptr;
     QValidator* commentValidator_ = nullptr;
-    LeftOutRecords leftOut_;
+    FileCommands* files_ = nullptr;
+    CsvCommands* channelLists_ = nullptr;
+    LinkCommands* link_ = nullptr;
 };

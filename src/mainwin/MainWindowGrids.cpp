@@ -190,7 +190,7 @@ void MainWindow::SetupMemoryAndDtmfGrids()
 void MainWindow::SetupVfoAndCallGrids()
 {
     const char market = Market();
-    const std::string& model = image_.Model();
+    const std::string& model = Image().Model();
     QStringList vfoLabels;
     for (int band = 0; band < BandCount; ++band) {
         if (BandExists(band, market, model)) vfoLabels << Latin(VfoBandLabel(band, market));
@@ -278,39 +278,77 @@ void MainWindow::ClearGridCells()
     }
 }
 
+namespace {
+
+// A VFO or CALL row's frequency; nothing when the record is empty, so that an
+// empty record never shifts the rows below it onto another band.
+QString RowFrequency(std::string_view record)
+{
+    const std::string_view frequency = RecordField(record, ChannelField::Frequency);
+    return frequency.size() > 1 ? Latin(FormatFrequency(frequency)) : QString();
+}
+
+} // namespace
+
+void MainWindow::ShowMemoryRow(int index)
+{
+    const std::string_view record = Image().GetMemoryRecord(index);
+    if (record.empty()) {
+        SetCell(memoryGrid_, index, 0, QString());
+        SetCell(memoryGrid_, index, 2, QString());
+        SetCell(memoryGrid_, index, 3, QString());
+        return;
+    }
+    SetCell(memoryGrid_, index, 0, Latin(LockoutMark(RecordField(record, ChannelField::Lockout))));
+    SetCell(memoryGrid_, index, 2, Latin(FormatFrequency(RecordField(record, ChannelField::Frequency))));
+    SetCell(memoryGrid_, index, 3, ToQString(RecordField(record, ChannelField::Name, true), Market()));
+}
+
 void MainWindow::RefreshAllViews()
 {
-    const char market = Market();
-    for (int index = 0; index < MemoryCount; ++index) {
-        const std::string_view record = image_.GetMemoryRecord(index);
-        if (record.empty()) {
-            SetCell(memoryGrid_, index, 0, QString());
-            SetCell(memoryGrid_, index, 2, QString());
-            SetCell(memoryGrid_, index, 3, QString());
-            continue;
-        }
-        SetCell(memoryGrid_, index, 0, Latin(LockoutMark(RecordField(record, ChannelField::Lockout))));
-        SetCell(memoryGrid_, index, 2, Latin(FormatFrequency(RecordField(record, ChannelField::Frequency))));
-        SetCell(memoryGrid_, index, 3, ToQString(RecordField(record, ChannelField::Name, true), market));
-    }
-
-    // Each VFO and CALL row shows the record of its own label's band, and
-    // nothing when that record is empty: an empty record never shifts the
-    // rows below it onto another band.
-    auto frequencyOf = [](std::string_view record) {
-        const std::string_view frequency = RecordField(record, ChannelField::Frequency);
-        return frequency.size() > 1 ? Latin(FormatFrequency(frequency)) : QString();
-    };
+    for (int index = 0; index < MemoryCount; ++index)
+        ShowMemoryRow(index);
+    // Each VFO and CALL row shows the record of its own label's band.
     for (int row = 1; row <= vfoGrid_->rowCount(); ++row)
-        SetCell(vfoGrid_, TableRow(row), 2, frequencyOf(image_.GetVfoRecord(VfoBandOfRow(row))));
+        SetCell(vfoGrid_, TableRow(row), 2, RowFrequency(Image().GetVfoRecord(VfoBandOfRow(row))));
     for (int row = 1; row <= callGrid_->rowCount(); ++row)
-        SetCell(callGrid_, TableRow(row), 2, frequencyOf(image_.GetCallRecord(CallIndexOfRow(row))));
-
+        SetCell(callGrid_, TableRow(row), 2, RowFrequency(Image().GetCallRecord(CallIndexOfRow(row))));
     for (int index = 0; index < DtmfCount; ++index)
-        SetCell(dtmfGrid_, index, 2, ToQString(RecordField(image_.GetDtmfRecord(index), 1), market));
+        SetCell(dtmfGrid_, index, 2, ToQString(RecordField(Image().GetDtmfRecord(index), 1), Market()));
 
     UpdateStatusBar();
     menuPages_->RefreshFromImage();
+}
+
+void MainWindow::RefreshRecords(SlotKind kind, const QList<int>& slotNumbers)
+{
+    switch (kind) {
+    case SlotKind::Memory:
+        for (int index : slotNumbers)
+            if (index >= 0 && index < MemoryCount) ShowMemoryRow(index);
+        break;
+    case SlotKind::Vfo:
+        for (int row = 1; row <= vfoGrid_->rowCount(); ++row)
+            if (slotNumbers.contains(VfoBandOfRow(row)))
+                SetCell(vfoGrid_, TableRow(row), 2, RowFrequency(Image().GetVfoRecord(VfoBandOfRow(row))));
+        break;
+    case SlotKind::Call:
+        for (int row = 1; row <= callGrid_->rowCount(); ++row)
+            if (slotNumbers.contains(CallIndexOfRow(row)))
+                SetCell(callGrid_, TableRow(row), 2,
+                        RowFrequency(Image().GetCallRecord(CallIndexOfRow(row))));
+        break;
+    case SlotKind::Dtmf:
+        for (int index : slotNumbers)
+            if (index >= 0 && index < DtmfCount)
+                SetCell(dtmfGrid_, index, 2,
+                        ToQString(RecordField(Image().GetDtmfRecord(index), 1), Market()));
+        break;
+    case SlotKind::ProgramVfo: // shown in the status bar only
+    case SlotKind::MenuSetting:
+        break;
+    }
+    UpdateStatusBar();
 }
 
 void MainWindow::SetStatusPanels(const std::array<QString, 4>& texts)
@@ -338,19 +376,20 @@ void MainWindow::UpdateStatusBar()
     StatusTexts texts;
     switch (activeGrid_) {
     case GridId::Memory:
-        texts = ChannelStatusTexts(image_.GetMemoryRecord(row - 1));
+        texts = ChannelStatusTexts(Image().GetMemoryRecord(row - 1));
         break;
     case GridId::Vfo: {
         const int band = VfoBandOfRow(row);
-        texts = ChannelStatusTexts(image_.GetVfoRecord(band),
-                                   band < ProgramVfoCount ? image_.GetProgramVfoRecord(band) : std::string());
+        texts =
+            ChannelStatusTexts(Image().GetVfoRecord(band),
+                               band < ProgramVfoCount ? Image().GetProgramVfoRecord(band) : std::string());
         break;
     }
     case GridId::Call:
-        texts = ChannelStatusTexts(image_.GetCallRecord(CallIndexOfRow(row)));
+        texts = ChannelStatusTexts(Image().GetCallRecord(CallIndexOfRow(row)));
         break;
     case GridId::Dtmf:
-        texts.panel[0] = DtmfStatusText(image_.GetDtmfRecord(row - 1));
+        texts.panel[0] = DtmfStatusText(Image().GetDtmfRecord(row - 1));
         break;
     case GridId::None:
         break;

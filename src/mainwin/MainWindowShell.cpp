@@ -5,6 +5,7 @@
 #include "mainwin/MainWindow.h"
 #include "mainwin/SplashWindow.h"
 #include "mainwin/WindowPlacement.h"
+#include "ui/HelpContext.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -12,14 +13,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
-
-namespace {
-const char HelpContextProperty[] = "tslqHelpContext";
-}
 
 void MainWindow::ConnectShellCommands()
 {
@@ -44,6 +42,10 @@ void MainWindow::ConnectShellCommands()
     });
 
     helpViewer_ = new HelpViewer(helpFolder_, this);
+    // F1 in this window and in every dialog it opens.
+    SetContextHelpViewer([viewer = QPointer<HelpViewer>(helpViewer_)](int context) {
+        return viewer && viewer->ShowContext(context);
+    });
 }
 
 void MainWindow::AssignHelpContexts()
@@ -55,6 +57,10 @@ void MainWindow::AssignHelpContexts()
         {saveAsAction_, 20},
         {printAction_, 25},
         {exitAction_, 30},
+        {undoAction_, 37},
+        {UndoButton, 37},
+        {redoAction_, 38},
+        {RedoButton, 38},
         {cutAction_, 40},
         {memoryCutAction_, 40},
         {dtmfCutAction_, 40},
@@ -105,19 +111,17 @@ void MainWindow::AssignHelpContexts()
 
 void MainWindow::SetHelpContext(QObject* target, int context)
 {
-    if (target) target->setProperty(HelpContextProperty, context);
+    ::SetHelpContext(target, context);
 }
 
 int MainWindow::HelpContext(const QObject* target)
 {
-    return target ? target->property(HelpContextProperty).toInt() : 0;
+    return ::HelpContext(target);
 }
 
 bool MainWindow::ShowContextHelp()
 {
-    // Only the control itself counts: one without a number gives no help.
-    const int context = HelpContext(QApplication::focusWidget());
-    return context > 0 && helpViewer_->ShowContext(context);
+    return ShowFocusedControlHelp();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -180,7 +184,7 @@ void MainWindow::FormShowFirst()
 
 bool MainWindow::PromptSaveChanges()
 {
-    if (!dataChanged_) return true;
+    if (!DataChanged()) return true;
     switch (ShowMessage(MessageKind::SaveChanges, Msg::DataChanged)) {
     case MessageButton::No:
         return true;
@@ -189,7 +193,7 @@ bool MainWindow::PromptSaveChanges()
         if (!SaveAsHandler || !SaveAsHandler()) return false;
         // A save that failed leaves the data changed flag set; going on now
         // would drop the edits that could not be written.
-        return !dataChanged_;
+        return !DataChanged();
     default:
         return false;
     }

@@ -2,6 +2,7 @@
 // time, a refresh brings every control back in step with the image.
 #include "mainwin/MenuPages.h"
 
+#include "document/Document.h"
 #include "mainwin/MenuRules.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
@@ -14,8 +15,10 @@
 #include <QSignalBlocker>
 #include <QStringEncoder>
 
-MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed)
-    : QObject(menuPage1), image_(image), changed_(std::move(changed))
+#include <utility>
+
+MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, Document& document)
+    : QObject(menuPage1), document_(document)
 {
     BuildMenu1(menuPage1);
     BuildMenu2(menuPage2);
@@ -101,13 +104,17 @@ void MenuPages::Bind(Kind kind, QWidget* control, int setting)
 
 char MenuPages::Market() const
 {
-    return image_.MarketLetter();
+    return document_.Image().MarketLetter();
 }
 
 void MenuPages::StoreSetting(int setting, const std::string& value)
 {
-    image_.SetMenuSetting(setting, value);
-    if (!refreshing_ && changed_) changed_();
+    // Only the power-on message is stored while refreshing: a text from the
+    // radio or a file that the field refused, emptied as part of that load.
+    if (refreshing_)
+        document_.CorrectLoadedSetting(setting, value);
+    else
+        document_.SetMenuSetting(setting, value);
 }
 
 void MenuPages::ControlChanged(const Binding& binding)
@@ -128,7 +135,7 @@ void MenuPages::ControlChanged(const Binding& binding)
         const auto boxes = GroupLinkBoxes();
         for (int group = 0; group < MenuGroupCount; ++group)
             if (boxes[static_cast<std::size_t>(group)] == binding.control)
-                value = GroupLinkSetting(image_.GetMenuSetting(binding.setting), group,
+                value = GroupLinkSetting(document_.Image().GetMenuSetting(binding.setting), group,
                                          boxes[static_cast<std::size_t>(group)]->isChecked());
         break;
     }
@@ -151,7 +158,7 @@ void MenuPages::ControlChanged(const Binding& binding)
 
 void MenuPages::SetControl(const Binding& binding)
 {
-    const std::string& value = image_.GetMenuSetting(binding.setting);
+    const std::string& value = document_.Image().GetMenuSetting(binding.setting);
     switch (binding.kind) {
     case Kind::Check:
         static_cast<QCheckBox*>(binding.control)->setChecked(CheckBoxFromSetting(value));
@@ -192,24 +199,37 @@ void MenuPages::SetControl(const Binding& binding)
 
 void MenuPages::RefreshFromImage()
 {
-    refreshing_ = true;
+    for (int setting = 0; setting < MenuSetting::Count; ++setting)
+        RefreshSetting(setting);
+}
+
+void MenuPages::RefreshSetting(int setting)
+{
+    const bool wasRefreshing = std::exchange(refreshing_, true);
     for (const Binding& binding : bindings_)
-        SetControl(binding);
-    RadioGroup_AGPower->setVisible(!image_.GetMenuSetting(MenuSetting::AGPower).empty());
-    RadioGroup_BGPower->setVisible(!image_.GetMenuSetting(MenuSetting::BGPower).empty());
-    {
-        const QSignalBlocker blocker(Edit_Pom);
-        Edit_Pom->setText(MarketToQString(image_.GetMenuSetting(MenuSetting::PowerOnMessage), Market()));
+        if (binding.setting == setting) SetControl(binding);
+    if (setting == MenuSetting::AGPower)
+        RadioGroup_AGPower->setVisible(!document_.Image().GetMenuSetting(MenuSetting::AGPower).empty());
+    if (setting == MenuSetting::BGPower)
+        RadioGroup_BGPower->setVisible(!document_.Image().GetMenuSetting(MenuSetting::BGPower).empty());
+    if (setting == MenuSetting::PowerOnMessage) {
+        const QString text =
+            MarketToQString(document_.Image().GetMenuSetting(MenuSetting::PowerOnMessage), Market());
+        // The operator's own typing is already in the field.
+        if (Edit_Pom->text() != text) {
+            const QSignalBlocker blocker(Edit_Pom);
+            Edit_Pom->setText(text);
+        }
+        // A message from the radio or a file goes through the same text check
+        // as one typed in, and is emptied when it holds a foreign character.
+        Edit_PomChange();
     }
-    // A message from the radio or a file goes through the same text check
-    // as one typed in, and is emptied when it holds a foreign character.
-    Edit_PomChange();
-    refreshing_ = false;
+    refreshing_ = wasRefreshing;
 }
 
 void MenuPages::ApplyVersion()
 {
-    const NarrowBoxes boxes = NarrowBoxesFor(Market(), image_.Model());
+    const NarrowBoxes boxes = NarrowBoxesFor(Market(), document_.Image().Model());
     CheckBox_Nar220->setVisible(boxes.show220);
     CheckBox_NarHf->setVisible(boxes.showHf);
     CheckBox_Nar1200->setVisible(boxes.show1200);

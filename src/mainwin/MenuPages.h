@@ -1,7 +1,7 @@
 // The "Menu 1" and "Menu 2" pages of the main window: one control per radio
-// menu setting. Every operator change is written into the radio image at once
-// and reported through the "changed" callback (the main window sets its data
-// changed flag there); RefreshFromImage sets every control from the image.
+// menu setting. Every operator change is one undoable step of the document;
+// RefreshFromImage sets every control from the image, RefreshSetting the
+// controls of one setting (after an undo, say).
 #pragma once
 
 #include "mainwin/MenuPagesWidgets.h"
@@ -19,24 +19,23 @@
 #include <string>
 #include <vector>
 
-class RadioImage;
+class Document;
 
 class MenuPages : public QObject
 {
     Q_OBJECT
 
   public:
-    using ChangedCallback = std::function<void()>;
-
     // Builds the controls on the two page widgets that the main window owns.
-    MenuPages(QWidget* menuPage1, QWidget* menuPage2, RadioImage& image, ChangedCallback changed);
+    MenuPages(QWidget* menuPage1, QWidget* menuPage2, Document& document);
     ~MenuPages() override;
 
     // Sets every control from the image's menu settings, shows the 1.2 GHz
     // power groups whose settings are present, and cleans a power-on message
-    // that holds characters outside the market's set. Does not report
-    // "changed": the operation that refreshes decides the data changed flag.
+    // that holds characters outside the market's set (without a step: the
+    // load that brought it decides the data changed flag).
     void RefreshFromImage();
+    void RefreshSetting(int setting);
     // Visibility and captions of the narrow-FM boxes for the image's market
     // letter and model; called when the grids are laid out for a version.
     void ApplyVersion();
@@ -149,8 +148,7 @@ class MenuPages : public QObject
     char Market() const;
     void ReportInvalidCharacter();
 
-    RadioImage& image_;
-    ChangedCallback changed_;
+    Document& document_;
     std::vector<Binding> bindings_;
     bool refreshing_ = false;
 };

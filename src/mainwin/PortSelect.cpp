@@ -176,8 +176,8 @@ bool MainWindow::StartSimulation(const QString& type)
     std::string model;
     std::string typeCode = type.toStdString();
     if (typeCode.empty()) {
-        typeCode = image_.TypeCode();
-        model = image_.Model();
+        typeCode = Image().TypeCode();
+        model = Image().Model();
     }
     std::string error;
     const int port = PortNumber(portName_.toStdString());

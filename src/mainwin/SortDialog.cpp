@@ -1,8 +1,7 @@
 // The memory channel sort dialog.
 #include "mainwin/SortDialog.h"
 
-#include "mainwin/MainWindow.h"
-#include "mainwin/SortRules.h"
+#include "document/Document.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -12,7 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-SortDialog::SortDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+SortDialog::SortDialog(Document& document, QWidget* parent) : QDialog(parent), document_(document)
 {
     setWindowTitle(QStringLiteral("Memory Channel Sort"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -53,10 +52,8 @@ SortDialog::SortDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(main
 
 void SortDialog::SortChannels()
 {
-    SortMemoryChannels(mainForm_->Image(), nameButton_->isChecked() ? SortOrder::Name : SortOrder::Frequency);
-    mainForm_->RefreshAllViews();
+    document_.Sort(nameButton_->isChecked() ? SortOrder::Name : SortOrder::Frequency);
     accept();
-    mainForm_->SetDataChanged(true);
 }
 
 void SortDialog::CancelSort()

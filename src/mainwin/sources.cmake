@@ -13,6 +13,8 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/EditCommands.cpp
   mainwin/HelpViewer.cpp
   mainwin/MainWindow.cpp
+  mainwin/MainWindowCommands.cpp
+  mainwin/MainWindowEditors.cpp
   mainwin/MainWindowGrids.cpp
   mainwin/MainWindowShell.cpp
   mainwin/MenuPages.cpp

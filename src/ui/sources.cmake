@@ -1,6 +1,7 @@
 # ui: what every window uses and no window owns: message boxes and the radio's
-# 8-bit text at the widget boundary.
+# 8-bit text at the widget boundary, context help numbers.
 list(APPEND TSLQ_UI_SOURCES
+  ui/HelpContext.cpp
   ui/Messages.cpp
   ui/QtText.cpp
 )

@@ -16,7 +16,7 @@ namespace {
 std::unique_ptr<DtmfEditor> OpenDtmf(EditorFixture& f, int row)
 {
     f.form->SelectRow(GridId::Dtmf, row);
-    auto dialog = std::make_unique<DtmfEditor>(*f.form);
+    auto dialog = std::make_unique<DtmfEditor>(f.Doc(), row - 1, f.form.get());
     dialog->show();
     return dialog;
 }
@@ -64,7 +64,7 @@ TEST(DtmfEditor, PageUpWrapsAndAsksBeforeDroppingChanges)
 {
     EditorFixture f("KK,0F", "ZT-Q2");
     MessageRecorder messages;
-    f.Image().SetDtmfRecord(0, "00,5551234,HOME,1");
+    tslq::test::EditImage(f.Doc(), [&](RadioImage& image) { image.SetDtmfRecord(0, "00,5551234,HOME,1"); });
     auto dialog = OpenDtmf(f, 10);
     ASSERT_EQ(dialog->Slot(), 9);
     QTest::keyClick(dialog->ComboBox_Channel, Qt::Key_PageUp);

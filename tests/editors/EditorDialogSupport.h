@@ -26,7 +26,8 @@ struct EditorFixture
         : store(tslq::test::StoreFor(type, model)), form(tslq::test::MakeMainForm(*store))
     {
     }
-    RadioImage& Image() { return form->Image(); }
+    const RadioImage& Image() const { return form->Image(); }
+    Document& Doc() { return form->Doc(); }
 
     std::unique_ptr<MemoryConfigStore> store;
     std::unique_ptr<MainWindow> form;

@@ -20,7 +20,7 @@ namespace {
 std::unique_ptr<MemoryEditor> OpenOnRow(EditorFixture& f, int row)
 {
     f.form->SelectRow(GridId::Memory, row);
-    auto dialog = std::make_unique<MemoryEditor>(*f.form);
+    auto dialog = std::make_unique<MemoryEditor>(f.Doc(), row - 1, f.form.get());
     dialog->show();
     return dialog;
 }
@@ -74,7 +74,9 @@ TEST(MemoryEditor, ScanEdgeAndPrioritySlotsStoreNoLockout)
 {
     EditorFixture f("KK,0F", "ZT-Q2");
     MessageRecorder messages;
-    f.Image().SetMemoryRecord(421, "PR2,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,");
+    tslq::test::EditImage(f.Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(421, "PR2,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,");
+    });
     auto dialog = OpenOnRow(f, 422);
     EXPECT_FALSE(dialog->CheckBox_Lockout->isEnabled());
     EXPECT_FALSE(dialog->CheckBox_Lockout->isChecked());
@@ -116,7 +118,7 @@ TEST(MemoryEditor, EnterHidesTheSpecialShiftAndSelectsSplit)
     EditorFixture f("KK,0F", "ZT-Q2");
     MessageRecorder messages;
     const std::string record = "012,01240000000,8,3,0,0,0,0,08,08,000,020000000,0,0,,,,";
-    f.Image().SetMemoryRecord(12, record);
+    tslq::test::EditImage(f.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(12, record); });
     auto dialog = OpenOnRow(f, 13);
     ChannelPanel& p = *dialog->Panel;
     EXPECT_TRUE(p.RadioButton_Special->isVisible());
@@ -148,7 +150,7 @@ TEST(MemoryEditor, EnterOnAn1240MHzChannelKeepsTheSpecialShift)
         EditorFixture f(v.type, v.model);
         MessageRecorder messages;
         const std::string record = "012,01240000000,8,3,0,0,0,0,08,08,000,020000000,0,0,,,,";
-        f.Image().SetMemoryRecord(12, record);
+        tslq::test::EditImage(f.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(12, record); });
         auto dialog = OpenOnRow(f, 13);
         ChannelPanel& p = *dialog->Panel;
         ASSERT_TRUE(p.RadioButton_Special->isChecked());

@@ -21,7 +21,7 @@ namespace {
 std::unique_ptr<VfoEditor> OpenVfo(EditorFixture& f, int row)
 {
     f.form->SelectRow(GridId::Vfo, row);
-    auto dialog = std::make_unique<VfoEditor>(*f.form);
+    auto dialog = std::make_unique<VfoEditor>(f.Doc(), f.form->VfoBandOfRow(row), f.form.get());
     dialog->show();
     return dialog;
 }
@@ -29,7 +29,7 @@ std::unique_ptr<VfoEditor> OpenVfo(EditorFixture& f, int row)
 std::unique_ptr<CallEditor> OpenCall(EditorFixture& f, int row)
 {
     f.form->SelectRow(GridId::Call, row);
-    auto dialog = std::make_unique<CallEditor>(*f.form);
+    auto dialog = std::make_unique<CallEditor>(f.Doc(), f.form->CallIndexOfRow(row), f.form.get());
     dialog->show();
     return dialog;
 }
@@ -179,7 +179,7 @@ TEST(VfoEditor, EmptyRecordShowsTheDefaults)
 {
     EditorFixture j("JJ,01", "ZT-Q3");
     MessageRecorder messages;
-    j.Image().SetVfoRecord(7, "");
+    tslq::test::EditImage(j.Doc(), [&](RadioImage& image) { image.SetVfoRecord(7, ""); });
     auto dialog = OpenVfo(j, 6); // A_144, A_430, B_AM, B_HF, B_50, B_FM
     ASSERT_EQ(dialog->Band(), 7);
     EXPECT_EQ(dialog->Panel->Edit_Rx->text(), "76.100");
@@ -237,7 +237,7 @@ TEST(CallEditor, EmptySlotThreeOfMarketE)
 {
     EditorFixture e("ME,0B", "ZT-Q5");
     MessageRecorder messages;
-    e.Image().SetCallRecord(3, "");
+    tslq::test::EditImage(e.Doc(), [&](RadioImage& image) { image.SetCallRecord(3, ""); });
     auto dialog = OpenCall(e, 3);
     ASSERT_EQ(dialog->Slot(), 3);
     EXPECT_EQ(dialog->Panel->Edit_Rx->text(), "1240.000");

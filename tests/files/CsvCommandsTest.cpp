@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include "files/Csv.h"
+#include "files/CsvCommands.h"
 #include "files/CsvReportDialog.h"
 
 #include <QApplication>
@@ -76,7 +77,7 @@ TEST_F(CsvCommands, ImportShowsTheWholeReportAndMarksTheData)
         list += std::to_string(100 + i) + ",146.52,Tone,89.0\n";
     const QString path = dir_.filePath(QStringLiteral("long.csv"));
     ASSERT_TRUE(WriteBytes(path.toStdString(), list));
-    ASSERT_TRUE(form_->ImportChannelsCsv(path));
+    ASSERT_TRUE(form_->ChannelLists().ImportChannelsCsv(path));
     EXPECT_EQ(messages.Count(), 0);
     ASSERT_EQ(reports.reports.size(), 1);
     EXPECT_EQ(reports.titles[0], QStringLiteral("Import Channels (CSV)"));
@@ -85,7 +86,7 @@ TEST_F(CsvCommands, ImportShowsTheWholeReportAndMarksTheData)
     EXPECT_EQ(lines[40],
               QStringLiteral("Row 41 (channel 139): tone 89.0 Hz is not in the list; 88.5 Hz taken."));
 
-    ASSERT_TRUE(form_->ImportChannelsCsv(List("awkward.csv")));
+    ASSERT_TRUE(form_->ChannelLists().ImportChannelsCsv(List("awkward.csv")));
     ASSERT_EQ(reports.reports.size(), 2);
     EXPECT_TRUE(reports.reports[1].startsWith(
         QStringLiteral("8 row(s) imported, 8 of them adjusted; 5 row(s) skipped.")));
@@ -99,14 +100,14 @@ TEST_F(CsvCommands, AsksBeforeReplacingFilledChannels)
     {
         MessageRecorder messages;
         ReportRecorder reports;
-        ASSERT_TRUE(form_->ImportChannelsCsv(List("older17.csv")));
+        ASSERT_TRUE(form_->ChannelLists().ImportChannelsCsv(List("older17.csv")));
     }
     form_->SetDataChanged(false);
     const RadioImage before = form_->Image();
 
     ReportRecorder reports;
     MessageRecorder cancel({MessageButton::Cancel});
-    EXPECT_FALSE(form_->ImportChannelsCsv(List("older17.csv")));
+    EXPECT_FALSE(form_->ChannelLists().ImportChannelsCsv(List("older17.csv")));
     ASSERT_EQ(cancel.Count(), 1);
     EXPECT_EQ(cancel.Messages()[0].kind, MessageKind::SaveChanges);
     EXPECT_TRUE(cancel.LastText().contains(QStringLiteral("replace 5 filled channel(s)")));
@@ -115,7 +116,7 @@ TEST_F(CsvCommands, AsksBeforeReplacingFilledChannels)
 
     // No: the rows go to the free channels and nothing is replaced.
     MessageRecorder append({MessageButton::No});
-    EXPECT_TRUE(form_->ImportChannelsCsv(List("older17.csv")));
+    EXPECT_TRUE(form_->ChannelLists().ImportChannelsCsv(List("older17.csv")));
     for (int slot : {0, 1, 2, 3, 5})
         EXPECT_EQ(form_->Image().GetMemoryRecord(slot), before.GetMemoryRecord(slot));
     EXPECT_EQ(RecordField(form_->Image().GetMemoryRecord(4), 17, true), "W1AW");
@@ -128,21 +129,23 @@ TEST_F(CsvCommands, ExportWritesTheListOrSaysItFailed)
     MessageRecorder messages;
     ReportRecorder reports;
     const QString path = dir_.filePath(QStringLiteral("out.csv"));
-    ASSERT_TRUE(form_->ExportChannelsCsv(path));
+    ASSERT_TRUE(form_->ChannelLists().ExportChannelsCsv(path));
     // A new market K image holds its ten weather channels.
     ASSERT_EQ(reports.reports.size(), 1);
     EXPECT_EQ(reports.reports[0], QStringLiteral("10 channel(s) exported.\n"));
     EXPECT_EQ(ReadBytes(path.toStdString()).rfind(std::string(kCsvHeader), 0), 0u);
 
     // The code page choice writes the name's own byte.
-    form_->Image().SetMemoryRecord(0, "000,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,Z\xFCrich");
-    ASSERT_TRUE(form_->ExportChannelsCsv(path, true));
+    tslq::test::EditImage(form_->Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(0, "000,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,Z\xFCrich");
+    });
+    ASSERT_TRUE(form_->ChannelLists().ExportChannelsCsv(path, true));
     EXPECT_NE(ReadBytes(path.toStdString()).find("\r\n0,Z\xFCrich,146.520000,"), std::string::npos);
     EXPECT_EQ(reports.reports[1], QStringLiteral("11 channel(s) exported in the radio's 8-bit code page.\n"));
 
-    EXPECT_FALSE(form_->ExportChannelsCsv(dir_.path()));
+    EXPECT_FALSE(form_->ChannelLists().ExportChannelsCsv(dir_.path()));
     EXPECT_TRUE(messages.LastText().startsWith(Msg::FileOpenError + QLatin1Char('\n')));
-    EXPECT_FALSE(form_->ImportChannelsCsv(dir_.filePath(QStringLiteral("missing.csv"))));
+    EXPECT_FALSE(form_->ChannelLists().ImportChannelsCsv(dir_.filePath(QStringLiteral("missing.csv"))));
     EXPECT_EQ(messages.LastText(), Msg::FileOpenError);
 }
 

@@ -5,6 +5,7 @@
 
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
+#include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "ui/Messages.h"
 
@@ -113,7 +114,9 @@ class FileCommands : public ::testing::Test
     // A small edit, as any editor makes it.
     void Edit()
     {
-        form_->Image().SetMemoryRecord(5, "005,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,EDIT");
+        tslq::test::EditImage(form_->Doc(), [&](RadioImage& image) {
+            image.SetMemoryRecord(5, "005,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,EDIT");
+        });
         form_->SetDataChanged(true);
     }
 
@@ -149,8 +152,9 @@ TEST_F(FileCommands, CommandsAreWired)
 
 TEST_F(FileCommands, NewWithoutChangesAsksNothing)
 {
-    form_->Image().SetMemoryRecord(0, "000,00145000000");
-    form_->SetComment("old");
+    tslq::test::EditImage(form_->Doc(),
+                          [&](RadioImage& image) { image.SetMemoryRecord(0, "000,00145000000"); });
+    tslq::test::LoadComment(form_->Doc(), "old");
     form_->SetDataChanged(false);
     form_->newAction_->trigger();
     EXPECT_TRUE(messages_.empty());
@@ -166,7 +170,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     const RadioImage edited = form_->Image();
 
     answers_ = {MessageButton::Cancel};
-    form_->NewFile();
+    form_->Files().NewFile();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].kind, MessageKind::SaveChanges);
     EXPECT_EQ(messages_[0].text, "Data is changed.\nDo you want to save the changes?");
@@ -175,7 +179,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
 
     // Yes, then the save dialog cancelled: the command stops.
     answers_ = {MessageButton::Yes};
-    form_->NewFile();
+    form_->Files().NewFile();
     EXPECT_EQ(asked_.back().kind, FileDialogKind::Save);
     EXPECT_EQ(asked_.back().proposed, "Untitled");
     EXPECT_EQ(asked_.back().folder, dir_.path());
@@ -185,7 +189,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     answers_ = {MessageButton::Yes};
     choices_ = {Temp("kept.qx")};
     const std::string before = Current();
-    form_->NewFile();
+    form_->Files().NewFile();
     EXPECT_EQ(Saved(Temp("kept.qx")), before);
     EXPECT_EQ(form_->Image(), NewImage("KK,0F", "ZT-Q2"));
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [Untitled]");
@@ -194,7 +198,7 @@ TEST_F(FileCommands, NewPromptAnsweredEachWay)
     // No: the edits are dropped.
     Edit();
     answers_ = {MessageButton::No};
-    form_->NewFile();
+    form_->Files().NewFile();
     EXPECT_EQ(form_->Image(), NewImage("KK,0F", "ZT-Q2"));
 }
 
@@ -220,7 +224,7 @@ TEST_F(FileCommands, OpenKeepsTheFilesOwnInformationChannels)
 {
     const QString path = CopyGolden("new_M.qx", "m.qx");
     choices_ = {path};
-    form_->OpenFile();
+    form_->Files().OpenFile();
     for (int slot = InformationFirst; slot < MemoryCount; ++slot)
         EXPECT_EQ(form_->Image().GetMemoryRecord(slot), "");
 }
@@ -234,7 +238,7 @@ TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
     for (const QString& path : {text, Temp("missing.qx"), dir_.path()}) {
         messages_.clear();
         choices_ = {path};
-        form_->OpenFile();
+        form_->Files().OpenFile();
         ASSERT_EQ(messages_.size(), 1u) << path.toStdString();
         EXPECT_EQ(messages_[0].kind, MessageKind::Error);
         EXPECT_EQ(messages_[0].text, "File Open error.");
@@ -243,7 +247,7 @@ TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
     }
     // Cancelled dialog: nothing at all.
     messages_.clear();
-    form_->OpenFile();
+    form_->Files().OpenFile();
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(form_->Image(), before);
 }
@@ -254,9 +258,9 @@ TEST_F(FileCommands, OpenWithRejectedHeaderLeavesTheResetImage)
     ASSERT_TRUE(WriteBytes(path.toStdString(), "VANTREL Tessaline for ZT-QX \r\n__COMMENT__\r\nx\r\n"));
     Edit();
     form_->SetDataChanged(false);
-    form_->SetComment("mine");
+    tslq::test::LoadComment(form_->Doc(), "mine");
     choices_ = {path};
-    form_->OpenFile();
+    form_->Files().OpenFile();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "File Open error.");
     EXPECT_EQ(form_->Image(), LoadImage("KK,0F", "ZT-Q2"));
@@ -270,7 +274,7 @@ TEST_F(FileCommands, SaveWritesTheOpenFileWithoutADialog)
 {
     const QString path = CopyGolden("new_K.qx", "k.qx");
     choices_ = {path};
-    form_->OpenFile();
+    form_->Files().OpenFile();
     Edit();
     form_->saveAction_->trigger();
     EXPECT_EQ(asked_.size(), 1u); // only the open dialog
@@ -280,10 +284,10 @@ TEST_F(FileCommands, SaveWritesTheOpenFileWithoutADialog)
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [" + path + "]");
 
     // Untitled: Save asks for a name like Save As.
-    form_->NewFile();
+    form_->Files().NewFile();
     Edit();
     choices_ = {Temp("second.qx")};
-    form_->SaveFile();
+    form_->Files().SaveFile();
     EXPECT_EQ(asked_.back().kind, FileDialogKind::Save);
     EXPECT_EQ(Saved(Temp("second.qx")), Current());
     EXPECT_EQ(form_->FileName(), Temp("second.qx"));
@@ -293,13 +297,13 @@ TEST_F(FileCommands, SaveAsRefusesOtherExtensions)
 {
     Edit();
     choices_ = {Temp("radio.txt")};
-    EXPECT_TRUE(form_->SaveAs());
+    EXPECT_TRUE(form_->Files().SaveAs());
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "File Open error.\nThe name of a data file must end in .qx.");
     EXPECT_FALSE(QFile::exists(Temp("radio.txt")));
     EXPECT_TRUE(form_->DataChanged());
     EXPECT_EQ(form_->FileName(), "Untitled");
-    EXPECT_FALSE(form_->SaveAs()); // cancelled
+    EXPECT_FALSE(form_->Files().SaveAs()); // cancelled
 }
 
 // A folder that refuses new files, even for the superuser.
@@ -316,7 +320,7 @@ TEST_F(FileCommands, SaveAsIntoAReadOnlyFolderKeepsEverything)
 {
     const QString path = CopyGolden("new_K.qx", "k.qx");
     choices_ = {path};
-    form_->OpenFile();
+    form_->Files().OpenFile();
     Edit();
     const RadioImage edited = form_->Image();
     choices_ = {UnwritableFolder(dir_) + "/radio.qx"};
@@ -334,7 +338,7 @@ TEST_F(FileCommands, InterruptedSaveLeavesThePreviousFile)
 {
     const QString path = CopyGolden("full.qx", "full.qx");
     choices_ = {path};
-    form_->OpenFile();
+    form_->Files().OpenFile();
     Edit();
     {
         rlimit saved{};
@@ -343,7 +347,7 @@ TEST_F(FileCommands, InterruptedSaveLeavesThePreviousFile)
         rlimit small = saved;
         small.rlim_cur = 4096;
         setrlimit(RLIMIT_FSIZE, &small);
-        form_->SaveFile();
+        form_->Files().SaveFile();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
     }
@@ -360,7 +364,7 @@ TEST_F(FileCommands, FailedSaveStopsTheCommandThatAskedForIt)
     const RadioImage edited = form_->Image();
     answers_ = {MessageButton::Yes};
     choices_ = {UnwritableFolder(dir_) + "/radio.qx"};
-    form_->NewFile();
+    form_->Files().NewFile();
     EXPECT_EQ(form_->Image(), edited);
     EXPECT_TRUE(form_->DataChanged());
 }
@@ -457,7 +461,7 @@ TEST_F(FileCommands, DroppedFileRefusedOrCancelledChangesNothing)
     for (const QString& path : {CopyGolden("full.qx", "full.txt"), Temp("missing.qx")}) {
         messages_.clear();
         answers_ = {MessageButton::No};
-        form_->DropFiles({path});
+        form_->Files().DropFiles({path});
         ASSERT_FALSE(messages_.empty());
         EXPECT_EQ(messages_.back().text, "File Open error.");
         EXPECT_EQ(form_->Image(), edited);
@@ -503,10 +507,10 @@ TEST_F(PrintCommands, PrintDrawsTheListingWithTheCaption)
                            printer.setOutputFileName(pdf);
                            return true;
                        }});
-    form_->SetComment("Field day");
+    tslq::test::LoadComment(form_->Doc(), "Field day");
     form_->SetDataChanged(false);
     const RadioImage before = form_->Image();
-    form_->PrintListing();
+    form_->Files().PrintListing();
     EXPECT_TRUE(messages_.empty());
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.startsWith("TSL-Q2/Q3 [Untitled]\n")) << text.left(80).toStdString();
@@ -518,7 +522,7 @@ TEST_F(PrintCommands, PrintDrawsTheListingWithTheCaption)
     // Cancelled print dialog: no job.
     QFile::remove(pdf);
     SetPrintPresenter({[] { return true; }, [](QPrinter&) { return false; }});
-    form_->PrintListing();
+    form_->Files().PrintListing();
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -533,7 +537,7 @@ TEST_F(PrintCommands, ExportListingAsPdfWithoutAPrinter)
     EXPECT_TRUE(PdfText(Temp("listing.pdf")).contains("[Memory Channel]"));
 
     choices_ = {Temp("no/such/folder/listing.pdf")};
-    form_->ExportPdf();
+    form_->Files().ExportPdf();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(IsWriteError(messages_[0].text)) << messages_[0].text.toStdString();
 }

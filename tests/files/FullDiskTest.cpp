@@ -7,8 +7,10 @@
 #include "support/TestSupport.h"
 
 #include "cli/Cli.h"
+#include "files/CsvCommands.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
+#include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "sim/PtyHost.h"
 #include "sim/VirtualRadio.h"
@@ -112,11 +114,11 @@ struct WindowCase
 TEST_F(FullDiskWrites, WindowCommands)
 {
     const std::vector<WindowCase> cases = {
-        {"Save", "radio.qx", [](MainWindow& form, const QString&, auto&, auto&) { form.SaveFile(); }},
+        {"Save", "radio.qx", [](MainWindow& form, const QString&, auto&, auto&) { form.Files().SaveFile(); }},
         {"Save As", "other.qx",
          [](MainWindow& form, const QString& target, auto&, auto& choices) {
              choices = {target};
-             form.SaveAs();
+             form.Files().SaveAs();
          }},
         {"close prompt Yes", "closing.qx",
          [](MainWindow& form, const QString& target, auto& answers, auto& choices) {
@@ -128,7 +130,7 @@ TEST_F(FullDiskWrites, WindowCommands)
          }},
         {"CSV export", "channels.csv",
          [](MainWindow& form, const QString& target, auto&, auto&) {
-             EXPECT_FALSE(form.ExportChannelsCsv(target));
+             EXPECT_FALSE(form.ChannelLists().ExportChannelsCsv(target));
          }},
         {"print to a file", "printed.pdf",
          [](MainWindow& form, const QString& target, auto&, auto&) {
@@ -138,13 +140,13 @@ TEST_F(FullDiskWrites, WindowCommands)
                                     printer.setOutputFileName(target);
                                     return true;
                                 }});
-             form.PrintListing();
+             form.Files().PrintListing();
              SetPrintPresenter({});
          }},
         {"PDF export", "listing.pdf",
          [](MainWindow& form, const QString& target, auto&, auto& choices) {
              choices = {target};
-             form.ExportPdf();
+             form.Files().ExportPdf();
          }},
     };
     for (const WindowCase& test : cases) {
@@ -162,9 +164,11 @@ TEST_F(FullDiskWrites, WindowCommands)
         // A data file target is the open file, so that Save writes it.
         const QString opened = target.endsWith(".qx") ? target : Input("open.qx", previous);
         choices_ = {opened};
-        form.OpenFile();
+        form.Files().OpenFile();
         ASSERT_EQ(form.FileName(), opened);
-        form.Image().SetMemoryRecord(5, "005,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,EDIT");
+        tslq::test::EditImage(form.Doc(), [&](RadioImage& image) {
+            image.SetMemoryRecord(5, "005,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,EDIT");
+        });
         form.SetDataChanged(true);
         const RadioImage edited = form.Image();
         messages_.clear();

@@ -246,7 +246,7 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     auto form = tslq::test::MakeMainForm(*store);
     {
         MessageRecorder messages;
-        form->CommandLineLoad(path);
+        form->Files().CommandLineLoad(path);
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
         EXPECT_EQ(messages.LastText().toStdString(), message);
@@ -255,7 +255,7 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     {
         // No: the file keeps its damaged lines.
         MessageRecorder messages({MessageButton::No});
-        form->SaveFile();
+        form->Files().SaveFile();
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.LastText().toStdString(),
                   message + "\nSaving replaces the file, and their lines will be gone from it.\n"
@@ -265,8 +265,8 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
     {
         // Yes: saved; the next save asks nothing.
         MessageRecorder messages({MessageButton::Yes});
-        form->SaveFile();
-        form->SaveFile();
+        form->Files().SaveFile();
+        form->Files().SaveFile();
         EXPECT_EQ(messages.Count(), 1);
         EXPECT_NE(ReadBytes(path.toStdString()), bytes);
     }

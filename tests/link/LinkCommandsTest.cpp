@@ -150,7 +150,9 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     ASSERT_TRUE(form->StartSimulation(""));
-    form->Image().SetMemoryRecord(5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+    });
     form->SetDataChanged(true);
     {
         MessageRecorder messages({MessageButton::No});
@@ -167,7 +169,7 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
         EXPECT_TRUE(form->DataChanged());
     }
     // Read it back over what the program holds.
-    form->Image().SetMemoryRecord(5, "");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetMemoryRecord(5, ""); });
     form->SetDataChanged(false);
     MessageRecorder messages;
     form->readMemoryAction_->trigger();
@@ -224,7 +226,9 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
     };
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
-    form->Image().SetMemoryRecord(5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+    });
     form->RefreshAllViews();
     form->SetFileName(QStringLiteral("field day.qx"));
     for (const auto& c : cases) {

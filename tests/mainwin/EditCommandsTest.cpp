@@ -2,6 +2,7 @@
 // Out through the Edit menu, the toolbar and the grids' pop-up menus, with
 // the enabled state of every control, and the memory sort dialog.
 #include "mainwin/Clipboard.h"
+#include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/PasteRules.h"
 #include "mainwin/SortDialog.h"
@@ -106,7 +107,7 @@ class EditCommands : public ::testing::Test
 TEST_F(EditCommands, CopyThroughTheEditMenuPutsOnlyTheRecordInTheOwnFormat)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
     form.RefreshAllViews();
     form.SetDataChanged(false);
     Select(GridId::Memory, 1);
@@ -135,7 +136,7 @@ TEST_F(EditCommands, CopyThroughTheEditMenuPutsOnlyTheRecordInTheOwnFormat)
 TEST_F(EditCommands, CopyOfAnEmptyChannelLeavesNothingToPaste)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.CopyButton->trigger();
@@ -155,7 +156,7 @@ TEST_F(EditCommands, CopyOfAnEmptyChannelLeavesNothingToPaste)
 TEST_F(EditCommands, CutThroughTheToolbarEmptiesTheChannel)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(1, Simplex);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(1, Simplex); });
     form.RefreshAllViews();
     form.SetDataChanged(false);
     Select(GridId::Memory, 2);
@@ -180,8 +181,8 @@ TEST_F(EditCommands, CutThroughTheToolbarEmptiesTheChannel)
 TEST_F(EditCommands, DeleteFromThePopupLeavesTheClipboardAlone)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
-    form.Image().SetMemoryRecord(1, Simplex);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(1, Simplex); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.memoryCopyAction_->trigger();
@@ -197,7 +198,7 @@ TEST_F(EditCommands, DeleteFromThePopupLeavesTheClipboardAlone)
 TEST_F(EditCommands, DtmfPopupCutsAndPastesMemories)
 {
     MainWindow& form = Form();
-    form.Image().SetDtmfRecord(2, "02,5551234,HOME");
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetDtmfRecord(2, "02,5551234,HOME"); });
     form.RefreshAllViews();
     Select(GridId::Dtmf, 3);
     EXPECT_TRUE(form.dtmfCutAction_->isEnabled());
@@ -227,7 +228,9 @@ TEST_F(EditCommands, VfoAndCallPopupsCopyAndPasteByBand)
     // not the 440 MHz one.
     const int b144 = VfoRowOfBand(9);
     ASSERT_GT(b144, 0);
-    form.Image().SetVfoRecord(9, "9,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,,,,,");
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) {
+        image.SetVfoRecord(9, "9,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,,,,,");
+    });
     form.RefreshAllViews();
     Select(GridId::Vfo, b144);
     EXPECT_EQ(CutDeleteStates(), All(false, 5));
@@ -252,8 +255,10 @@ TEST_F(EditCommands, VfoAndCallPopupsCopyAndPasteByBand)
 TEST_F(EditCommands, PasteOntoAnEmptyVfoSlotGetsTheBandCode)
 {
     MainWindow& form = Form("KK,0F", "ZT-Q2");
-    form.Image().SetMemoryRecord(0, "000,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,");
-    form.Image().SetVfoRecord(12, "");
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(0, "000,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,");
+    });
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetVfoRecord(12, ""); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.copyAction_->trigger();
@@ -267,7 +272,7 @@ TEST_F(EditCommands, InformationChannelsByMarket)
 {
     for (const char* type : {"KK,0F", "JJ,01", "ME,0B", "MM,07"}) {
         MainWindow& form = Form(type, "ZT-Q3");
-        form.Image().SetMemoryRecord(0, Repeater);
+        tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
         form.RefreshAllViews();
         Select(GridId::Memory, 1);
         form.copyAction_->trigger();
@@ -284,7 +289,7 @@ TEST_F(EditCommands, InformationChannelsByMarket)
 TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.copyAction_->trigger();
@@ -310,7 +315,7 @@ TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
 TEST_F(EditCommands, ThePasteBufferOutlivesForeignClipboardContents)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     form.copyAction_->trigger();
@@ -330,7 +335,7 @@ TEST_F(EditCommands, ThePasteBufferOutlivesForeignClipboardContents)
 TEST_F(EditCommands, LockOutFromThePopup)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(1, Simplex);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(1, Simplex); });
     form.RefreshAllViews();
     Select(GridId::Memory, 2);
     form.SetDataChanged(false);
@@ -361,7 +366,7 @@ TEST_F(EditCommands, LockOutFromThePopup)
 TEST_F(EditCommands, RightButtonSelectsTheRowUnderThePointer)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(4, Simplex);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(4, Simplex); });
     form.RefreshAllViews();
     QTableWidget* memory = form.Grid(GridId::Memory);
     Select(GridId::Dtmf, 1);
@@ -389,7 +394,7 @@ TEST_F(EditCommands, RightButtonSelectsTheRowUnderThePointer)
 TEST_F(EditCommands, ShortcutsReachTheCommandsFromTheGrid)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(0, Repeater);
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Repeater); });
     form.RefreshAllViews();
     Select(GridId::Memory, 1);
     QTest::keyClick(form.Grid(GridId::Memory), Qt::Key_C, Qt::ControlModifier);
@@ -404,12 +409,16 @@ TEST_F(EditCommands, ShortcutsReachTheCommandsFromTheGrid)
 TEST_F(EditCommands, SortDialogSortsRenumbersAndMarksTheData)
 {
     MainWindow& form = Form();
-    form.Image().SetMemoryRecord(9, "009,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,beta");
-    form.Image().SetMemoryRecord(3, "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,Alpha");
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(9, "009,00440000000,0,0,0,0,0,0,08,08,000,005000000,0,0,,,,beta");
+    });
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(3, "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,Alpha");
+    });
     form.RefreshAllViews();
     form.SetDataChanged(false);
     {
-        SortDialog sort(&form);
+        SortDialog sort(form.Doc(), &form);
         EXPECT_EQ(sort.windowTitle(), "Memory Channel Sort");
         EXPECT_TRUE(sort.frequencyButton_->isChecked());
         sort.cancelButton_->click();
@@ -435,9 +444,9 @@ TEST_F(EditCommands, SortDialogSortsRenumbersAndMarksTheData)
     EXPECT_EQ(form.GridCell(GridId::Memory, 3, 10), "");
 
     // Nothing to sort: still marked as changed.
-    form.Image().ClearImage();
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.ClearImage(); });
     form.SetDataChanged(false);
-    SortDialog sort(&form);
+    SortDialog sort(form.Doc(), &form);
     sort.SortChannels();
     EXPECT_TRUE(form.DataChanged());
 }

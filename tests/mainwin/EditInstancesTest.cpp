@@ -2,6 +2,7 @@
 // is pasted in the other once that window is active again. The test starts a
 // private Xvfb server and runs this test program twice more as the two
 // copies; they signal each other through files in a scratch folder.
+#include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 
 #include "model/Profile.h"
@@ -89,7 +90,7 @@ TEST(EditInstances, Child)
     if (role == "copy") {
         // Taking the focus deactivates the other copy.
         ASSERT_TRUE(activate());
-        form->Image().SetMemoryRecord(0, Record);
+        tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetMemoryRecord(0, Record); });
         form->RefreshAllViews();
         memory->setFocus(Qt::MouseFocusReason);
         form->SelectRow(GridId::Memory, 1);

@@ -30,8 +30,9 @@ class GridKeys : public ::testing::Test
         form_->show();
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-        form_->Image().SetMemoryRecord(1, Simplex);
-        form_->Image().SetDtmfRecord(2, "02,5551212,OFFICE");
+        tslq::test::EditImage(form_->Doc(), [&](RadioImage& image) { image.SetMemoryRecord(1, Simplex); });
+        tslq::test::EditImage(form_->Doc(),
+                              [&](RadioImage& image) { image.SetDtmfRecord(2, "02,5551212,OFFICE"); });
         form_->RefreshAllViews();
         form_->SetDataChanged(false);
     }
@@ -136,8 +137,8 @@ TEST_F(GridKeys, DeleteKeyDeletesInTheGridsAndEditsInTheCommentBox)
     EXPECT_EQ(form.Image().GetMemoryRecord(422), weather);
     EXPECT_FALSE(form.DataChanged());
 
-    form.Image().SetMemoryRecord(1, Simplex);
-    form.SetComment(QStringLiteral("abc"));
+    tslq::test::EditImage(form.Doc(), [&](RadioImage& image) { image.SetMemoryRecord(1, Simplex); });
+    tslq::test::LoadComment(form.Doc(), QStringLiteral("abc"));
     Focus(GridId::Memory, 2);
     form.commentEdit_->setFocus(Qt::TabFocusReason);
     form.commentEdit_->setCursorPosition(0);
@@ -159,7 +160,7 @@ TEST_F(GridKeys, PastedCommentKeepsItsFirstFiftyCharacters)
 
     // Pasted between typed text, only what fits arrives, and the text after
     // the cursor stays.
-    form.SetComment(QString(40, u'a') + QString(5, u'z'));
+    tslq::test::LoadComment(form.Doc(), QString(40, u'a') + QString(5, u'z'));
     comment->setCursorPosition(40);
     QGuiApplication::clipboard()->setText(QStringLiteral("XYZXYZXYZ"));
     comment->paste();
@@ -170,7 +171,7 @@ TEST_F(GridKeys, PastedCommentKeepsItsFirstFiftyCharacters)
     comment->paste();
     EXPECT_EQ(form.Comment().size(), 50);
     const QString fromFile(70, u'f');
-    form.SetComment(fromFile);
+    tslq::test::LoadComment(form.Doc(), fromFile);
     comment->setCursorPosition(70);
     comment->paste();
     EXPECT_EQ(form.Comment(), fromFile);

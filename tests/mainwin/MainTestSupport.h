@@ -11,12 +11,28 @@
 #include <QRadioButton>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace tslq::test {
+
+// Changes the document's image outside its undo history, as a load does: the
+// file name, comment and data changed state stay as they are.
+inline void EditImage(Document& document, const std::function<void(RadioImage&)>& change)
+{
+    RadioImage image = document.Image();
+    change(image);
+    document.Replace(std::move(image), document.FileName(), document.Comment(), document.DataChanged());
+}
+
+// Sets the comment as a load does (no undo step).
+inline void LoadComment(Document& document, const QString& comment)
+{
+    document.Replace(document.Image(), document.FileName(), comment, document.DataChanged());
+}
 
 // Records the messages shown while it lives and answers them in order from
 // the scripted buttons; once the script is used up it answers Cancel for a

@@ -169,8 +169,8 @@ TEST(MainWindowGrids, RelayoutAfterTheRadioReportsAnotherVersion)
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     ASSERT_EQ(form->Grid(GridId::Vfo)->rowCount(), 14);
-    form->Image().SetTypeCode("JJ,01");
-    form->Image().SetModel("ZT-Q3");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetTypeCode("JJ,01"); });
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetModel("ZT-Q3"); });
     form->SetupVfoAndCallGrids();
     form->SetMarketFonts();
     form->RefreshAllViews();
@@ -185,13 +185,13 @@ TEST(MainWindowGrids, EmptyRecordsNeverShiftOtherRowsOntoAnotherBand)
 {
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
-    RadioImage& image = form->Image();
+    RadioImage image = form->Image();
     // The radio reported the 220 MHz CALL slot empty, and a 1200 MHz A-band
     // record exists although this model has no such band.
     image.SetCallRecord(1, "");
     image.SetVfoRecord(3, "3,01250000000,0,0,0,0,0,0,08,08,000,000000000,0,,,,,");
     image.SetVfoRecord(5, "");
-    form->RefreshAllViews();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& shown) { shown = image; });
     const QStringList call = ColumnTexts(*form, GridId::Call, 2);
     EXPECT_EQ(call[0].toStdString(), FormatFrequency(RecordField(image.GetCallRecord(0), 1)));
     EXPECT_EQ(call[1], "");
@@ -211,14 +211,14 @@ TEST(MainWindowGrids, RefreshShowsLockoutFrequencyAndNames)
 {
     auto store = StoreFor("ME,0B", "ZT-Q3");
     auto form = MakeMainForm(*store);
-    RadioImage& image = form->Image();
+    RadioImage image = form->Image();
     image.SetMemoryRecord(0, "000,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,1,,,,CAF\xC9,1");
     image.SetMemoryRecord(1, "001,00118008330,2,0,0,0,0,0,08,08,000,000000000,2,0,,,,");
     image.SetMemoryRecord(5, "005,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,STALE");
-    form->RefreshAllViews();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& shown) { shown = image; });
     image.SetMemoryRecord(5, "");
     image.SetDtmfRecord(3, "03,1234*#,HOME");
-    form->RefreshAllViews();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& shown) { shown = image; });
     EXPECT_EQ(form->GridCell(GridId::Memory, 0, 1), "*");
     EXPECT_EQ(form->GridCell(GridId::Memory, 2, 1), "145.500");
     EXPECT_EQ(form->GridCell(GridId::Memory, 3, 1),
@@ -254,10 +254,10 @@ TEST(MainWindowStatusBar, PanelsFollowTheSelectedRowAndClearOnLeaving)
 {
     auto store = StoreFor("KK,0F", "ZT-Q3");
     auto form = MakeMainForm(*store);
-    RadioImage& image = form->Image();
+    RadioImage image = form->Image();
     image.SetMemoryRecord(0, "000,00146520000,0,1,1,0,1,0,08,12,000,000600000,0,0,,,,SIMPLEX");
     image.SetDtmfRecord(0, "00,5551212,OFFICE");
-    form->RefreshAllViews();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& shown) { shown = image; });
 
     FocusGrid(*form, GridId::Memory, 1);
     EXPECT_EQ(form->ActiveGrid(), GridId::Memory);
@@ -311,7 +311,9 @@ TEST(MainWindowStatusBar, RowToBandMappingPerVersion)
         auto form = MakeMainForm(*store);
         EXPECT_EQ(form->VfoBandOfRow(c.row), c.band) << c.type << ' ' << c.model << " row " << c.row;
         // The status bar reads that band's record: a distinct shift marks it.
-        form->Image().SetVfoRecord(c.band, "X,00145000000,0,2,0,0,0,0,08,08,000,000600000,0,,,,,");
+        tslq::test::EditImage(form->Doc(), [&](RadioImage& image) {
+            image.SetVfoRecord(c.band, "X,00145000000,0,2,0,0,0,0,08,08,000,000600000,0,,,,,");
+        });
         FocusGrid(*form, GridId::Vfo, c.row);
         EXPECT_EQ(form->StatusPanelText(1), "-") << c.type << ' ' << c.model << " row " << c.row;
         form->hide();
@@ -324,7 +326,9 @@ TEST(MainWindowPages, MenuPagesDisableTheEditCommands)
     auto form = MakeMainForm(*store);
     int updates = 0;
     form->UpdateEditCommandsHandler = [&updates]() { ++updates; };
-    form->Image().SetMemoryRecord(0, "000,00146520000,0,1,0,0,0,0,08,08,000,000600000,0,0,,,,");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(0, "000,00146520000,0,1,0,0,0,0,08,08,000,000600000,0,0,,,,");
+    });
     FocusGrid(*form, GridId::Memory, 1);
     ASSERT_EQ(form->StatusPanelText(1), "+");
     form->pages_->setCurrentIndex(1);
@@ -347,7 +351,7 @@ TEST(MainWindowComment, TypingStopsAtFiftyButLongerCommentsStayWhole)
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     const QString longComment(70, u'x');
-    form->SetComment(longComment);
+    tslq::test::LoadComment(form->Doc(), longComment);
     EXPECT_EQ(form->Comment(), longComment);
     EXPECT_FALSE(form->DataChanged());
     // A long comment can still be shortened, but not lengthened.
@@ -358,7 +362,7 @@ TEST(MainWindowComment, TypingStopsAtFiftyButLongerCommentsStayWhole)
     QTest::keyClicks(form->commentEdit_, "yy");
     EXPECT_EQ(form->Comment().size(), 69);
 
-    form->SetComment(QString());
+    tslq::test::LoadComment(form->Doc(), QString());
     QTest::keyClicks(form->commentEdit_, QString(55, u'a'));
     EXPECT_EQ(form->Comment().size(), 50);
 }

@@ -1,6 +1,7 @@
 // Every menu command, menu page control and editor control that carries a
 // help number must open a topic that exists: a line in the help folder's
 // context table, its file and its anchor.
+#include "document/Document.h"
 #include "mainwin/MenuPages.h"
 
 #include "editors/CallEditor.h"
@@ -114,8 +115,10 @@ TEST(MainWindowHelp, EveryMenuCommandAndEditorControlOpensAnExistingTopic)
     for (GridId id : {GridId::Memory, GridId::Vfo, GridId::Call, GridId::Dtmf})
         form->SelectRow(id, 1);
     const std::unique_ptr<QWidget> editors[] = {
-        std::make_unique<MemoryEditor>(*form), std::make_unique<VfoEditor>(*form),
-        std::make_unique<CallEditor>(*form), std::make_unique<DtmfEditor>(*form)};
+        std::make_unique<MemoryEditor>(form->Doc(), 0, form.get()),
+        std::make_unique<VfoEditor>(form->Doc(), form->VfoBandOfRow(1), form.get()),
+        std::make_unique<CallEditor>(form->Doc(), form->CallIndexOfRow(1), form.get()),
+        std::make_unique<DtmfEditor>(form->Doc(), 0, form.get())};
     std::set<int> numbers;
     for (const auto& editor : editors)
         for (const QWidget* control : editor->findChildren<QWidget*>())
@@ -132,7 +135,9 @@ TEST(MenuPagesHelp, EveryNumberedControlOpensAnExistingTopic)
     image.SetTypeCode("KK,0F");
     image.SetModel("ZT-Q5");
     QWidget page1, page2;
-    MenuPages pages(&page1, &page2, image, [] {});
+    Document document;
+    document.Replace(image, QStringLiteral("Untitled"), QString());
+    MenuPages pages(&page1, &page2, document);
     const std::map<int, std::string> table = ContextTable();
     ASSERT_FALSE(table.empty());
 

@@ -69,9 +69,12 @@ TEST(MenuPagesMainWindow, RefreshAllViewsShowsTheOneTwoGigPowerGroupsOfTheData)
     auto form = MakeMainForm(*store);
     MenuPages& pages = *form->menuPages_;
     // As after loading a data file written by a radio with the 1200 MHz band.
-    form->Image().SetMenuSetting(MenuSetting::AGPower, "1");
-    form->Image().SetMenuSetting(MenuSetting::BGPower, "0");
-    form->Image().SetMenuSetting(MenuSetting::Band, "1");
+    tslq::test::EditImage(form->Doc(),
+                          [&](RadioImage& image) { image.SetMenuSetting(MenuSetting::AGPower, "1"); });
+    tslq::test::EditImage(form->Doc(),
+                          [&](RadioImage& image) { image.SetMenuSetting(MenuSetting::BGPower, "0"); });
+    tslq::test::EditImage(form->Doc(),
+                          [&](RadioImage& image) { image.SetMenuSetting(MenuSetting::Band, "1"); });
     form->RefreshAllViews();
     EXPECT_FALSE(pages.RadioGroup_AGPower->isHidden());
     EXPECT_FALSE(pages.RadioGroup_BGPower->isHidden());
@@ -80,7 +83,7 @@ TEST(MenuPagesMainWindow, RefreshAllViewsShowsTheOneTwoGigPowerGroupsOfTheData)
     EXPECT_EQ(pages.RadioGroup_BGPower->ItemIndex(), 0);
     EXPECT_EQ(pages.RadioGroup_Band->ItemIndex(), 1);
 
-    form->Image().LoadDefaultMenu();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.LoadDefaultMenu(); });
     form->RefreshAllViews();
     EXPECT_TRUE(pages.RadioGroup_AGPower->isHidden());
     EXPECT_TRUE(pages.RadioGroup_BGPower->isHidden());
@@ -105,9 +108,10 @@ TEST(MenuPagesMainWindow, DataFileWithOneTwoGigPowerSettingsShowsBothGroups)
     MenuPages& pages = *form->menuPages_;
     auto load = [&](const std::string& bytes) {
         std::string comment;
-        ResetImage(form->Image(), ImageReset::ForLoad);
-        ASSERT_EQ(ReadDataFile(bytes, form->Image(), comment), DataFileStatus::Loaded);
-        form->RefreshAllViews();
+        RadioImage image = form->Image();
+        ResetImage(image, ImageReset::ForLoad);
+        ASSERT_EQ(ReadDataFile(bytes, image, comment), DataFileStatus::Loaded);
+        form->Doc().Replace(std::move(image), form->FileName(), form->Comment());
     };
     load(withPower);
     EXPECT_FALSE(pages.RadioGroup_AGPower->isHidden());
@@ -125,7 +129,8 @@ TEST(MenuPagesMainWindow, ForeignPowerOnMessageIsReportedAndEmptiedByTheRefresh)
     auto store = StoreFor("ME,0B", "ZT-Q3");
     auto form = MakeMainForm(*store);
     MessageRecorder messages;
-    form->Image().SetMenuSetting(MenuSetting::PowerOnMessage, "73\xD7");
+    tslq::test::EditImage(
+        form->Doc(), [&](RadioImage& image) { image.SetMenuSetting(MenuSetting::PowerOnMessage, "73\xD7"); });
     form->RefreshAllViews();
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.LastText(), "Invalid character.\nPlease check and try again.");
@@ -140,9 +145,9 @@ TEST(MenuPagesMainWindow, VersionOfARadioReadRelaysTheBoxesAndTheFont)
     auto form = MakeMainForm(*store);
     MenuPages& pages = *form->menuPages_;
     // The radio reported a Japanese version: grids and pages are laid out again.
-    form->Image().SetTypeCode("JJ,01");
-    form->Image().SetModel("ZT-Q3");
-    form->Image().LoadDefaultMenu();
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetTypeCode("JJ,01"); });
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.SetModel("ZT-Q3"); });
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) { image.LoadDefaultMenu(); });
     form->SetupVfoAndCallGrids();
     form->SetMarketFonts();
     form->RefreshAllViews();

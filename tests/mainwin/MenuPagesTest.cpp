@@ -3,9 +3,10 @@
 // version-dependent boxes and the power-on message input per market.
 #include "mainwin/MenuPages.h"
 
-#include "mainwin/MainWindow.h"
+#include "document/Document.h"
 #include "mainwin/MenuRules.h"
 #include "model/RadioImage.h"
+#include "ui/HelpContext.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -41,6 +43,40 @@ class MessageRecorder
     MessagePresenter previous_;
 };
 
+// The image of the document under test, changed as a load changes it (no
+// undo step, no change of the data changed state).
+class LoadedImage
+{
+  public:
+    explicit LoadedImage(Document& document) : document_(document) {}
+    void SetTypeCode(std::string_view text)
+    {
+        Change([&](RadioImage& image) { image.SetTypeCode(text); });
+    }
+    void SetModel(std::string_view text)
+    {
+        Change([&](RadioImage& image) { image.SetModel(text); });
+    }
+    void LoadDefaultMenu()
+    {
+        Change([](RadioImage& image) { image.LoadDefaultMenu(); });
+    }
+    void SetMenuSetting(int index, std::string_view text)
+    {
+        Change([&](RadioImage& image) { image.SetMenuSetting(index, text); });
+    }
+
+  private:
+    template <class F> void Change(F change)
+    {
+        RadioImage image = document_.Image();
+        change(image);
+        document_.Replace(std::move(image), document_.FileName(), document_.Comment(),
+                          document_.DataChanged());
+    }
+    Document& document_;
+};
+
 class MenuPagesTest : public ::testing::Test
 {
   protected:
@@ -51,12 +87,14 @@ class MenuPagesTest : public ::testing::Test
         image.LoadDefaultMenu();
         page1 = std::make_unique<QWidget>();
         page2 = std::make_unique<QWidget>();
-        pages = std::make_unique<MenuPages>(page1.get(), page2.get(), image, [this] { ++changes; });
+        pages = std::make_unique<MenuPages>(page1.get(), page2.get(), document);
+        // Every operator change is a step that tells the views its setting.
+        QObject::connect(&document, &Document::MenuSettingChanged, [this] { ++changes; });
         pages->ApplyVersion();
         pages->RefreshFromImage();
     }
 
-    std::string Setting(int index) const { return image.GetMenuSetting(index); }
+    std::string Setting(int index) const { return document.Image().GetMenuSetting(index); }
 
     // One typed character, as the keyboard delivers it.
     void Type(const QString& text, int key = 0)
@@ -76,7 +114,8 @@ class MenuPagesTest : public ::testing::Test
 
     const QString invalidCharacter = QStringLiteral("Invalid character.\nPlease check and try again.");
     MessageRecorder messages;
-    RadioImage image;
+    Document document;
+    LoadedImage image{document};
     std::unique_ptr<QWidget> page1;
     std::unique_ptr<QWidget> page2;
     std::unique_ptr<MenuPages> pages;
@@ -462,7 +501,7 @@ TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
 TEST_F(MenuPagesTest, HelpTopicsOfTheControls)
 {
     Start("KK,0F", "ZT-Q5");
-    auto help = [](QWidget* w) { return MainWindow::HelpContext(w); };
+    auto help = [](QWidget* w) { return HelpContext(w); };
     EXPECT_EQ(help(pages->RadioGroup_Band->Button(1)), 300);
     EXPECT_EQ(help(pages->CheckBox_MName), 330);
     EXPECT_EQ(help(pages->Edit_Pom), 345);

@@ -84,7 +84,9 @@ TEST(ShellClosing, YesClosesOnlyAfterTheSaveSucceeded)
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     form->show();
-    form->Image().SetMemoryRecord(7, "007,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,KEEP");
+    tslq::test::EditImage(form->Doc(), [&](RadioImage& image) {
+        image.SetMemoryRecord(7, "007,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,KEEP");
+    });
     form->SetDataChanged(true);
 
     // The operator cancels the save dialog: the window stays.

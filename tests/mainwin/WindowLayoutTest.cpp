@@ -71,12 +71,12 @@ TEST(WindowLayout, StatusPanelsShowTheirLongestTextsWhole)
         auto store = StoreFor(type, "ZT-Q3");
         auto form = MakeMainForm(*store);
         ShowAndWait(*form);
-        RadioImage& image = form->Image();
+        RadioImage image = form->Image();
         image.SetMemoryRecord(0, "000,01240000000,0,3,1,0,0,1,08,08,103,020000000,0,0,01299991670,0,,WIDE");
         image.SetMemoryRecord(1, "001,00888888880,0,2,1,0,1,0,08,41,000,088880000,0,0,,,,WIDE");
         image.SetProgramVfoRecord(0, "0,01888,01888");
         image.SetDtmfRecord(0, "00,0,WWWWWWWW");
-        form->RefreshAllViews();
+        tslq::test::EditImage(form->Doc(), [&](RadioImage& shown) { shown = image; });
         const QList<QLabel*> panels = form->statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
         ASSERT_EQ(panels.size(), 4);
         const auto check = [&](GridId id, int row) {

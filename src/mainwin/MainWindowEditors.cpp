@@ -1,11 +1,13 @@
 // The main window's commands that open the channel editors. Each editor is
-// created when its command runs, shown modally and destroyed afterwards; it
-// reads the grid's selected row and works on the window's image directly.
+// created when its command runs on the slot of the grid's selected row,
+// shown modally and destroyed afterwards; it stores through the document.
 #include "editors/CallEditor.h"
 #include "editors/DtmfEditor.h"
 #include "editors/MemoryEditor.h"
 #include "editors/VfoEditor.h"
 #include "mainwin/MainWindow.h"
+
+#include <algorithm>
 
 void MainWindow::ConnectEditorCommands()
 {
@@ -17,24 +19,24 @@ void MainWindow::ConnectEditorCommands()
 
 void MainWindow::OpenMemoryEditor()
 {
-    MemoryEditor dialog(*this);
+    MemoryEditor dialog(document_, SelectedRow(GridId::Memory) - 1, this);
     dialog.exec();
 }
 
 void MainWindow::OpenVfoEditor()
 {
-    VfoEditor dialog(*this);
+    VfoEditor dialog(document_, VfoBandOfRow(std::max(SelectedRow(GridId::Vfo), 1)), this);
     dialog.exec();
 }
 
 void MainWindow::OpenCallEditor()
 {
-    CallEditor dialog(*this);
+    CallEditor dialog(document_, CallIndexOfRow(std::max(SelectedRow(GridId::Call), 1)), this);
     dialog.exec();
 }
 
 void MainWindow::OpenDtmfEditor()
 {
-    DtmfEditor dialog(*this);
+    DtmfEditor dialog(document_, SelectedRow(GridId::Dtmf) - 1, this);
     dialog.exec();
 }

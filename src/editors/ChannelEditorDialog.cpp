@@ -1,0 +1,102 @@
+// The channel editors' shared plumbing.
+#include "editors/ChannelEditorDialog.h"
+
+#include "document/Document.h"
+#include "ui/Messages.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+
+ChannelEditorDialog::ChannelEditorDialog(Document& document, int slot, const QString& title, QWidget* parent)
+    : QDialog(parent), document_(document), slot_(slot)
+{
+    setWindowTitle(title);
+    Button_Ok = new QPushButton(QStringLiteral("&OK"), this);
+    Button_Close = new QPushButton(QStringLiteral("&Close"), this);
+    Button_Ok->setDefault(true);
+    connect(Button_Ok, &QPushButton::clicked, this, &ChannelEditorDialog::OkButtonClick);
+    connect(Button_Close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QHBoxLayout* ChannelEditorDialog::ButtonRow()
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button_Ok);
+    buttons->addWidget(Button_Close);
+    return buttons;
+}
+
+void ChannelEditorDialog::StepWithKeysOf(QWidget* chooser)
+{
+    chooser_ = chooser;
+    chooser->installEventFilter(this);
+}
+
+int ChannelEditorDialog::StepOfKey(int key) const
+{
+    if (key == Qt::Key_PageUp) return 1;
+    if (key == Qt::Key_PageDown) return -1;
+    return 0;
+}
+
+bool ChannelEditorDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == chooser_ && event->type() == QEvent::KeyPress) {
+        if (const int delta = StepOfKey(static_cast<QKeyEvent*>(event)->key()); delta != 0) {
+            StepBy(delta);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ChannelEditorDialog::showEvent(QShowEvent* event)
+{
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+bool ChannelEditorDialog::Store()
+{
+    if (!StoreChannelControls()) {
+        // The operator's edits are not in the image, but they were made: the
+        // data counts as changed, so that every prompt still asks.
+        document_.SetDataChanged(true);
+        return false;
+    }
+    pending_ = false;
+    return true;
+}
+
+bool ChannelEditorDialog::ConfirmLeave()
+{
+    if (!pending_) return true;
+    if (ShowMessage(MessageKind::Question, Msg::ContentsChanged) == MessageButton::Yes && !Store())
+        return false; // refused: the edits of this slot are still unsaved
+    pending_ = false;
+    return true;
+}
+
+void ChannelEditorDialog::OkButtonClick()
+{
+    if (Store()) accept();
+}
+
+void ChannelEditorDialog::done(int result)
+{
+    if (pending_) {
+        if (ShowMessage(MessageKind::Question, Msg::ContentsChangedOnClose) == MessageButton::Yes) Store();
+        pending_ = false;
+    }
+    QDialog::done(result);
+}
+
+void ChannelEditorDialog::MarkChanged()
+{
+    if (!loading_) pending_ = true;
+}
