@@ -1,13 +1,17 @@
 // RefreshAllViews of the main window on a full image: every memory channel,
 // DTMF memory and VFO record filled, once with the image changing between
-// refreshes (every cell rewritten) and once unchanged.
+// refreshes (every cell rewritten) and once unchanged; and the undo and redo
+// of a sort of all 400 channels with the window redrawing the rows the step
+// names.
 #include "mainwin/MainWindow.h"
 #include "model/Profile.h"
 #include "model/Records.h"
 
 #include <QApplication>
+#include <QUndoStack>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -72,6 +76,32 @@ void BM_RefreshAllViewsUnchanged(benchmark::State& state)
         fixture.form->RefreshAllViews();
 }
 BENCHMARK(BM_RefreshAllViewsUnchanged)->Unit(benchmark::kMillisecond);
+
+// Undo (range 0) or redo (range 1) of a sort that moves every channel.
+void BM_UndoRedoSortInTheWindow(benchmark::State& state)
+{
+    Fixture& fixture = TheFixture();
+    RadioImage reversed = fixture.images[0];
+    for (int index = 0; index < OrdinaryMemoryCount; ++index) {
+        const std::string& record = fixture.images[0].GetMemoryRecord(OrdinaryMemoryCount - 1 - index);
+        reversed.SetMemoryRecord(index, MemoryLabel(index) + record.substr(record.find(',')));
+    }
+    Document& document = fixture.form->Doc();
+    document.Replace(reversed, QStringLiteral("Untitled"), QString());
+    document.Sort(SortOrder::Frequency);
+    QUndoStack& stack = document.UndoStack();
+    const bool timeRedo = state.range(0) == 1;
+    if (timeRedo) stack.undo();
+    for (auto _ : state) {
+        const auto begin = std::chrono::steady_clock::now();
+        timeRedo ? stack.redo() : stack.undo();
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - begin).count());
+        timeRedo ? stack.undo() : stack.redo();
+    }
+    state.SetLabel(timeRedo ? "redo" : "undo");
+}
+BENCHMARK(BM_UndoRedoSortInTheWindow)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
