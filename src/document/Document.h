@@ -10,9 +10,8 @@
 // The data changed state is the undo stack's clean state: saving sets the
 // clean point, and undoing back to it clears the state again. Where the
 // program marks the data as changed without a change of the image (a store
-// an editor refused, a load that left damaged records out), SetDataChanged
-// (true) keeps the state set until the next save or replace, whatever is
-// undone.
+// an editor refused), SetDataChanged(true) keeps the state set until the
+// next save or replace, whatever is undone.
 #pragma once
 
 #include "mainwin/PasteRules.h"
@@ -84,7 +83,7 @@ class Document : public QObject
     // ---- Replacing and saving ----------------------------------------------
     // Takes a whole new image with its file name and comment and forgets
     // every step. dataChanged sets the data changed state as SetDataChanged
-    // does (a read from the radio, a load that left records out). The paste
+    // does (a read from the radio arrives as unsaved data). The paste
     // buffer is the clipboard's, not the file's: it keeps its content.
     void Replace(RadioImage image, const QString& fileName, const QString& comment, bool dataChanged = false);
     // The data was written to fileName: that is now the clean point.
