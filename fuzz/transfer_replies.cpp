@@ -4,7 +4,11 @@
 // the next one). Neither transfer may crash, loop, or store a record past
 // its capacity; a read that does not complete leaves the image exactly as
 // it was, and one that completes leaves only records that pass the record
-// check, a type code of its shape and band limits of digits.
+// check, a type code of its shape and band limits of digits. The same
+// replies then go to a read-back and a write of some slots only: a
+// read-back changes nothing outside its slots, and nothing at all unless it
+// completes.
+#include "link/ImageDiff.h"
 #include "link/ReadTransfer.h"
 #include "link/WriteTransfer.h"
 #include "model/Profile.h"
@@ -111,5 +115,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RadioImage source = Start(selector);
     WriteTransfer write(source, scope);
     Run(write, replies, cancel);
+
+    SlotSet chosen;
+    for (int slot = selector & 7; slot < MemoryCount; slot += 37)
+        chosen.Insert({RecordSlotKind::Memory, slot});
+    for (const RecordSlot slot :
+         {RecordSlot{RecordSlotKind::Vfo, 0}, RecordSlot{RecordSlotKind::Call, 2},
+          RecordSlot{RecordSlotKind::Dtmf, 3}, RecordSlot{RecordSlotKind::ProgramVfo, 0},
+          RecordSlot{RecordSlotKind::Menu, 8}, RecordSlot{RecordSlotKind::Menu, 21}})
+        chosen.Insert(slot);
+    RadioImage back = start;
+    ReadTransfer readBack(back, chosen);
+    Run(readBack, replies, cancel);
+    CheckCapacities(back);
+    if (readBack.Outcome() != TransferOutcome::Completed) {
+        if (!(back == start)) std::abort();
+    } else {
+        if (!CheckImageRecords(back).empty()) std::abort();
+        for (const RecordSlot& slot : DifferingSlots(start, back).Slots())
+            if (!chosen.Contains(slot)) std::abort();
+    }
+    WriteTransfer changes(source, chosen);
+    Run(changes, replies, cancel);
     return 0;
 }
