@@ -12,6 +12,12 @@
 
 namespace {
 
+ComparePresenter& ThePresenter()
+{
+    static ComparePresenter presenter;
+    return presenter;
+}
+
 QTableWidgetItem* Cell(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
@@ -122,4 +128,18 @@ QStringList CompareDialog::RowTexts() const
         rows << cells.join(QStringLiteral(" | "));
     }
     return rows;
+}
+
+CompareDialog::Choice ShowCompareDialog(CompareDialog& dialog)
+{
+    if (ThePresenter()) return ThePresenter()(dialog);
+    dialog.exec();
+    return dialog.Chosen();
+}
+
+ComparePresenter SetComparePresenter(ComparePresenter presenter)
+{
+    ComparePresenter previous = std::move(ThePresenter());
+    ThePresenter() = std::move(presenter);
+    return previous;
 }

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -56,3 +58,10 @@ class CompareDialog : public QDialog
     QPushButton* take_;
     QPushButton* close_;
 };
+
+// Shows the compare view modally and returns what the operator chose. Tests
+// replace the presenter with one that looks at the view and answers, as they
+// do for message boxes; an empty presenter restores the modal view.
+using ComparePresenter = std::function<CompareDialog::Choice(CompareDialog&)>;
+CompareDialog::Choice ShowCompareDialog(CompareDialog& dialog);
+ComparePresenter SetComparePresenter(ComparePresenter presenter);
