@@ -17,15 +17,20 @@ class RadioBaseline
   public:
     enum class Source { Read, Compare, Write };
 
-    // A complete read (or the read of a compare): the radio holds this.
+    // A complete read (or the read of a compare): the radio holds this in
+    // the slots of the scope. A read of part of the radio adds to an earlier
+    // baseline of its version and tells nothing without one.
     // whenMs: milliseconds since the epoch, for the confirmation.
-    void Read(const RadioImage& radio, Source source, std::int64_t whenMs);
+    void Read(const RadioImage& radio, Source source, LinkScope scope, std::int64_t whenMs);
     // A write has ended. A finished one leaves the radio holding the written
     // records in the slots it sent, and what it held elsewhere; without an
     // earlier baseline only a write of everything (scope All) tells what the
     // radio holds. An unfinished write drops the baseline.
     void Written(const RadioImage& written, LinkScope scope, const SlotSet& sent, bool finished,
                  std::int64_t whenMs);
+    // A read-back after a write: the radio holds these records in the
+    // slots read back.
+    void ReadBack(const RadioImage& readBack, const SlotSet& slots);
     void Drop() { image_.reset(); }
 
     bool Has() const { return image_.has_value(); }

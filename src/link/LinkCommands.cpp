@@ -1,4 +1,7 @@
-// The Read and Write commands on a document.
+// The Read and Write commands on a document, and the commands that check
+// what a write does. The baseline follows every transfer: a complete read or
+// compare sets it, a finished write moves it to what was written, a
+// read-back to what was found, an unfinished write drops it.
 #include "link/LinkCommands.h"
 
 #include "document/Document.h"
@@ -8,12 +11,86 @@
 #include "model/Profile.h"
 #include "ui/Messages.h"
 
+#include <QDateTime>
+
 namespace {
 
 // The port by its device-namespace name, as the commands test it.
 std::string DevicePathOf(const QString& portName)
 {
     return "\\\\.\\" + portName.toStdString();
+}
+
+constexpr const char* VerifySetting = "VerifyAfterWrite";
+
+std::int64_t NowMs()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// "the last read at 12:31:05 (KK,0F ZT-Q2)"
+QString BaselineText(const RadioBaseline& baseline)
+{
+    QString source;
+    switch (baseline.From()) {
+    case RadioBaseline::Source::Read:
+        source = QStringLiteral("the last read");
+        break;
+    case RadioBaseline::Source::Compare:
+        source = QStringLiteral("the last compare");
+        break;
+    case RadioBaseline::Source::Write:
+        source = QStringLiteral("the last write");
+        break;
+    }
+    const QString time =
+        QDateTime::fromMSecsSinceEpoch(baseline.WhenMs()).toString(QStringLiteral("HH:mm:ss"));
+    return QStringLiteral("%1 at %2 (%3 %4)")
+        .arg(source, time, QString::fromStdString(baseline.Image().TypeCode()),
+             QString::fromStdString(baseline.Image().Model()));
+}
+
+QString Counted(int count, const QString& singular, const QString& plural)
+{
+    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? singular : plural);
+}
+
+SlotKind DocumentKind(RecordSlotKind kind)
+{
+    switch (kind) {
+    case RecordSlotKind::Memory:
+        return SlotKind::Memory;
+    case RecordSlotKind::Vfo:
+        return SlotKind::Vfo;
+    case RecordSlotKind::Call:
+        return SlotKind::Call;
+    case RecordSlotKind::Dtmf:
+        return SlotKind::Dtmf;
+    case RecordSlotKind::ProgramVfo:
+        return SlotKind::ProgramVfo;
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return SlotKind::MenuSetting;
+}
+
+const std::string& RecordOf(const RadioImage& image, RecordSlot slot)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return image.GetMemoryRecord(slot.index);
+    case RecordSlotKind::Vfo:
+        return image.GetVfoRecord(slot.index);
+    case RecordSlotKind::Call:
+        return image.GetCallRecord(slot.index);
+    case RecordSlotKind::Dtmf:
+        return image.GetDtmfRecord(slot.index);
+    case RecordSlotKind::ProgramVfo:
+        return image.GetProgramVfoRecord(slot.index);
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return image.GetMenuSetting(slot.index);
 }
 
 } // namespace
@@ -40,6 +117,8 @@ void LinkCommands::Read(LinkScope scope, const QString& portName)
     if (form.Outcome() != TransferOutcome::Completed) return;
     // The radio's data is unsaved data, with no history of edits.
     document_.Replace(std::move(image), QStringLiteral("Untitled"), document_.Comment(), true);
+    baseline_.Read(document_.Image(), RadioBaseline::Source::Read, scope, NowMs());
+    emit BaselineChanged();
     if (hooks_.readCompleted) hooks_.readCompleted();
     SaveLimits(store_, document_.Image());
 }
@@ -61,4 +140,145 @@ void LinkCommands::Write(LinkScope scope, const QString& portName)
     if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
     if (hooks_.prepareDialog) hooks_.prepareDialog(form);
     form.exec();
+    const bool finished = form.Outcome() == TransferOutcome::Completed;
+    WriteEnded(scope, form.SentSlots(), finished);
+    if (finished && VerifyAfterWrite())
+        Verify(document_.Image(), form.SentSlots(), PortNumber(portName.toStdString()));
+}
+
+void LinkCommands::WriteEnded(LinkScope scope, const SlotSet& sent, bool finished)
+{
+    baseline_.Written(document_.Image(), scope, sent, finished, NowMs());
+    emit BaselineChanged();
+}
+
+bool LinkCommands::VerifyAfterWrite() const
+{
+    return store_.Read(VerifySetting) == "1";
+}
+
+void LinkCommands::SetVerifyAfterWrite(bool on)
+{
+    store_.Write(VerifySetting, on ? "1" : "0");
+}
+
+QString LinkCommands::WriteChangesUnavailable() const
+{
+    return QString::fromStdString(baseline_.Unavailable(document_.Image()));
+}
+
+void LinkCommands::Compare(const QString& portName)
+{
+    // The read starts from the document's version, as Read does, but
+    // stores into an image of its own.
+    RadioImage radio = document_.Image();
+    const int port = PortNumber(portName.toStdString());
+    ReadDialog form(radio, LinkScope::All, port, parent_);
+    if (!form.port_.CheckCommportValid(DevicePathOf(portName))) {
+        ShowMessage(MessageKind::Warning, ReadPortInvalidMessage(form.port_));
+        return;
+    }
+    if (hooks_.prepareDialog) hooks_.prepareDialog(form);
+    form.exec();
+    if (form.Outcome() != TransferOutcome::Completed) return;
+    baseline_.Read(radio, RadioBaseline::Source::Compare, LinkScope::All, NowMs());
+    emit BaselineChanged();
+
+    const ImageDifferences differences = DescribeDifferences(radio, document_.Image());
+    CompareDialog dialog(differences, QString(), parent_);
+    // Records of another version neither go to this radio nor fit the window.
+    dialog.OfferActions(!differences.versionDiffers, !differences.versionDiffers);
+    Act(ShowCompareDialog(dialog), radio, DifferingSlots(radio, document_.Image()), port);
+}
+
+void LinkCommands::Act(CompareDialog::Choice choice, const RadioImage& radio, const SlotSet& shown, int port)
+{
+    switch (choice) {
+    case CompareDialog::Choice::WriteChanges:
+        WriteSlots(shown, port);
+        return;
+    case CompareDialog::Choice::TakeRadioValues:
+        TakeRadioValues(radio, shown);
+        return;
+    case CompareDialog::Choice::Close:
+        return;
+    }
+}
+
+void LinkCommands::TakeRadioValues(const RadioImage& radio, const SlotSet& chosen)
+{
+    std::vector<SlotEdit> edits;
+    for (const RecordSlot& slot : chosen.Slots())
+        edits.push_back({DocumentKind(slot.kind), slot.index, RecordOf(radio, slot)});
+    if (!edits.empty()) document_.StoreSlots(edits, QStringLiteral("Take Radio's Values"));
+}
+
+void LinkCommands::WriteChanges(const QString& portName)
+{
+    if (const QString why = WriteChangesUnavailable(); !why.isEmpty()) {
+        ShowMessage(MessageKind::Information, why);
+        return;
+    }
+    const SlotSet changes = DifferingSlots(baseline_.Image(), document_.Image());
+    const int port = PortNumber(portName.toStdString());
+    WriteDialog form(document_.Image(), changes, port, parent_);
+    if (!form.port_.CheckCommportValid(DevicePathOf(portName))) {
+        ShowMessage(MessageKind::Warning, WritePortInvalidMessage(form.port_));
+        return;
+    }
+    if (changes.Empty()) {
+        ShowMessage(MessageKind::Information,
+                    QStringLiteral("The radio holds the window's data already, as of %1: nothing to write.")
+                        .arg(BaselineText(baseline_)));
+        return;
+    }
+    // The radio cannot be told apart from another of its version: the
+    // operator confirms which state it is taken to be in.
+    QString confirm =
+        QStringLiteral("Write the %1 to the radio?\nThe radio is taken to hold what it held at %2.")
+            .arg(
+                Counted(changes.Count(), QStringLiteral("changed record"), QStringLiteral("changed records")),
+                BaselineText(baseline_));
+    std::vector<DamagedRecord> unsendable = UnsendableRecords(document_.Image(), LinkScope::All);
+    std::erase_if(unsendable, [&](const DamagedRecord& record) { return !changes.Contains(record.slot); });
+    std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
+    std::erase_if(leftOut, [&](const RecordSlot& slot) { return !changes.Contains(slot); });
+    for (const std::string& note : {UnsendableNote(unsendable), LeftOutWriteNote(leftOut)})
+        if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
+    if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
+    WriteSlots(changes, port);
+}
+
+void LinkCommands::WriteSlots(const SlotSet& chosen, int port)
+{
+    WriteDialog form(document_.Image(), chosen, port, parent_);
+    if (hooks_.prepareDialog) hooks_.prepareDialog(form);
+    form.exec();
+    const bool finished = form.Outcome() == TransferOutcome::Completed;
+    WriteEnded(LinkScope::All, form.SentSlots(), finished);
+    if (finished) Verify(document_.Image(), form.SentSlots(), port);
+}
+
+void LinkCommands::Verify(const RadioImage& written, const SlotSet& sent, int port)
+{
+    // A copy: the document may change while the compare view is open.
+    const RadioImage image = written;
+    RadioImage readBack = image;
+    ReadBackDialog form(readBack, sent, port, parent_);
+    if (hooks_.prepareDialog) hooks_.prepareDialog(form);
+    form.exec();
+    // A read-back that did not finish has said what that means.
+    if (form.Outcome() != TransferOutcome::Completed) return;
+    const ImageDifferences differences = DescribeDifferences(readBack, image, sent);
+    if (differences.Empty()) {
+        ShowMessage(MessageKind::Information, QStringLiteral("The radio holds what was written."));
+        return;
+    }
+    baseline_.ReadBack(readBack, sent);
+    emit BaselineChanged();
+    SlotSet shown;
+    for (const RecordDifference& record : differences.records)
+        shown.Insert(record.slot);
+    CompareDialog dialog(differences, CompareText::VerifyFailed, parent_);
+    Act(ShowCompareDialog(dialog), readBack, shown, port);
 }

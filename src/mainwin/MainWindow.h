@@ -206,8 +206,11 @@ class MainWindow : public QMainWindow
     QAction* writeAllAction_;
     QAction* writeMemoryAction_;
     QAction* writeMenuAction_;
-    QMenu* portMenu_;                      // "&Port Select"
-    std::array<QAction*, 10> portActions_; // "Com&1" .. "Com1&0"; portActions_[n - 1] is port n
+    QAction* writeChangesAction_ = nullptr;     // Write > "&Changes"
+    QAction* compareAction_ = nullptr;          // "&Compare with Radio..."
+    QAction* verifyAfterWriteAction_ = nullptr; // "&Verify After Write", checkable, stored
+    QMenu* portMenu_;                           // "&Port Select"
+    std::array<QAction*, 10> portActions_;      // "Com&1" .. "Com1&0"; portActions_[n - 1] is port n
     // Help
     QMenu* helpMenu_;
     QAction* helpTopicsAction_; // "&Help Topics"
@@ -332,6 +335,10 @@ class MainWindow : public QMainWindow
     // stored profile) only when it has finished.
     void ReadCommand();
     void WriteCommand();
+    LinkCommands& Link() { return *link_; }
+    // Write > Changes is enabled when the window's data has a baseline of
+    // its version; otherwise its tip says why.
+    void UpdateWriteChangesAction();
     // Called with each Read and Write dialog just before it is shown (tests
     // shorten its timers or press its buttons); empty: nothing.
     std::function<void(TransferDialog&)> PrepareTransferDialog;

@@ -6,6 +6,7 @@
 #include "files/CsvCommands.h"
 #include "files/FileCommands.h"
 #include "link/LinkCommands.h"
+#include "ui/HelpContext.h"
 
 #include <QAction>
 #include <QMenu>
@@ -127,6 +128,42 @@ void MainWindow::ConnectLinkCommands()
                 WriteCommand();
             });
     }
+
+    // Write > Changes, Compare with Radio... and Verify After Write, beside
+    // the transfers of the description.
+    writeChangesAction_ = new QAction(QStringLiteral("&Changes"), this);
+    writeMenu_->addSeparator();
+    writeMenu_->addAction(writeChangesAction_);
+    compareAction_ = new QAction(QStringLiteral("&Compare with Radio..."), this);
+    verifyAfterWriteAction_ = new QAction(QStringLiteral("&Verify After Write"), this);
+    verifyAfterWriteAction_->setCheckable(true);
+    verifyAfterWriteAction_->setChecked(link_->VerifyAfterWrite());
+    const QList<QAction*> items = radioMenu_->actions();
+    const qsizetype write = items.indexOf(writeMenu_->menuAction());
+    QAction* before = write >= 0 && write + 1 < items.size() ? items[write + 1] : nullptr;
+    radioMenu_->insertAction(before, compareAction_);
+    radioMenu_->insertAction(before, verifyAfterWriteAction_);
+    SetHelpContext(writeChangesAction_, 71);
+    SetHelpContext(compareAction_, 72);
+    SetHelpContext(verifyAfterWriteAction_, 73);
+    radioMenu_->setToolTipsVisible(true);
+    writeMenu_->setToolTipsVisible(true);
+    connect(writeChangesAction_, &QAction::triggered, this, [this] { link_->WriteChanges(PortName()); });
+    connect(compareAction_, &QAction::triggered, this, [this] { link_->Compare(PortName()); });
+    connect(verifyAfterWriteAction_, &QAction::toggled, this,
+            [this](bool on) { link_->SetVerifyAfterWrite(on); });
+    connect(link_, &LinkCommands::BaselineChanged, this, &MainWindow::UpdateWriteChangesAction);
+    connect(&document_, &Document::ImageReplaced, this, &MainWindow::UpdateWriteChangesAction);
+    UpdateWriteChangesAction();
+}
+
+void MainWindow::UpdateWriteChangesAction()
+{
+    const QString why = link_->WriteChangesUnavailable();
+    writeChangesAction_->setEnabled(why.isEmpty());
+    writeChangesAction_->setToolTip(
+        why.isEmpty() ? QStringLiteral("Writes only the records that differ from what the radio holds")
+                      : why);
 }
 
 void MainWindow::ReadCommand()

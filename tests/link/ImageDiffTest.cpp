@@ -242,7 +242,10 @@ TEST(ImageDiff, BaselineOfASession)
     baseline.Written(window, LinkScope::Memory, SlotSet::Covered(LinkScope::Memory), true, 3);
     EXPECT_FALSE(baseline.Has());
 
-    baseline.Read(radio, RadioBaseline::Source::Compare, 4);
+    // A read of the menu alone tells nothing without an earlier baseline.
+    baseline.Read(radio, RadioBaseline::Source::Read, LinkScope::Menu, 4);
+    EXPECT_FALSE(baseline.Has());
+    baseline.Read(radio, RadioBaseline::Source::Compare, LinkScope::All, 4);
     EXPECT_EQ(baseline.Unavailable(window), "");
     EXPECT_EQ(baseline.WhenMs(), 4);
     SlotSet sent;
@@ -250,6 +253,16 @@ TEST(ImageDiff, BaselineOfASession)
     baseline.Written(window, LinkScope::All, sent, true, 5);
     EXPECT_TRUE(DifferingSlots(baseline.Image(), window).Empty());
     EXPECT_EQ(baseline.WhenMs(), 5);
+    // A read-back that found the old record: the radio holds that again.
+    baseline.ReadBack(radio, sent);
+    EXPECT_EQ(baseline.Image().GetMemoryRecord(5), radio.GetMemoryRecord(5));
+    // A read of the menu adds the radio's settings to the baseline.
+    RadioImage menu = radio;
+    menu.SetMenuSetting(23, "7");
+    menu.SetMemoryRecord(0, "");
+    baseline.Read(menu, RadioBaseline::Source::Read, LinkScope::Menu, 6);
+    EXPECT_EQ(baseline.Image().GetMenuSetting(23), "7");
+    EXPECT_EQ(baseline.Image().GetMemoryRecord(0), radio.GetMemoryRecord(0));
 
     RadioImage other = window;
     other.SetTypeCode("EE,0F");
