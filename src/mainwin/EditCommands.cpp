@@ -3,6 +3,8 @@
 // in the Edit menu, the toolbar and the grids' pop-up menus, the right-button
 // row selection, and the memory sort command. The rules themselves are in
 // PasteRules; this file maps grid rows to slots and wires the controls.
+#include "channels/ChannelsPage.h"
+#include "editors/MemoryEditor.h"
 #include "mainwin/Clipboard.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/PasteRules.h"
@@ -74,8 +76,23 @@ void MainWindow::UpdateEditCommands()
     if (const std::optional<std::string> payload = ClipboardPayloadBytes())
         document_.TakeClipboardPayload(*payload);
 
+    setFieldAction_->setEnabled(ChannelsPageActive() && channelsPage_->HasSelection());
+    if (ChannelsPageActive()) {
+        // The Channels page acts on every selected row.
+        const bool paste = channelsPage_->CanPaste();
+        for (QAction* control : {pasteAction_, PasteButton})
+            control->setEnabled(paste);
+        const bool cut = channelsPage_->CanCutSelection();
+        for (QAction* control : {cutAction_, CutButton, deleteAction_})
+            control->setEnabled(cut);
+        const bool selection = channelsPage_->HasSelection();
+        for (QAction* control : {copyAction_, CopyButton, channelsPage_->lockOutAction_})
+            control->setEnabled(selection);
+        return;
+    }
+
     const EditTarget target = ActiveEditTarget();
-    // The menu pages disable the whole Edit menu and the toolbar's buttons.
+    // The menu pages disable the Edit menu's commands and the toolbar's buttons.
     const bool paste = CanPaste(Image(), target) && MemoryPageActive();
     for (QAction* control :
          {pasteAction_, memoryPasteAction_, vfoPasteAction_, callPasteAction_, dtmfPasteAction_, PasteButton})
@@ -89,6 +106,11 @@ void MainWindow::UpdateEditCommands()
 
 void MainWindow::CopyChannel()
 {
+    if (ChannelsPageActive()) {
+        channelsPage_->CopySelection();
+        UpdateEditCommands();
+        return;
+    }
     const EditTarget target = ActiveEditTarget();
     if (target.grid == EditGrid::None) return;
     PutRecordOnClipboard(TargetRecord(Image(), target));
@@ -100,6 +122,11 @@ void MainWindow::CopyChannel()
 // mark the data as changed either.
 void MainWindow::CutChannel()
 {
+    if (ChannelsPageActive()) {
+        channelsPage_->CutSelection();
+        UpdateEditCommands();
+        return;
+    }
     const EditTarget target = ActiveEditTarget();
     const std::optional<std::string> record = document_.Cut(target);
     if (!record) return;
@@ -109,11 +136,19 @@ void MainWindow::CutChannel()
 
 void MainWindow::DeleteChannel()
 {
+    if (ChannelsPageActive()) {
+        channelsPage_->DeleteSelection();
+        return;
+    }
     document_.Delete(ActiveEditTarget());
 }
 
 void MainWindow::PasteChannel()
 {
+    if (ChannelsPageActive()) {
+        channelsPage_->PasteAtSelection();
+        return;
+    }
     document_.Paste(ActiveEditTarget());
 }
 
@@ -180,6 +215,15 @@ void MainWindow::ConnectEditCommands()
         connect(control, &QAction::triggered, this, &MainWindow::DeleteChannel);
     connect(lockOutAction_, &QAction::triggered, this, &MainWindow::LockOutChannel);
     connect(sortAction_, &QAction::triggered, this, &MainWindow::SortMemory);
+    connect(setFieldAction_, &QAction::triggered, channelsPage_, &ChannelsPage::SetFieldForSelection);
+    connect(channelsPage_, &ChannelsPage::SelectionChanged, this, &MainWindow::UpdateEditCommands);
+    channelsPage_->popup_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
+    channelsPage_->popup_->addSeparator();
+    channelsPage_->popup_->addActions({channelsPage_->lockOutAction_, setFieldAction_});
+    channelsPage_->OpenEditor = [this](int slot) {
+        MemoryEditor dialog(document_, slot, this);
+        dialog.exec();
+    };
     connect(memoryPopup_, &QMenu::aboutToShow, this, &MainWindow::MemoryPopupShown);
 
     // Copy is always offered, and so are the DTMF grid's own Cut and Delete;

@@ -3,6 +3,7 @@
 // the other units are connected.
 #include "mainwin/MainWindow.h"
 
+#include "channels/ChannelsPage.h"
 #include "editors/SetupDialog.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/WindowPlacement.h"
@@ -229,6 +230,7 @@ void MainWindow::CreateActions()
     pasteAction_ = NewAction(this, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     deleteAction_ = NewAction(this, QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     sortAction_ = NewAction(this, QStringLiteral("Memory channel &Sort..."));
+    setFieldAction_ = NewAction(this, QStringLiteral("Set &Field for Selection..."));
     undoAction_ = document_.UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
     undoAction_->setShortcuts(QKeySequence::Undo);
     redoAction_ = document_.UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
@@ -309,6 +311,7 @@ void MainWindow::CreateMenus()
     editMenu_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
     editMenu_->addSeparator();
     editMenu_->addAction(sortAction_);
+    editMenu_->addAction(setFieldAction_);
 
     radioMenu_ = bar->addMenu(QStringLiteral("&Radio"));
     readMenu_ = radioMenu_->addMenu(QStringLiteral("&Read"));
@@ -378,6 +381,8 @@ void MainWindow::CreatePages()
     pages_->addTab(memoryPage_, QStringLiteral("Memor&y"));
     pages_->addTab(menu1Page_, QStringLiteral("Menu &1"));
     pages_->addTab(menu2Page_, QStringLiteral("Menu &2"));
+    channelsPage_ = new ChannelsPage(document_);
+    pages_->addTab(channelsPage_, QStringLiteral("Cha&nnels"));
     layout->addWidget(pages_);
 
     auto makeGrid = [](QGroupBox* box, int columns) {
@@ -550,25 +555,33 @@ bool MainWindow::MemoryPageActive() const
     return pages_->currentWidget() == memoryPage_;
 }
 
+bool MainWindow::ChannelsPageActive() const
+{
+    return pages_->currentWidget() == channelsPage_;
+}
+
 void MainWindow::PageChanged(int)
 {
-    if (!MemoryPageActive()) {
-        editMenu_->menuAction()->setEnabled(false);
-        CutButton->setEnabled(false);
-        CopyButton->setEnabled(false);
-        PasteButton->setEnabled(false);
-        SetStatusPanels({});
-        return;
-    }
+    // The Edit menu stays enabled on every page for Undo and Redo; its other
+    // commands follow the page.
     editMenu_->menuAction()->setEnabled(true);
+    if (!MemoryPageActive()) {
+        SetStatusPanels({});
+        if (!ChannelsPageActive()) {
+            for (QAction* control : {cutAction_, copyAction_, pasteAction_, deleteAction_, sortAction_,
+                                     setFieldAction_, CutButton, CopyButton, PasteButton})
+                control->setEnabled(false);
+            return;
+        }
+    }
     // Cut and Copy come back with the page; Paste, Cut and Delete are then
     // decided by the edit commands.
     if (UpdateEditCommandsHandler) {
-        CutButton->setEnabled(true);
-        CopyButton->setEnabled(true);
+        for (QAction* control : {copyAction_, sortAction_, CutButton, CopyButton})
+            control->setEnabled(true);
     }
     RunUpdateEditCommands();
-    UpdateStatusBar();
+    if (MemoryPageActive()) UpdateStatusBar();
 }
 
 void MainWindow::RunUpdateEditCommands()

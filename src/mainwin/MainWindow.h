@@ -29,6 +29,7 @@
 #include <optional>
 #include <vector>
 
+class ChannelsPage;
 class ConfigStore;
 class CsvCommands;
 class LinkCommands;
@@ -150,6 +151,7 @@ class MainWindow : public QMainWindow
 
     // Whether the "Memor&y" page is the active page.
     bool MemoryPageActive() const;
+    bool ChannelsPageActive() const;
 
     // ---- Shell ---------------------------------------------------------------
     // The unsaved-changes prompt: true when the command may go on. Yes runs
@@ -186,11 +188,12 @@ class MainWindow : public QMainWindow
     QAction* exitAction_;   // "E&xit"
     // Edit
     QMenu* editMenu_;
-    QAction* cutAction_;    // "Cu&t" Ctrl+X
-    QAction* copyAction_;   // "&Copy" Ctrl+C
-    QAction* pasteAction_;  // "&Paste" Ctrl+V
-    QAction* deleteAction_; // "&Delete" Ctrl+Del
-    QAction* sortAction_;   // "Memory channel &Sort..."
+    QAction* cutAction_;      // "Cu&t" Ctrl+X
+    QAction* copyAction_;     // "&Copy" Ctrl+C
+    QAction* pasteAction_;    // "&Paste" Ctrl+V
+    QAction* deleteAction_;   // "&Delete" Ctrl+Del
+    QAction* sortAction_;     // "Memory channel &Sort..."
+    QAction* setFieldAction_; // "Set &Field for Selection...", Channels page only
     // "&Undo ..." Ctrl+Z, "&Redo ..." Ctrl+Y and Ctrl+Shift+Z: they name the
     // step, and stay enabled on the menu pages, where the rest of the Edit
     // menu is not.
@@ -255,19 +258,20 @@ class MainWindow : public QMainWindow
     QAction* UndoButton; // "Undo"; the tip names the step
     QAction* RedoButton;
 
-    // Pages: "Memor&y", "Menu &1", "Menu &2".
+    // Pages: "Memor&y", "Menu &1", "Menu &2", "Cha&nnels".
     QTabWidget* pages_;
     QWidget* memoryPage_;
     QWidget* menu1Page_;
     QWidget* menu2Page_;
-    QGroupBox* memoryGroup_;  // "&Memory Channel"
-    QGroupBox* vfoGroup_;     // "&VFO"
-    QGroupBox* callGroup_;    // "&CALL Channel"
-    QGroupBox* dtmfGroup_;    // "&DTMF Memory"
-    ChannelGrid* memoryGrid_; // memory grid
-    ChannelGrid* vfoGrid_;    // VFO grid
-    ChannelGrid* callGrid_;   // CALL grid
-    ChannelGrid* dtmfGrid_;   // DTMF grid
+    ChannelsPage* channelsPage_; // every field of the memory channels in a table
+    QGroupBox* memoryGroup_;     // "&Memory Channel"
+    QGroupBox* vfoGroup_;        // "&VFO"
+    QGroupBox* callGroup_;       // "&CALL Channel"
+    QGroupBox* dtmfGroup_;       // "&DTMF Memory"
+    ChannelGrid* memoryGrid_;    // memory grid
+    ChannelGrid* vfoGrid_;       // VFO grid
+    ChannelGrid* callGrid_;      // CALL grid
+    ChannelGrid* dtmfGrid_;      // DTMF grid
     QLineEdit* commentEdit_;
     // Controls of the "Menu &1" and "Menu &2" pages (menu1Page_, menu2Page_).
     MenuPages* menuPages_ = nullptr;

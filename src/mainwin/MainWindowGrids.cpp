@@ -3,6 +3,7 @@
 // the focus handling that decides the active grid.
 #include "mainwin/MainWindow.h"
 
+#include "channels/ChannelsPage.h"
 #include "editors/EntryKeys.h"
 #include "mainwin/MenuPages.h"
 #include "model/FieldTexts.h"
@@ -225,6 +226,7 @@ void MainWindow::SetMarketFonts()
         panel->setFont(font);
     commentEdit_->setFont(font);
     menuPages_->Edit_Pom->setFont(font);
+    channelsPage_->SetMarketFont(font);
     SizeGrid(memoryGrid_, MemoryColumns, MemoryVisibleRows);
     SizeStatusPanels();
 }

@@ -297,7 +297,11 @@ TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
     for (int page : {1, 2}) {
         form.pages_->setCurrentIndex(page);
         QApplication::processEvents();
-        EXPECT_FALSE(form.editMenu_->menuAction()->isEnabled());
+        // The Edit menu stays open for Undo and Redo; its edit commands are off.
+        EXPECT_TRUE(form.editMenu_->menuAction()->isEnabled());
+        for (QAction* item :
+             {form.cutAction_, form.copyAction_, form.pasteAction_, form.deleteAction_, form.sortAction_})
+            EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
         EXPECT_FALSE(form.CutButton->isEnabled());
         EXPECT_FALSE(form.CopyButton->isEnabled());
         EXPECT_FALSE(form.PasteButton->isEnabled());
@@ -308,6 +312,8 @@ TEST_F(EditCommands, MenuPagesDisableTheEditCommands)
     form.pages_->setCurrentIndex(0);
     QApplication::processEvents();
     EXPECT_TRUE(form.editMenu_->menuAction()->isEnabled());
+    EXPECT_TRUE(form.copyAction_->isEnabled());
+    EXPECT_TRUE(form.sortAction_->isEnabled());
     EXPECT_TRUE(form.CopyButton->isEnabled());
     EXPECT_TRUE(form.CutButton->isEnabled());
 }

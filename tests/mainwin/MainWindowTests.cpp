@@ -332,7 +332,8 @@ TEST(MainWindowPages, MenuPagesDisableTheEditCommands)
     FocusGrid(*form, GridId::Memory, 1);
     ASSERT_EQ(form->StatusPanelText(1), "+");
     form->pages_->setCurrentIndex(1);
-    EXPECT_FALSE(form->editMenu_->menuAction()->isEnabled());
+    EXPECT_TRUE(form->editMenu_->menuAction()->isEnabled()); // for Undo and Redo
+    EXPECT_FALSE(form->copyAction_->isEnabled());
     EXPECT_FALSE(form->CutButton->isEnabled());
     EXPECT_FALSE(form->CopyButton->isEnabled());
     EXPECT_FALSE(form->PasteButton->isEnabled());

@@ -1,0 +1,185 @@
+// Commands of the channel table on many slots at once.
+#include "channels/ChannelCommands.h"
+
+#include "document/Document.h"
+#include "model/Records.h"
+
+#include <algorithm>
+
+namespace {
+
+QString SlotName(int slot)
+{
+    return QString::fromStdString(MemoryLabel(slot));
+}
+
+// "012" for one slot, "012-015" for a run, "N channels" otherwise.
+QString SlotsName(const std::vector<int>& chosen)
+{
+    if (chosen.size() == 1) return SlotName(chosen.front());
+    return QStringLiteral("%1 channels").arg(chosen.size());
+}
+
+} // namespace
+
+void ChannelCommands::Store(const std::vector<std::pair<int, std::string>>& edits, const QString& verb)
+{
+    if (edits.empty()) return;
+    std::vector<SlotEdit> slotEdits;
+    std::vector<int> chosen;
+    slotEdits.reserve(edits.size());
+    for (const auto& [slot, bytes] : edits) {
+        slotEdits.push_back({SlotKind::Memory, slot, bytes});
+        chosen.push_back(slot);
+    }
+    document_.StoreSlots(slotEdits, verb + QLatin1Char(' ') + SlotsName(chosen));
+}
+
+MultiSlotOutcome ChannelCommands::SetFields(const std::vector<int>& chosen,
+                                            const std::vector<CellValue>& values, const QString& what)
+{
+    MultiSlotOutcome outcome;
+    std::vector<std::pair<int, std::string>> edits;
+    const RadioImage& image = document_.Image();
+    for (const int slot : chosen) {
+        if (slot < 0 || slot >= MemoryCount) continue;
+        if (image.GetMemoryRecord(slot).empty()) {
+            outcome.refused.push_back({slot, CellRefusal::EmptyChannel});
+            continue;
+        }
+        CellEditResult result = EditChannelCells(image, slot, values);
+        if (result.refusal != CellRefusal::None) {
+            outcome.refused.push_back({slot, result.refusal});
+            continue;
+        }
+        outcome.rounded = outcome.rounded || result.rounded;
+        if (result.record == image.GetMemoryRecord(slot)) continue;
+        outcome.changed.push_back(slot);
+        edits.emplace_back(slot, std::move(result.record));
+    }
+    // "Set Tone on 40 channels" names the step after what it set.
+    Store(edits, QStringLiteral("Set %1 on").arg(what));
+    return outcome;
+}
+
+MultiSlotOutcome ChannelCommands::Cut(const std::vector<int>& chosen)
+{
+    MultiSlotOutcome outcome;
+    std::vector<std::pair<int, std::string>> edits;
+    for (const int slot : chosen) {
+        const CellRefusal refusal = CutRefusal(document_.Image(), slot);
+        if (refusal != CellRefusal::None) {
+            outcome.refused.push_back({slot, refusal});
+            continue;
+        }
+        outcome.taken.push_back(document_.Image().GetMemoryRecord(slot));
+        if (outcome.taken.back().empty()) continue;
+        outcome.changed.push_back(slot);
+        edits.emplace_back(slot, std::string());
+    }
+    if (edits.size() == 1) {
+        document_.Cut(EditTarget{EditGrid::Memory, edits.front().first});
+        return outcome;
+    }
+    Store(edits, QStringLiteral("Cut"));
+    return outcome;
+}
+
+MultiSlotOutcome ChannelCommands::Delete(const std::vector<int>& chosen)
+{
+    MultiSlotOutcome outcome;
+    std::vector<std::pair<int, std::string>> edits;
+    for (const int slot : chosen) {
+        const CellRefusal refusal = CutRefusal(document_.Image(), slot);
+        if (refusal != CellRefusal::None) {
+            outcome.refused.push_back({slot, refusal});
+            continue;
+        }
+        if (document_.Image().GetMemoryRecord(slot).empty()) continue;
+        outcome.changed.push_back(slot);
+        edits.emplace_back(slot, std::string());
+    }
+    if (edits.size() == 1) {
+        document_.Delete(EditTarget{EditGrid::Memory, edits.front().first});
+        return outcome;
+    }
+    Store(edits, QStringLiteral("Delete"));
+    return outcome;
+}
+
+MultiSlotOutcome ChannelCommands::LockOut(const std::vector<int>& chosen)
+{
+    MultiSlotOutcome outcome;
+    const RadioImage& image = document_.Image();
+    std::vector<int> lockable;
+    bool anyOff = false;
+    for (const int slot : chosen) {
+        if (slot < 0 || slot >= MemoryCount) continue;
+        if (!CanLockOut(slot)) {
+            outcome.refused.push_back({slot, CellRefusal::NoLockout});
+            continue;
+        }
+        const std::string& record = image.GetMemoryRecord(slot);
+        if (record.size() <= 3) continue; // nothing to lock out, as the toggle
+        lockable.push_back(slot);
+        anyOff = anyOff || RecordField(record, ChannelField::Lockout) != "1";
+    }
+    if (lockable.size() == 1) {
+        document_.ToggleLockout(lockable.front());
+        outcome.changed = lockable;
+        return outcome;
+    }
+    std::vector<std::pair<int, std::string>> edits;
+    RadioImage scratch = image;
+    for (const int slot : lockable) {
+        const bool locked = RecordField(image.GetMemoryRecord(slot), ChannelField::Lockout) == "1";
+        if (locked == anyOff) continue;
+        ::ToggleLockout(scratch, slot);
+        outcome.changed.push_back(slot);
+        edits.emplace_back(slot, scratch.GetMemoryRecord(slot));
+    }
+    Store(edits, QStringLiteral("Lock Out"));
+    return outcome;
+}
+
+MultiSlotOutcome ChannelCommands::Paste(int first, const std::vector<std::string>& records)
+{
+    MultiSlotOutcome outcome;
+    const MultiPastePlan plan = PlanMultiPaste(document_.Image(), first, records);
+    for (const int slot : plan.refusedSlots)
+        outcome.refused.push_back({slot, CellRefusal::NotOffered});
+    outcome.leftOver = plan.leftOver;
+    if (plan.placed.empty()) return outcome;
+    std::vector<SlotEdit> edits;
+    for (const MultiPastePlan::Placed& placed : plan.placed) {
+        edits.push_back({SlotKind::Memory, placed.slot, placed.record});
+        outcome.changed.push_back(placed.slot);
+    }
+    const int low = plan.placed.front().slot;
+    const int high = plan.placed.back().slot;
+    const QString where = low == high ? SlotName(low) : SlotName(low) + QLatin1Char('-') + SlotName(high);
+    document_.StoreSlots(edits, QStringLiteral("Paste into ") + where);
+    return outcome;
+}
+
+QString ChannelCommands::Report(const QString& command, const MultiSlotOutcome& outcome)
+{
+    if (outcome.refused.empty() && outcome.leftOver == 0) return {};
+    QString text;
+    if (!outcome.refused.empty())
+        text = QStringLiteral("%1 left %2 channels as they were:").arg(command).arg(outcome.refused.size());
+    constexpr std::size_t ShownLines = 12;
+    for (std::size_t i = 0; i < outcome.refused.size() && i < ShownLines; ++i) {
+        const std::string_view why = CellRefusalText(outcome.refused[i].why);
+        text += QStringLiteral("\n%1: %2")
+                    .arg(SlotName(outcome.refused[i].slot),
+                         QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())));
+    }
+    if (outcome.refused.size() > ShownLines)
+        text += QStringLiteral("\n... and %1 more.").arg(outcome.refused.size() - ShownLines);
+    if (outcome.leftOver > 0)
+        text += QStringLiteral("%1%2 records found no channel after 399 and were not pasted.")
+                    .arg(text.isEmpty() ? QString() : QStringLiteral("\n"))
+                    .arg(outcome.leftOver);
+    return text;
+}

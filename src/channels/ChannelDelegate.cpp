@@ -1,0 +1,80 @@
+// Cell editors of the channel table.
+#include "channels/ChannelDelegate.h"
+
+#include "channels/ChannelTableModel.h"
+#include "document/Document.h"
+#include "editors/EditorWidgets.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+
+namespace {
+
+// The table's own model behind whatever proxy the view shows.
+std::pair<const ChannelTableModel*, QModelIndex> SourceOf(const QModelIndex& index)
+{
+    QModelIndex source = index;
+    const QAbstractItemModel* model = index.model();
+    while (const auto* proxy = qobject_cast<const QSortFilterProxyModel*>(model)) {
+        source = proxy->mapToSource(source);
+        model = proxy->sourceModel();
+    }
+    return {qobject_cast<const ChannelTableModel*>(model), source};
+}
+
+} // namespace
+
+QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) const
+{
+    const auto [model, source] = SourceOf(index);
+    if (!model) return QStyledItemDelegate::createEditor(parent, option, index);
+    const RadioImage& image = model->Doc().Image();
+    const ChannelColumn column = ChannelTableModel::ColumnOf(source);
+    if (column == ChannelColumn::Name) {
+        auto* edit = new NameEdit(parent);
+        edit->SetMarket(image.MarketLetter());
+        edit->setFont(option.font);
+        return edit;
+    }
+    const std::vector<std::string> options = ChannelColumnOptions(image, source.row(), column);
+    if (!options.empty()) {
+        auto* list = new QComboBox(parent);
+        for (const std::string& text : options)
+            list->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        list->setMaxVisibleItems(16);
+        return list;
+    }
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(11);
+    return edit;
+}
+
+void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const auto [model, source] = SourceOf(index);
+    if (auto* name = qobject_cast<NameEdit*>(editor); name && model) {
+        name->SetNameBytes(ChannelCellText(model->Doc().Image(), source.row(), ChannelColumn::Name));
+        return;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        list->setCurrentIndex(std::max(0, list->findText(index.data(Qt::EditRole).toString())));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* name = qobject_cast<NameEdit*>(editor)) {
+        const std::string bytes = name->NameBytes();
+        model->setData(index, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), Qt::EditRole);
+        return;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        model->setData(index, list->currentText(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}

@@ -1,0 +1,207 @@
+// The Channels page: filter, table and the commands on the selection.
+#include "channels/ChannelsPage.h"
+
+#include "channels/ChannelDelegate.h"
+#include "channels/ChannelFilter.h"
+#include "channels/ChannelTableModel.h"
+#include "document/Document.h"
+#include "mainwin/Clipboard.h"
+#include "mainwin/PasteRules.h"
+#include "model/Records.h"
+#include "ui/Messages.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
+    : QWidget(parent), document_(document), commands_(document)
+{
+    model_ = new ChannelTableModel(document_, this);
+    filter_ = new ChannelFilter(*model_, this);
+
+    filterBox_ = new QLineEdit(this);
+    filterBox_->setPlaceholderText(QStringLiteral("Name, frequency, channel or a range such as 144-146"));
+    filterBox_->setClearButtonEnabled(true);
+    auto* findLabel = new QLabel(QStringLiteral("&Find"), this);
+    findLabel->setBuddy(filterBox_);
+    hideEmpty_ = new QCheckBox(QStringLiteral("Hide empty channels"), this);
+
+    view_ = new QTableView(this);
+    view_->setModel(filter_);
+    view_->setItemDelegate(new ChannelDelegate(view_));
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    view_->setWordWrap(false);
+    view_->verticalHeader()->hide();
+    view_->horizontalHeader()->setStretchLastSection(true);
+    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view_->setSortingEnabled(true);
+    view_->sortByColumn(static_cast<int>(ChannelColumn::Channel), Qt::AscendingOrder);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(findLabel);
+    top->addWidget(filterBox_, 1);
+    top->addWidget(hideEmpty_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->addLayout(top);
+    layout->addWidget(view_, 1);
+
+    popup_ = new QMenu(this);
+    lockOutAction_ = new QAction(QStringLiteral("&Lock Out"), this);
+    connect(lockOutAction_, &QAction::triggered, this, &ChannelsPage::LockOutSelection);
+    connect(view_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint position) { popup_->popup(view_->viewport()->mapToGlobal(position)); });
+
+    connect(filterBox_, &QLineEdit::textChanged, filter_, &ChannelFilter::SetFilterText);
+    connect(hideEmpty_, &QCheckBox::toggled, filter_, &ChannelFilter::SetHideEmpty);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        filterBox_->setFocus(Qt::ShortcutFocusReason);
+        filterBox_->selectAll();
+    });
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelsPage::SelectionChanged);
+    connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() != static_cast<int>(ChannelColumn::Channel) || !OpenEditor) return;
+        OpenEditor(filter_->SlotOfRow(index.row()));
+    });
+}
+
+void ChannelsPage::SetMarketFont(const QFont& font)
+{
+    view_->setFont(font);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
+    view_->resizeColumnsToContents();
+}
+
+std::vector<int> ChannelsPage::SelectedSlots() const
+{
+    std::vector<int> chosen;
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows())
+        chosen.push_back(filter_->mapToSource(index).row());
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    return chosen;
+}
+
+void ChannelsPage::SelectSlots(int first, int last)
+{
+    QItemSelection selection;
+    for (int slot = first; slot <= last; ++slot) {
+        const QModelIndex index = filter_->mapFromSource(model_->index(slot, 0));
+        if (index.isValid()) selection.select(index, index);
+    }
+    view_->selectionModel()->select(selection,
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QModelIndex current = filter_->mapFromSource(model_->index(first, 0));
+    if (current.isValid()) view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
+bool ChannelsPage::HasSelection() const
+{
+    return view_->selectionModel()->hasSelection();
+}
+
+bool ChannelsPage::CanCutSelection() const
+{
+    const std::vector<int> chosen = SelectedSlots();
+    return std::any_of(chosen.begin(), chosen.end(),
+                       [this](int slot) { return CutRefusal(document_.Image(), slot) == CellRefusal::None; });
+}
+
+bool ChannelsPage::CanPaste() const
+{
+    if (!HasSelection()) return false;
+    return MultiClipboardPayloadBytes().has_value() || !document_.Image().PasteBuffer().empty();
+}
+
+std::vector<std::string> ChannelsPage::ClipboardRecords() const
+{
+    if (const std::optional<std::string> payload = MultiClipboardPayloadBytes())
+        return RecordsOfMultiPayload(*payload);
+    return {document_.Image().PasteBuffer()};
+}
+
+void ChannelsPage::CopySelection()
+{
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    std::vector<std::string> records;
+    for (const int slot : chosen)
+        records.push_back(document_.Image().GetMemoryRecord(slot));
+    PutRecordsOnClipboard(records);
+}
+
+void ChannelsPage::CutSelection()
+{
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    const MultiSlotOutcome outcome = commands_.Cut(chosen);
+    if (!outcome.changed.empty()) PutRecordsOnClipboard(outcome.taken);
+    ShowReport(QStringLiteral("Cut"), outcome);
+}
+
+void ChannelsPage::PasteAtSelection()
+{
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    const MultiSlotOutcome outcome = commands_.Paste(chosen.front(), ClipboardRecords());
+    ShowReport(QStringLiteral("Paste"), outcome);
+}
+
+void ChannelsPage::DeleteSelection()
+{
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    ShowReport(QStringLiteral("Delete"), commands_.Delete(chosen));
+}
+
+void ChannelsPage::LockOutSelection()
+{
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    ShowReport(QStringLiteral("Lock Out"), commands_.LockOut(chosen));
+}
+
+void ChannelsPage::SetFieldForSelection()
+{
+    if (!HasSelection()) return;
+    std::optional<SetFieldChoice> choice;
+    if (AskSetField) {
+        choice = AskSetField();
+    } else {
+        SetFieldDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted) choice = dialog.Choice();
+    }
+    if (choice) ApplySetField(*choice);
+}
+
+void ChannelsPage::ApplySetField(const SetFieldChoice& choice)
+{
+    const MultiSlotOutcome outcome = commands_.SetFields(SelectedSlots(), choice.values, choice.what);
+    ShowReport(QStringLiteral("Set Field for Selection"), outcome);
+    if (outcome.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
+}
+
+void ChannelsPage::ShowReport(const QString& command, const MultiSlotOutcome& outcome)
+{
+    const QString report = ChannelCommands::Report(command, outcome);
+    if (!report.isEmpty()) ShowMessage(MessageKind::Information, report);
+    emit SelectionChanged();
+}

@@ -1,0 +1,84 @@
+// The "Channels" page of the main window: every field of the 432 memory
+// slots in columns, a filter box (Ctrl+F) and "Hide empty channels" above
+// the table, cells edited in place through the memory editor's rules, and
+// the edit commands on every selected row: Cut, Copy, Paste, Delete,
+// Lock Out and Set Field for Selection.
+#pragma once
+
+#include "channels/ChannelCommands.h"
+#include "channels/SetFieldDialog.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class ChannelFilter;
+class ChannelTableModel;
+class Document;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QTableView;
+
+class ChannelsPage : public QWidget
+{
+    Q_OBJECT
+
+  public:
+    ChannelsPage(Document& document, QWidget* parent = nullptr);
+
+    ChannelTableModel& Model() { return *model_; }
+    ChannelFilter& Filter() { return *filter_; }
+    QTableView* View() const { return view_; }
+    QLineEdit* FilterBox() const { return filterBox_; }
+    QCheckBox* HideEmptyBox() const { return hideEmpty_; }
+
+    // The market's font for the table (names in the market's characters).
+    void SetMarketFont(const QFont& font);
+
+    // Memory slots of the selected rows, in slot order.
+    std::vector<int> SelectedSlots() const;
+    // Selects the rows of the slots first..last that the filter shows.
+    void SelectSlots(int first, int last);
+
+    // Whether the commands have something to act on.
+    bool HasSelection() const;
+    bool CanCutSelection() const;
+    bool CanPaste() const;
+
+    void CopySelection();
+    void CutSelection();
+    void PasteAtSelection();
+    void DeleteSelection();
+    void LockOutSelection();
+    // Asks for the field (AskSetField) and sets it on the selection.
+    void SetFieldForSelection();
+    void ApplySetField(const SetFieldChoice& choice);
+
+    // Double click on a channel cell: the memory editor on that slot.
+    std::function<void(int slot)> OpenEditor;
+    // The Set Field dialog; empty: modal. Tests answer it.
+    std::function<std::optional<SetFieldChoice>()> AskSetField;
+
+    QMenu* popup_;
+    QAction* lockOutAction_; // "&Lock Out"
+
+  signals:
+    // The selection changed: the edit commands decide again.
+    void SelectionChanged();
+
+  private:
+    void ShowReport(const QString& command, const MultiSlotOutcome& outcome);
+    std::vector<std::string> ClipboardRecords() const;
+
+    Document& document_;
+    ChannelCommands commands_;
+    ChannelTableModel* model_;
+    ChannelFilter* filter_;
+    QTableView* view_;
+    QLineEdit* filterBox_;
+    QCheckBox* hideEmpty_;
+};
