@@ -1,5 +1,6 @@
 // The shell around the main window: the first showing with the splash
 // window, closing with the prompt for unsaved changes, help and the About box.
+#include "channels/ChannelsPage.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/HelpViewer.h"
 #include "mainwin/MainWindow.h"
@@ -78,6 +79,10 @@ void MainWindow::AssignHelpContexts()
         {memoryDeleteAction_, 55},
         {dtmfDeleteAction_, 55},
         {sortAction_, 60},
+        {setFieldAction_, 62},
+        {channelsPage_->lockOutAction_, 545},
+        {channelsPage_->View(), 210},
+        {channelsPage_->FilterBox(), 211},
         {readMenu_->menuAction(), 65},
         {readAllAction_, 65},
         {readMemoryAction_, 65},
