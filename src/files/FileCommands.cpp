@@ -2,10 +2,13 @@
 #include "files/FileCommands.h"
 
 #include "document/Document.h"
+#include "files/BackupDialog.h"
 #include "files/DataFile.h"
 #include "files/FileIo.h"
 #include "files/Listing.h"
 #include "files/Printing.h"
+#include "files/ReadBackups.h"
+#include "files/RecoveryFile.h"
 #include "model/Profile.h"
 #include "model/TextCodec.h"
 #include "ui/Messages.h"
@@ -28,6 +31,12 @@ FileDialogPresenter& FileDialogs()
 {
     static FileDialogPresenter presenter;
     return presenter;
+}
+
+BackupChooser& Backups()
+{
+    static BackupChooser chooser;
+    return chooser;
 }
 
 PrintPresenter& Printers()
@@ -135,6 +144,30 @@ class FileDropFilter : public QObject
 
 } // namespace
 
+namespace {
+
+// The comment's bytes in the market's set; a character the set lacks (the
+// comment box takes any text) is kept as '?' rather than dropping the comment.
+std::string CommentBytes(const Document& document)
+{
+    const QString& comment = document.Comment();
+    const char market = document.Image().MarketLetter();
+    if (auto bytes = QStringToMarket(comment, market)) return *bytes;
+    std::string bytes;
+    for (const QChar ch : comment) {
+        const auto byte = MarketCharToByte(ch.unicode(), market);
+        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::string DataFileBytes(const Document& document)
+{
+    return WriteDataFile(document.Image(), CommentBytes(document));
+}
+
 FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter)
 {
     return std::exchange(FileDialogs(), std::move(presenter));
@@ -143,6 +176,11 @@ FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter)
 PrintPresenter SetPrintPresenter(PrintPresenter presenter)
 {
     return std::exchange(Printers(), std::move(presenter));
+}
+
+BackupChooser SetBackupChooser(BackupChooser chooser)
+{
+    return std::exchange(Backups(), std::move(chooser));
 }
 
 bool HasDataFileSuffix(const QString& path)
@@ -167,21 +205,6 @@ std::vector<RecordSlot> FileCommands::CurrentLeftOut() const
     return leftOut_.file == document_.FileName() ? leftOut_.entries : std::vector<RecordSlot>{};
 }
 
-// The comment's bytes in the market's set; a character the set lacks (the
-// comment box takes any text) is kept as '?' rather than dropping the comment.
-std::string FileCommands::CommentBytes() const
-{
-    const QString& comment = document_.Comment();
-    const char market = document_.Image().MarketLetter();
-    if (auto bytes = QStringToMarket(comment, market)) return *bytes;
-    std::string bytes;
-    for (const QChar ch : comment) {
-        const auto byte = MarketCharToByte(ch.unicode(), market);
-        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
-    }
-    return bytes;
-}
-
 // Remembers the folder of a data file as the dialogs' first folder.
 void FileCommands::RememberFolder(const QString& path)
 {
@@ -193,21 +216,21 @@ void FileCommands::RememberFolder(const QString& path)
 // message and leaves the name "Untitled". Records that fail their check are
 // left out and remembered for the save and write prompts. A file without a
 // comment line keeps the comment there is.
-void FileCommands::LoadBytes(const QString& path, const std::string& bytes)
+void FileCommands::LoadBytes(const QString& path, const std::string& bytes, const QString& name)
 {
     RadioImage image = document_.Image();
     ResetImage(image, ImageReset::ForLoad);
     // A comment line cannot hold a line feed: it marks "no comment read".
     std::string comment = "\n";
-    leftOut_ = {path, {}, false};
-    QString name = path;
+    QString shown = name.isEmpty() ? path : name;
+    leftOut_ = {shown, {}, false};
     if (ReadDataFile(bytes, image, comment, &leftOut_.entries) == DataFileStatus::BadHeader) {
         FileOpenError();
-        name = kUntitled;
+        shown = kUntitled;
     }
     const QString text =
         comment != "\n" ? MarketToQString(comment, image.MarketLetter()) : document_.Comment();
-    document_.Replace(std::move(image), name, text);
+    document_.Replace(std::move(image), shown, text);
 }
 
 // Tells, once the loaded file is shown, which damaged records were left out.
@@ -243,7 +266,7 @@ void FileCommands::LeftOutSavedAs(const QString& path)
 bool FileCommands::WriteImage(const QString& path)
 {
     QString reason;
-    if (!SaveFileBytes(path, WriteDataFile(document_.Image(), CommentBytes()), &reason)) {
+    if (!SaveFileBytes(path, DataFileBytes(document_), &reason)) {
         FileWriteError(reason);
         return false;
     }
@@ -277,6 +300,29 @@ void FileCommands::OpenFile()
     }
     LoadBytes(path, *bytes);
     RememberFolder(document_.FileName());
+    ReportLeftOut();
+}
+
+void FileCommands::OpenBackup(const ReadBackups& backups)
+{
+    if (hooks_.leaveTextBoxes) hooks_.leaveTextBoxes();
+    if (hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
+    const std::vector<ReadBackup> list = backups.List();
+    const std::optional<QString> chosen = Backups() ? Backups()(list) : ChooseBackup(list, parent_);
+    if (!chosen) return;
+    const std::optional<std::string> bytes = ReadFileBytes(*chosen);
+    if (!bytes) {
+        FileOpenError();
+        return;
+    }
+    LoadBytes(*chosen, *bytes, kUntitled);
+    ReportLeftOut();
+}
+
+void FileCommands::Restore(const RecoveryContent& content)
+{
+    LoadBytes(content.fileName, content.dataFile, content.fileName);
+    document_.SetDataChanged(true);
     ReportLeftOut();
 }
 
@@ -357,7 +403,7 @@ void FileCommands::PrintListing()
     if (!ShowPrintDialog(parent_, printer)) return;
     const char market = document_.Image().MarketLetter();
     const QString title = parent_ ? parent_->window()->windowTitle() : QString();
-    const std::vector<ListingPage> pages = BuildListing(document_.Image(), CommentBytes());
+    const std::vector<ListingPage> pages = BuildListing(document_.Image(), CommentBytes(document_));
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // Printed to a file from the print dialog: written as safely as any
         // other file the program writes.
@@ -379,7 +425,8 @@ void FileCommands::ExportPdf()
     if (!chosen) return;
     QString reason;
     const QString title = parent_ ? parent_->window()->windowTitle() : QString();
-    if (!ExportListingPdf(NativePath(*chosen), title, BuildListing(document_.Image(), CommentBytes()),
+    if (!ExportListingPdf(NativePath(*chosen), title,
+                          BuildListing(document_.Image(), CommentBytes(document_)),
                           document_.Image().MarketLetter(), &reason))
         FileWriteError(reason);
 }

@@ -19,6 +19,9 @@ class ConfigStore;
 class Document;
 class QPrinter;
 class QWidget;
+class ReadBackups;
+struct ReadBackup;
+struct RecoveryContent;
 
 enum class FileDialogKind {
     Open,      // open a data file
@@ -44,6 +47,16 @@ struct PrintPresenter
 // Replaces the presenter and returns the previous one; empty members restore
 // the platform's printer list and print dialog.
 PrintPresenter SetPrintPresenter(PrintPresenter presenter);
+
+// Shows the backups of reads (newest first) and returns the path of the one
+// chosen, or nullopt when cancelled.
+using BackupChooser = std::function<std::optional<QString>(const std::vector<ReadBackup>& backups)>;
+// Replaces the chooser and returns the previous one; empty restores the
+// Open Backup dialog.
+BackupChooser SetBackupChooser(BackupChooser chooser);
+
+// The data file of the document, as Save writes it.
+std::string DataFileBytes(const Document& document);
 
 // The dialogs' file filter and default extension.
 inline const QString kDataFileFilter = QStringLiteral("TSL-Q2/Q3 Files(*.qx)");
@@ -95,6 +108,12 @@ class FileCommands : public QObject
     void CommandLineLoad(const QString& path);
     // Files dropped on the window: the first one is loaded.
     void DropFiles(const QStringList& paths);
+    // File > Open Backup...: a backup of a read, chosen from the list, loads
+    // as "Untitled", as the read itself did.
+    void OpenBackup(const ReadBackups& backups);
+    // Brings back the unsaved changes a recovery file kept: under the file
+    // name they had, and still to be saved.
+    void Restore(const RecoveryContent& content);
     // Accepts files dragged from the desktop onto the widget.
     void AcceptDropsOn(QWidget& window);
 
@@ -103,14 +122,14 @@ class FileCommands : public QObject
     std::vector<RecordSlot> CurrentLeftOut() const;
 
   private:
-    // Reads a data file into a fresh image that replaces the document's.
-    void LoadBytes(const QString& path, const std::string& bytes);
+    // Reads a data file into a fresh image that replaces the document's,
+    // under the name `name` (empty: the path).
+    void LoadBytes(const QString& path, const std::string& bytes, const QString& name = QString());
     bool WriteImage(const QString& path);
     bool ConfirmReplacingDamagedFile(const QString& path);
     void LeftOutSavedAs(const QString& path);
     void ReportLeftOut() const;
     void RememberFolder(const QString& path);
-    std::string CommentBytes() const;
 
     Document& document_;
     ConfigStore& store_;

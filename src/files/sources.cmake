@@ -8,11 +8,14 @@ list(APPEND TSLQ_CORE_SOURCES
 )
 list(APPEND TSLQ_IO_SOURCES
   files/FileIo.cpp
+  files/ReadBackups.cpp
   files/SafeFile.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
+  files/BackupDialog.cpp
   files/CsvCommands.cpp
   files/CsvReportDialog.cpp
   files/FileCommands.cpp
   files/Printing.cpp
+  files/RecoveryFile.cpp
 )

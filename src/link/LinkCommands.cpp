@@ -121,6 +121,7 @@ void LinkCommands::Read(LinkScope scope, const QString& portName)
     emit BaselineChanged();
     if (hooks_.readCompleted) hooks_.readCompleted();
     SaveLimits(store_, document_.Image());
+    if (hooks_.radioRead) hooks_.radioRead(document_.Image());
 }
 
 void LinkCommands::Write(LinkScope scope, const QString& portName)
@@ -183,6 +184,7 @@ void LinkCommands::Compare(const QString& portName)
     if (form.Outcome() != TransferOutcome::Completed) return;
     baseline_.Read(radio, RadioBaseline::Source::Compare, LinkScope::All, NowMs());
     emit BaselineChanged();
+    if (hooks_.radioRead) hooks_.radioRead(radio);
 
     const ImageDifferences differences = DescribeDifferences(radio, document_.Image());
     CompareDialog dialog(differences, QString(), parent_);

@@ -37,6 +37,9 @@ class LinkCommands : public QObject
         // After a completed read has replaced the document: the window shows
         // the radio's data for the version the radio reported.
         std::function<void()> readCompleted;
+        // After every completed read of the radio (Read, Compare with
+        // Radio): the image as read, to be kept as a backup.
+        std::function<void(const RadioImage&)> radioRead;
         // Called with each dialog just before it is shown (tests shorten its
         // timers or press its buttons).
         std::function<void(TransferDialog&)> prepareDialog;

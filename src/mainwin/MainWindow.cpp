@@ -5,6 +5,8 @@
 
 #include "channels/ChannelsPage.h"
 #include "editors/SetupDialog.h"
+#include "files/ReadBackups.h"
+#include "files/RecoveryFile.h"
 #include "mainwin/MenuPages.h"
 #include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -101,6 +104,9 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
 {
     showSplash_ = options.showSplash;
     commandLineFile_ = options.commandLineFile;
+    dataFolder_ = options.dataFolder.isEmpty()
+                      ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                      : options.dataFolder;
     if (options.store) {
         store_ = options.store;
     } else {
@@ -478,6 +484,7 @@ void MainWindow::ConnectCommands()
     ConnectLinkCommands();
     ConnectCsvCommands();
     ConnectFileCommands();
+    ConnectBackupsAndRecovery();
     ConnectEditorCommands();
 }
 

@@ -44,6 +44,8 @@ class QToolBar;
 class QToolButton;
 class QValidator;
 class HelpViewer;
+class ReadBackups;
+class RecoveryFile;
 class MenuPages;
 class SetupDialog;
 class TransferDialog;
@@ -64,6 +66,9 @@ struct MainWindowOptions
     QString commandLineFile;      // data file named on the command line
     QString workingDirectory;     // default of "Path"; empty: the current folder
     QString helpFolder;           // empty: help/ beside the executable, then ../share/tslq/help
+    // Backups of reads and recovery files; empty: the user's data folder
+    // (QStandardPaths::AppDataLocation).
+    QString dataFolder;
     // Shows the version setup dialog on the very first start; empty: modally.
     std::function<void(SetupDialog&)> showSetup;
 };
@@ -284,6 +289,17 @@ class MainWindow : public QMainWindow
     QAction* importCsvAction_ = nullptr; // "&Import Channels (CSV)..."
     QAction* exportCsvAction_ = nullptr; // "Expor&t Channels (CSV)..."
     QAction* exportPdfAction_ = nullptr; // "&Export Listing as PDF..."
+    // ---- Backups of reads and crash recovery (MainWindowRecovery.cpp) ----------
+    QAction* openBackupAction_ = nullptr; // "Open &Backup..."
+    const QString& DataFolder() const { return dataFolder_; }
+    ReadBackups& Backups() { return *backups_; }
+    RecoveryFile& Recovery() { return *recovery_; }
+    // Keeps a completed read as a backup; a backup that cannot be written
+    // is reported and changes nothing else.
+    void KeepReadBackup(const RadioImage& image);
+    // Offers the unsaved changes that an instance which is gone left behind.
+    void OfferRecovery();
+
     // ---- Channel editors (MainWindowEditors.cpp) --------------------------------
     // Double click or Enter on a grid opens its editor on the selected row.
     void ConnectEditorCommands();
@@ -369,6 +385,7 @@ class MainWindow : public QMainWindow
     void ConnectFileCommands();
     void ConnectCsvCommands();
     void ConnectLinkCommands();
+    void ConnectBackupsAndRecovery();
     void GridMouseDown(GridId id, QObject* source, QPoint position);
     void AssignHelpContexts();
     void LoadTheProfile(const Options& options, RadioImage& image);
@@ -397,6 +414,10 @@ class MainWindow : public QMainWindow
     void SetCommentBox(const QString& text);
 
     Document document_;
+    // Destroyed before the document they watch.
+    std::unique_ptr<ReadBackups> backups_;
+    std::unique_ptr<RecoveryFile> recovery_;
+    QString dataFolder_;
     std::unique_ptr<ConfigStore> ownStore_;
     ConfigStore* store_ = nullptr;
     GridId activeGrid_ = GridId::None;

@@ -87,6 +87,7 @@ void MainWindow::ConnectLinkCommands()
         SetMarketFonts();
         RefreshAllViews();
     };
+    hooks.radioRead = [this](const RadioImage& image) { KeepReadBackup(image); };
     hooks.prepareDialog = [this](TransferDialog& dialog) {
         if (PrepareTransferDialog) PrepareTransferDialog(dialog);
     };

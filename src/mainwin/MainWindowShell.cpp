@@ -183,6 +183,7 @@ void MainWindow::FormShowFirst()
         splash.exec();
     }
     if (!commandLineFile_.isEmpty() && CommandLineLoadHandler) CommandLineLoadHandler(commandLineFile_);
+    OfferRecovery();
     RunUpdateEditCommands();
     emit FirstShown();
 }

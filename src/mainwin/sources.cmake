@@ -16,6 +16,7 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/MainWindowCommands.cpp
   mainwin/MainWindowEditors.cpp
   mainwin/MainWindowGrids.cpp
+  mainwin/MainWindowRecovery.cpp
   mainwin/MainWindowShell.cpp
   mainwin/MenuPages.cpp
   mainwin/MenuPagesLayout.cpp
