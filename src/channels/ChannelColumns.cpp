@@ -266,16 +266,24 @@ bool ChannelCellEditable(const RadioImage& image, int slot, ChannelColumn column
         return false;
     const std::string& record = image.GetMemoryRecord(slot);
     if (record.empty()) return column == ChannelColumn::Receive;
-    const ChannelControls c = LoadMemoryControls(image, slot);
+    // The editor's controls as LoadMemoryControls would set them, read from
+    // the fields alone: the table asks for every cell it draws.
+    const bool split = !RecordField(record, ChannelField::TxFrequency).empty();
+    const bool fm = ModePositionOfField(RecordField(record, ChannelField::Mode)) == ModeFm;
     switch (column) {
-    case ChannelColumn::OffsetOrTx:
-        return c.shift == ShiftChoice::Split || c.shift == ShiftChoice::Plus || c.shift == ShiftChoice::Minus;
+    case ChannelColumn::OffsetOrTx: {
+        const ShiftChoice shift = ShiftOfField(RecordField(record, ChannelField::Shift));
+        return split || shift == ShiftChoice::Plus || shift == ShiftChoice::Minus;
+    }
     case ChannelColumn::ToneMode:
-        return ToneControlsEnabled(c.mode);
-    case ChannelColumn::Tone:
-        return ToneControlsEnabled(c.mode) && ToneModeOf(c) != ToneNone;
+        return fm;
+    case ChannelColumn::Tone: {
+        ChannelControls c;
+        LoadToneFlags(record, c);
+        return fm && ToneModeOf(c) != ToneNone;
+    }
     case ChannelColumn::Reverse:
-        return c.shift != ShiftChoice::Split;
+        return !split;
     case ChannelColumn::Lockout:
         return MemorySlotHasLockout(slot);
     default:

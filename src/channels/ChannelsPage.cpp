@@ -102,13 +102,26 @@ std::vector<int> ChannelsPage::SelectedSlots() const
 
 void ChannelsPage::SelectSlots(int first, int last)
 {
+    // Neighbouring rows of the view make one range, as a Shift+click does.
     QItemSelection selection;
+    int runStart = -1;
+    int runEnd = -1;
+    const int lastColumn = ChannelColumnCount - 1;
+    auto closeRun = [&] {
+        if (runStart >= 0) selection.select(filter_->index(runStart, 0), filter_->index(runEnd, lastColumn));
+    };
     for (int slot = first; slot <= last; ++slot) {
         const QModelIndex index = filter_->mapFromSource(model_->index(slot, 0));
-        if (index.isValid()) selection.select(index, index);
+        if (!index.isValid()) continue;
+        if (index.row() == runEnd + 1 && runStart >= 0) {
+            runEnd = index.row();
+            continue;
+        }
+        closeRun();
+        runStart = runEnd = index.row();
     }
-    view_->selectionModel()->select(selection,
-                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    closeRun();
+    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const QModelIndex current = filter_->mapFromSource(model_->index(first, 0));
     if (current.isValid()) view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -381,6 +382,31 @@ TEST(ChannelColumnsPayload, RecordsSurviveTheSecondFormatAndAbsurdPayloadsStop)
     EXPECT_FALSE(ParseFrequencyRange("-144"));
     EXPECT_FALSE(ParseFrequencyRange("1.4.4-146"));
     EXPECT_EQ(ParseFrequencyRange("144-146")->upperHz, 146'000'000);
+}
+
+} // namespace
+
+namespace {
+
+// The keys reach the table's commands, not the view's own text copy.
+TEST_F(ChannelTable, CtrlCAndCtrlVInTheTableCopyAndPasteChannels)
+{
+    form_->show();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTableView* view = Page().View();
+    view->setFocus();
+    Page().SelectSlots(12, 13);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(MultiClipboardPayloadBytes());
+    form_->RunUpdateEditCommands(); // as on activation of the application
+    Page().SelectSlots(40, 40);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Image().GetMemoryRecord(40), "040" + PlusTone.substr(3));
+    EXPECT_EQ(Image().GetMemoryRecord(41), "041" + Dcs.substr(3));
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Image().GetMemoryRecord(40).empty());
+    EXPECT_TRUE(Image().GetMemoryRecord(41).empty());
 }
 
 } // namespace
