@@ -70,7 +70,9 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     connect(filterBox_, &QLineEdit::textChanged, filter_, &ChannelFilter::SetFilterText);
     connect(hideEmpty_, &QCheckBox::toggled, filter_, &ChannelFilter::SetHideEmpty);
     auto* find = new QShortcut(QKeySequence::Find, this);
-    find->setContext(Qt::WidgetWithChildrenShortcut);
+    // Anywhere in the window while the page is shown (a hidden page's
+    // shortcut does not fire), the page's tab included.
+    find->setContext(Qt::WindowShortcut);
     connect(find, &QShortcut::activated, this, [this] {
         filterBox_->setFocus(Qt::ShortcutFocusReason);
         filterBox_->selectAll();

@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -407,6 +408,14 @@ TEST_F(ChannelTable, CtrlCAndCtrlVInTheTableCopyAndPasteChannels)
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(Image().GetMemoryRecord(40).empty());
     EXPECT_TRUE(Image().GetMemoryRecord(41).empty());
+    // Ctrl+F from the page's tab goes to the Find box; on another page it does not.
+    form_->pages_->tabBar()->setFocus();
+    QTest::keyClick(form_->pages_->tabBar(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(Page().FilterBox()->hasFocus());
+    form_->pages_->setCurrentWidget(form_->memoryPage_);
+    form_->pages_->tabBar()->setFocus();
+    QTest::keyClick(form_->pages_->tabBar(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(Page().FilterBox()->hasFocus());
 }
 
 } // namespace
