@@ -155,4 +155,12 @@ void RecoveryFile::OfferOrphans(const std::function<void(const RecoveryContent&)
         lock.unlock();
         if (restoring) return;
     }
+    // Locks of programs that are gone and had nothing left to recover.
+    for (const QFileInfo& file : folder.entryInfoList({QLatin1Char('*') + LockSuffix}, QDir::Files)) {
+        if (QFileInfo::exists(file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + FileSuffix))
+            continue;
+        QLockFile lock(file.absoluteFilePath());
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0)) lock.unlock();
+    }
 }

@@ -152,12 +152,11 @@ TEST(Recovery, SavedAfterChangesAtMostEveryTwoSeconds)
         EXPECT_FALSE(QFile::exists(recovery.Path()));
         document.UndoStack().redo();
         ASSERT_TRUE(WaitFor([&] { return QFile::exists(recovery.Path()); }, 10000));
+        EXPECT_EQ(FilesIn(folder.path()).size(), 2) << FilesIn(folder.path()).join(' ').toStdString();
         // A save is the same.
         document.MarkSaved("/data/club.qx");
         EXPECT_FALSE(QFile::exists(recovery.Path()));
         document.StoreRecord(SlotKind::Memory, 6, Channel);
-        ASSERT_TRUE(WaitFor([&] { return QFile::exists(recovery.Path()); }, 10000));
-        EXPECT_EQ(FilesIn(folder.path()).size(), 2) << FilesIn(folder.path()).join(' ').toStdString();
     }
     // The end of the program: no recovery file, no lock.
     EXPECT_TRUE(FilesIn(folder.path()).isEmpty()) << FilesIn(folder.path()).join(' ').toStdString();
@@ -188,6 +187,15 @@ TEST(Recovery, OnlyFilesWhoseProgramIsGoneAreOffered)
                                        RecoveryFile::Compose("/data/gone.qx", WriteDataFile(Radio(), "x"))));
     const QString garbage = folder.filePath("2-2.recovery");
     ASSERT_TRUE(tslq::test::WriteBytes(garbage.toStdString(), "not a recovery file"));
+    // The lock of a program that ended without a clean exit when it had
+    // nothing to recover: its process number is that of a program gone.
+    QProcess ended;
+    ended.start("true", {});
+    ASSERT_TRUE(ended.waitForStarted(10000));
+    const qint64 gonePid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(10000));
+    const QString staleLock = folder.filePath("3-3.lock");
+    ASSERT_TRUE(tslq::test::WriteBytes(staleLock.toStdString(), std::to_string(gonePid) + "\ntrue\n\n"));
 
     Document starting;
     starting.Replace(Radio(), "Untitled", QString());
@@ -204,6 +212,7 @@ TEST(Recovery, OnlyFilesWhoseProgramIsGoneAreOffered)
     // Discarded, as is the file that could not be one.
     EXPECT_FALSE(QFile::exists(gone));
     EXPECT_FALSE(QFile::exists(garbage));
+    EXPECT_FALSE(QFile::exists(staleLock));
     EXPECT_TRUE(QFile::exists(runningRecovery.Path()));
     EXPECT_TRUE(QFile::exists(lockPath));
     EXPECT_EQ(FilesIn(folder.path()).size(), 2);
