@@ -44,6 +44,12 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         for (const std::string& text : options)
             list->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
         list->setMaxVisibleItems(16);
+        // A choice from the list is the edit: no second click elsewhere.
+        auto* self = const_cast<ChannelDelegate*>(this);
+        connect(list, &QComboBox::activated, self, [self, list] {
+            emit self->commitData(list);
+            emit self->closeEditor(list);
+        });
         return list;
     }
     auto* edit = new QLineEdit(parent);

@@ -6,6 +6,7 @@
 #include "channels/ChannelFilter.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelsPage.h"
+#include "editors/EditorWidgets.h"
 #include "mainwin/Clipboard.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
@@ -416,6 +418,52 @@ TEST_F(ChannelTable, CtrlCAndCtrlVInTheTableCopyAndPasteChannels)
     form_->pages_->tabBar()->setFocus();
     QTest::keyClick(form_->pages_->tabBar(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_FALSE(Page().FilterBox()->hasFocus());
+}
+
+// The view's editors: the lists hold what the band offers, the name box is
+// the editor's own, and a choice reaches the document as one step.
+TEST_F(ChannelTable, CellEditorsOfferTheBandsValuesAndStoreThroughTheModel)
+{
+    form_->show();
+    QTableView* view = Page().View();
+    QAbstractItemDelegate* delegate = view->itemDelegate();
+    auto viewIndex = [&](int slot, ChannelColumn column) {
+        return Page().Filter().mapFromSource(Cell(slot, column));
+    };
+    QStyleOptionViewItem option;
+    std::unique_ptr<QWidget> editor(
+        delegate->createEditor(view->viewport(), option, viewIndex(11, ChannelColumn::Mode)));
+    auto* list = qobject_cast<QComboBox*>(editor.get());
+    ASSERT_TRUE(list);
+    QStringList offered;
+    for (const std::string& text : ChannelColumnOptions(Image(), 11, ChannelColumn::Mode))
+        offered << QString::fromStdString(text);
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    EXPECT_EQ(items, offered);
+    delegate->setEditorData(list, viewIndex(11, ChannelColumn::Mode));
+    EXPECT_EQ(list->currentText(), "FM");
+    list->setCurrentText("AM");
+    const int steps = Stack().index();
+    delegate->setModelData(list, view->model(), viewIndex(11, ChannelColumn::Mode));
+    EXPECT_EQ(ChannelCellText(Image(), 11, ChannelColumn::Mode), "AM");
+    EXPECT_EQ(Stack().index(), steps + 1);
+
+    std::unique_ptr<QWidget> name(
+        delegate->createEditor(view->viewport(), option, viewIndex(12, ChannelColumn::Name)));
+    ASSERT_TRUE(qobject_cast<NameEdit*>(name.get()));
+
+    // Double click on the channel number opens the memory editor on that slot.
+    int opened = -1;
+    Page().OpenEditor = [&opened](int slot) { opened = slot; };
+    Page().FilterBox()->setText("W1A");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QApplication::processEvents();
+    const QRect cell = view->visualRect(viewIndex(12, ChannelColumn::Channel));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(opened, 12);
 }
 
 } // namespace
