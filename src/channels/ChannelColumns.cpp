@@ -337,6 +337,8 @@ std::string_view CellRefusalText(CellRefusal refusal)
         return "invalid character";
     case CellRefusal::Protected:
         return "information channel of the radio";
+    case CellRefusal::DoesNotFit:
+        return "the channel does not fit this slot";
     case CellRefusal::NotAChannel:
         return "not a channel";
     }

@@ -70,6 +70,7 @@ enum class CellRefusal {
     InvalidOffset,    // "Invalid Offset..."
     InvalidCharacter, // "Invalid character..."
     Protected,        // information channels of markets K and J
+    DoesNotFit,       // a pasted record whose frequency is outside the slot's band
     NotAChannel,      // the label column, or a slot outside 0..431
 };
 // Short reason for a report of refused slots ("empty channel", ...).

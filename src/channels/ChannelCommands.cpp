@@ -147,7 +147,7 @@ MultiSlotOutcome ChannelCommands::Paste(int first, const std::vector<std::string
     MultiSlotOutcome outcome;
     const MultiPastePlan plan = PlanMultiPaste(document_.Image(), first, records);
     for (const int slot : plan.refusedSlots)
-        outcome.refused.push_back({slot, CellRefusal::NotOffered});
+        outcome.refused.push_back({slot, CellRefusal::DoesNotFit});
     outcome.leftOver = plan.leftOver;
     if (plan.placed.empty()) return outcome;
     std::vector<SlotEdit> edits;

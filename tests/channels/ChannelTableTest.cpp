@@ -249,6 +249,9 @@ TEST_F(ChannelTable, FindKeepsRowsWhoseNameFrequencyOrChannelMatch)
     // Sorting by a heading orders the view only.
     Page().View()->sortByColumn(static_cast<int>(ChannelColumn::Receive), Qt::DescendingOrder);
     EXPECT_EQ(filter.SlotOfRow(0), 11);
+    Page().FilterBox()->setText("146"); // a new filter keeps the order
+    EXPECT_EQ(filter.SlotOfRow(0), 12);
+    EXPECT_EQ(filter.SlotOfRow(1), 10);
     EXPECT_EQ(Image().GetMemoryRecord(11), Shift3);
 }
 
