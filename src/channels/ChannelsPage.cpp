@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     : QWidget(parent), document_(document), commands_(document)
@@ -89,7 +91,24 @@ void ChannelsPage::SetMarketFont(const QFont& font)
 {
     view_->setFont(font);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
-    view_->resizeColumnsToContents();
+    // Widths from the widest text each column can show, not from measuring
+    // 432 rows of cells at every start.
+    static constexpr std::array<std::string_view, ChannelColumnCount> widest = {
+        "PR2", "1299.999999", "Simplex", "1299.999999", "CTCSS", "254.1Hz", "WFM", "6.25kHz", "",
+        "",    "WWWWWWWW"};
+    const QFontMetrics cells(font);
+    const QFontMetrics heading(view_->horizontalHeader()->font());
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        const std::string_view sample = widest[static_cast<std::size_t>(column)];
+        const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(column));
+        const int width =
+            std::max(cells.horizontalAdvance(
+                         QString::fromLatin1(sample.data(), static_cast<qsizetype>(sample.size()))),
+                     heading.horizontalAdvance(
+                         QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))) +
+                         12);
+        view_->setColumnWidth(column, width + 12);
+    }
 }
 
 std::vector<int> ChannelsPage::SelectedSlots() const
