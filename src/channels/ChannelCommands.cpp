@@ -64,28 +64,15 @@ MultiSlotOutcome ChannelCommands::SetFields(const std::vector<int>& chosen,
 
 MultiSlotOutcome ChannelCommands::Cut(const std::vector<int>& chosen)
 {
-    MultiSlotOutcome outcome;
-    std::vector<std::pair<int, std::string>> edits;
-    for (const int slot : chosen) {
-        const CellRefusal refusal = CutRefusal(document_.Image(), slot);
-        if (refusal != CellRefusal::None) {
-            outcome.refused.push_back({slot, refusal});
-            continue;
-        }
-        outcome.taken.push_back(document_.Image().GetMemoryRecord(slot));
-        if (outcome.taken.back().empty()) continue;
-        outcome.changed.push_back(slot);
-        edits.emplace_back(slot, std::string());
-    }
-    if (edits.size() == 1) {
-        document_.Cut(EditTarget{EditGrid::Memory, edits.front().first});
-        return outcome;
-    }
-    Store(edits, QStringLiteral("Cut"));
-    return outcome;
+    return EmptySlots(chosen, true);
 }
 
 MultiSlotOutcome ChannelCommands::Delete(const std::vector<int>& chosen)
+{
+    return EmptySlots(chosen, false);
+}
+
+MultiSlotOutcome ChannelCommands::EmptySlots(const std::vector<int>& chosen, bool cut)
 {
     MultiSlotOutcome outcome;
     std::vector<std::pair<int, std::string>> edits;
@@ -95,15 +82,21 @@ MultiSlotOutcome ChannelCommands::Delete(const std::vector<int>& chosen)
             outcome.refused.push_back({slot, refusal});
             continue;
         }
-        if (document_.Image().GetMemoryRecord(slot).empty()) continue;
+        const std::string& record = document_.Image().GetMemoryRecord(slot);
+        if (cut) outcome.taken.push_back(record);
+        if (record.empty()) continue;
         outcome.changed.push_back(slot);
         edits.emplace_back(slot, std::string());
     }
     if (edits.size() == 1) {
-        document_.Delete(EditTarget{EditGrid::Memory, edits.front().first});
+        const EditTarget target{EditGrid::Memory, edits.front().first};
+        if (cut)
+            document_.Cut(target);
+        else
+            document_.Delete(target);
         return outcome;
     }
-    Store(edits, QStringLiteral("Delete"));
+    Store(edits, cut ? QStringLiteral("Cut") : QStringLiteral("Delete"));
     return outcome;
 }
 

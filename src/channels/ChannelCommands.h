@@ -53,6 +53,9 @@ class ChannelCommands
 
   private:
     void Store(const std::vector<std::pair<int, std::string>>& edits, const QString& verb);
+    // Cut and Delete: empty every chosen slot that may be emptied (Cut also
+    // keeps the records it took, empty ones included, for the clipboard).
+    MultiSlotOutcome EmptySlots(const std::vector<int>& chosen, bool cut);
 
     Document& document_;
 };
