@@ -113,7 +113,7 @@ TEST(ReadBackups, VersionFolderNames)
         const char* folder;
     } cases[] = {
         {"ZT-Q2", "KK,0F", "ZT-Q2 KK,0F"},    {"ZT-Q5", "MM,0A", "ZT-Q5 MM,0A"},
-        {"ZT/Q3", "..\\J:", "ZT_Q3 .._J_"}, {"", "", "unknown version"},
+        {"ZT/Q3", "..\\J:", "ZT_Q3 .._J_"},   {"", "", "unknown version"},
         {"ZT-Q3", "E\x01\xE9.", "ZT-Q3 E__"},
     };
     for (const auto& test : cases) {
