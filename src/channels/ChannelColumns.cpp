@@ -1,11 +1,11 @@
 // Texts, lists and edits of the channel table's columns.
 #include "channels/ChannelColumns.h"
 
-#include "editors/EntryKeys.h"
-#include "mainwin/PasteRules.h"
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/Records.h"
+#include "rules/EntryKeys.h"
+#include "rules/PasteRules.h"
 
 #include <algorithm>
 #include <array>

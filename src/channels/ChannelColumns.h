@@ -6,7 +6,7 @@
 // was typed, then the record OK would build.
 #pragma once
 
-#include "editors/ChannelRules.h"
+#include "rules/ChannelRules.h"
 
 #include <optional>
 #include <string>

@@ -5,9 +5,9 @@
 #include "channels/ChannelFilter.h"
 #include "channels/ChannelTableModel.h"
 #include "document/Document.h"
-#include "mainwin/Clipboard.h"
-#include "mainwin/PasteRules.h"
 #include "model/Records.h"
+#include "rules/PasteRules.h"
+#include "ui/Clipboard.h"
 #include "ui/Messages.h"
 
 #include <QAction>

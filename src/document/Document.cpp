@@ -3,9 +3,9 @@
 
 #include "document/DocumentSteps.h"
 #include "files/Csv.h"
-#include "mainwin/MenuRules.h"
 #include "model/FieldTexts.h"
 #include "model/MenuTexts.h"
+#include "rules/MenuRules.h"
 
 #include <QUndoStack>
 

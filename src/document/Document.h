@@ -14,9 +14,9 @@
 // next save or replace, whatever is undone.
 #pragma once
 
-#include "mainwin/PasteRules.h"
-#include "mainwin/SortRules.h"
 #include "model/RadioImage.h"
+#include "rules/PasteRules.h"
+#include "rules/SortRules.h"
 
 #include <QList>
 #include <QObject>

@@ -2,9 +2,9 @@
 #include "editors/CallEditor.h"
 
 #include "document/Document.h"
-#include "editors/ChannelRules.h"
 #include "editors/EditorWidgets.h"
 #include "model/FieldTexts.h"
+#include "rules/ChannelRules.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 

@@ -2,11 +2,11 @@
 #include "editors/DtmfEditor.h"
 
 #include "document/Document.h"
-#include "editors/ChannelRules.h"
 #include "editors/EditorWidgets.h"
-#include "editors/EntryKeys.h"
 #include "model/Records.h"
 #include "model/TextCodec.h"
+#include "rules/ChannelRules.h"
+#include "rules/EntryKeys.h"
 #include "ui/HelpContext.h"
 
 #include <QComboBox>

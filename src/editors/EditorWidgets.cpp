@@ -1,9 +1,9 @@
 // Shared controls of the channel editors.
 #include "editors/EditorWidgets.h"
 
-#include "editors/EntryKeys.h"
 #include "model/FieldTexts.h"
 #include "model/TextCodec.h"
+#include "rules/EntryKeys.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 #include "ui/QtText.h"

@@ -4,7 +4,7 @@
 // editors all show.
 #pragma once
 
-#include "editors/ChannelRules.h"
+#include "rules/ChannelRules.h"
 
 #include <QLineEdit>
 #include <QWidget>

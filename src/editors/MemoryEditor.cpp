@@ -2,9 +2,9 @@
 #include "editors/MemoryEditor.h"
 
 #include "document/Document.h"
-#include "editors/ChannelRules.h"
 #include "editors/EditorWidgets.h"
 #include "model/Records.h"
+#include "rules/ChannelRules.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 

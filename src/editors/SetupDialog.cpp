@@ -1,9 +1,9 @@
 // The radio version setup dialog.
 #include "editors/SetupDialog.h"
 
-#include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editors/ChannelEditorDialog.h"
-#include "editors/VfoRules.h"
+#include "rules/VfoRules.h"
 
 #include <optional>
 #include <string>

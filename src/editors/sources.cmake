@@ -1,10 +1,4 @@
-# editors: frequency entry rules and the channel editor and setup dialogs.
-list(APPEND TSLQ_CORE_SOURCES
-  editors/ChannelRules.cpp
-  editors/EntryKeys.cpp
-  editors/FrequencyRules.cpp
-  editors/VfoRules.cpp
-)
+# editors: the channel editor and setup dialogs and their widgets.
 list(APPEND TSLQ_UI_SOURCES
   editors/CallEditor.cpp
   editors/ChannelEditorDialog.cpp

@@ -1,13 +1,13 @@
 // Channel list export and import.
 #include "files/Csv.h"
 
-#include "editors/ChannelRules.h"
-#include "editors/EntryKeys.h"
-#include "editors/FrequencyRules.h"
 #include "files/CsvReader.h"
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
+#include "rules/ChannelRules.h"
+#include "rules/EntryKeys.h"
+#include "rules/FrequencyRules.h"
 
 #include <algorithm>
 #include <array>

@@ -6,8 +6,8 @@
 // (a port that will not open) closes a dialog whose modal loop is running.
 #include "link/ReadDialog.h"
 
-#include "mainwin/WindowPlacement.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QLabel>

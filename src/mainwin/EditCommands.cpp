@@ -5,10 +5,10 @@
 // PasteRules; this file maps grid rows to slots and wires the controls.
 #include "channels/ChannelsPage.h"
 #include "editors/MemoryEditor.h"
-#include "mainwin/Clipboard.h"
 #include "mainwin/MainWindow.h"
-#include "mainwin/PasteRules.h"
 #include "mainwin/SortDialog.h"
+#include "rules/PasteRules.h"
+#include "ui/Clipboard.h"
 
 #include <QAction>
 #include <QEvent>

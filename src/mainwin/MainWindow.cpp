@@ -8,10 +8,10 @@
 #include "files/ReadBackups.h"
 #include "files/RecoveryFile.h"
 #include "mainwin/MenuPages.h"
-#include "mainwin/WindowPlacement.h"
 #include "model/Profile.h"
 #include "model/SettingsStore.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,10 +4,10 @@
 #include "mainwin/MainWindow.h"
 
 #include "channels/ChannelsPage.h"
-#include "editors/EntryKeys.h"
 #include "mainwin/MenuPages.h"
 #include "model/FieldTexts.h"
 #include "model/TextCodec.h"
+#include "rules/EntryKeys.h"
 
 #include <QAction>
 #include <QApplication>

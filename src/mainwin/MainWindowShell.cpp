@@ -5,9 +5,9 @@
 #include "mainwin/HelpViewer.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/SplashWindow.h"
-#include "mainwin/WindowPlacement.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>

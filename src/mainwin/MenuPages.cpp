@@ -3,9 +3,9 @@
 #include "mainwin/MenuPages.h"
 
 #include "document/Document.h"
-#include "mainwin/MenuRules.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
+#include "rules/MenuRules.h"
 #include "ui/Messages.h"
 #include "ui/QtText.h"
 

@@ -3,7 +3,7 @@
 #include "mainwin/MenuPages.h"
 
 #include "mainwin/MainWindow.h"
-#include "mainwin/MenuRules.h"
+#include "rules/MenuRules.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

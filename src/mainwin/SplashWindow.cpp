@@ -1,8 +1,8 @@
 // The splash window.
 #include "mainwin/SplashWindow.h"
 
-#include "mainwin/WindowPlacement.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLinearGradient>

@@ -2,14 +2,10 @@
 # sort, port selection, splash, About and help viewer.
 list(APPEND TSLQ_CORE_SOURCES
   mainwin/MainCommandLine.cpp
-  mainwin/MenuRules.cpp
-  mainwin/PasteRules.cpp
-  mainwin/SortRules.cpp
 )
 list(APPEND TSLQ_UI_SOURCES
   mainwin/AboutBox.cpp
   mainwin/ChannelGrid.cpp
-  mainwin/Clipboard.cpp
   mainwin/EditCommands.cpp
   mainwin/HelpViewer.cpp
   mainwin/MainWindow.cpp
@@ -24,5 +20,4 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/PortSelect.cpp
   mainwin/SortDialog.cpp
   mainwin/SplashWindow.cpp
-  mainwin/WindowPlacement.cpp
 )

@@ -6,9 +6,9 @@
 // DTMF memories. The information channels are the market's own.
 #include "sim/SampleLoad.h"
 
-#include "editors/EntryKeys.h"
 #include "model/FieldTexts.h"
 #include "model/Profile.h"
+#include "rules/EntryKeys.h"
 #include "sim/VirtualRadio.h"
 
 #include <algorithm>

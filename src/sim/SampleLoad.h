@@ -5,8 +5,8 @@
 // program itself would store.
 #pragma once
 
-#include "editors/ChannelRules.h"
 #include "model/RadioImage.h"
+#include "rules/ChannelRules.h"
 
 #include <span>
 #include <string_view>

@@ -7,10 +7,10 @@
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelsPage.h"
 #include "editors/EditorWidgets.h"
-#include "mainwin/Clipboard.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "model/FieldTexts.h"
+#include "ui/Clipboard.h"
 
 #include <QAction>
 #include <QApplication>

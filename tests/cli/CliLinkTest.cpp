@@ -6,10 +6,11 @@
 #include "files/DataFile.h"
 #include "link/PortMap.h"
 #include "link/ReadTransfer.h"
-#include "link/TransferHarness.h"
 #include "model/Profile.h"
 #include "sim/PtyHost.h"
+#include "support/ServedRadio.h"
 #include "support/TestSupport.h"
+#include "support/TransferHarness.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,25 +19,9 @@
 #include <memory>
 #include <sstream>
 
+using tslq::test::ServedRadio;
+
 namespace {
-
-struct ServedRadio
-{
-    VirtualRadio radio;
-    std::unique_ptr<PtyHost> host;
-
-    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
-    {
-        radio.SetFaults(faults);
-        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                         [this] { return radio.HungUp(); });
-        std::string error;
-        EXPECT_TRUE(host->Open(error)) << error;
-        host->Start();
-    }
-    ~ServedRadio() { host->Stop(); }
-    QString Device() const { return QString::fromStdString(host->DevicePath()); }
-};
 
 struct Cli
 {
@@ -140,7 +125,7 @@ TEST(CliLink, WriteSendsADataFileInTheScopeAsked)
     ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
     Cli cli;
     ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--scope", "menu", in}), kCliOk) << cli.err.str();
-    served.host->Stop();
+    served.Stop();
     EXPECT_EQ(served.radio.Memory().GetMenuSetting(21), "HI THERE");
     EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), ""); // no channel in a menu write
 }
@@ -281,7 +266,7 @@ TEST(CliLink, WriteOnlyTheChangesAndVerify)
         EXPECT_EQ(
             cli.out.str(),
             "Wrote 1 changed record to the radio.\nRead back 1 record: the radio holds what was written.\n");
-        served.host->Stop();
+        served.Stop();
         EXPECT_EQ(served.radio.CommandCount(), 9 + 7);
         EXPECT_EQ(CompareImages(window, served.radio.Contents()), "");
     }

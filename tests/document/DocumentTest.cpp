@@ -4,7 +4,7 @@
 #include "document/Document.h"
 
 #include "files/Csv.h"
-#include "mainwin/MenuRules.h"
+#include "rules/MenuRules.h"
 #include "sim/SampleLoad.h"
 
 #include <QUndoStack>

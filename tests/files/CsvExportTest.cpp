@@ -2,12 +2,12 @@
 // cannot carry, agreement with the printed listing's special offsets, and
 // random images of every market through a list and back.
 #include "FilesTestSupport.h"
-#include "editors/ChannelRules.h"
-#include "editors/EntryKeys.h"
-#include "editors/FrequencyRules.h"
 #include "files/Csv.h"
 #include "files/Listing.h"
 #include "model/FieldTexts.h"
+#include "rules/ChannelRules.h"
+#include "rules/EntryKeys.h"
+#include "rules/FrequencyRules.h"
 
 #include <gtest/gtest.h>
 

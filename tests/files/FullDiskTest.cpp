@@ -14,6 +14,7 @@
 #include "mainwin/MainWindow.h"
 #include "sim/PtyHost.h"
 #include "sim/VirtualRadio.h"
+#include "support/ServedRadio.h"
 #include "ui/Messages.h"
 
 #include <QPrinter>
@@ -31,6 +32,8 @@ using tslq::test::DataPath;
 using tslq::test::FullDisk;
 using tslq::test::ReadBytes;
 using tslq::test::WriteBytes;
+
+using tslq::test::ServedRadio;
 
 namespace {
 
@@ -193,28 +196,12 @@ TEST_F(FullDiskWrites, WindowCommands)
 }
 
 // The simulated radio on a pseudo-terminal, for tslq-cli read.
-struct ServedRadio
-{
-    VirtualRadio radio;
-    PtyHost host;
-
-    explicit ServedRadio(const RadioImage& contents)
-        : radio(contents), host([this](std::string_view line) { return radio.Respond(line); },
-                                [this] { return radio.HungUp(); })
-    {
-        std::string error;
-        EXPECT_TRUE(host.Open(error)) << error;
-        host.Start();
-    }
-    ~ServedRadio() { host.Stop(); }
-};
-
 TEST_F(FullDiskWrites, CommandLineCommands)
 {
     const QString data = Input("in.qx", Golden("full.qx"));
     const QString list = QString::fromStdString(DataPath("csv/older17.csv"));
     ServedRadio served(tslq::test::NewImage("KK,0F", "ZT-Q2"));
-    const QString port = QString::fromStdString(served.host.DevicePath());
+    const QString port = QString::fromStdString(served.DevicePath());
 
     struct Case
     {

@@ -1,8 +1,8 @@
 // Command texts, echo lengths and record assembly of the radio's command set.
 #include "link/CommandSet.h"
 
-#include "TransferHarness.h"
 #include "model/RadioImage.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 // the main window against a simulated radio behind COM1: what the window
 // and the radio hold afterwards, what the operator is told, and a radio that
 // acknowledges a write without storing it.
-#include "TransferHarness.h"
 #include "document/Document.h"
 #include "link/CompareDialog.h"
 #include "link/LinkCommands.h"
@@ -11,6 +10,8 @@
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "sim/PtyHost.h"
+#include "support/ServedRadio.h"
+#include "support/TransferHarness.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,35 +25,9 @@ using tslq::test::MakeMainForm;
 using tslq::test::MessageRecorder;
 using tslq::test::StoreFor;
 
+using tslq::test::ServedRadio;
+
 namespace {
-
-struct ServedRadio
-{
-    VirtualRadio radio;
-    std::unique_ptr<PtyHost> host;
-
-    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
-    {
-        radio.SetFaults(faults);
-        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                         [this] { return radio.HungUp(); });
-        std::string error;
-        EXPECT_TRUE(host->Open(error)) << error;
-        host->Start();
-        ThePortMap().SetRunOnlyDevice(1, host->DevicePath());
-    }
-    ~ServedRadio()
-    {
-        host->Stop();
-        ThePortMap().SetRunOnlyDevice(1, "");
-    }
-    // The radio's memory as the program holds it (the line goes quiet first).
-    RadioImage Contents()
-    {
-        host->Stop();
-        return radio.Contents();
-    }
-};
 
 // Answers the compare view with a choice and keeps what it showed.
 struct CompareRecorder
@@ -90,7 +65,7 @@ TEST(CompareCommands, CompareLeavesTheWindowAloneAndTakesTheRadiosValuesAsOneSte
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
     const RadioImage radio = SampleImage("KK,0F", "ZT-Q2");
-    ServedRadio served(radio);
+    ServedRadio served(radio, {}, 1);
     EXPECT_FALSE(form->writeChangesAction_->isEnabled());
     EXPECT_EQ(form->writeChangesAction_->toolTip(),
               "Needs what the radio holds: read the radio or compare with it first in this session.");
@@ -125,7 +100,7 @@ TEST(CompareCommands, WriteChangesSendsOnlyTheChangeAndReadsItBack)
 {
     auto store = StoreFor("KK,0F", "ZT-Q2");
     auto form = MakeMainForm(*store);
-    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"));
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {}, 1);
     MessageRecorder messages({MessageButton::Yes});
     form->readAllAction_->trigger();
     ASSERT_TRUE(form->writeChangesAction_->isEnabled()) << form->writeChangesAction_->toolTip().toStdString();
@@ -156,7 +131,7 @@ TEST(CompareCommands, ReadBackCatchesAWriteTheRadioIgnored)
     auto form = MakeMainForm(*store);
     VirtualRadioFaults faults;
     faults.ignoreWrite = 1; // the channel's "MW 0"
-    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), faults);
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), faults, 1);
     MessageRecorder messages({MessageButton::Yes});
     form->readAllAction_->trigger();
     tslq::test::EditImage(form->Doc(), [](RadioImage& image) { image.SetMemoryRecord(5, Edited); });
@@ -188,7 +163,7 @@ TEST(CompareCommands, VerifyAfterWriteIsKeptAndChecksAFullWrite)
     ASSERT_TRUE(form->verifyAfterWriteAction_->isChecked());
     VirtualRadioFaults faults;
     faults.ignoreWrite = 200;
-    ServedRadio served(StartImage("KK,0F", "ZT-Q2"), faults);
+    ServedRadio served(StartImage("KK,0F", "ZT-Q2"), faults, 1);
     tslq::test::EditImage(form->Doc(), [](RadioImage& image) { image = FullImage("KK,0F", "ZT-Q2"); });
 
     CompareRecorder compare;
@@ -213,7 +188,7 @@ TEST(CompareCommands, AWriteThatStopsDropsTheBaseline)
     ReadTransfer read(scratch, LinkScope::All);
     VirtualRadioFaults faults;
     faults.hangUpAfter = static_cast<int>(Drive(read, probe).exchanges.size()) + 7;
-    ServedRadio served(contents, faults);
+    ServedRadio served(contents, faults, 1);
     MessageRecorder messages({MessageButton::Yes});
     form->readAllAction_->trigger();
     ASSERT_TRUE(form->writeChangesAction_->isEnabled());

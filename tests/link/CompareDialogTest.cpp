@@ -2,7 +2,7 @@
 // its texts in the market's characters, and its three ways out.
 #include "link/CompareDialog.h"
 
-#include "TransferHarness.h"
+#include "support/TransferHarness.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,6 @@
 // out and reported, and nothing malformed ever reaches the radio, whether
 // the write runs in-process, from the command line over a pseudo-terminal or
 // from the window.
-#include "TransferHarness.h"
 #include "cli/Cli.h"
 #include "cli/CliLink.h"
 #include "files/DataFile.h"
@@ -10,9 +9,10 @@
 #include "files/Listing.h"
 #include "link/WriteTransfer.h"
 #include "mainwin/MainTestSupport.h"
-#include "sim/PtyHost.h"
 #include "sim/SimServer.h"
+#include "support/ServedRadio.h"
 #include "support/TestSupport.h"
+#include "support/TransferHarness.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -24,6 +24,7 @@
 using tslq::test::DataPath;
 using tslq::test::MessageRecorder;
 using tslq::test::ReadBytes;
+using tslq::test::ServedRadio;
 
 namespace {
 
@@ -194,19 +195,9 @@ TEST(DamagedFiles, CommandLineNamesThemAndWritesOnlyWithForce)
         EXPECT_EQ(cli.err.str(), "tslq-cli listing: " + file.toStdString() + ": " + message + "\n");
     }
 
-    VirtualRadio radio(FullImage("KK,0F", "ZT-Q2"));
-    ASSERT_NE(radio.Memory().GetMemoryRecord(3), "");
-    std::vector<std::string> received;
-    PtyHost host(
-        [&](std::string_view line) {
-            received.emplace_back(line);
-            return radio.Respond(line);
-        },
-        [&] { return radio.HungUp(); });
-    std::string error;
-    ASSERT_TRUE(host.Open(error)) << error;
-    host.Start();
-    const QString device = QString::fromStdString(host.DevicePath());
+    ServedRadio served(FullImage("KK,0F", "ZT-Q2"));
+    ASSERT_NE(served.radio.Memory().GetMemoryRecord(3), "");
+    const QString device = served.Device();
 
     Cli refused;
     EXPECT_EQ(refused.Run({"write", "--port", device, file}), kCliFileError);
@@ -216,7 +207,7 @@ TEST(DamagedFiles, CommandLineNamesThemAndWritesOnlyWithForce)
                                "003, memory 007, memory L0, DTMF 6, menu setting 21\n"),
         std::string::npos)
         << refused.err.str();
-    EXPECT_EQ(host.CommandsServed(), 0);
+    EXPECT_EQ(served.CommandsServed(), 0);
 
     // Menu only: the memory slots are not covered, the message setting is.
     Cli menu;
@@ -225,12 +216,12 @@ TEST(DamagedFiles, CommandLineNamesThemAndWritesOnlyWithForce)
 
     Cli forced;
     EXPECT_EQ(forced.Run({"write", "--port", device, "--force", file}), kCliOk) << forced.err.str();
-    host.Stop();
+    const std::vector<std::string> received = served.Received();
     ASSERT_FALSE(received.empty());
     for (const std::string& command : received)
         EXPECT_EQ(MalformedCommand(command), "") << command;
-    EXPECT_EQ(radio.Memory().GetMemoryRecord(3), ""); // left out, so cleared
-    EXPECT_EQ(radio.Memory().GetRecordField(RecordKind::Memory, 2, ChannelField::CtcssIndex),
+    EXPECT_EQ(served.radio.Memory().GetMemoryRecord(3), ""); // left out, so cleared
+    EXPECT_EQ(served.radio.Memory().GetRecordField(RecordKind::Memory, 2, ChannelField::CtcssIndex),
               "06"); // the file's
 }
 

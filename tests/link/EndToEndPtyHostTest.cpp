@@ -1,6 +1,6 @@
 // The pseudo-terminal host with a trivial responder, seen from the serial
 // component: replies, batching, wire pacing, latency, trace, link, hang-up.
-#include "RadioPortPty.h"
+#include "support/TestPty.h"
 
 #include "link/RadioPort.h"
 #include "sim/PtyHost.h"

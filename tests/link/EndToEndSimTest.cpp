@@ -1,8 +1,8 @@
 // The simulated radio served on a pseudo-terminal: version choice, start
 // from a data file and save on exit, faults, and the in-program radio
 // behind a COM port of this run only.
-#include "RadioPortPty.h"
-#include "TransferHarness.h"
+#include "support/TestPty.h"
+#include "support/TransferHarness.h"
 
 #include "files/DataFile.h"
 #include "link/PortMap.h"

@@ -3,8 +3,8 @@
 // transfers, the reply time-out as the operator sees it, a hang-up in the
 // middle of a read, stray bytes on the line before the first command and a
 // second opener of the radio's port.
-#include "RadioPortPty.h"
-#include "TransferHarness.h"
+#include "support/TestPty.h"
+#include "support/TransferHarness.h"
 
 #include "link/RadioPort.h"
 #include "link/TransferRunner.h"

@@ -3,9 +3,9 @@
 // the text of tslq-cli diff, and the baseline after a write.
 #include "link/ImageDiff.h"
 
-#include "TransferHarness.h"
 #include "link/Baseline.h"
 #include "model/Records.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

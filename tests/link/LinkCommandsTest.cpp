@@ -1,6 +1,5 @@
 // The main window's Read and Write commands against a simulated radio
 // started behind COM1 for the run, as `tslq --simulate` does.
-#include "TransferHarness.h"
 #include "link/PortMap.h"
 #include "link/ReadDialog.h"
 #include "link/ReadTransfer.h"
@@ -9,6 +8,8 @@
 #include "sim/PtyHost.h"
 #include "sim/SampleLoad.h"
 #include "sim/SimServer.h"
+#include "support/ServedRadio.h"
+#include "support/TransferHarness.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -23,6 +24,8 @@ using tslq::test::MakeMainForm;
 using tslq::test::MessageRecorder;
 using tslq::test::StoreFor;
 
+using tslq::test::ServedRadio;
+
 namespace {
 
 // Stops the radio of a test whatever way the test ends.
@@ -32,28 +35,6 @@ struct SimulationGuard
 };
 
 // A simulated radio with faults, served behind COM1 for the test.
-struct ServedRadio
-{
-    VirtualRadio radio;
-    std::unique_ptr<PtyHost> host;
-
-    ServedRadio(const RadioImage& contents, VirtualRadioFaults faults) : radio(contents)
-    {
-        radio.SetFaults(faults);
-        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                         [this] { return radio.HungUp(); });
-        std::string error;
-        EXPECT_TRUE(host->Open(error)) << error;
-        host->Start();
-        ThePortMap().SetRunOnlyDevice(1, host->DevicePath());
-    }
-    ~ServedRadio()
-    {
-        host->Stop();
-        ThePortMap().SetRunOnlyDevice(1, "");
-    }
-};
-
 // Everything of the window that a read may change.
 struct WindowState
 {
@@ -244,7 +225,7 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
         } else {
             faults.dropReply = c.at;
         }
-        ServedRadio served(contents, faults);
+        ServedRadio served(contents, faults, 1);
         const bool cancel = c.stop == Stop::Cancel || c.stop == Stop::Escape;
         int sent = 0;
         form->PrepareTransferDialog = [&](TransferDialog& transfer) {

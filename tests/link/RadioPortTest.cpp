@@ -1,6 +1,6 @@
 // The serial port component against a pseudo-terminal: event delivery,
 // purging, exclusive open, hang-up handling and the fixed error texts.
-#include "RadioPortPty.h"
+#include "support/TestPty.h"
 
 #include "link/PortMap.h"
 #include "link/RadioPort.h"

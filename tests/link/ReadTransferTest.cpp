@@ -2,9 +2,9 @@
 // records, progress, and what cancel, time-out and a wrong radio leave.
 #include "link/ReadTransfer.h"
 
-#include "TransferHarness.h"
 #include "model/Records.h"
 #include "sim/SampleLoad.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

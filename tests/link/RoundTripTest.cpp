@@ -3,7 +3,7 @@
 #include "link/ReadTransfer.h"
 #include "link/WriteTransfer.h"
 
-#include "TransferHarness.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,11 @@
 #include "link/ReadDialog.h"
 #include "link/WriteDialog.h"
 
-#include "RadioPortPty.h"
-#include "TransferHarness.h"
 #include "link/PortMap.h"
 #include "sim/PtyHost.h"
+#include "support/ServedRadio.h"
+#include "support/TestPty.h"
+#include "support/TransferHarness.h"
 #include "ui/Messages.h"
 
 #include <QProgressBar>
@@ -18,29 +19,9 @@
 
 using tslq::test::RunEventsUntil;
 
+using tslq::test::ServedRadio;
+
 namespace {
-
-struct ServedRadio
-{
-    VirtualRadio radio;
-    std::unique_ptr<PtyHost> host;
-
-    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
-    {
-        radio.SetFaults(faults);
-        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                         [this] { return radio.HungUp(); });
-        std::string error;
-        EXPECT_TRUE(host->Open(error)) << error;
-        host->Start();
-        ThePortMap().SetRunOnlyDevice(1, host->DevicePath());
-    }
-    ~ServedRadio()
-    {
-        host->Stop();
-        ThePortMap().SetRunOnlyDevice(1, "");
-    }
-};
 
 // Records every message box instead of showing it.
 struct MessageRecorder
@@ -69,7 +50,7 @@ bool RunToEnd(TransferDialog& form, int ms = 20000)
 TEST(TransferDialog, ReadFillsTheImageAndTheBarStaysFull)
 {
     MessageRecorder messages;
-    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"));
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {}, 1);
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     ReadDialog form(image, LinkScope::Memory, 1);
     EXPECT_EQ(form.windowTitle(), "Read");
@@ -87,7 +68,7 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
 {
     {
         MessageRecorder messages;
-        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {4, 0, 0});
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {4, 0, 0}, 1);
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
         ReadDialog form(image, LinkScope::All, 1);
         form.runner_.SetTimings({300, 300, 50});
@@ -101,7 +82,7 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
     {
         // A write that stops once channels went out says the radio holds part of the data.
         MessageRecorder messages;
-        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {12, 0, 0});
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {12, 0, 0}, 1);
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         WriteDialog form(image, LinkScope::All, 1);
         form.runner_.SetTimings({300, 300, 50});
@@ -114,7 +95,7 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
     }
     {
         MessageRecorder messages;
-        ServedRadio served(StartImage("JJ,01", "ZT-Q3"));
+        ServedRadio served(StartImage("JJ,01", "ZT-Q3"), {}, 1);
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         WriteDialog form(image, LinkScope::All, 1);
         EXPECT_EQ(form.windowTitle(), "Write");
@@ -142,7 +123,7 @@ TEST(TransferDialog, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
 {
     {
         MessageRecorder messages;
-        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0}, 1);
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
         const RadioImage before = image;
         ReadDialog form(image, LinkScope::All, 1);
@@ -159,7 +140,7 @@ TEST(TransferDialog, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
     }
     {
         MessageRecorder messages;
-        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {10, 0, 0});
+        ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {10, 0, 0}, 1);
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         WriteDialog form(image, LinkScope::All, 1);
         form.show();

@@ -3,10 +3,11 @@
 // that cannot be opened, and stray input before the first command.
 #include "link/TransferRunner.h"
 
-#include "RadioPortPty.h"
-#include "TransferHarness.h"
 #include "link/RadioPort.h"
 #include "sim/PtyHost.h"
+#include "support/ServedRadio.h"
+#include "support/TestPty.h"
+#include "support/TransferHarness.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -18,26 +19,11 @@
 using tslq::test::RunEvents;
 using tslq::test::RunEventsUntil;
 
+using tslq::test::ServedRadio;
+
 namespace {
 
 // A simulated radio served on its own pseudo-terminal.
-struct ServedRadio
-{
-    VirtualRadio radio;
-    std::unique_ptr<PtyHost> host;
-
-    explicit ServedRadio(const RadioImage& contents, VirtualRadioFaults faults = {}) : radio(contents)
-    {
-        radio.SetFaults(faults);
-        host = std::make_unique<PtyHost>([this](std::string_view line) { return radio.Respond(line); },
-                                         [this] { return radio.HungUp(); });
-        std::string error;
-        EXPECT_TRUE(host->Open(error)) << error;
-        host->Start();
-    }
-    ~ServedRadio() { host->Stop(); }
-};
-
 struct Runner
 {
     RadioPort comm;
@@ -67,7 +53,7 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
     const RadioImage loaded = FullImage("KK,0F", "ZT-Q2");
     ServedRadio served(StartImage("KK,0F", "ZT-Q2"));
     {
-        Runner write(served.host->DevicePath());
+        Runner write(served.DevicePath());
         write.runner.StartWrite(loaded, LinkScope::All);
         ASSERT_TRUE(write.Wait());
         EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
@@ -75,7 +61,7 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
         EXPECT_EQ(write.finished, 1);
         EXPECT_TRUE(write.runner.FailureMessage().isEmpty());
     }
-    Runner read(served.host->DevicePath());
+    Runner read(served.DevicePath());
     RadioImage image = StartImage("ME,0B", "ZT-Q3");
     read.runner.StartRead(image, LinkScope::All);
     ASSERT_TRUE(read.Wait());
@@ -88,7 +74,7 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
 TEST(TransferRunner, NoReplyEndsWithTheTimeOutAfterTheInterval)
 {
     ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {5, 0, 0});
-    Runner read(served.host->DevicePath(), {400, 300, 50});
+    Runner read(served.DevicePath(), {400, 300, 50});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
     read.runner.StartRead(image, LinkScope::All);
@@ -108,7 +94,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
 {
     {
         ServedRadio served(SampleImage("ME,0B", "ZT-Q3"));
-        Runner write(served.host->DevicePath());
+        Runner write(served.DevicePath());
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         write.runner.StartWrite(image, LinkScope::All);
         ASSERT_TRUE(write.Wait());
@@ -119,7 +105,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
     {
         // Cancel while nothing answers: the cancel completion ends it.
         ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
-        Runner read(served.host->DevicePath(), {5000, 300, 50});
+        Runner read(served.DevicePath(), {5000, 300, 50});
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
         read.runner.StartRead(image, LinkScope::All);
         ASSERT_TRUE(RunEventsUntil([&] { return read.runner.CommandsSent() == 10; }, 5000));
@@ -137,7 +123,7 @@ TEST(TransferRunner, WrongRadioAndCancel)
 TEST(TransferRunner, HangUpEndsTheTransferWithTheCause)
 {
     ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {0, 0, 20});
-    Runner read(served.host->DevicePath(), {5000, 300, 50});
+    Runner read(served.DevicePath(), {5000, 300, 50});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
     clock.start();

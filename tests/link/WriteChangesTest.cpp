@@ -5,8 +5,8 @@
 #include "link/ReadTransfer.h"
 #include "link/WriteTransfer.h"
 
-#include "TransferHarness.h"
 #include "model/Records.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

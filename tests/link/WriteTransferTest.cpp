@@ -2,8 +2,8 @@
 // kind of record, the identity checks, progress, cancel and time-out.
 #include "link/WriteTransfer.h"
 
-#include "TransferHarness.h"
 #include "model/Records.h"
+#include "support/TransferHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The edit commands on a real main window: Cut, Copy, Paste, Delete and Lock
 // Out through the Edit menu, the toolbar and the grids' pop-up menus, with
 // the enabled state of every control, and the memory sort dialog.
-#include "mainwin/Clipboard.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
-#include "mainwin/PasteRules.h"
 #include "mainwin/SortDialog.h"
+#include "rules/PasteRules.h"
+#include "ui/Clipboard.h"
 
 #include "model/Profile.h"
 

@@ -6,7 +6,7 @@
 #include "files/DataFile.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
-#include "mainwin/MenuRules.h"
+#include "rules/MenuRules.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "mainwin/MenuPages.h"
 
 #include "document/Document.h"
-#include "mainwin/MenuRules.h"
 #include "model/RadioImage.h"
+#include "rules/MenuRules.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 

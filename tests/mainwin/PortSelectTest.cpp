@@ -6,8 +6,8 @@
 
 #include "link/PortMap.h"
 #include "link/RadioPort.h"
-#include "link/RadioPortPty.h"
 #include "sim/SimServer.h"
+#include "support/TestPty.h"
 
 #include <QAction>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/MenuPages.h"
-#include "mainwin/MenuRules.h"
 #include "mainwin/SortDialog.h"
+#include "rules/MenuRules.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/SplashWindow.h"
-#include "mainwin/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QGroupBox>

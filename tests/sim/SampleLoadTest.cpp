@@ -2,10 +2,10 @@
 // store, in every version, and the kinds of channels a new user should see.
 #include "sim/SampleLoad.h"
 
-#include "editors/EntryKeys.h"
 #include "files/DataFile.h"
 #include "model/RecordCheck.h"
 #include "model/Records.h"
+#include "rules/EntryKeys.h"
 #include "sim/SimServer.h"
 #include "sim/VirtualRadio.h"
 

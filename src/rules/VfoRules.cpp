@@ -1,6 +1,6 @@
 // VFO editor rules: band list, defaults for empty fields, VFO records and the
 // program VFO range boxes.
-#include "editors/VfoRules.h"
+#include "rules/VfoRules.h"
 
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"

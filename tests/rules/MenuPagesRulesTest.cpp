@@ -1,6 +1,6 @@
 // Table tests of the menu page rules: value encodings, group link positions,
 // narrow-FM boxes by version and the power-on message character rules.
-#include "mainwin/MenuRules.h"
+#include "rules/MenuRules.h"
 
 #include <gtest/gtest.h>
 

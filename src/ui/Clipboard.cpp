@@ -1,8 +1,8 @@
 // The channel clipboard on the system clipboard.
-#include "mainwin/Clipboard.h"
+#include "ui/Clipboard.h"
 
 #include "channels/ChannelColumns.h"
-#include "mainwin/PasteRules.h"
+#include "rules/PasteRules.h"
 
 #include <QByteArray>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 // the band limit.
 #pragma once
 
-#include "editors/ChannelRules.h"
+#include "rules/ChannelRules.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 // Encodings and character rules of the radio menu pages.
-#include "mainwin/MenuRules.h"
+#include "rules/MenuRules.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // Memory channel sort.
-#include "mainwin/SortRules.h"
+#include "rules/SortRules.h"
 
 #include "model/Records.h"
 

@@ -1,6 +1,6 @@
 // Frequency and offset entry rules: normalising typed text and fitting a
 // frequency into band, excluded ranges and step grid.
-#include "editors/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 
 #include <algorithm>
 #include <limits>

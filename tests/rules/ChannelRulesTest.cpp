@@ -1,8 +1,8 @@
 // Record rules of the memory and CALL editors: loading with replacements,
 // building records byte for byte, channel numbers, special shift captions.
-#include "editors/ChannelRules.h"
-#include "editors/EditorTestSupport.h"
+#include "rules/ChannelRules.h"
 #include "model/FieldTexts.h"
+#include "support/VersionImage.h"
 
 #include <gtest/gtest.h>
 

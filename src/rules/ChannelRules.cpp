@@ -1,10 +1,10 @@
 // Channel record rules of the memory and CALL editors, and the parts the VFO
 // editor shares with them.
-#include "editors/ChannelRules.h"
+#include "rules/ChannelRules.h"
 
-#include "editors/VfoRules.h"
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
+#include "rules/VfoRules.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-// Radio images of each version for the editor tests.
+// Radio images of each version as the main window builds them at start-up.
 #pragma once
 
 #include "model/RadioImage.h"

@@ -1,5 +1,5 @@
 // Images for the transfer tests and a field-by-field comparison.
-#include "TransferHarness.h"
+#include "support/TransferHarness.h"
 
 #include "model/Profile.h"
 #include "model/RecordCheck.h"

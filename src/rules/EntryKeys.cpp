@@ -1,5 +1,5 @@
 // Name and DTMF code key rules, and the DTMF record.
-#include "editors/EntryKeys.h"
+#include "rules/EntryKeys.h"
 
 #include "model/RecordCheck.h"
 

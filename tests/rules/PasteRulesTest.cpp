@@ -1,5 +1,5 @@
 // The clipboard checks and rebuilt records of the edit commands.
-#include "mainwin/PasteRules.h"
+#include "rules/PasteRules.h"
 
 #include "model/FieldTexts.h"
 #include "model/Profile.h"

@@ -1,7 +1,7 @@
 // VFO editor rules: band list, defaults of empty fields, records, and the
 // program VFO boxes that keep themselves inside the band limit.
-#include "editors/VfoRules.h"
-#include "editors/EditorTestSupport.h"
+#include "rules/VfoRules.h"
+#include "support/VersionImage.h"
 
 #include <gtest/gtest.h>
 

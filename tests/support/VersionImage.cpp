@@ -1,5 +1,5 @@
-// Radio images of each version for the editor tests.
-#include "editors/EditorTestSupport.h"
+// Radio images of each version as the main window builds them at start-up.
+#include "support/VersionImage.h"
 
 #include "model/Profile.h"
 

@@ -1,5 +1,5 @@
 // Placement of the program's windows.
-#include "mainwin/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include "model/Profile.h"
 

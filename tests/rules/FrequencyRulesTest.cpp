@@ -1,5 +1,5 @@
 // Frequency and offset entry rules: text normalisation, band and step fitting.
-#include "editors/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 
 #include <gtest/gtest.h>
 

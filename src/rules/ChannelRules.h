@@ -5,7 +5,7 @@
 // and the memory channel number entry.
 #pragma once
 
-#include "editors/FrequencyRules.h"
+#include "rules/FrequencyRules.h"
 
 #include <optional>
 #include <string>

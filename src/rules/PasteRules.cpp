@@ -1,10 +1,10 @@
 // Clipboard checks and record rebuilding of the edit commands.
-#include "mainwin/PasteRules.h"
+#include "rules/PasteRules.h"
 
-#include "editors/FrequencyRules.h"
 #include "model/FieldTexts.h"
 #include "model/RecordCheck.h"
 #include "model/Records.h"
+#include "rules/FrequencyRules.h"
 
 #include <cstdint>
 #include <limits>

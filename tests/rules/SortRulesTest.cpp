@@ -1,6 +1,6 @@
 // Memory channel sort: gap closing, both orders, renumbering, and a property
 // check over random images.
-#include "mainwin/SortRules.h"
+#include "rules/SortRules.h"
 
 #include "model/Records.h"
 

@@ -1,0 +1,11 @@
+# rules: how an edit becomes records: frequency entry, channel and VFO record
+# building, paste, sort, menu settings, the keys a field accepts.
+list(APPEND TSLQ_CORE_SOURCES
+  rules/ChannelRules.cpp
+  rules/EntryKeys.cpp
+  rules/FrequencyRules.cpp
+  rules/MenuRules.cpp
+  rules/PasteRules.cpp
+  rules/SortRules.cpp
+  rules/VfoRules.cpp
+)
