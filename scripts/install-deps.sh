@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-ipafont-mincho
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick cups printer-driver-cups-pdf poppler-utils
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()
