@@ -229,16 +229,6 @@ TEST(ReadBackups, ACompareIsMarkedAndOlderBackupsStayListed)
     EXPECT_EQ(list[2].kind, BackupKind::Read);
     EXPECT_EQ(list[2].when, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6)));
 
-    // Two compares within one millisecond keep both, both marked.
-    const std::optional<QString> first = form->Backups().Keep(Radio(), At(0), nullptr, BackupKind::Compare);
-    const std::optional<QString> second = form->Backups().Keep(Radio(), At(0), nullptr, BackupKind::Compare);
-    ASSERT_TRUE(first && second);
-    EXPECT_NE(*first, *second);
-    int compares = 0;
-    for (const ReadBackup& backup : form->Backups().List())
-        compares += backup.kind == BackupKind::Compare ? 1 : 0;
-    EXPECT_EQ(compares, 3);
-
     const BackupDialog dialog(list);
     ASSERT_EQ(dialog.List()->columnCount(), 3);
     EXPECT_EQ(dialog.List()->headerItem()->text(2), "Made by");

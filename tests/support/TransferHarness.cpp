@@ -129,6 +129,7 @@ std::string WithoutLogTimes(const std::string& log)
         while (digits < end && log[digits] >= '0' && log[digits] <= '9')
             ++digits;
         const bool timed = digits > start && digits < end && log[digits] == ' ';
+        if (!timed) out += "(no time) ";
         out.append(log, timed ? digits + 1 : start, end - (timed ? digits + 1 : start));
         out += '\n';
         start = end + 1;
