@@ -2,9 +2,11 @@
 // window, and the message loop until the main window closes.
 //
 // Usage: tslq [--no-splash] [--exit-when-shown] [--simulate[=TYPE] | --simulate-if-no-radio]
-//             [--] [data file]
+//             [--help] [--] [data file]
 // Leading arguments that start with "--" are options and "--" ends them; the
 // remaining arguments, joined with single blanks, name a data file to load.
+// --help and unknown options are answered before the application object is
+// made, so they need no display.
 #include "link/PortMap.h"
 #include "mainwin/MainCommandLine.h"
 #include "mainwin/MainWindow.h"
@@ -15,19 +17,47 @@
 
 #include <QApplication>
 
+#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+namespace {
+
+// The usage on --help (status 0) or after an unknown option (status 2);
+// nullopt when the window may start.
+std::optional<int> AnswerWithoutWindow(const MainCommandLine& commandLine)
+{
+    if (!commandLine.unknown.empty()) {
+        std::cerr << "tslq: unknown option " << commandLine.unknown.front() << "\n" << MainUsage();
+        return MainExitBadArguments;
+    }
+    if (commandLine.Has(OptionHelp)) {
+        std::cout << MainUsage() << std::flush;
+        return std::cout ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (const auto status =
+            AnswerWithoutWindow(ParseMainCommandLine(std::vector<std::string>(argv + 1, argv + argc))))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VANTREL"));
     QApplication::setApplicationName(Msg::ApplicationTitle);
 
+    // Parsed again without the toolkit's own options ("-platform offscreen"),
+    // which the application object has taken out.
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
     const MainCommandLine commandLine = ParseMainCommandLine(arguments);
+    if (const auto status = AnswerWithoutWindow(commandLine)) return *status;
 
     MainWindow::Options options;
     options.showSplash = !commandLine.Has(OptionNoSplash);

@@ -6,6 +6,7 @@
 
 #include "files/DataFile.h"
 #include "files/FileIo.h"
+#include "files/SafeFile.h"
 #include "link/ImageDiff.h"
 #include "link/PortMap.h"
 #include "link/RadioPort.h"
@@ -30,17 +31,49 @@ struct LinkOptions
     QString port;
     LinkScope scope = LinkScope::All;
     CliProfileOptions profile;
+    // --log FILE: the serial log of every transfer of the command, written
+    // anew at the end of each.
+    std::optional<QString> logPath;
+    SerialLog log;
 };
+
+// Whether a file can be made at the path: found out before anything goes to
+// the radio, so that a write is not sent only for its log to be lost.
+bool CanWriteFile(const QString& path, QString& reason)
+{
+    SafeFile probe(path);
+    if (probe.open(QIODevice::WriteOnly)) return true;
+    reason = probe.Reason();
+    return false;
+}
+
+// Adds a finished transfer's exchange to the log and writes the log out;
+// a log that cannot be written makes a succeeded command fail.
+int KeepLog(CliContext& context, LinkOptions& options, const SerialLog& transfer, int status)
+{
+    if (!options.logPath) return status;
+    options.log.Append(transfer);
+    QString reason;
+    if (SaveFileBytes(*options.logPath, options.log.Text(), &reason)) return status;
+    const int failed = context.FileError(*options.logPath, reason);
+    return status == kCliOk ? failed : status;
+}
 
 // --port and --scope; kCliOk or the status of a misuse (message written).
 int TakeLinkOptions(CliContext& context, LinkOptions& options)
 {
     const std::optional<QString> port = context.args.Value(QStringLiteral("--port"));
     const std::optional<QString> scope = context.args.Value(QStringLiteral("--scope"));
+    options.logPath = context.args.Value(QStringLiteral("--log"));
     options.profile = TakeProfileOptions(context.args);
     if (!context.args.Ok()) return context.BadArguments(context.args.Error());
     if (!port || port->isEmpty()) return context.BadArguments(QStringLiteral("--port names no device"));
     options.port = *port;
+    if (options.logPath) {
+        if (options.logPath->isEmpty()) return context.BadArguments(QStringLiteral("--log names no file"));
+        if (QString reason; !CanWriteFile(*options.logPath, reason))
+            return context.FileError(*options.logPath, reason);
+    }
     if (scope) {
         if (*scope == QStringLiteral("all"))
             options.scope = LinkScope::All;
@@ -82,8 +115,8 @@ int StatusOf(TransferOutcome outcome)
 // Runs one transfer to its end; the failure message goes to standard error.
 // With `only`, a write sends only those slots and a read reads them back;
 // `sent` receives the slots a write sent.
-int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readInto,
-             const RadioImage* writeFrom, const SlotSet* only = nullptr, SlotSet* sent = nullptr)
+int Transfer(CliContext& context, LinkOptions& options, RadioImage* readInto, const RadioImage* writeFrom,
+             const SlotSet* only = nullptr, SlotSet* sent = nullptr)
 {
     // A port name COMn reaches the device the operator mapped to it in the
     // program, as it does there; the map only reads the store.
@@ -105,7 +138,7 @@ int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readIn
         context.err << Utf8(text) << "\n"
                     << "tslq-cli " << context.command << ": " << device << ": " << comm.LastOpenDetail()
                     << "\n";
-        return kCliPortUnavailable;
+        return KeepLog(context, options, SerialLog(), kCliPortUnavailable);
     }
     comm.SetDeviceName(device);
 
@@ -135,7 +168,7 @@ int Transfer(CliContext& context, const LinkOptions& options, RadioImage* readIn
         if (!runner.EndNote().isEmpty()) context.err << Utf8(runner.EndNote()) << "\n";
     }
     if (sent) *sent = runner.SentSlots();
-    return StatusOf(runner.Outcome());
+    return KeepLog(context, options, runner.Log(), StatusOf(runner.Outcome()));
 }
 
 int Filled(const RadioImage& image, RecordKind kind, int count)

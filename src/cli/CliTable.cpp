@@ -20,15 +20,19 @@ const std::array kCommands = {
         "show, slot by slot and field by field, where two data files differ as a radio would hold them",
         &CliDiff},
     // The radio.
-    CliCommand{"read",
-               "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
-               "read the radio into a data file", &CliRead, true},
+    CliCommand{
+        "read",
+        "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] [--log FILE] "
+        "-o OUT.qx",
+        "read the radio into a data file (--log: every command and reply into FILE, for a bug report)",
+        &CliRead, true},
     CliCommand{"write",
                "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
-               "[--changes-only --baseline RADIO.qx] [--verify] IN.qx",
+               "[--changes-only --baseline RADIO.qx] [--verify] [--log FILE] IN.qx",
                "write a data file to the radio (--force: also when damaged records were left out of it; "
                "--changes-only: only the records that differ from RADIO.qx, what the radio holds; --verify: "
-               "read back what was written and compare)",
+               "read back what was written and compare; --log: every command and reply into FILE, for a bug "
+               "report)",
                &CliWrite, true},
     // Channel lists.
     CliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",

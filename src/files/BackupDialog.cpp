@@ -20,13 +20,14 @@ BackupDialog::BackupDialog(const std::vector<ReadBackup>& backups, QWidget* pare
                                                 "of each radio version.")
                                      .arg(ReadBackups::KeptPerVersion),
                                  this));
-    list_->setColumnCount(2);
-    list_->setHeaderLabels({QStringLiteral("Read"), QStringLiteral("Radio")});
+    list_->setColumnCount(3);
+    list_->setHeaderLabels({QStringLiteral("Read"), QStringLiteral("Radio"), tr("Made by")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const ReadBackup& backup : backups) {
         auto* item = new QTreeWidgetItem(
-            list_, {backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), backup.version});
+            list_, {backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), backup.version,
+                    backup.kind == BackupKind::Compare ? tr("Compare with Radio") : tr("Read")});
         item->setData(0, Qt::UserRole, backup.path);
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -38,7 +39,7 @@ BackupDialog::BackupDialog(const std::vector<ReadBackup>& backups, QWidget* pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(420, 360);
+    resize(520, 360);
 }
 
 QString BackupDialog::Chosen() const

@@ -1,5 +1,6 @@
 // File > Open Backup...: the backups of reads listed by date and time with
-// the version of the radio they were read from.
+// the version of the radio they were read from and the command that read
+// them (Read, or Compare with Radio).
 #pragma once
 
 #include <QDialog>

@@ -9,6 +9,7 @@
 #include "files/Printing.h"
 #include "files/ReadBackups.h"
 #include "files/RecoveryFile.h"
+#include "link/SerialLog.h"
 #include "model/Profile.h"
 #include "model/TextCodec.h"
 #include "ui/Messages.h"
@@ -53,6 +54,9 @@ std::optional<QString> ShowFileDialog(QWidget* parent, FileDialogKind kind, cons
     if (kind == FileDialogKind::ExportPdf) {
         dialog.setNameFilter(QStringLiteral("PDF Files(*.pdf)"));
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    } else if (kind == FileDialogKind::SerialLog) {
+        dialog.setNameFilter(FileCommands::tr("Text Files(*.txt)"));
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
     } else {
         dialog.setNameFilter(kDataFileFilter);
         dialog.setDefaultSuffix(kDataFileSuffix);
@@ -81,15 +85,16 @@ bool ShowPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void FileOpenError()
-{
-    ShowMessage(MessageKind::Error, Msg::FileOpenError);
-}
-
-// A file that could not be written: the message with the reason below it.
-void FileWriteError(const QString& reason)
+// A file that could not be read or written: the message with the reason
+// below it.
+void FileOpenError(const QString& reason)
 {
     ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
+}
+
+QString NotDataFileName()
+{
+    return FileCommands::tr("The name of a data file must end in .qx.");
 }
 
 bool SameFile(const QString& a, const QString& b)
@@ -225,7 +230,7 @@ void FileCommands::LoadBytes(const QString& path, const std::string& bytes, cons
     QString shown = name.isEmpty() ? path : name;
     leftOut_ = {shown, {}, false};
     if (ReadDataFile(bytes, image, comment, &leftOut_.entries) == DataFileStatus::BadHeader) {
-        FileOpenError();
+        FileOpenError(tr("The file is not a TSL-Q2/Q3 data file."));
         shown = kUntitled;
     }
     const QString text =
@@ -267,12 +272,38 @@ bool FileCommands::WriteImage(const QString& path)
 {
     QString reason;
     if (!SaveFileBytes(path, DataFileBytes(document_), &reason)) {
-        FileWriteError(reason);
+        FileOpenError(reason);
         return false;
     }
     document_.SetDataChanged(false);
     RememberFolder(path);
     return true;
+}
+
+std::optional<std::string> FileCommands::ReadDataFileBytes(const QString& path)
+{
+    if (!HasDataFileSuffix(path)) {
+        FileOpenError(NotDataFileName());
+        return std::nullopt;
+    }
+    QString reason;
+    std::optional<std::string> bytes = ReadFileBytes(path, &reason);
+    if (!bytes) FileOpenError(reason);
+    return bytes;
+}
+
+void FileCommands::SaveSerialLog(const SerialLog& log)
+{
+    if (log.Empty()) {
+        ShowMessage(MessageKind::Information,
+                    tr("Nothing has gone over the line to the radio yet: there is no serial log to save."));
+        return;
+    }
+    const std::optional<QString> chosen =
+        ShowFileDialog(parent_, FileDialogKind::SerialLog, initialFolder_, QStringLiteral("serial-log.txt"));
+    if (!chosen) return;
+    QString reason;
+    if (!SaveFileBytes(NativePath(*chosen), log.Text(), &reason)) FileOpenError(reason);
 }
 
 void FileCommands::NewFile()
@@ -293,11 +324,8 @@ void FileCommands::OpenFile()
         ShowFileDialog(parent_, FileDialogKind::Open, initialFolder_, QStringLiteral("*.qx"));
     if (!chosen) return;
     const QString path = NativePath(*chosen);
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes || !HasDataFileSuffix(path)) {
-        FileOpenError();
-        return;
-    }
+    const std::optional<std::string> bytes = ReadDataFileBytes(path);
+    if (!bytes) return;
     LoadBytes(path, *bytes);
     RememberFolder(document_.FileName());
     ReportLeftOut();
@@ -310,9 +338,10 @@ void FileCommands::OpenBackup(const ReadBackups& backups)
     const std::vector<ReadBackup> list = backups.List();
     const std::optional<QString> chosen = Backups() ? Backups()(list) : ChooseBackup(list, parent_);
     if (!chosen) return;
-    const std::optional<std::string> bytes = ReadFileBytes(*chosen);
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileBytes(*chosen, &reason);
     if (!bytes) {
-        FileOpenError();
+        FileOpenError(reason);
         return;
     }
     LoadBytes(*chosen, *bytes, kUntitled);
@@ -348,7 +377,7 @@ bool FileCommands::SaveAs()
     // A refused name, like a failed write, is not a cancel; the data stays
     // changed, so a command that asked for the save stops there.
     if (!HasDataFileSuffix(path)) {
-        FileWriteError(QStringLiteral("The name of a data file must end in .qx."));
+        FileOpenError(NotDataFileName());
         return true;
     }
     if (!ConfirmReplacingDamagedFile(path)) return false;
@@ -361,11 +390,8 @@ bool FileCommands::SaveAs()
 
 void FileCommands::CommandLineLoad(const QString& path)
 {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes || !HasDataFileSuffix(path)) {
-        FileOpenError();
-        return;
-    }
+    const std::optional<std::string> bytes = ReadDataFileBytes(path);
+    if (!bytes) return;
     LoadBytes(path, *bytes);
     RememberFolder(document_.FileName());
     ReportLeftOut();
@@ -376,18 +402,15 @@ void FileCommands::DropFiles(const QStringList& paths)
     if (paths.isEmpty()) return;
     const QString path = NativePath(paths.front());
     if (!HasDataFileSuffix(path)) {
-        FileOpenError();
+        FileOpenError(NotDataFileName());
         return;
     }
     if (hooks_.leaveTextBoxes) hooks_.leaveTextBoxes();
     if (hooks_.promptSaveChanges && !hooks_.promptSaveChanges()) return;
     // A file that cannot be read changes nothing: neither the image nor the
     // name, so that a later Save cannot write over that file.
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) {
-        FileOpenError();
-        return;
-    }
+    const std::optional<std::string> bytes = ReadDataFileBytes(path);
+    if (!bytes) return;
     LoadBytes(path, *bytes);
     RememberFolder(path);
     ReportLeftOut();
@@ -409,7 +432,7 @@ void FileCommands::PrintListing()
         // other file the program writes.
         QString reason;
         if (!ExportListingPdf(printer.outputFileName(), title, pages, market, &reason, &printer))
-            FileWriteError(reason);
+            FileOpenError(reason);
         return;
     }
     printer.setDocName(QString::fromLatin1(kPrintJobTitle));
@@ -428,5 +451,5 @@ void FileCommands::ExportPdf()
     if (!ExportListingPdf(NativePath(*chosen), title,
                           BuildListing(document_.Image(), CommentBytes(document_)),
                           document_.Image().MarketLetter(), &reason))
-        FileWriteError(reason);
+        FileOpenError(reason);
 }

@@ -20,6 +20,7 @@ class Document;
 class QPrinter;
 class QWidget;
 class ReadBackups;
+class SerialLog;
 struct ReadBackup;
 struct RecoveryContent;
 
@@ -27,6 +28,7 @@ enum class FileDialogKind {
     Open,      // open a data file
     Save,      // save a data file
     ExportPdf, // save the listing as a PDF file
+    SerialLog, // save the serial log of the last transfer
 };
 
 // Shows a file dialog starting in `folder` with `proposedName` filled in;
@@ -116,6 +118,9 @@ class FileCommands : public QObject
     void Restore(const RecoveryContent& content);
     // Accepts files dragged from the desktop onto the widget.
     void AcceptDropsOn(QWidget& window);
+    // Help > Save Serial Log...: the exchange of the last transfer as a text
+    // file, for a bug report.
+    void SaveSerialLog(const SerialLog& log);
 
     LeftOutRecords& LeftOut() { return leftOut_; }
     // The left-out records of the file the document now names.
@@ -125,6 +130,9 @@ class FileCommands : public QObject
     // Reads a data file into a fresh image that replaces the document's,
     // under the name `name` (empty: the path).
     void LoadBytes(const QString& path, const std::string& bytes, const QString& name = QString());
+    // The bytes of a data file about to be opened; nullopt after "File Open
+    // error." and the reason have been shown.
+    std::optional<std::string> ReadDataFileBytes(const QString& path);
     bool WriteImage(const QString& path);
     bool ConfirmReplacingDamagedFile(const QString& path);
     void LeftOutSavedAs(const QString& path);

@@ -16,6 +16,14 @@ namespace {
 // Sorts as it reads: name order is time order.
 const QString NameFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz");
 const QString Suffix = QStringLiteral(".qx");
+// After the time in the name of a Compare's backup; a Read's has no mark,
+// as every backup had before the kinds were told apart.
+const QString CompareMark = QStringLiteral("_compare");
+
+BackupKind KindOfName(const QString& name)
+{
+    return name.mid(NameFormat.size()).startsWith(CompareMark) ? BackupKind::Compare : BackupKind::Read;
+}
 
 QStringList BackupNames(const QDir& folder)
 {
@@ -44,8 +52,8 @@ QString ReadBackups::VersionFolderName(const RadioImage& image)
     return name.isEmpty() ? QStringLiteral("unknown version") : name;
 }
 
-std::optional<QString> ReadBackups::Keep(const RadioImage& image, const QDateTime& when,
-                                         QString* reason) const
+std::optional<QString> ReadBackups::Keep(const RadioImage& image, const QDateTime& when, QString* reason,
+                                         BackupKind kind) const
 {
     const QDir folder(folder_ + QLatin1Char('/') + VersionFolderName(image));
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -55,7 +63,7 @@ std::optional<QString> ReadBackups::Keep(const RadioImage& image, const QDateTim
         return std::nullopt;
     }
     // Two reads within one millisecond keep both.
-    const QString stem = when.toString(NameFormat);
+    const QString stem = when.toString(NameFormat) + (kind == BackupKind::Compare ? CompareMark : QString());
     QString path = folder.filePath(stem + Suffix);
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = folder.filePath(stem + QLatin1Char('_') + QString::number(n) + Suffix);
@@ -75,7 +83,8 @@ std::vector<ReadBackup> ReadBackups::List() const
         const QDir folder(root.filePath(version));
         for (const QString& name : BackupNames(folder))
             list.push_back({folder.filePath(name),
-                            QDateTime::fromString(name.left(NameFormat.size()), NameFormat), version});
+                            QDateTime::fromString(name.left(NameFormat.size()), NameFormat), version,
+                            KindOfName(name)});
     }
     std::stable_sort(list.begin(), list.end(), [](const ReadBackup& a, const ReadBackup& b) {
         return a.when != b.when ? a.when > b.when : a.path > b.path;

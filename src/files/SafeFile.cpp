@@ -16,7 +16,20 @@ QString SystemReason(int error)
     return qt_error_string(error);
 }
 
+FileSync& Sync()
+{
+    static FileSync sync = &::fsync;
+    return sync;
+}
+
 } // namespace
+
+FileSync SetFileSync(FileSync sync)
+{
+    const FileSync previous = Sync();
+    Sync() = sync ? sync : &::fsync;
+    return previous;
+}
 
 SafeFile::SafeFile(const QString& path) : path_(path), file_(path)
 {
@@ -107,7 +120,7 @@ bool SafeFile::Commit()
         // reports the lack of room when the data reaches it says so here.
         int synced;
         do
-            synced = ::fsync(file_.handle());
+            synced = Sync()(file_.handle());
         while (synced != 0 && errno == EINTR);
         if (synced != 0) ok = Fail(SystemReason(errno));
     }

@@ -64,6 +64,12 @@ class SafeFile : public QIODevice
     QString reason_;
 };
 
+// Syncs a file descriptor to disk: 0, or -1 with errno set (as fsync). Tests
+// put in one that fails, to see the failure reported; nullptr restores fsync.
+using FileSync = int (*)(int descriptor);
+// Replaces the sync SafeFile::Commit() uses and returns the previous one.
+FileSync SetFileSync(FileSync sync);
+
 // A stream buffer over an open file descriptor (standard output) that checks
 // every write: a failure, such as standard output redirected onto a full
 // disk, is kept with its reason, and the stream using the buffer goes bad.

@@ -98,6 +98,20 @@ const std::string& RecordOf(const RadioImage& image, RecordSlot slot)
 LinkCommands::LinkCommands(Document& document, ConfigStore& store, Hooks hooks, QWidget* parent)
     : QObject(parent), document_(document), store_(store), hooks_(std::move(hooks)), parent_(parent)
 {
+    // Every dialog that talks to the radio comes through this hook.
+    hooks_.prepareDialog = [this, prepare = std::move(hooks_.prepareDialog)](TransferDialog& dialog) {
+        KeepSerialLog(dialog);
+        if (prepare) prepare(dialog);
+    };
+}
+
+// A read-back joins the log of the write it checks; any other transfer
+// starts the log anew.
+void LinkCommands::KeepSerialLog(TransferDialog& dialog)
+{
+    if (!dynamic_cast<ReadBackDialog*>(&dialog)) serialLog_.Clear();
+    TransferRunner* runner = &dialog.runner_;
+    connect(runner, &TransferRunner::Finished, this, [this, runner] { serialLog_.Append(runner->Log()); });
 }
 
 void LinkCommands::Read(LinkScope scope, const QString& portName)
@@ -121,7 +135,7 @@ void LinkCommands::Read(LinkScope scope, const QString& portName)
     emit BaselineChanged();
     if (hooks_.readCompleted) hooks_.readCompleted();
     SaveLimits(store_, document_.Image());
-    if (hooks_.radioRead) hooks_.radioRead(document_.Image());
+    if (hooks_.radioRead) hooks_.radioRead(document_.Image(), RadioBaseline::Source::Read);
 }
 
 void LinkCommands::Write(LinkScope scope, const QString& portName)
@@ -184,7 +198,7 @@ void LinkCommands::Compare(const QString& portName)
     if (form.Outcome() != TransferOutcome::Completed) return;
     baseline_.Read(radio, RadioBaseline::Source::Compare, LinkScope::All, NowMs());
     emit BaselineChanged();
-    if (hooks_.radioRead) hooks_.radioRead(radio);
+    if (hooks_.radioRead) hooks_.radioRead(radio, RadioBaseline::Source::Compare);
 
     const ImageDifferences differences = DescribeDifferences(radio, document_.Image());
     CompareDialog dialog(differences, QString(), parent_);

@@ -9,6 +9,7 @@
 #include "link/Baseline.h"
 #include "link/CommandSet.h"
 #include "link/CompareDialog.h"
+#include "link/SerialLog.h"
 #include "model/RecordCheck.h"
 
 #include <QObject>
@@ -38,8 +39,9 @@ class LinkCommands : public QObject
         // the radio's data for the version the radio reported.
         std::function<void()> readCompleted;
         // After every completed read of the radio (Read, Compare with
-        // Radio): the image as read, to be kept as a backup.
-        std::function<void(const RadioImage&)> radioRead;
+        // Radio): the image as read and which command read it, to be kept
+        // as a backup.
+        std::function<void(const RadioImage&, RadioBaseline::Source)> radioRead;
         // Called with each dialog just before it is shown (tests shorten its
         // timers or press its buttons).
         std::function<void(TransferDialog&)> prepareDialog;
@@ -65,6 +67,9 @@ class LinkCommands : public QObject
     // Why Write > Changes cannot be used now; empty when it can.
     QString WriteChangesUnavailable() const;
     const RadioBaseline& Baseline() const { return baseline_; }
+    // What went over the line in the last command's transfers (a write and
+    // its read-back together), for Help > Save Serial Log....
+    const SerialLog& LastSerialLog() const { return serialLog_; }
 
     // Radio > Verify After Write, kept in the store.
     bool VerifyAfterWrite() const;
@@ -86,8 +91,10 @@ class LinkCommands : public QObject
     // The radio's records of the slots into the document, as one step.
     void TakeRadioValues(const RadioImage& radio, const SlotSet& chosen);
     void WriteEnded(LinkScope scope, const SlotSet& sent, bool finished);
+    void KeepSerialLog(TransferDialog& dialog);
 
     RadioBaseline baseline_;
+    SerialLog serialLog_;
     Document& document_;
     ConfigStore& store_;
     Hooks hooks_;

@@ -10,7 +10,21 @@
 #include "link/RadioPort.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
+
+namespace {
+
+// For the serial log: a steady clock, so that a read-back's times follow
+// on from its write's.
+std::int64_t NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
 
 void ConfigureTransferPort(RadioPort& comm)
 {
@@ -124,6 +138,7 @@ void TransferRunner::Begin()
     outcome_ = TransferOutcome::Running;
     failureMessage_.clear();
     commandsSent_ = 0;
+    log_.Begin(NowMs());
     running_ = true;
     comm_.OnCommEvent = [this](RadioPort& sender, std::uint32_t& size) { PortReceived(sender, size); };
     comm_.OnCommFailure = [this](RadioPort&, const SerialError& error) { OnLineFailure(error); };
@@ -179,9 +194,11 @@ void TransferRunner::PortReceived(RadioPort& sender, std::uint32_t& size)
         }
         if (write_) sender.ClearInBuff();
     } catch (const SerialError& error) {
+        log_.Received(NowMs(), bytes);
         End(TransferOutcome::LineFailure, LineFailureMessage(error));
         return;
     }
+    log_.Received(NowMs(), bytes);
     Apply(Step(bytes));
 }
 
@@ -226,6 +243,7 @@ void TransferRunner::SendCommand(const std::string& command)
 {
     try {
         const std::string line = command + CommandEnd;
+        log_.Sent(NowMs(), command);
         comm_.WriteData(line.data(), static_cast<std::uint32_t>(line.size()));
         ++commandsSent_;
     } catch (const SerialError& error) {

@@ -7,6 +7,7 @@
 
 #include "link/CommandSet.h"
 #include "link/ReadTransfer.h"
+#include "link/SerialLog.h"
 #include "link/WriteTransfer.h"
 
 #include <QObject>
@@ -96,6 +97,8 @@ class TransferRunner : public QObject
     SlotSet SentSlots() const { return write_ ? write_->SentSlots() : SlotSet(); }
     // The commands sent so far (for tests and traces).
     int CommandsSent() const { return commandsSent_; }
+    // Every command and every line received since the transfer started.
+    const SerialLog& Log() const { return log_; }
 
     // The dialogs' handlers, public so tests can drive them.
     void ReplyTimedOut();
@@ -132,6 +135,7 @@ class TransferRunner : public QObject
     TransferOutcome outcome_ = TransferOutcome::Running;
     QString failureMessage_;
     int commandsSent_ = 0;
+    SerialLog log_;
 };
 
 // Text for a failure of the line during a transfer: the component's

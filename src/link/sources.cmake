@@ -6,6 +6,7 @@ list(APPEND TSLQ_CORE_SOURCES
   link/ImageDiff.cpp
   link/ReadTransfer.cpp
   link/ReplyCheck.cpp
+  link/SerialLog.cpp
   link/WriteTransfer.cpp
 )
 list(APPEND TSLQ_IO_SOURCES

@@ -484,6 +484,7 @@ void MainWindow::ConnectCommands()
     ConnectLinkCommands();
     ConnectCsvCommands();
     ConnectFileCommands();
+    ConnectSerialLog();
     ConnectBackupsAndRecovery();
     ConnectEditorCommands();
 }

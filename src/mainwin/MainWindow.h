@@ -45,6 +45,7 @@ class QToolButton;
 class QValidator;
 class HelpViewer;
 class ReadBackups;
+enum class BackupKind;
 class RecoveryFile;
 class MenuPages;
 class SetupDialog;
@@ -223,6 +224,9 @@ class MainWindow : public QMainWindow
     QMenu* helpMenu_;
     QAction* helpTopicsAction_; // "&Help Topics"
     QAction* aboutAction_;      // "&About..."
+    // "Save &Serial Log...": the last transfer's exchange with the radio, for
+    // a bug report (MainWindowCommands.cpp).
+    QAction* saveSerialLogAction_ = nullptr;
 
     // Pop-up menus of the grids; each item is its own control.
     QMenu* memoryPopup_; // memory grid
@@ -294,9 +298,10 @@ class MainWindow : public QMainWindow
     const QString& DataFolder() const { return dataFolder_; }
     ReadBackups& Backups() { return *backups_; }
     RecoveryFile& Recovery() { return *recovery_; }
-    // Keeps a completed read as a backup; a backup that cannot be written
-    // is reported and changes nothing else.
-    void KeepReadBackup(const RadioImage& image);
+    // Keeps a completed read as a backup, marked with the command that read
+    // it; a backup that cannot be written is reported and changes nothing
+    // else.
+    void KeepReadBackup(const RadioImage& image, BackupKind kind);
     // Offers the unsaved changes that an instance which is gone left behind.
     void OfferRecovery();
 
@@ -385,6 +390,7 @@ class MainWindow : public QMainWindow
     void ConnectFileCommands();
     void ConnectCsvCommands();
     void ConnectLinkCommands();
+    void ConnectSerialLog();
     void ConnectBackupsAndRecovery();
     void GridMouseDown(GridId id, QObject* source, QPoint position);
     void AssignHelpContexts();

@@ -5,6 +5,7 @@
 
 #include "files/CsvCommands.h"
 #include "files/FileCommands.h"
+#include "files/ReadBackups.h"
 #include "link/LinkCommands.h"
 #include "ui/HelpContext.h"
 
@@ -87,7 +88,10 @@ void MainWindow::ConnectLinkCommands()
         SetMarketFonts();
         RefreshAllViews();
     };
-    hooks.radioRead = [this](const RadioImage& image) { KeepReadBackup(image); };
+    hooks.radioRead = [this](const RadioImage& image, RadioBaseline::Source source) {
+        KeepReadBackup(image,
+                       source == RadioBaseline::Source::Compare ? BackupKind::Compare : BackupKind::Read);
+    };
     hooks.prepareDialog = [this](TransferDialog& dialog) {
         if (PrepareTransferDialog) PrepareTransferDialog(dialog);
     };
@@ -156,6 +160,19 @@ void MainWindow::ConnectLinkCommands()
     connect(link_, &LinkCommands::BaselineChanged, this, &MainWindow::UpdateWriteChangesAction);
     connect(&document_, &Document::ImageReplaced, this, &MainWindow::UpdateWriteChangesAction);
     UpdateWriteChangesAction();
+}
+
+void MainWindow::ConnectSerialLog()
+{
+    saveSerialLogAction_ = new QAction(tr("Save &Serial Log..."), this);
+    // Below Help Topics, before the separator that precedes About.
+    const QList<QAction*> items = helpMenu_->actions();
+    const qsizetype topics = items.indexOf(helpTopicsAction_);
+    helpMenu_->insertAction(topics >= 0 && topics + 1 < items.size() ? items[topics + 1] : aboutAction_,
+                            saveSerialLogAction_);
+    SetHelpContext(saveSerialLogAction_, 96);
+    connect(saveSerialLogAction_, &QAction::triggered, this,
+            [this] { files_->SaveSerialLog(link_->LastSerialLog()); });
 }
 
 void MainWindow::UpdateWriteChangesAction()

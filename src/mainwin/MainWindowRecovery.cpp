@@ -27,10 +27,10 @@ void MainWindow::ConnectBackupsAndRecovery()
     connect(openBackupAction_, &QAction::triggered, this, [this] { files_->OpenBackup(*backups_); });
 }
 
-void MainWindow::KeepReadBackup(const RadioImage& image)
+void MainWindow::KeepReadBackup(const RadioImage& image, BackupKind kind)
 {
     QString reason;
-    if (!backups_->Keep(image, QDateTime::currentDateTime(), &reason))
+    if (!backups_->Keep(image, QDateTime::currentDateTime(), &reason, kind))
         ShowMessage(MessageKind::Warning,
                     QStringLiteral("The data read from the radio could not be kept as a backup.\n") + reason);
 }

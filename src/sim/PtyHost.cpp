@@ -1,6 +1,8 @@
 // PtyHost: the simulated radio's line, a pseudo-terminal.
 #include "sim/PtyHost.h"
 
+#include "link/SerialLog.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -131,17 +133,7 @@ void PtyHost::CloseLine()
 void PtyHost::Trace(char direction, std::string_view bytes, Nanos at)
 {
     if (trace_ == nullptr) return;
-    std::string text;
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\r') continue;
-        if (u < 0x20 || u == 0x7F || c == '\\') {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            text += hex;
-        } else
-            text += c;
-    }
+    const std::string text = TraceBytes(bytes);
     const Nanos t = at - started_;
     std::fprintf(trace_, "%lld.%06lld %c %s\n", static_cast<long long>(t / NanosPerSecond),
                  static_cast<long long>((t % NanosPerSecond) / 1000), direction, text.c_str());

@@ -317,3 +317,54 @@ TEST(CliLink, WriteOnlyTheChangesAndVerify)
     EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--changes-only", "--baseline", "missing.qx", in}),
               kCliFileError);
 }
+
+TEST(CliLink, LogOfEveryCommandAndReply)
+{
+    QTemporaryDir dir;
+    const RadioImage radio = SampleImage("KK,0F", "ZT-Q2");
+    RadioImage window = radio;
+    window.SetMemoryRecord(5, "005,00145520000,5,1,0,1,0,0,12,08,007,000600000,0,0,00146100000,5,,RPT");
+    const QString baseline = dir.filePath("radio.qx");
+    const QString in = dir.filePath("window.qx");
+    const QString log = dir.filePath("serial.log");
+    ASSERT_TRUE(tslq::test::WriteBytes(baseline.toStdString(), WriteDataFile(radio, "")));
+    ASSERT_TRUE(tslq::test::WriteBytes(in.toStdString(), WriteDataFile(window, "")));
+    {
+        // The write of one changed channel, exactly as recorded.
+        ServedRadio served(radio);
+        Cli cli;
+        ASSERT_EQ(cli.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", baseline,
+                           "--log", log, in}),
+                  kCliOk)
+            << cli.err.str();
+        ExpectGolden("write_changes_one_channel.transcript",
+                     WithoutLogTimes(tslq::test::ReadBytes(log.toStdString())));
+    }
+    {
+        // A read the radio stops answering: the log holds what went over
+        // the line up to the silence, the last command without a reply.
+        ServedRadio served(radio, {3, 0, 0});
+        Cli cli;
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "--log", log, "-o", dir.filePath("out.qx")}),
+                  kCliTimeout);
+        EXPECT_EQ(WithoutLogTimes(tslq::test::ReadBytes(log.toStdString())),
+                  "> VOX 0\n< VOX 0\n> VOX 0\n< VOX 0\n> ID\n");
+    }
+    {
+        // A log that could not be written is found out before anything is
+        // sent.
+        ServedRadio served(radio);
+        Cli cli;
+        EXPECT_EQ(
+            cli.Run({"write", "--port", served.Device(), "--log", dir.filePath("missing/serial.log"), in}),
+            kCliFileError);
+        EXPECT_EQ(cli.err.str().rfind("File Open error.\ntslq-cli write: " +
+                                          dir.filePath("missing/serial.log").toStdString() + ": ",
+                                      0),
+                  0u)
+            << cli.err.str();
+        EXPECT_EQ(served.CommandsServed(), 0);
+        EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "--log", "", "-o", dir.filePath("out.qx")}),
+                  kCliBadArguments);
+    }
+}

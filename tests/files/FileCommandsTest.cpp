@@ -234,14 +234,25 @@ TEST_F(FileCommands, OpenRefusesOtherExtensionsAndUnreadableFiles)
     Edit();
     form_->SetDataChanged(false);
     const RadioImage before = form_->Image();
-    const QString text = CopyGolden("full.qx", "full.txt");
-    for (const QString& path : {text, Temp("missing.qx"), dir_.path()}) {
+    // The reason is the second line, as the command line gives it.
+    const struct
+    {
+        QString path;
+        QString text;
+    } cases[] = {
+        {CopyGolden("full.qx", "full.txt"), "File Open error.\nThe name of a data file must end in .qx."},
+        {Temp("missing.qx"), "File Open error.\nNo such file or directory"},
+        {dir_.path(), "File Open error.\nThe name of a data file must end in .qx."},
+        {dir_.filePath("folder.qx"), "File Open error.\nis a folder"},
+    };
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.qx"));
+    for (const auto& [path, text] : cases) {
         messages_.clear();
         choices_ = {path};
         form_->Files().OpenFile();
         ASSERT_EQ(messages_.size(), 1u) << path.toStdString();
         EXPECT_EQ(messages_[0].kind, MessageKind::Error);
-        EXPECT_EQ(messages_[0].text, "File Open error.");
+        EXPECT_EQ(messages_[0].text, text);
         EXPECT_EQ(form_->Image(), before);
         EXPECT_EQ(form_->FileName(), "Untitled");
     }
@@ -262,7 +273,7 @@ TEST_F(FileCommands, OpenWithRejectedHeaderLeavesTheResetImage)
     choices_ = {path};
     form_->Files().OpenFile();
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "File Open error.");
+    EXPECT_EQ(messages_[0].text, "File Open error.\nThe file is not a TSL-Q2/Q3 data file.");
     EXPECT_EQ(form_->Image(), LoadImage("KK,0F", "ZT-Q2"));
     EXPECT_EQ(form_->FileName(), "Untitled");
     EXPECT_EQ(form_->windowTitle(), "TSL-Q2/Q3 [Untitled]");
@@ -412,7 +423,7 @@ TEST_F(FileCommands, CommandLineLoadOfABadNameKeepsTheStartImage)
     std::unique_ptr<MainWindow> form = MakeForm(Temp("missing.qx"));
     ShowAndWait(*form);
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "File Open error.");
+    EXPECT_EQ(messages_[0].text, "File Open error.\nNo such file or directory");
     EXPECT_EQ(form->Image(), start);
     EXPECT_EQ(form->FileName(), "Untitled");
 }
@@ -458,12 +469,14 @@ TEST_F(FileCommands, DroppedFileRefusedOrCancelledChangesNothing)
     DropOn(*form_, {CopyGolden("full.qx", "full.qx")});
     EXPECT_EQ(form_->Image(), edited);
 
-    for (const QString& path : {CopyGolden("full.qx", "full.txt"), Temp("missing.qx")}) {
+    for (const auto& [path, reason] :
+         {std::pair{CopyGolden("full.qx", "full.txt"), "The name of a data file must end in .qx."},
+          std::pair{Temp("missing.qx"), "No such file or directory"}}) {
         messages_.clear();
         answers_ = {MessageButton::No};
         form_->Files().DropFiles({path});
         ASSERT_FALSE(messages_.empty());
-        EXPECT_EQ(messages_.back().text, "File Open error.");
+        EXPECT_EQ(messages_.back().text, "File Open error.\n" + QString::fromLatin1(reason));
         EXPECT_EQ(form_->Image(), edited);
         EXPECT_EQ(form_->FileName(), "Untitled");
     }

@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 using tslq::test::FullDisk;
 using tslq::test::ReadBytes;
@@ -74,6 +76,50 @@ TEST(FileIo, UncommittedFileChangesNothing)
     EXPECT_FALSE(device.open(QIODevice::WriteOnly));
     EXPECT_EQ(device.Reason(), "is not a regular file");
     EXPECT_FALSE(QFileInfo("/dev/null").isFile());
+}
+
+// A disk that takes every write and fails only when the data must reach it
+// (fsync): the save fails with that reason and the target keeps its bytes.
+// An interrupted sync is tried again.
+int syncErrors[2] = {};
+int FailingSync(int)
+{
+    for (int& error : syncErrors)
+        if (error != 0) {
+            errno = std::exchange(error, 0);
+            return -1;
+        }
+    return 0;
+}
+
+TEST(FileIo, FailingSyncFailsTheSave)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("radio.qx");
+    const struct
+    {
+        int first, second;
+        const char* reason; // empty: saved
+    } cases[] = {
+        {EIO, 0, "Input/output error"},
+        {ENOSPC, 0, "No space left on device"},
+        {EINTR, EIO, "Input/output error"},
+        {EINTR, 0, ""},
+    };
+    const FileSync previous = SetFileSync(&FailingSync);
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.first);
+        ASSERT_TRUE(WriteBytes(path.toStdString(), "previous content"));
+        syncErrors[0] = test.first;
+        syncErrors[1] = test.second;
+        QString error;
+        const bool saved = SaveFileBytes(path, "new content", &error);
+        EXPECT_EQ(error.toStdString(), test.reason);
+        EXPECT_EQ(saved, *test.reason == '\0');
+        EXPECT_EQ(ReadBytes(path.toStdString()), saved ? "new content" : "previous content");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"radio.qx"});
+    }
+    SetFileSync(previous);
 }
 
 // Standard output onto a full disk: the stream goes bad and says why.

@@ -4,9 +4,11 @@
 #include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
+#include "files/BackupDialog.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/ReadBackups.h"
+#include "link/CompareDialog.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "sim/SimServer.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -194,4 +197,42 @@ TEST(ReadBackups, AFullDiskFailsTheBackupNotTheRead)
     EXPECT_EQ(QDir(disk.Folder() + "/Backups/" + Version).entryList(QDir::Files),
               QStringList{QFileInfo(*earlier).fileName()});
     form->SetDataChanged(false);
+}
+
+// A backup made by Compare with Radio says so in Open Backup...; backups
+// made before the kinds were told apart are still listed, as reads.
+TEST(ReadBackups, ACompareIsMarkedAndOlderBackupsStayListed)
+{
+    SimulationGuard guard;
+    QTemporaryDir folder;
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = WindowWithRadio(*store, folder.path());
+    const QString versionFolder = folder.path() + "/Backups/" + Version;
+    ASSERT_TRUE(QDir().mkpath(versionFolder));
+    const QString older = versionFolder + "/2026-01-02_03-04-05-006.qx";
+    ASSERT_TRUE(tslq::test::WriteBytes(older.toStdString(), WriteDataFile(Radio(), "")));
+
+    MessageRecorder messages;
+    const ComparePresenter previous =
+        SetComparePresenter([](CompareDialog&) { return CompareDialog::Choice::Close; });
+    form->compareAction_->trigger();
+    SetComparePresenter(previous);
+    form->readAllAction_->trigger();
+    ASSERT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
+
+    const std::vector<ReadBackup> list = form->Backups().List();
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].kind, BackupKind::Read);
+    EXPECT_EQ(list[1].kind, BackupKind::Compare);
+    EXPECT_TRUE(list[1].path.endsWith("_compare.qx")) << list[1].path.toStdString();
+    EXPECT_EQ(list[2].path, older);
+    EXPECT_EQ(list[2].kind, BackupKind::Read);
+    EXPECT_EQ(list[2].when, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6)));
+
+    const BackupDialog dialog(list);
+    ASSERT_EQ(dialog.List()->columnCount(), 3);
+    EXPECT_EQ(dialog.List()->headerItem()->text(2), "Made by");
+    EXPECT_EQ(dialog.List()->topLevelItem(0)->text(2), "Read");
+    EXPECT_EQ(dialog.List()->topLevelItem(1)->text(2), "Compare with Radio");
+    EXPECT_EQ(dialog.List()->topLevelItem(2)->text(2), "Read");
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -44,6 +45,63 @@ TEST(ShellCommandLine, OptionsThenTheFileNameJoinedWithBlanks)
     EXPECT_EQ(late.fileName, "a --no-splash");
     EXPECT_TRUE(ParseMainCommandLine({}).fileName.empty());
     EXPECT_TRUE(ParseMainCommandLine({"--no-splash"}).fileName.empty());
+}
+
+TEST(ShellCommandLine, UnknownOptionsAreFoundTheToolkitsAreNot)
+{
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::vector<std::string> unknown;
+    } cases[] = {
+        {{"--simualte"}, {"--simualte"}},
+        {{"--no-splash", "--no-splash=1", "--helpme", "a.qx"}, {"--no-splash=1", "--helpme"}},
+        {{"--simulate=KK,0F", "--simulate-if-no-radio", "--help", "--exit-when-shown"}, {}},
+        {{"--platform", "offscreen", "--style=fusion"}, {}},
+        {{"--", "--simualte.qx"}, {}},
+        {{"a.qx", "--simualte"}, {}},
+    };
+    for (const auto& test : cases) {
+        const MainCommandLine parsed = ParseMainCommandLine(test.arguments);
+        EXPECT_EQ(parsed.unknown, test.unknown) << test.arguments.front();
+    }
+    EXPECT_TRUE(ParseMainCommandLine({"--help"}).Has(OptionHelp));
+}
+
+// --help and a mistyped option are answered before any window, so also
+// where there is no display at all.
+TEST(ShellCommandLine, HelpAndUnknownOptionsWithoutADisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        bool usageOnStandardOutput;
+        const char* firstLine;
+    } cases[] = {
+        {{"--help"}, 0, true, "Usage: tslq [OPTION]... [--] [DATA FILE]"},
+        {{"--no-splash", "--help", "radio.qx"}, 0, true, "Usage: tslq [OPTION]... [--] [DATA FILE]"},
+        {{"--simualte"}, 2, false, "tslq: unknown option --simualte"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.arguments.join(' ').toStdString());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(TSLQ_PROGRAM, test.arguments);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), test.status);
+        const std::string out = program.readAllStandardOutput().toStdString();
+        const std::string err = program.readAllStandardError().toStdString();
+        const std::string& shown = test.usageOnStandardOutput ? out : err;
+        EXPECT_EQ(shown.substr(0, shown.find('\n')), test.firstLine);
+        EXPECT_NE(shown.find(MainUsage()), std::string::npos);
+        EXPECT_EQ(test.usageOnStandardOutput ? err : out, "");
+    }
 }
 
 TEST(ShellClosing, UnchangedDataClosesWithoutAsking)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <cstdio>
@@ -115,6 +116,24 @@ std::string CompareImages(const RadioImage& expected, const RadioImage& actual)
               actual.GetMenuSetting(setting));
     check("type code", expected.TypeCode(), actual.TypeCode());
     check("model", expected.Model(), actual.Model());
+    return out;
+}
+
+std::string WithoutLogTimes(const std::string& log)
+{
+    std::string out;
+    std::size_t start = 0;
+    while (start < log.size()) {
+        const std::size_t end = std::min(log.find('\n', start), log.size());
+        std::size_t digits = start;
+        while (digits < end && log[digits] >= '0' && log[digits] <= '9')
+            ++digits;
+        const bool timed = digits > start && digits < end && log[digits] == ' ';
+        if (!timed) out += "(no time) ";
+        out.append(log, timed ? digits + 1 : start, end - (timed ? digits + 1 : start));
+        out += '\n';
+        start = end + 1;
+    }
     return out;
 }
 

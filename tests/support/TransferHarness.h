@@ -95,6 +95,11 @@ std::string MalformedCommand(std::string_view command);
 // differences as text (empty when equal).
 std::string CompareImages(const RadioImage& expected, const RadioImage& actual);
 
+// A serial log ("152 > VOX 0") as a transcript ("> VOX 0"): the times are
+// taken off every line. A line without a time in front is marked "(no
+// time) ", so that it shows in a comparison.
+std::string WithoutLogTimes(const std::string& log);
+
 // Compares a transcript with a golden file under tests/data (the first
 // differing line is reported); rewrites the file when TSLQ_UPDATE_GOLDEN is set.
 void ExpectGolden(const std::string& name, const std::string& transcript);
