@@ -37,8 +37,25 @@ class ChannelTableModel : public QAbstractTableModel
     // nothing; an unchanged record makes no step.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // While one lives, the document's changes are edits of rows in view (a
+    // cell, the memory editor, Set Field, Lock Out): the filter leaves the
+    // rows where they are, so the operator sees what was just changed.
+    class EditInView
+    {
+      public:
+        explicit EditInView(ChannelTableModel& model) : model_(model) { ++model_.editsInView_; }
+        ~EditInView() { --model_.editsInView_; }
+        EditInView(const EditInView&) = delete;
+        EditInView& operator=(const EditInView&) = delete;
+
+      private:
+        ChannelTableModel& model_;
+    };
+    bool EditingInView() const { return editsInView_ > 0; }
+
   private:
     void RecordsChanged(SlotKind kind, const QList<int>& slotNumbers);
 
     Document& document_;
+    int editsInView_ = 0;
 };

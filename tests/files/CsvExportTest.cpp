@@ -8,6 +8,7 @@
 #include "rules/ChannelRules.h"
 #include "rules/EntryKeys.h"
 #include "rules/FrequencyRules.h"
+#include "sim/SampleLoad.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,57 @@ bool SameChannel(std::string_view a, std::string_view b)
     return true;
 }
 
+// Words of a report line that name a change of each field of a record.
+const std::vector<std::string>& WordsNaming(int field)
+{
+    namespace F = ChannelField;
+    static const std::vector<std::string> none;
+    static const std::vector<std::vector<std::string>> words = {
+        {},                                     // label: never changes
+        {"frequency"},                          // receive frequency
+        {"step"},                               // step
+        {"Duplex", "offset", "shift", "split"}, // shift
+        {},                                     // reverse: never changes
+        {"tone", "CTCSS", "DCS", "ross"},       // tone, CTCSS, DCS
+        {"tone", "CTCSS", "DCS", "ross"},       //
+        {"tone", "CTCSS", "DCS", "ross"},       //
+        {"tone", "CTCSS", "ross"},              // tone index
+        {"tone", "CTCSS", "ross"},              // CTCSS index
+        {"DCS", "ross"},                        // DCS code
+        {"Duplex", "offset", "split"},          // offset
+        {"mode"},                               // mode
+        {"skip"},                               // lock out
+        {"split", "transmit"},                  // transmit frequency
+        {"step", "split", "transmit"},          // transmit step
+        {"power"},                              // RF power field
+        {"name"},                               // name
+    };
+    static_assert(F::Count == 18);
+    return field >= 0 && field < F::Count ? words[static_cast<std::size_t>(field)] : none;
+}
+
+// Every field a row changed in its channel is named by one of the row's
+// report lines; Reverse and the label never change.
+void ExpectEveryChangeNamed(const RadioImage& before, const CsvImportPlan& plan)
+{
+    namespace F = ChannelField;
+    for (const CsvRow& row : plan.rows) {
+        if (row.slot < 0) continue;
+        const std::string& old = before.GetMemoryRecord(row.slot);
+        for (int f = 0; f < F::Count; ++f) {
+            if (RecordField(old, f, f == F::Name) == RecordField(row.record, f, f == F::Name)) continue;
+            const bool named = std::any_of(row.changes.begin(), row.changes.end(), [&](const std::string& c) {
+                const std::vector<std::string>& words = WordsNaming(f);
+                return std::any_of(words.begin(), words.end(),
+                                   [&](const std::string& w) { return c.find(w) != std::string::npos; });
+            });
+            EXPECT_TRUE(named) << "field " << f << " of " << MemoryLabel(row.slot) << " changed unreported:\n"
+                               << old << "\n"
+                               << row.record;
+        }
+    }
+}
+
 class CsvRoundTrip : public ::testing::TestWithParam<Version>
 {
 };
@@ -228,9 +280,47 @@ TEST_P(CsvRoundTrip, RandomImagesComeBackOrTheReportSaysWhy)
                 EXPECT_EQ(restored.GetMemoryRecord(slot), "");
             }
         }
+        // Read back over the image it came from, the list changes nothing
+        // that its report does not name.
+        ExpectEveryChangeNamed(original, PlanCsvImport(exported.bytes, original, {}));
         if (!extras) {
             EXPECT_EQ(plan.adjusted, 0);
             EXPECT_TRUE(exported.notes.empty());
+        }
+    }
+}
+
+const Version FiveVersions[] = {
+    {"KK,0F", "ZT-Q5"}, {"ME,0B", "ZT-Q5"}, {"ME,09", "ZT-Q3"}, {"JJ,01", "ZT-Q5"}, {"MM,07", "ZT-Q3"}};
+
+TEST(CsvOverItsFile, TheSampleLoadChangesNothingTheReportDoesNotName)
+{
+    for (const Version& version : FiveVersions) {
+        for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::EightBit}) {
+            SCOPED_TRACE(::testing::Message() << version.type << " " << version.model << " encoding "
+                                              << static_cast<int>(encoding));
+            // The sample load as a file holds it.
+            RadioImage file = LoadImage(version.type, version.model);
+            std::string comment;
+            ASSERT_EQ(
+                ReadDataFile(WriteDataFile(SampleRadioImage(version.type, version.model), ""), file, comment),
+                DataFileStatus::Loaded);
+            const CsvExport exported = WriteChannelsCsv(file, encoding);
+            const CsvImportPlan plan = PlanCsvImport(exported.bytes, file, {});
+            EXPECT_EQ(plan.skipped, 0) << CsvImportReport(plan);
+            EXPECT_EQ(plan.replaced, exported.rows);
+            ExpectEveryChangeNamed(file, plan);
+            RadioImage after = file;
+            ApplyCsvImport(plan, after);
+            int reversed = 0; // the sample's "REV" channel
+            for (int slot = 0; slot < MemoryCount; ++slot) {
+                const std::string_view reverse =
+                    RecordField(after.GetMemoryRecord(slot), ChannelField::Reverse);
+                EXPECT_EQ(reverse, RecordField(file.GetMemoryRecord(slot), ChannelField::Reverse))
+                    << MemoryLabel(slot);
+                reversed += reverse == "1" ? 1 : 0;
+            }
+            EXPECT_EQ(reversed, 1);
         }
     }
 }
