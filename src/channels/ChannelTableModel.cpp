@@ -91,10 +91,22 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    // The tip shows a heading that its column cuts short.
-    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ChannelColumnCount) return {};
     const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(section));
-    return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    const QString whole = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    const QString& shown = headings_[static_cast<std::size_t>(section)];
+    // The tip shows the whole of a heading its column cuts short.
+    if (role == Qt::DisplayRole) return shown.isEmpty() ? whole : shown;
+    if (role == Qt::ToolTipRole) return whole;
+    return {};
+}
+
+void ChannelTableModel::SetHeading(int section, const QString& shown)
+{
+    if (section < 0 || section >= ChannelColumnCount || headings_[static_cast<std::size_t>(section)] == shown)
+        return;
+    headings_[static_cast<std::size_t>(section)] = shown;
+    emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const

@@ -9,6 +9,8 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
+
 class Document;
 enum class SlotKind;
 
@@ -29,7 +31,11 @@ class ChannelTableModel : public QAbstractTableModel
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Display role: the heading as its column shows it (SetHeading), tool
+    // tip role: the whole title.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The heading a column shows, cut short to its width; empty: the title.
+    void SetHeading(int section, const QString& shown);
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Edit role: the typed text (a QByteArray for the name is taken as the
     // market's bytes) or the chosen list entry; check state role: Reverse
@@ -58,4 +64,5 @@ class ChannelTableModel : public QAbstractTableModel
 
     Document& document_;
     int editsInView_ = 0;
+    std::array<QString, ChannelColumnCount> headings_;
 };

@@ -51,10 +51,12 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    view_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     view_->setSortingEnabled(true);
     view_->sortByColumn(static_cast<int>(ChannelColumn::Channel), Qt::AscendingOrder);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelsPage::ElideHeadings);
+    connect(view_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &ChannelsPage::ElideHeadings);
 
     auto* top = new QHBoxLayout;
     top->addWidget(findLabel);
@@ -114,6 +116,34 @@ void ChannelsPage::SetMarketFont(const QFont& font)
                                         : cells.horizontalAdvance(QString::fromLatin1(
                                               sample.data(), static_cast<qsizetype>(sample.size())));
         view_->setColumnWidth(column, std::max(text + Margins, shortHeading));
+    }
+    // The channel column is the one the rows are sorted by at first: its
+    // heading shows whole, with the sort mark.
+    QStyle* style = view_->horizontalHeader()->style();
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_->horizontalHeader());
+    const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view_->horizontalHeader());
+    const std::string_view channel = ChannelColumnTitle(ChannelColumn::Channel);
+    view_->setColumnWidth(static_cast<int>(ChannelColumn::Channel),
+                          heading.horizontalAdvance(
+                              QString::fromLatin1(channel.data(), static_cast<qsizetype>(channel.size()))) +
+                              3 * margin + mark + 2);
+    ElideHeadings();
+}
+
+void ChannelsPage::ElideHeadings()
+{
+    // The header draws a heading wider than its column clipped, without
+    // "...": the page cuts it short itself, keeping room for the sort mark.
+    QHeaderView* header = view_->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        int room = header->sectionSize(column) - 2 * margin;
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == column) room -= mark + margin;
+        const QString shown = metrics.elidedText(title, Qt::ElideRight, room);
+        model_->SetHeading(column, shown == title ? QString() : shown);
     }
 }
 

@@ -71,6 +71,8 @@ class ChannelsPage : public QWidget
     void SelectionChanged();
 
   private:
+    // Headings wider than their columns end in "..." (the whole one is the tip).
+    void ElideHeadings();
     void ShowReport(const QString& command, const MultiSlotOutcome& outcome);
     std::vector<std::string> ClipboardRecords() const;
     // Filled channels that a paste of the records from `first` on would
