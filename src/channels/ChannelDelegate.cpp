@@ -84,3 +84,15 @@ void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, c
     }
     QStyledItemDelegate::setModelData(editor, model, index);
 }
+
+void ChannelDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // The row stays selectable by a click on the box: only the box is off.
+    if (option->features.testFlag(QStyleOptionViewItem::HasCheckIndicator) &&
+        !index.flags().testFlag(Qt::ItemIsUserCheckable)) {
+        option->state &= ~QStyle::State_Enabled;
+        // Styles draw the box in the colours of the palette's group.
+        option->palette.setCurrentColorGroup(QPalette::Disabled);
+    }
+}

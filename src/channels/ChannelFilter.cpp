@@ -15,6 +15,18 @@ ChannelFilter::ChannelFilter(ChannelTableModel& model, QObject* parent)
     // An edit that moves a row out of the filter keeps it in view until the
     // filter changes: the operator sees what was just typed.
     setDynamicSortFilter(false);
+    // After the model's own connection: the rows are redrawn, then filtered.
+    connect(&model_.Doc(), &Document::RecordsChanged, this, [this](SlotKind kind, const QList<int>&) {
+        if (kind == SlotKind::Memory) ChannelsChanged();
+    });
+}
+
+void ChannelFilter::ChannelsChanged()
+{
+    if (model_.EditingInView()) return;
+    // Nothing to hide: the rows are all shown already.
+    if (text_.isEmpty() && !hideEmpty_) return;
+    invalidateFilter();
 }
 
 void ChannelFilter::SetFilterText(const QString& text)

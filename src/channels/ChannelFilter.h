@@ -2,7 +2,10 @@
 // receive frequency or name hold the typed text (letters in any case), or
 // whose receive frequency lies in a typed range such as "144-146"; and
 // "Hide empty channels". Sorting by a heading sorts these rows only: the
-// channels keep their numbers.
+// channels keep their numbers. Every change of the channels (paste, cut,
+// delete, undo, redo, import, sort, read) applies the filter again, except
+// an edit of rows in view (ChannelTableModel::EditInView): those rows stay
+// until the next change or filter.
 #pragma once
 
 #include "channels/ChannelColumns.h"
@@ -33,6 +36,8 @@ class ChannelFilter : public QSortFilterProxyModel
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
   private:
+    void ChannelsChanged();
+
     ChannelTableModel& model_;
     QString text_;
     std::optional<FrequencyRange> range_;

@@ -74,6 +74,12 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         if (column == ChannelColumn::Name)
             return MarketToQString(ChannelCellText(image, slot, column), image.MarketLetter());
         return Latin(ChannelCellText(image, slot, column));
+    case Qt::ToolTipRole:
+        // Why the box is off where a channel has no lock out.
+        if (column == ChannelColumn::Lockout && !image.GetMemoryRecord(slot).empty() &&
+            !ChannelCellEditable(image, slot, column))
+            return Latin(std::string(CellRefusalText(CellRefusal::NoLockout)));
+        return {};
     case Qt::TextAlignmentRole:
         if (column == ChannelColumn::Receive || column == ChannelColumn::OffsetOrTx)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -85,9 +91,22 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ChannelColumnCount) return {};
     const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(section));
-    return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    const QString whole = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    const QString& shown = headings_[static_cast<std::size_t>(section)];
+    // The tip shows the whole of a heading its column cuts short.
+    if (role == Qt::DisplayRole) return shown.isEmpty() ? whole : shown;
+    if (role == Qt::ToolTipRole) return whole;
+    return {};
+}
+
+void ChannelTableModel::SetHeading(int section, const QString& shown)
+{
+    if (section < 0 || section >= ChannelColumnCount || headings_[static_cast<std::size_t>(section)] == shown)
+        return;
+    headings_[static_cast<std::size_t>(section)] = shown;
+    emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
@@ -142,6 +161,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     default:
         return false;
     }
+    const EditInView inView(*this);
     if (result.record != image.GetMemoryRecord(slot))
         document_.StoreRecord(SlotKind::Memory, slot, result.record);
     if (result.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,6 +54,9 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     view_->setSortingEnabled(true);
     view_->sortByColumn(static_cast<int>(ChannelColumn::Channel), Qt::AscendingOrder);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelsPage::ElideHeadings);
+    connect(view_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &ChannelsPage::ElideHeadings);
 
     auto* top = new QHBoxLayout;
     top->addWidget(findLabel);
@@ -83,6 +87,7 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
             &ChannelsPage::SelectionChanged);
     connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() != static_cast<int>(ChannelColumn::Channel) || !OpenEditor) return;
+        const ChannelTableModel::EditInView inView(*model_);
         OpenEditor(filter_->SlotOfRow(index.row()));
     });
 }
@@ -92,22 +97,53 @@ void ChannelsPage::SetMarketFont(const QFont& font)
     view_->setFont(font);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
     // Widths from the widest text each column can show, not from measuring
-    // 432 rows of cells at every start.
+    // 432 rows of cells at every start, and not from the headings: a heading
+    // wider than its cells is cut short ("Offset / T...") and shown whole
+    // as the heading's tip, so that every column is in view at the window's
+    // first size.
     static constexpr std::array<std::string_view, ChannelColumnCount> widest = {
-        "PR2", "1299.999999", "Simplex", "1299.999999", "CTCSS", "254.1Hz", "WFM", "6.25kHz", "",
-        "",    "WWWWWWWW"};
+        "PR2", "1299.99999", "Simplex", "1299.99999", "CTCSS",   "254.1Hz",
+        "WFM", "6.25kHz",    "",        "",           "WWWWWWWW"};
     const QFontMetrics cells(font);
     const QFontMetrics heading(view_->horizontalHeader()->font());
+    // The check boxes of Reverse and Lock out, and a heading's first letters.
+    const int box = view_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view_);
+    constexpr int Margins = 10;
+    const int shortHeading = heading.horizontalAdvance(QStringLiteral("Lock")) + Margins;
     for (int column = 0; column < ChannelColumnCount; ++column) {
         const std::string_view sample = widest[static_cast<std::size_t>(column)];
-        const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(column));
-        const int width =
-            std::max(cells.horizontalAdvance(
-                         QString::fromLatin1(sample.data(), static_cast<qsizetype>(sample.size()))),
-                     heading.horizontalAdvance(
-                         QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()))) +
-                         12);
-        view_->setColumnWidth(column, width + 12);
+        const int text = sample.empty() ? box
+                                        : cells.horizontalAdvance(QString::fromLatin1(
+                                              sample.data(), static_cast<qsizetype>(sample.size())));
+        view_->setColumnWidth(column, std::max(text + Margins, shortHeading));
+    }
+    // The channel column is the one the rows are sorted by at first: its
+    // heading shows whole, with the sort mark.
+    QStyle* style = view_->horizontalHeader()->style();
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_->horizontalHeader());
+    const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view_->horizontalHeader());
+    const std::string_view channel = ChannelColumnTitle(ChannelColumn::Channel);
+    view_->setColumnWidth(static_cast<int>(ChannelColumn::Channel),
+                          heading.horizontalAdvance(
+                              QString::fromLatin1(channel.data(), static_cast<qsizetype>(channel.size()))) +
+                              3 * margin + mark + 2);
+    ElideHeadings();
+}
+
+void ChannelsPage::ElideHeadings()
+{
+    // The header draws a heading wider than its column clipped, without
+    // "...": the page cuts it short itself, keeping room for the sort mark.
+    QHeaderView* header = view_->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        int room = header->sectionSize(column) - 2 * margin;
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == column) room -= mark + margin;
+        const QString shown = metrics.elidedText(title, Qt::ElideRight, room);
+        model_->SetHeading(column, shown == title ? QString() : shown);
     }
 }
 
@@ -191,11 +227,40 @@ void ChannelsPage::CutSelection()
     ShowReport(QStringLiteral("Cut"), outcome);
 }
 
+std::vector<int> ChannelsPage::HiddenChannelsReplaced(int first,
+                                                      const std::vector<std::string>& records) const
+{
+    std::vector<int> hidden;
+    for (const MultiPastePlan::Placed& placed : PlanMultiPaste(document_.Image(), first, records).placed) {
+        if (document_.Image().GetMemoryRecord(placed.slot).empty()) continue;
+        if (!filter_->mapFromSource(model_->index(placed.slot, 0)).isValid()) hidden.push_back(placed.slot);
+    }
+    return hidden;
+}
+
 void ChannelsPage::PasteAtSelection()
 {
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    const MultiSlotOutcome outcome = commands_.Paste(chosen.front(), ClipboardRecords());
+    const std::vector<std::string> records = ClipboardRecords();
+    // The rows below the first one go to the next channels, whether the
+    // filter shows them or not: a channel out of sight is replaced only
+    // when the operator says so.
+    const std::vector<int> hidden = HiddenChannelsReplaced(chosen.front(), records);
+    if (!hidden.empty()) {
+        constexpr std::size_t Named = 12;
+        QStringList labels;
+        for (std::size_t i = 0; i < hidden.size() && i < Named; ++i)
+            labels << QString::fromStdString(MemoryLabel(hidden[i]));
+        QString names = labels.join(QStringLiteral(", "));
+        if (hidden.size() > Named) names += tr(" and %1 more").arg(hidden.size() - Named);
+        const QString question = tr("Paste would also replace %1 channel(s) that the filter hides: %2.\n"
+                                    "Do you want to paste?")
+                                     .arg(hidden.size())
+                                     .arg(names);
+        if (ShowMessage(MessageKind::Question, question) != MessageButton::Yes) return;
+    }
+    const MultiSlotOutcome outcome = commands_.Paste(chosen.front(), records);
     ShowReport(QStringLiteral("Paste"), outcome);
 }
 
@@ -210,6 +275,7 @@ void ChannelsPage::LockOutSelection()
 {
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
+    const ChannelTableModel::EditInView inView(*model_);
     ShowReport(QStringLiteral("Lock Out"), commands_.LockOut(chosen));
 }
 
@@ -228,6 +294,7 @@ void ChannelsPage::SetFieldForSelection()
 
 void ChannelsPage::ApplySetField(const SetFieldChoice& choice)
 {
+    const ChannelTableModel::EditInView inView(*model_);
     const MultiSlotOutcome outcome = commands_.SetFields(SelectedSlots(), choice.values, choice.what);
     ShowReport(QStringLiteral("Set Field for Selection"), outcome);
     if (outcome.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);

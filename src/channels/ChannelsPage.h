@@ -71,8 +71,13 @@ class ChannelsPage : public QWidget
     void SelectionChanged();
 
   private:
+    // Headings wider than their columns end in "..." (the whole one is the tip).
+    void ElideHeadings();
     void ShowReport(const QString& command, const MultiSlotOutcome& outcome);
     std::vector<std::string> ClipboardRecords() const;
+    // Filled channels that a paste of the records from `first` on would
+    // replace although the filter hides them.
+    std::vector<int> HiddenChannelsReplaced(int first, const std::vector<std::string>& records) const;
 
     Document& document_;
     ChannelCommands commands_;

@@ -2,6 +2,7 @@
 #include "files/Csv.h"
 
 #include "files/CsvReader.h"
+#include "files/CsvReplace.h"
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/TextCodec.h"
@@ -578,13 +579,19 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
             return row;
         }
         // Outside the A band the radio only receives: "off" is what it does.
-        if (!duplex.empty() && duplex != "off")
+        if (duplex == "off")
+            change("Duplex off (transmit inhibited) stored as simplex; the radio only receives at " +
+                   MhzShown(*rxHz));
+        else if (!duplex.empty())
             change("Duplex \"" + std::string(cells[ColDuplex]) + "\" is unknown; taken as simplex");
         // A simplex channel keeps the offset it lists, for a later shift.
         if (offsetHz && *offsetHz < TooLarge) {
             std::string text = MhzText(*offsetHz);
             if (NormalizeOffsetText(text)) offset = text;
         }
+        if (offsetHz && ParseDecimal(offset) != *offsetHz)
+            change("offset " + OffsetShown(*offsetHz) + " is not offered; " +
+                   OffsetShown(ParseDecimal(offset)) + " kept for a later shift");
     }
 
     // A transmit frequency outside the receive band cannot be held at all.
@@ -978,8 +985,11 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
                 "not skipped");
             lockout = false;
         }
-        row.record =
-            MemoryLabel(row.slot) + "," + entry.converted.head + (lockout ? "1" : "0") + entry.converted.tail;
+        const std::string& replaced = image.GetMemoryRecord(row.slot);
+        row.record = KeepWhatTheListCannotSay(MemoryLabel(row.slot) + "," + entry.converted.head +
+                                                  (lockout ? "1" : "0") + entry.converted.tail,
+                                              replaced, row.slot, header->position[ColSkip] >= 0, image);
+        if (!replaced.empty()) ++plan.replaced;
         row.changes.insert(row.changes.begin(), entry.converted.changes.begin(),
                            entry.converted.changes.end());
         plan.replacedCharacters += entry.converted.replaced;
@@ -1011,6 +1021,9 @@ std::string CsvImportReport(const CsvImportPlan& plan)
         return "No channel list: no header row with a Frequency column.\n";
     std::string text = std::to_string(plan.imported) + " row(s) imported, " + std::to_string(plan.adjusted) +
                        " of them adjusted; " + std::to_string(plan.skipped) + " row(s) skipped.\n";
+    if (plan.replaced > 0)
+        text += std::to_string(plan.replaced) +
+                " filled channel(s) replaced; channels that are not in the list stay as they are.\n";
     if (plan.eightBit)
         text += "The file is not UTF-8; its text was read as " +
                 std::string(plan.market == 'J' ? "code page 932 (ASCII and half-width katakana)"

@@ -65,6 +65,7 @@ struct CsvImportPlan
     int imported = 0; // rows that go into the image, adjusted ones included
     int adjusted = 0;
     int skipped = 0;
+    int replaced = 0;           // rows that replace a filled channel
     int replacedCharacters = 0; // name characters with no byte in the market's set
     char market = '\0';         // of the image the plan was made for
     bool eightBit = false;      // the file is not UTF-8 and was read as the market's 8-bit set
@@ -76,7 +77,9 @@ struct CsvImportPlan
 // skipped on the way. The header line decides the separator (comma,
 // semicolon or tab); where it is not the comma, numbers may have a decimal
 // comma. A transmit frequency is never moved: a row whose transmit side the
-// radio cannot hold exactly is skipped with the reason.
+// radio cannot hold exactly is skipped with the reason. A row that replaces
+// a filled channel keeps what the list has no column for (CsvReplace.h);
+// every other change is one of the row's changes.
 CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, const CsvImportOptions& options);
 
 // Slots that hold a channel now and would be replaced by the plan.
@@ -85,7 +88,8 @@ std::vector<int> OverwrittenSlots(const CsvImportPlan& plan, const RadioImage& i
 // Stores the plan's records.
 void ApplyCsvImport(const CsvImportPlan& plan, RadioImage& image);
 
-// The plan's outcome as UTF-8 text: the three counts, how the text was read,
+// The plan's outcome as UTF-8 text: the three counts, the filled channels
+// replaced (the others stay as they are), how the text was read,
 // then one line per row and change (or skip), numbers as the grids show
 // them with their unit.
 std::string CsvImportReport(const CsvImportPlan& plan);

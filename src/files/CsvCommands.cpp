@@ -41,9 +41,8 @@ bool CsvCommands::ImportChannelsCsv(const QString& path)
     if (!overwritten.empty()) {
         const MessageButton answer = ShowMessage(
             MessageKind::SaveChanges,
-            QStringLiteral(
-                "The list would replace %1 filled channel(s).\nYes replaces them, No puts every row "
-                "into the free channels, Cancel stops.")
+            tr("The list would replace %1 filled channel(s); channels that are not in the list stay as "
+               "they are.\nYes replaces them, No puts every row into the free channels, Cancel stops.")
                 .arg(overwritten.size()));
         if (answer == MessageButton::Cancel) return false;
         if (answer == MessageButton::No) plan = PlanCsvImport(*bytes, document_.Image(), {true});

@@ -3,6 +3,7 @@
 list(APPEND TSLQ_CORE_SOURCES
   files/Csv.cpp
   files/CsvReader.cpp
+  files/CsvReplace.cpp
   files/DataFile.cpp
   files/Listing.cpp
 )

@@ -3,10 +3,13 @@
 // messages, one undo step each), find and filter, and the commands on many
 // rows at once on a real main window.
 #include "channels/ChannelColumns.h"
+#include "channels/ChannelDelegate.h"
 #include "channels/ChannelFilter.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ChannelsPage.h"
+#include "document/Document.h"
 #include "editors/EditorWidgets.h"
+#include "files/Csv.h"
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "model/FieldTexts.h"
@@ -17,8 +20,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -375,6 +380,181 @@ TEST_F(ChannelTable, EditMenuStaysEnabledOnEveryPage)
             EXPECT_TRUE(form_->copyAction_->isEnabled());
             EXPECT_FALSE(form_->setFieldAction_->isEnabled());
         }
+    }
+}
+
+// A paste fills the slots after the selected one whether the filter shows
+// them or not: a filled channel out of sight is replaced only on Yes.
+TEST_F(ChannelTable, PasteOverChannelsTheFilterHidesAsksFirst)
+{
+    struct Case
+    {
+        QString find;
+        bool hideEmpty;
+        int copyFirst, copyLast, pasteAt;
+        QString question; // empty: none asked
+    };
+    const Case cases[] = {
+        {"RPT", false, 12, 13, 11,
+         "Paste would also replace 1 channel(s) that the filter hides: 012.\nDo you want to paste?"},
+        {"146-147", false, 10, 14, 10,
+         "Paste would also replace 3 channel(s) that the filter hides: 011, 013, 014.\nDo you want to "
+         "paste?"},
+        {"", true, 12, 13, 14, ""}, // 015 is empty: nothing to lose
+        {"146-147", false, 12, 12, 12, ""},
+    };
+    for (const Case& c : cases) {
+        for (const MessageButton answer : {MessageButton::No, MessageButton::Yes}) {
+            SCOPED_TRACE(c.find.toStdString() + " paste at " + std::to_string(c.pasteAt));
+            Page().FilterBox()->clear();
+            Page().HideEmptyBox()->setChecked(false);
+            Page().SelectSlots(c.copyFirst, c.copyLast);
+            form_->copyAction_->trigger();
+            Page().FilterBox()->setText(c.find);
+            Page().HideEmptyBox()->setChecked(c.hideEmpty);
+            Page().SelectSlots(c.pasteAt, c.pasteAt);
+            ASSERT_EQ(Page().SelectedSlots(), std::vector<int>{c.pasteAt});
+            const RadioImage before = Image();
+            const int steps = Stack().index();
+            MessageRecorder messages({answer});
+            form_->pasteAction_->trigger();
+            EXPECT_EQ(messages.Count() > 0 ? messages.Messages()[0].text : QString(), c.question);
+            const bool pasted = c.question.isEmpty() || answer == MessageButton::Yes;
+            EXPECT_EQ(Stack().index(), steps + (pasted ? 1 : 0));
+            if (pasted) {
+                Stack().undo();
+            } else {
+                EXPECT_TRUE(Image() == before);
+            }
+        }
+    }
+}
+
+// Every change of the channels applies the filter and "Hide empty channels"
+// again; an edit in place leaves its row in view.
+TEST_F(ChannelTable, RowsAreFilteredAgainAfterEveryChange)
+{
+    MessageRecorder messages;
+    Page().SelectSlots(12, 13);
+    form_->copyAction_->trigger();
+    Page().HideEmptyBox()->setChecked(true);
+    auto shown = [this](int slot) {
+        return Page().Filter().mapFromSource(Cell(slot, ChannelColumn::Channel)).isValid();
+    };
+    auto select = [this](int slot) { Page().SelectSlots(slot, slot); };
+    const CsvImportPlan plan = PlanCsvImport("Location,Frequency\n40,146.52\n", Image(), {});
+    struct Step
+    {
+        const char* what;
+        std::function<void()> act;
+        int slot;
+        bool visible;
+    };
+    const Step steps[] = {
+        {"paste",
+         [&] {
+             select(14);
+             form_->pasteAction_->trigger();
+         },
+         15, true},
+        {"undo", [&] { Stack().undo(); }, 15, false},
+        {"redo", [&] { Stack().redo(); }, 15, true},
+        {"cut",
+         [&] {
+             select(15);
+             form_->cutAction_->trigger();
+         },
+         15, false},
+        {"undo of the cut", [&] { Stack().undo(); }, 15, true},
+        {"delete",
+         [&] {
+             select(15);
+             form_->deleteAction_->trigger();
+         },
+         15, false},
+        {"import", [&] { form_->Doc().ImportCsv(plan); }, 40, true},
+        {"undo of the import", [&] { Stack().undo(); }, 40, false},
+        {"find", [&] { Page().FilterBox()->setText("146.9"); }, 12, true},
+        {"edit in place", [&] { Model().setData(Cell(12, ChannelColumn::Receive), "147.0"); }, 12, true},
+        {"a change elsewhere",
+         [&] {
+             form_->Doc().Delete({EditGrid::Memory, 14});
+         },
+         12, false},
+        {"undo of both",
+         [&] {
+             Stack().undo();
+             Stack().undo();
+         },
+         12, true},
+        {"sort", [&] { form_->Doc().Sort(SortOrder::Frequency); }, 12, false},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(shown(step.slot), step.visible) << step.what;
+    }
+    EXPECT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
+}
+
+// The Lock out box of the scan edges and priority channels is drawn off,
+// with the reason as its tip; the row still selects.
+TEST_F(ChannelTable, LockOutBoxIsOffWhereTheChannelHasNone)
+{
+    tslq::test::EditImage(form_->Doc(),
+                          [](RadioImage& image) { image.SetMemoryRecord(400, "L0" + PlusTone.substr(3)); });
+    struct Probe : ChannelDelegate
+    {
+        using ChannelDelegate::ChannelDelegate;
+        bool Enabled(const QModelIndex& index) const
+        {
+            QStyleOptionViewItem option;
+            option.state = QStyle::State_Enabled; // as the view draws an enabled row
+            initStyleOption(&option, index);
+            return option.state.testFlag(QStyle::State_Enabled);
+        }
+    } probe;
+    auto viewCell = [this](int slot, ChannelColumn column) {
+        return Page().Filter().mapFromSource(Cell(slot, column));
+    };
+    const struct
+    {
+        int slot;
+        ChannelColumn column;
+        bool enabled;
+    } cells[] = {{400, ChannelColumn::Lockout, false},
+                 {12, ChannelColumn::Lockout, true},
+                 {10, ChannelColumn::Reverse, false}, // a split channel
+                 {12, ChannelColumn::Reverse, true}};
+    for (const auto& cell : cells) {
+        EXPECT_EQ(probe.Enabled(viewCell(cell.slot, cell.column)), cell.enabled) << cell.slot;
+        EXPECT_EQ(Cell(cell.slot, cell.column).flags().testFlag(Qt::ItemIsUserCheckable), cell.enabled);
+    }
+    EXPECT_EQ(Cell(400, ChannelColumn::Lockout).data(Qt::ToolTipRole).toString(),
+              "no lock out on scan edges and priority channels");
+    Page().SelectSlots(400, 401);
+    EXPECT_EQ(Page().SelectedSlots(), (std::vector<int>{400, 401}));
+}
+
+// At the size the window first opens with, no column of the page lies
+// beyond its right edge, in every market's font.
+TEST_F(ChannelTable, EveryColumnIsInViewAtTheFirstWindowSize)
+{
+    for (const char* type : {"KK,0F", "JJ,01"}) {
+        Open(type);
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        QApplication::processEvents();
+        QTableView* view = Page().View();
+        const int last = ChannelColumnCount - 1;
+        const int right = view->columnViewportPosition(last) + view->columnWidth(last);
+        EXPECT_LE(right, view->viewport()->width()) << type << " window " << form_->width();
+        EXPECT_FALSE(view->horizontalScrollBar()->isVisible()) << type;
+        // A heading cut short ends in "..." and shows whole as its tip.
+        const int offset = static_cast<int>(ChannelColumn::OffsetOrTx);
+        EXPECT_TRUE(Model().headerData(offset, Qt::Horizontal).toString().endsWith(QChar(0x2026)));
+        EXPECT_EQ(Model().headerData(offset, Qt::Horizontal, Qt::ToolTipRole).toString(), "Offset / Tx (MHz)");
+        EXPECT_EQ(Model().headerData(0, Qt::Horizontal).toString(), "Channel");
+        form_->hide();
     }
 }
 

@@ -111,6 +111,8 @@ TEST_F(CsvCommands, AsksBeforeReplacingFilledChannels)
     ASSERT_EQ(cancel.Count(), 1);
     EXPECT_EQ(cancel.Messages()[0].kind, MessageKind::SaveChanges);
     EXPECT_TRUE(cancel.LastText().contains(QStringLiteral("replace 5 filled channel(s)")));
+    EXPECT_TRUE(
+        cancel.LastText().contains(QStringLiteral("channels that are not in the list stay as they are")));
     EXPECT_TRUE(form_->Image() == before);
     EXPECT_FALSE(form_->DataChanged());
 

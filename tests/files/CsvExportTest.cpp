@@ -8,10 +8,12 @@
 #include "rules/ChannelRules.h"
 #include "rules/EntryKeys.h"
 #include "rules/FrequencyRules.h"
+#include "sim/SampleLoad.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -181,6 +183,41 @@ bool SameChannel(std::string_view a, std::string_view b)
     return true;
 }
 
+// Every field a row changed in its channel is named by one of the row's
+// report lines (by the words below, field by field); the label and Reverse
+// never change.
+void ExpectEveryChangeNamed(const RadioImage& before, const CsvImportPlan& plan)
+{
+    namespace F = ChannelField;
+    // clang-format off
+    constexpr std::array<std::string_view, F::Count> words = {
+        "", "frequency", "step", "Duplex|offset|shift|split", "", "tone|CTCSS|DCS|ross", "tone|CTCSS|DCS|ross",
+        "tone|CTCSS|DCS|ross", "tone|CTCSS|ross", "tone|CTCSS|ross", "DCS|ross", "Duplex|offset|split", "mode",
+        "skip", "split|transmit", "step|split|transmit", "power", "name"};
+    // clang-format on
+    const auto names = [](const std::string& change, std::string_view named) {
+        for (std::size_t from = 0; from < named.size();) {
+            const std::size_t bar = std::min(named.find('|', from), named.size());
+            if (change.find(named.substr(from, bar - from)) != std::string::npos) return true;
+            from = bar + 1;
+        }
+        return false;
+    };
+    for (const CsvRow& row : plan.rows) {
+        if (row.slot < 0) continue;
+        const std::string& old = before.GetMemoryRecord(row.slot);
+        for (int f = 0; f < F::Count; ++f) {
+            if (RecordField(old, f, f == F::Name) == RecordField(row.record, f, f == F::Name)) continue;
+            const std::string_view named = words[static_cast<std::size_t>(f)];
+            EXPECT_TRUE(std::any_of(row.changes.begin(), row.changes.end(),
+                                    [&](const std::string& change) { return names(change, named); }))
+                << "field " << f << " of " << MemoryLabel(row.slot) << " changed unreported:\n"
+                << old << "\n"
+                << row.record;
+        }
+    }
+}
+
 class CsvRoundTrip : public ::testing::TestWithParam<Version>
 {
 };
@@ -228,9 +265,47 @@ TEST_P(CsvRoundTrip, RandomImagesComeBackOrTheReportSaysWhy)
                 EXPECT_EQ(restored.GetMemoryRecord(slot), "");
             }
         }
+        // Read back over the image it came from, the list changes nothing
+        // that its report does not name.
+        ExpectEveryChangeNamed(original, PlanCsvImport(exported.bytes, original, {}));
         if (!extras) {
             EXPECT_EQ(plan.adjusted, 0);
             EXPECT_TRUE(exported.notes.empty());
+        }
+    }
+}
+
+const Version FiveVersions[] = {
+    {"KK,0F", "ZT-Q5"}, {"ME,0B", "ZT-Q5"}, {"ME,09", "ZT-Q3"}, {"JJ,01", "ZT-Q5"}, {"MM,07", "ZT-Q3"}};
+
+TEST(CsvOverItsFile, TheSampleLoadChangesNothingTheReportDoesNotName)
+{
+    for (const Version& version : FiveVersions) {
+        for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::EightBit}) {
+            SCOPED_TRACE(::testing::Message() << version.type << " " << version.model << " encoding "
+                                              << static_cast<int>(encoding));
+            // The sample load as a file holds it.
+            RadioImage file = LoadImage(version.type, version.model);
+            std::string comment;
+            ASSERT_EQ(
+                ReadDataFile(WriteDataFile(SampleRadioImage(version.type, version.model), ""), file, comment),
+                DataFileStatus::Loaded);
+            const CsvExport exported = WriteChannelsCsv(file, encoding);
+            const CsvImportPlan plan = PlanCsvImport(exported.bytes, file, {});
+            EXPECT_EQ(plan.skipped, 0) << CsvImportReport(plan);
+            EXPECT_EQ(plan.replaced, exported.rows);
+            ExpectEveryChangeNamed(file, plan);
+            RadioImage after = file;
+            ApplyCsvImport(plan, after);
+            int reversed = 0; // the sample's "REV" channel
+            for (int slot = 0; slot < MemoryCount; ++slot) {
+                const std::string_view reverse =
+                    RecordField(after.GetMemoryRecord(slot), ChannelField::Reverse);
+                EXPECT_EQ(reverse, RecordField(file.GetMemoryRecord(slot), ChannelField::Reverse))
+                    << MemoryLabel(slot);
+                reversed += reverse == "1" ? 1 : 0;
+            }
+            EXPECT_EQ(reversed, 1);
         }
     }
 }

@@ -171,6 +171,99 @@ TEST(CsvImport, HighLocationsNeedTheirLabelAndAppendTakesFreeChannels)
     EXPECT_TRUE(OverwrittenSlots(appended, image).empty());
 }
 
+// Rows that a version must not take as they stand: a high Location without
+// its label, a transmit inhibit where the radio transmits (1200 MHz is the
+// A band of the ZT-Q5 only).
+TEST(CsvImport, ScanEdgesAndTransmitBandsAreNeverTakenByMistake)
+{
+    struct Case
+    {
+        const char* model;
+        const char* row;
+        int slot; // -1: skipped
+        const char* change;
+    };
+    const Case cases[] = {
+        {"ZT-Q2", "400,146.52,,", 0, "Location 400 is the program-scan edge L0"},
+        {"ZT-Q2", "400,146.52,,U0", 0, "Location 400 is the program-scan edge L0"},
+        {"ZT-Q2", "400,146.52,,l0", 400, ""},
+        {"ZT-Q5", "0,1294.5,off,", -1, ""},
+        {"ZT-Q2", "0,1294.5,off,", 0,
+         "Duplex off (transmit inhibited) stored as simplex; the radio only "
+         "receives at 1294.500 MHz"},
+        {"ZT-Q5", "0,121.5,off,", 0, "Duplex off (transmit inhibited) stored as simplex"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model) + " " + c.row);
+        const RadioImage image = LoadImage("KK,0F", c.model);
+        const CsvImportPlan plan =
+            PlanCsvImport(std::string("Location,Frequency,Duplex,Comment\n") + c.row + "\n", image, {});
+        ASSERT_EQ(plan.rows.size(), 1u);
+        EXPECT_EQ(plan.rows[0].slot, c.slot);
+        if (c.slot < 0) {
+            EXPECT_NE(plan.rows[0].skipReason.find("where the radio transmits"), std::string::npos);
+        }
+        EXPECT_EQ(Mentions(plan.rows[0], c.change), *c.change != '\0') << CsvImportReport(plan);
+        if (c.slot >= 0) {
+            EXPECT_EQ(RecordField(plan.rows[0].record, ChannelField::Shift), "0");
+        }
+    }
+}
+
+// A list edited elsewhere and read back over its channels: what it has no
+// column for stays as the channel had it.
+TEST(CsvImport, ReplacedChannelsKeepWhatTheListCannotSay)
+{
+    RadioImage image = LoadImage("KK,0F", "ZT-Q5");
+    const std::string reverse = "000,00146760000,0,2,1,1,0,0,12,08,000,000600000,0,1,,,1,REV";
+    const std::string split = "001,00146520000,0,0,0,0,0,0,08,08,000,000900000,0,0,00147120000,4,,SPLIT";
+    const std::string squelch = "002,00146940000,0,2,0,0,1,1,12,08,002,000600000,0,0,,,,TWO";
+    const std::string special = "030,01282000000,5,3,0,1,0,0,08,08,000,000600000,0,0,,,,RPT";
+    for (const std::string& record : {reverse, split, squelch, special})
+        image.SetMemoryRecord(MemoryIndexOfLabel(record.substr(0, 3)), record);
+    const std::string header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,Mode,TStep";
+    const std::string rows = "0,NEW0,146.76,-,0.6,Tone,100.0,023,FM,5\n"
+                             "1,NEW1,146.52,split,147.12,,88.5,023,FM,5\n"
+                             "2,NEW2,146.94,-,0.6,DTCS,100.0,026,FM,5\n"
+                             "30,NEW30,1282,-,20,Tone,88.5,023,FM,12.5\n";
+    const auto renamed = [](const std::string& record, const std::string& name) {
+        return record.substr(0, record.rfind(',') + 1) + name;
+    };
+    struct Case
+    {
+        std::string list;
+        std::vector<std::string> records; // channels 0, 1, 2 and 30 afterwards
+    };
+    const Case cases[] = {
+        // No Skip column: the lock out stays too.
+        {header + "\n" + rows,
+         {renamed(reverse, "NEW0"), renamed(split, "NEW1"), renamed(squelch, "NEW2"),
+          renamed(special, "NEW30")}},
+        // An empty Skip cell says "not locked out"; a new transmit frequency
+        // takes the list's step.
+        {header +
+             ",Skip\n0,NEW0,146.76,-,0.6,Tone,100.0,023,FM,5,\n1,NEW1,146.52,split,147.13,,88.5,023,FM,5,\n",
+         {"000,00146760000,0,2,1,1,0,0,12,08,000,000600000,0,0,,,1,NEW0",
+          "001,00146520000,0,0,0,0,0,0,08,08,000,000900000,0,0,00147130000,0,,NEW1", squelch, special}},
+    };
+    for (const Case& c : cases) {
+        const CsvImportPlan plan = PlanCsvImport(c.list, image, {});
+        EXPECT_EQ(plan.adjusted, 0) << CsvImportReport(plan);
+        RadioImage after = image;
+        ApplyCsvImport(plan, after);
+        EXPECT_EQ(after.GetMemoryRecord(0), c.records[0]);
+        EXPECT_EQ(after.GetMemoryRecord(1), c.records[1]);
+        EXPECT_EQ(after.GetMemoryRecord(2), c.records[2]);
+        EXPECT_EQ(after.GetMemoryRecord(30), c.records[3]);
+    }
+    // Into free channels nothing is kept: the list says it all.
+    const CsvImportPlan appended = PlanCsvImport(header + "\n" + rows, image, {true});
+    EXPECT_EQ(RecordField(appended.rows[0].record, ChannelField::Reverse), "0");
+    EXPECT_NE(CsvImportReport(PlanCsvImport(header + "\n" + rows, image, {}))
+                  .find("4 filled channel(s) replaced; channels that are not in the list stay as they are."),
+              std::string::npos);
+}
+
 TEST(CsvImport, NoFreeChannelLeftIsReported)
 {
     RadioImage image = LoadImage("KK,0F", "ZT-Q2");

@@ -54,6 +54,8 @@ TEST_P(CsvLists, StoredRecordsAndReport)
 }
 
 const std::string Skipped = "Duplex off (transmit inhibited) at ";
+const std::string StoredAsSimplex =
+    "Duplex off (transmit inhibited) stored as simplex; the radio only receives at ";
 
 const ListCase Cases[] = {
     // Accents the radio holds keep their byte; the others become blanks.
@@ -87,7 +89,8 @@ const ListCase Cases[] = {
       {1, "001,00145525000,5,2,0,1,0,0,10,08,000,000600000,0,0,,,,Tab 2"}},
      "2 row(s) imported, 0 of them adjusted; 0 row(s) skipped.\n"},
     // A transmit frequency is kept exactly or the row is skipped; "off"
-    // only where the radio cannot transmit anyway (137-174 MHz is A band in K).
+    // only where the radio cannot transmit anyway (137-174 MHz is A band in
+    // K), and said so.
     {"splits.csv",
      "KK,0F",
      "ZT-Q2",
@@ -102,7 +105,7 @@ const ListCase Cases[] = {
       {8, ""},
       {9, "009,00001500000,4,0,0,0,0,0,08,08,000,000000000,2,0,,,,BCAST"},
       {10, ""}},
-     "5 row(s) imported, 2 of them adjusted; 6 row(s) skipped.\n"
+     "5 row(s) imported, 4 of them adjusted; 6 row(s) skipped.\n"
      "Row 2: skipped, transmit frequency 437.800 MHz lies outside the band of 145.800 MHz (137.000 to "
      "174.000 MHz).\n"
      "Row 3: skipped, transmit frequency 145.850 MHz lies outside the band of 435.300 MHz (410.000 to "
@@ -114,9 +117,11 @@ const ListCase Cases[] = {
      "Row 8: skipped, " +
          Skipped +
          "146.520 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"
-         "Row 10: skipped, " +
-         Skipped +
+         "Row 9 (channel 007): " +
+         StoredAsSimplex + "121.500 MHz.\n" + "Row 10: skipped, " + Skipped +
          "162.550 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"
+         "Row 11 (channel 009): " +
+         StoredAsSimplex + "1.500 MHz.\n" +
          "Row 12: skipped, transmit frequency 845.000 MHz lies in a range this version leaves out.\n"},
     // -7.6 MHz is the special shift where the version offers it, else a plain
     // minus shift of 7.60 MHz: the same channel, nothing to report.
@@ -125,23 +130,26 @@ const ListCase Cases[] = {
      "ZT-Q3",
      {{0, "000,00439200000,8,3,0,1,0,0,00,08,000,007600000,0,0,,,,DB0ABC"},
       {1, "001,00162550000,8,0,0,0,0,0,08,08,000,000000000,0,0,,,,WX"}},
-     "2 row(s) imported, 0 of them adjusted; 1 row(s) skipped.\n"
-     "Row 4: skipped, " +
-         Skipped + "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
+     "2 row(s) imported, 1 of them adjusted; 1 row(s) skipped.\n"
+     "Row 3 (channel 001): " +
+         StoredAsSimplex + "162.550 MHz.\n" + "Row 4: skipped, " + Skipped +
+         "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
     {"minus76_e.csv",
      "ME,09",
      "ZT-Q3",
      {{0, "000,00439200000,8,2,0,1,0,0,00,08,000,007600000,0,0,,,,DB0ABC"}},
-     "2 row(s) imported, 0 of them adjusted; 1 row(s) skipped.\n"
-     "Row 4: skipped, " +
-         Skipped + "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
+     "2 row(s) imported, 1 of them adjusted; 1 row(s) skipped.\n"
+     "Row 3 (channel 001): " +
+         StoredAsSimplex + "162.550 MHz.\n" + "Row 4: skipped, " + Skipped +
+         "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
     {"minus76_e.csv",
      "ME,01",
      "ZT-Q3",
      {{0, "000,00439200000,8,2,0,1,0,0,00,08,000,007600000,0,0,,,,DB0ABC"}},
-     "2 row(s) imported, 0 of them adjusted; 1 row(s) skipped.\n"
-     "Row 4: skipped, " +
-         Skipped + "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
+     "2 row(s) imported, 1 of them adjusted; 1 row(s) skipped.\n"
+     "Row 3 (channel 001): " +
+         StoredAsSimplex + "162.550 MHz.\n" + "Row 4: skipped, " + Skipped +
+         "145.500 MHz, where the radio transmits; it has no transmit inhibit per channel.\n"},
     {"cross_modes.csv",
      "KK,0F",
      "ZT-Q2",
