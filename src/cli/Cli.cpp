@@ -232,6 +232,15 @@ int LoadCliDataFile(CliContext& context, const QString& path, RadioImage& image,
     return kCliOk;
 }
 
+int OpenCliImage(CliContext& context, const CliProfileOptions& profile, const std::optional<QString>& path,
+                 RadioImage& image, std::string& comment, std::vector<RecordSlot>* leftOut)
+{
+    if (const int status = LoadCliProfile(context, profile, image); status != kCliOk) return status;
+    if (path) return LoadCliDataFile(context, *path, image, comment, leftOut);
+    ResetImage(image, ImageReset::ForNew);
+    return kCliOk;
+}
+
 int RunCli(const QStringList& arguments, ConfigStore& store, std::ostream& out, std::ostream& err,
            bool errIsTerminal)
 {

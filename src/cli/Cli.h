@@ -91,6 +91,12 @@ int LoadCliProfile(CliContext& context, const CliProfileOptions& options, RadioI
 int LoadCliDataFile(CliContext& context, const QString& path, RadioImage& image, std::string& comment,
                     std::vector<RecordSlot>* leftOut = nullptr);
 
+// The image a subcommand works on: the profile's (LoadCliProfile) with the
+// data file loaded over it (LoadCliDataFile), or without a file, reset as
+// File > New resets it. kCliOk, or the status of the step that failed.
+int OpenCliImage(CliContext& context, const CliProfileOptions& profile, const std::optional<QString>& path,
+                 RadioImage& image, std::string& comment, std::vector<RecordSlot>* leftOut = nullptr);
+
 using CliHandler = int (*)(CliContext&);
 struct CliCommand
 {

@@ -5,15 +5,6 @@
 #include "files/DataFile.h"
 #include "files/FileIo.h"
 
-namespace {
-
-int LoadDataFile(CliContext& context, const QString& path, RadioImage& image, std::string& comment)
-{
-    return LoadCliDataFile(context, path, image, comment);
-}
-
-} // namespace
-
 int CliExportCsv(CliContext& context)
 {
     const CliProfileOptions profile = TakeProfileOptions(context.args);
@@ -27,9 +18,8 @@ int CliExportCsv(CliContext& context)
         return context.BadArguments(QStringLiteral("--encoding is utf8 or 8bit"));
 
     RadioImage image;
-    if (const int status = LoadCliProfile(context, profile, image); status != kCliOk) return status;
     std::string comment;
-    if (const int status = LoadDataFile(context, positionals[0], image, comment); status != kCliOk)
+    if (const int status = OpenCliImage(context, profile, positionals[0], image, comment); status != kCliOk)
         return status;
 
     // 8bit: the radio's own set, for programs that expect the Windows code page.
@@ -59,13 +49,9 @@ int CliImportCsv(CliContext& context)
     if (!out || out->isEmpty()) return context.BadArguments(QStringLiteral("-o names no output file"));
 
     RadioImage image;
-    if (const int status = LoadCliProfile(context, profile, image); status != kCliOk) return status;
     std::string comment;
-    if (base) {
-        if (const int status = LoadDataFile(context, *base, image, comment); status != kCliOk) return status;
-    } else {
-        ResetImage(image, ImageReset::ForNew);
-    }
+    if (const int status = OpenCliImage(context, profile, base, image, comment); status != kCliOk)
+        return status;
 
     QString reason;
     const std::optional<std::string> list = ReadFileBytes(positionals[0], &reason);

@@ -9,96 +9,76 @@
 
 namespace {
 
-// Loads a data file as File > Open does; kCliOk or the failure's status.
-int LoadInput(CliContext& context, const QString& path, RadioImage& image, std::string& comment)
-{
-    return LoadCliDataFile(context, path, image, comment);
-}
-
 QString Caption(const QString& path)
 {
     return QStringLiteral("TSL-Q2/Q3 [") + path + QLatin1Char(']');
 }
 
-// One input file and, when asked for, an output file.
-struct InOut
+// What new, listing and print-pdf work on: the input file (listing,
+// print-pdf), the output file (new, print-pdf), and the image of the profile
+// with the input file loaded as File > Open loads it.
+struct Opened
 {
     QString in;
     QString out;
+    RadioImage image;
+    std::string comment;
 };
 
-std::optional<InOut> TakeInOut(CliContext& context, bool wantIn, int& status)
+// Takes the profile options and the files and opens the image; kCliOk, or
+// the failure's status (message written).
+int Open(CliContext& context, bool wantIn, Opened& opened)
 {
-    InOut files;
+    const CliProfileOptions profile = TakeProfileOptions(context.args);
     const std::optional<QString> out = context.args.Value(QStringLiteral("-o"));
     const QStringList positionals = context.args.Positionals();
-    const auto fail = [&](const QString& text) {
-        status = context.BadArguments(text);
-        return std::nullopt;
-    };
-    if (!context.args.Ok()) return fail(context.args.Error());
+    if (!context.args.Ok()) return context.BadArguments(context.args.Error());
     const bool wantOut = context.command != "listing";
-    if (wantOut && (!out || out->isEmpty())) return fail(QStringLiteral("-o names no output file"));
-    if (!wantOut && out) return fail(QStringLiteral("writes to standard output; -o is not taken"));
-    if (wantIn && positionals.size() != 1) return fail(QStringLiteral("name one input file"));
+    if (wantOut && (!out || out->isEmpty()))
+        return context.BadArguments(QStringLiteral("-o names no output file"));
+    if (!wantOut && out)
+        return context.BadArguments(QStringLiteral("writes to standard output; -o is not taken"));
+    if (wantIn && positionals.size() != 1) return context.BadArguments(QStringLiteral("name one input file"));
     if (!wantIn && !positionals.isEmpty())
-        return fail(QStringLiteral("unexpected argument %1").arg(positionals[0]));
-    if (wantIn) files.in = positionals[0];
-    if (out) files.out = *out;
-    return files;
+        return context.BadArguments(QStringLiteral("unexpected argument %1").arg(positionals[0]));
+    if (wantIn) opened.in = positionals[0];
+    if (out) opened.out = *out;
+    return OpenCliImage(context, profile, wantIn ? std::optional(opened.in) : std::nullopt, opened.image,
+                        opened.comment);
 }
 
 } // namespace
 
 int CliNew(CliContext& context)
 {
-    const CliProfileOptions profile = TakeProfileOptions(context.args);
-    int status = kCliOk;
-    const std::optional<InOut> files = TakeInOut(context, false, status);
-    if (!files) return status;
-    RadioImage image;
-    if (const int loaded = LoadCliProfile(context, profile, image); loaded != kCliOk) return loaded;
-    ResetImage(image, ImageReset::ForNew);
+    Opened opened;
+    if (const int status = Open(context, false, opened); status != kCliOk) return status;
     QString reason;
-    if (!SaveFileBytes(files->out, WriteDataFile(image, ""), &reason))
-        return context.FileError(files->out, reason);
+    if (!SaveFileBytes(opened.out, WriteDataFile(opened.image, ""), &reason))
+        return context.FileError(opened.out, reason);
     return kCliOk;
 }
 
 int CliListing(CliContext& context)
 {
-    const CliProfileOptions profile = TakeProfileOptions(context.args);
-    int status = kCliOk;
-    const std::optional<InOut> files = TakeInOut(context, true, status);
-    if (!files) return status;
-    RadioImage image;
-    if (const int loaded = LoadCliProfile(context, profile, image); loaded != kCliOk) return loaded;
-    std::string comment;
-    if (const int loaded = LoadInput(context, files->in, image, comment); loaded != kCliOk) return loaded;
-
-    std::vector<ListingPage> pages = BuildListing(image, comment);
-    const char market = image.MarketLetter();
+    Opened opened;
+    if (const int status = Open(context, true, opened); status != kCliOk) return status;
+    std::vector<ListingPage> pages = BuildListing(opened.image, opened.comment);
+    const char market = opened.image.MarketLetter();
     for (ListingPage& page : pages)
         for (std::string& line : page)
             line = MarketToQString(line, market).toUtf8().toStdString();
-    context.out << ListingText(pages, Caption(files->in).toUtf8().toStdString());
+    context.out << ListingText(pages, Caption(opened.in).toUtf8().toStdString());
     return context.FinishOutput();
 }
 
 int CliPrintPdf(CliContext& context)
 {
-    const CliProfileOptions profile = TakeProfileOptions(context.args);
-    int status = kCliOk;
-    const std::optional<InOut> files = TakeInOut(context, true, status);
-    if (!files) return status;
-    RadioImage image;
-    if (const int loaded = LoadCliProfile(context, profile, image); loaded != kCliOk) return loaded;
-    std::string comment;
-    if (const int loaded = LoadInput(context, files->in, image, comment); loaded != kCliOk) return loaded;
-
+    Opened opened;
+    if (const int status = Open(context, true, opened); status != kCliOk) return status;
     QString reason;
-    if (!ExportListingPdf(files->out, Caption(files->in), BuildListing(image, comment), image.MarketLetter(),
-                          &reason))
-        return context.FileError(files->out, reason);
+    if (!ExportListingPdf(opened.out, Caption(opened.in), BuildListing(opened.image, opened.comment),
+                          opened.image.MarketLetter(), &reason))
+        return context.FileError(opened.out, reason);
     return kCliOk;
 }

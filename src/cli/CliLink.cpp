@@ -87,11 +87,6 @@ int TakeLinkOptions(CliContext& context, LinkOptions& options)
     return kCliOk;
 }
 
-int LoadFile(CliContext& context, const QString& path, RadioImage& image, std::string& comment)
-{
-    return LoadCliDataFile(context, path, image, comment);
-}
-
 int StatusOf(TransferOutcome outcome)
 {
     switch (outcome) {
@@ -220,13 +215,9 @@ int CliRead(CliContext& context)
     if (!out || out->isEmpty()) return context.BadArguments(QStringLiteral("-o names no output file"));
 
     RadioImage image;
-    if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
     std::string comment;
-    if (base) {
-        if (const int status = LoadFile(context, *base, image, comment); status != kCliOk) return status;
-    } else {
-        ResetImage(image, ImageReset::ForNew);
-    }
+    if (const int status = OpenCliImage(context, options.profile, base, image, comment); status != kCliOk)
+        return status;
     if (const int status = Transfer(context, options, &image, nullptr); status != kCliOk) return status;
     QString reason;
     if (!SaveFileBytes(*out, WriteDataFile(image, comment), &reason)) return context.FileError(*out, reason);
@@ -251,10 +242,9 @@ int CliWrite(CliContext& context)
         return context.BadArguments(QStringLiteral("--baseline goes with --changes-only"));
 
     RadioImage image;
-    if (const int status = LoadCliProfile(context, options.profile, image); status != kCliOk) return status;
     std::string comment;
     std::vector<RecordSlot> leftOut;
-    if (const int status = LoadCliDataFile(context, positionals[0], image, comment, &leftOut);
+    if (const int status = OpenCliImage(context, options.profile, positionals[0], image, comment, &leftOut);
         status != kCliOk)
         return status;
     // Only the slots where the file differs from what the radio holds.
@@ -262,9 +252,8 @@ int CliWrite(CliContext& context)
     if (changesOnly) {
         RadioImage baseline;
         std::string baselineComment;
-        if (const int status = LoadCliProfile(context, options.profile, baseline); status != kCliOk)
-            return status;
-        if (const int status = LoadCliDataFile(context, *baselinePath, baseline, baselineComment);
+        if (const int status =
+                OpenCliImage(context, options.profile, baselinePath, baseline, baselineComment);
             status != kCliOk)
             return status;
         changes = DifferingSlots(baseline, image, options.scope);
@@ -327,8 +316,8 @@ int CliDiff(CliContext& context)
     RadioImage images[2];
     for (int i = 0; i < 2; ++i) {
         std::string comment;
-        if (const int status = LoadCliProfile(context, profile, images[i]); status != kCliOk) return status;
-        if (const int status = LoadCliDataFile(context, positionals[i], images[i], comment); status != kCliOk)
+        if (const int status = OpenCliImage(context, profile, positionals[i], images[i], comment);
+            status != kCliOk)
             return status;
     }
     const ImageDifferences differences = DescribeDifferences(images[0], images[1]);

@@ -61,26 +61,7 @@ std::size_t SlotCapacity(SlotKind kind, int slot)
 
 void StoreSlot(RadioImage& image, SlotKind kind, int slot, std::string_view bytes)
 {
-    switch (kind) {
-    case SlotKind::Memory:
-        image.SetMemoryRecord(slot, bytes);
-        break;
-    case SlotKind::Vfo:
-        image.SetVfoRecord(slot, bytes);
-        break;
-    case SlotKind::Call:
-        image.SetCallRecord(slot, bytes);
-        break;
-    case SlotKind::Dtmf:
-        image.SetDtmfRecord(slot, bytes);
-        break;
-    case SlotKind::ProgramVfo:
-        image.SetProgramVfoRecord(slot, bytes);
-        break;
-    case SlotKind::MenuSetting:
-        image.SetMenuSetting(slot, bytes);
-        break;
-    }
+    StoreSlotRecord(image, RecordSlotOf(kind, slot), bytes);
 }
 
 std::optional<SlotKind> SlotKindOfGrid(EditGrid grid)
@@ -101,6 +82,24 @@ std::optional<SlotKind> SlotKindOfGrid(EditGrid grid)
 }
 
 } // namespace
+
+// Both lists name the same kinds in the same order.
+static_assert(static_cast<int>(SlotKind::Memory) == static_cast<int>(RecordSlotKind::Memory) &&
+              static_cast<int>(SlotKind::Vfo) == static_cast<int>(RecordSlotKind::Vfo) &&
+              static_cast<int>(SlotKind::Call) == static_cast<int>(RecordSlotKind::Call) &&
+              static_cast<int>(SlotKind::Dtmf) == static_cast<int>(RecordSlotKind::Dtmf) &&
+              static_cast<int>(SlotKind::ProgramVfo) == static_cast<int>(RecordSlotKind::ProgramVfo) &&
+              static_cast<int>(SlotKind::MenuSetting) == static_cast<int>(RecordSlotKind::Menu));
+
+RecordSlot RecordSlotOf(SlotKind kind, int slot)
+{
+    return {static_cast<RecordSlotKind>(kind), slot};
+}
+
+SlotKind SlotKindOf(RecordSlotKind kind)
+{
+    return static_cast<SlotKind>(kind);
+}
 
 // ---- Steps -------------------------------------------------------------------
 
@@ -178,21 +177,7 @@ bool Document::DataChanged() const
 
 const std::string& Document::SlotBytes(SlotKind kind, int slot) const
 {
-    switch (kind) {
-    case SlotKind::Memory:
-        return image_.GetMemoryRecord(slot);
-    case SlotKind::Vfo:
-        return image_.GetVfoRecord(slot);
-    case SlotKind::Call:
-        return image_.GetCallRecord(slot);
-    case SlotKind::Dtmf:
-        return image_.GetDtmfRecord(slot);
-    case SlotKind::ProgramVfo:
-        return image_.GetProgramVfoRecord(slot);
-    case SlotKind::MenuSetting:
-        break;
-    }
-    return image_.GetMenuSetting(kind == SlotKind::MenuSetting ? slot : -1);
+    return SlotRecord(image_, RecordSlotOf(kind, slot));
 }
 
 QString Document::SlotTitle(SlotKind kind, int slot) const

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "model/RadioImage.h"
+#include "model/RecordCheck.h"
 #include "rules/PasteRules.h"
 #include "rules/SortRules.h"
 
@@ -35,6 +36,10 @@ struct SlotChange;
 // memory index 0..431, VFO band code 0..14, CALL index 0..3, DTMF index 0..9,
 // program VFO band 0..3, menu setting index 0..40.
 enum class SlotKind { Memory, Vfo, Call, Dtmf, ProgramVfo, MenuSetting };
+
+// The same slot in the model's terms (the checks, the transfers), and back.
+RecordSlot RecordSlotOf(SlotKind kind, int slot);
+SlotKind SlotKindOf(RecordSlotKind kind);
 
 // New bytes for one slot, in the radio's notation. Text beyond the slot's
 // capacity is cut as the image's setters cut it.

@@ -10,25 +10,17 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 
 CallEditor::CallEditor(Document& document, int slot, QWidget* parent)
     : ChannelEditorDialog(document, slot, QStringLiteral("CALL Channel"), parent)
 {
     auto* layout = new QGridLayout(this);
-
-    Label_Band = new QLabel(QStringLiteral("Band"), this);
-    ComboBox_Band = new QComboBox(this);
-    Label_Band->setBuddy(ComboBox_Band);
-    layout->addWidget(Label_Band, 0, 0);
-    layout->addWidget(ComboBox_Band, 0, 1);
+    AddBandList(layout, &BandOfCallLabel);
 
     Panel = new ChannelPanel(true, 10, this);
     layout->addWidget(Panel, 1, 0, 1, 3);
     layout->addLayout(ButtonRow(), 2, 0, 1, 3);
 
-    connect(ComboBox_Band, &QComboBox::activated, this, &CallEditor::ComboBox_BandClick);
-    StepWithKeysOf(ComboBox_Band);
     connect(Panel, &ChannelPanel::Changed, this, &CallEditor::MarkChanged);
     connect(Panel, &ChannelPanel::EnterPressed, this, &CallEditor::AcceptEntries);
 
@@ -40,13 +32,7 @@ CallEditor::CallEditor(Document& document, int slot, QWidget* parent)
 void CallEditor::FormShow()
 {
     const RadioImage& image = document_.Image();
-    for (const std::string& name : CallBandList(image.MarketLetter(), image.Model()))
-        ComboBox_Band->addItem(QString::fromStdString(name));
-    position_ = 0;
-    for (int position = 0; position < ComboBox_Band->count(); ++position)
-        if (BandOfCallLabel(ComboBox_Band->itemText(position).toStdString()) == slot_) position_ = position;
-    slot_ = CallSlotOfPosition(position_, image.MarketLetter());
-    ComboBox_Band->setCurrentIndex(position_);
+    ShowBands(CallBandList(image.MarketLetter(), image.Model()));
     Panel->Edit_Rx->setFocus();
     LoadChannelControls();
 }
@@ -82,23 +68,4 @@ void CallEditor::AcceptEntries()
         return;
     }
     Panel->ApplyAccepted(a, true);
-}
-
-void CallEditor::ComboBox_BandClick(int position)
-{
-    if (position == position_) return;
-    if (!ConfirmLeave()) {
-        ComboBox_Band->setCurrentIndex(position_);
-        return;
-    }
-    position_ = position;
-    ComboBox_Band->setCurrentIndex(position);
-    slot_ = CallSlotOfPosition(position, document_.Image().MarketLetter());
-    LoadChannelControls();
-}
-
-void CallEditor::StepBy(int delta)
-{
-    const int count = ComboBox_Band->count();
-    if (count > 0) ComboBox_BandClick(StepSlot(position_, delta, count));
 }

@@ -4,8 +4,6 @@
 
 #include "editors/ChannelEditorDialog.h"
 
-class QComboBox;
-class QLabel;
 class ChannelPanel;
 
 class CallEditor : public ChannelEditorDialog
@@ -20,17 +18,10 @@ class CallEditor : public ChannelEditorDialog
     void LoadChannelControls();
     bool StoreChannelControls() override;
     void AcceptEntries();
-    // Choosing a band list position (mouse, Page Up / Page Down).
-    void ComboBox_BandClick(int position);
 
-    QLabel* Label_Band;
-    QComboBox* ComboBox_Band;
     ChannelPanel* Panel;
 
   protected:
-    void StepBy(int delta) override;
+    void LoadBand() override { LoadChannelControls(); }
     void FormShow() override;
-
-  private:
-    int position_ = 0;
 };

@@ -2,10 +2,14 @@
 #include "editors/ChannelEditorDialog.h"
 
 #include "document/Document.h"
+#include "rules/ChannelRules.h"
 #include "ui/Messages.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 ChannelEditorDialog::ChannelEditorDialog(Document& document, int slot, const QString& title, QWidget* parent)
@@ -94,6 +98,53 @@ void ChannelEditorDialog::done(int result)
         pending_ = false;
     }
     QDialog::done(result);
+}
+
+void ChannelEditorDialog::AddBandList(QGridLayout* layout, int (*bandOfLabel)(std::string_view))
+{
+    bandOfLabel_ = bandOfLabel;
+    Label_Band = new QLabel(QStringLiteral("Band"), this);
+    ComboBox_Band = new QComboBox(this);
+    Label_Band->setBuddy(ComboBox_Band);
+    layout->addWidget(Label_Band, 0, 0);
+    layout->addWidget(ComboBox_Band, 0, 1);
+    connect(ComboBox_Band, &QComboBox::activated, this, &ChannelEditorDialog::ComboBox_BandClick);
+    StepWithKeysOf(ComboBox_Band);
+}
+
+void ChannelEditorDialog::ShowBands(const std::vector<std::string>& labels)
+{
+    for (const std::string& label : labels)
+        ComboBox_Band->addItem(QString::fromStdString(label));
+    const auto bandAt = [this](int position) {
+        return bandOfLabel_(ComboBox_Band->itemText(position).toStdString());
+    };
+    bandPosition_ = 0;
+    for (int position = 0; position < ComboBox_Band->count(); ++position)
+        if (bandAt(position) == slot_) bandPosition_ = position;
+    if (ComboBox_Band->count() > 0) slot_ = bandAt(bandPosition_);
+    ComboBox_Band->setCurrentIndex(bandPosition_);
+}
+
+void ChannelEditorDialog::ComboBox_BandClick(int position)
+{
+    if (!ComboBox_Band || position == bandPosition_) return;
+    if (!ConfirmLeave()) {
+        // Refused: back to the band being edited, whose edits are still
+        // unsaved, so the next switch asks again.
+        ComboBox_Band->setCurrentIndex(bandPosition_);
+        return;
+    }
+    bandPosition_ = position;
+    ComboBox_Band->setCurrentIndex(position);
+    slot_ = bandOfLabel_(ComboBox_Band->itemText(position).toStdString());
+    LoadBand();
+}
+
+void ChannelEditorDialog::StepBy(int delta)
+{
+    const int count = ComboBox_Band ? ComboBox_Band->count() : 0;
+    if (count > 0) ComboBox_BandClick(StepSlot(bandPosition_, delta, count));
 }
 
 void ChannelEditorDialog::MarkChanged()

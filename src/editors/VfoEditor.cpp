@@ -17,12 +17,7 @@ VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
     : ChannelEditorDialog(document, band, QStringLiteral("VFO"), parent)
 {
     auto* layout = new QGridLayout(this);
-
-    Label_Band = new QLabel(QStringLiteral("Band"), this);
-    ComboBox_Band = new QComboBox(this);
-    Label_Band->setBuddy(ComboBox_Band);
-    layout->addWidget(Label_Band, 0, 0);
-    layout->addWidget(ComboBox_Band, 0, 1);
+    AddBandList(layout, &BandOfVfoLabel);
 
     Panel = new ChannelPanel(false, 10, this);
     layout->addWidget(Panel, 1, 0, 1, 3);
@@ -39,8 +34,6 @@ VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
 
     layout->addLayout(ButtonRow(), 3, 0, 1, 3);
 
-    connect(ComboBox_Band, &QComboBox::activated, this, &VfoEditor::ComboBox_BandClick);
-    StepWithKeysOf(ComboBox_Band);
     connect(Panel, &ChannelPanel::Changed, this, &VfoEditor::MarkChanged);
     connect(Panel, &ChannelPanel::EnterPressed, this, &VfoEditor::AcceptEntries);
     connect(Edit_ProgramVfoLower, &QLineEdit::textChanged, this,
@@ -58,13 +51,7 @@ VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
 void VfoEditor::FormShow()
 {
     const RadioImage& image = document_.Image();
-    for (const std::string& name : VfoBandList(image.MarketLetter(), image.Model()))
-        ComboBox_Band->addItem(QString::fromStdString(name));
-    position_ = 0;
-    for (int position = 0; position < ComboBox_Band->count(); ++position)
-        if (BandOfVfoLabel(ComboBox_Band->itemText(position).toStdString()) == slot_) position_ = position;
-    if (ComboBox_Band->count() > 0) slot_ = BandOfVfoLabel(ComboBox_Band->itemText(position_).toStdString());
-    ComboBox_Band->setCurrentIndex(position_);
+    ShowBands(VfoBandList(image.MarketLetter(), image.Model()));
     Panel->Edit_Rx->setFocus();
     LoadChannelControls();
 }
@@ -168,25 +155,4 @@ void VfoEditor::AcceptEntries()
         return;
     }
     Panel->ApplyAccepted(a, true);
-}
-
-void VfoEditor::ComboBox_BandClick(int position)
-{
-    if (position == position_) return;
-    if (!ConfirmLeave()) {
-        // Refused: back to the band being edited, whose edits are still
-        // unsaved, so the next switch asks again.
-        ComboBox_Band->setCurrentIndex(position_);
-        return;
-    }
-    position_ = position;
-    ComboBox_Band->setCurrentIndex(position);
-    slot_ = BandOfVfoLabel(ComboBox_Band->itemText(position).toStdString());
-    LoadChannelControls();
-}
-
-void VfoEditor::StepBy(int delta)
-{
-    const int count = ComboBox_Band->count();
-    if (count > 0) ComboBox_BandClick(StepSlot(position_, delta, count));
 }

@@ -8,9 +8,7 @@
 #include <optional>
 #include <string>
 
-class QComboBox;
 class QGroupBox;
-class QLabel;
 class ChannelPanel;
 class FrequencyEdit;
 
@@ -30,18 +28,14 @@ class VfoEditor : public ChannelEditorDialog
     void AcceptEntries();
     // Empty or short program VFO boxes take the band limit.
     void FillProgramVfoDefaults();
-    // Choosing a band list position (mouse, Page Up / Page Down).
-    void ComboBox_BandClick(int position);
 
-    QLabel* Label_Band;
-    QComboBox* ComboBox_Band;
     ChannelPanel* Panel;
     QGroupBox* GroupBox_ProgramVfo;
     FrequencyEdit* Edit_ProgramVfoLower;
     FrequencyEdit* Edit_ProgramVfoUpper;
 
   protected:
-    void StepBy(int delta) override;
+    void LoadBand() override { LoadChannelControls(); }
     void FormShow() override;
 
   private:
@@ -51,6 +45,5 @@ class VfoEditor : public ChannelEditorDialog
     // The program VFO record of the boxes (empty ones take the band limit).
     std::string ProgramVfoRecord();
 
-    int position_ = 0;
     bool boxesBusy_ = false;
 };

@@ -203,26 +203,7 @@ class Reader
             return;
         }
         if (listed != leftOut_.end()) leftOut_.erase(listed);
-        switch (slot.kind) {
-        case RecordSlotKind::Memory:
-            image_.SetMemoryRecord(slot.index, line);
-            break;
-        case RecordSlotKind::Vfo:
-            image_.SetVfoRecord(slot.index, line);
-            break;
-        case RecordSlotKind::Call:
-            image_.SetCallRecord(slot.index, line);
-            break;
-        case RecordSlotKind::Dtmf:
-            image_.SetDtmfRecord(slot.index, line);
-            break;
-        case RecordSlotKind::ProgramVfo:
-            image_.SetProgramVfoRecord(slot.index, line);
-            break;
-        case RecordSlotKind::Menu:
-            image_.SetMenuSetting(slot.index, line);
-            break;
-        }
+        StoreSlotRecord(image_, slot, line);
     }
 
   public:

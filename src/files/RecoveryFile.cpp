@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -38,12 +39,16 @@ RecoveryFile::RecoveryFile(Document& document, std::function<std::string()> data
                                       .arg(QCoreApplication::applicationPid())
                                       .arg(QDateTime::currentMSecsSinceEpoch()) +
                                   FileSuffix)),
-      lock_(path_.chopped(FileSuffix.size()) + LockSuffix)
+      lock_(path_.chopped(FileSuffix.size()) + LockSuffix), clock_([] {
+          using namespace std::chrono;
+          return static_cast<qint64>(
+              duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+      })
 {
     // Only a lock whose process is gone is stale, however old it is.
     lock_.setStaleLockTime(0);
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryFile::Save);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryFile::SaveWhenDue);
     connect(&document_, &Document::RecordsChanged, this, &RecoveryFile::Changed);
     connect(&document_, &Document::MenuSettingChanged, this, &RecoveryFile::Changed);
     connect(&document_, &Document::CommentChanged, this, &RecoveryFile::Changed);
@@ -70,8 +75,21 @@ void RecoveryFile::Changed()
         return;
     }
     if (timer_.isActive()) return;
-    const qint64 wait = sinceSave_.isValid() ? std::max<qint64>(0, IntervalMs - sinceSave_.elapsed()) : 0;
-    timer_.start(static_cast<int>(wait));
+    timer_.start(static_cast<int>(UntilDue()));
+}
+
+qint64 RecoveryFile::UntilDue() const
+{
+    return lastSave_ ? std::clamp<qint64>(IntervalMs - (clock_() - *lastSave_), 0, IntervalMs) : 0;
+}
+
+void RecoveryFile::SaveWhenDue()
+{
+    if (const qint64 wait = UntilDue(); wait > 0 && document_.DataChanged()) {
+        timer_.start(static_cast<int>(wait));
+        return;
+    }
+    Save();
 }
 
 void RecoveryFile::SaveNow()
@@ -86,7 +104,7 @@ void RecoveryFile::Save()
         Remove();
         return;
     }
-    sinceSave_.restart();
+    lastSave_ = clock_();
     if (!lock_.isLocked()) {
         if (!QDir().mkpath(folder_) || !lock_.tryLock(0)) {
             lastFailure_ = QStringLiteral("The recovery file cannot be locked.");

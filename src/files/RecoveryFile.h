@@ -11,7 +11,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -58,6 +57,11 @@ class RecoveryFile : public QObject
     // Saves now, when there is something to save, whatever the interval.
     void SaveNow();
 
+    // Milliseconds on a clock that never goes back; the interval is measured
+    // on it (a steady clock unless a test sets its own).
+    using Clock = std::function<qint64()>;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+
     // The recovery files in the folder whose instance is gone, newest first,
     // each offered in turn: restore(content) brings it into the document;
     // after the first restore the others wait for a later start. A file
@@ -71,6 +75,11 @@ class RecoveryFile : public QObject
 
   private:
     void Changed();
+    // The timer ran out: saves when the interval is up by the clock (a timer
+    // may fire a little early), or waits for the rest of it.
+    void SaveWhenDue();
+    // How long until the next save may start: 0 when none was made yet.
+    qint64 UntilDue() const;
     void Save();
     void Remove();
 
@@ -80,7 +89,8 @@ class RecoveryFile : public QObject
     QString path_;
     QLockFile lock_;
     QTimer timer_;
-    QElapsedTimer sinceSave_;
+    Clock clock_;
+    std::optional<qint64> lastSave_; // when the last save started, by clock_
     int saves_ = 0;
     QString lastFailure_;
 };

@@ -6,7 +6,9 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 const std::array<MenuCommandWord, MenuWordCount> MenuCommandWords = {{
     {"BC", 0},   {"BAL", 1},  {"DL", 2},   {"ATT", 3},  {"LK", 4},    {"LMP", 5},  {"MNF", 6},  {"SV", 23},
@@ -248,66 +250,60 @@ void StoreBandLimits(RadioImage& image, int group, std::string_view payload)
     }
 }
 
-std::string NameFromRadio(std::string_view bytes, char market)
+namespace {
+
+// The radio's character set for names outside market J: its bytes 0x80-0x9F
+// are the accented capitals of windows-1252 (0xC0-0xDF), and five letters
+// stand elsewhere (radio byte, windows-1252 byte).
+constexpr std::pair<unsigned char, unsigned char> MovedLetters[] = {
+    {0x97, 0x9A}, {0x9E, 0x8A}, {0xA0, 0x8C}, {0xF7, 0x9C}, {0xFE, 0x9F},
+};
+
+struct NameTables
+{
+    std::array<unsigned char, 256> fromRadio;
+    std::array<unsigned char, 256> toRadio;
+};
+
+constexpr NameTables MakeNameTables()
+{
+    NameTables t{};
+    for (int b = 0; b < 256; ++b) {
+        t.fromRadio[static_cast<std::size_t>(b)] = static_cast<unsigned char>(b);
+        t.toRadio[static_cast<std::size_t>(b)] = static_cast<unsigned char>(b);
+    }
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        t.fromRadio[static_cast<std::size_t>(b)] = static_cast<unsigned char>(b + 0x40);
+        t.toRadio[static_cast<std::size_t>(b + 0x40)] = static_cast<unsigned char>(b);
+    }
+    for (const auto& [radio, windows] : MovedLetters) {
+        t.fromRadio[radio] = windows;
+        t.toRadio[windows] = radio;
+    }
+    return t;
+}
+
+constexpr NameTables NameBytes = MakeNameTables();
+
+std::string MapName(std::string_view bytes, char market, const std::array<unsigned char, 256>& table)
 {
     std::string out(bytes);
     if (market == 'J') return out;
-    for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        unsigned char m = b;
-        switch (b) {
-        case 0x97:
-            m = 0x9A;
-            break;
-        case 0x9E:
-            m = 0x8A;
-            break;
-        case 0xA0:
-            m = 0x8C;
-            break;
-        case 0xF7:
-            m = 0x9C;
-            break;
-        case 0xFE:
-            m = 0x9F;
-            break;
-        default:
-            if (b >= 0x80 && b <= 0x9F) m = static_cast<unsigned char>(b + 0x40);
-        }
-        c = static_cast<char>(m);
-    }
+    for (char& c : out)
+        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
     return out;
+}
+
+} // namespace
+
+std::string NameFromRadio(std::string_view bytes, char market)
+{
+    return MapName(bytes, market, NameBytes.fromRadio);
 }
 
 std::string NameToRadio(std::string_view bytes, char market)
 {
-    std::string out(bytes);
-    if (market == 'J') return out;
-    for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        unsigned char m = b;
-        switch (b) {
-        case 0x9A:
-            m = 0x97;
-            break;
-        case 0x8A:
-            m = 0x9E;
-            break;
-        case 0x8C:
-            m = 0xA0;
-            break;
-        case 0x9C:
-            m = 0xF7;
-            break;
-        case 0x9F:
-            m = 0xFE;
-            break;
-        default:
-            if (b >= 0xC0 && b <= 0xDF) m = static_cast<unsigned char>(b - 0x40);
-        }
-        c = static_cast<char>(m);
-    }
-    return out;
+    return MapName(bytes, market, NameBytes.toRadio);
 }
 
 std::string DtmfCodeToRadio(std::string_view code)

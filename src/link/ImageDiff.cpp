@@ -330,29 +330,8 @@ SlotSet DifferingSlots(const RadioImage& a, const RadioImage& b, LinkScope scope
 RadioImage AfterWrite(const RadioImage& baseline, const RadioImage& written, const SlotSet& sent)
 {
     RadioImage image = baseline;
-    for (const RecordSlot& slot : sent.Slots()) {
-        const int i = slot.index;
-        switch (slot.kind) {
-        case RecordSlotKind::Memory:
-            image.SetMemoryRecord(i, written.GetMemoryRecord(i));
-            break;
-        case RecordSlotKind::Vfo:
-            image.SetVfoRecord(i, written.GetVfoRecord(i));
-            break;
-        case RecordSlotKind::Call:
-            image.SetCallRecord(i, written.GetCallRecord(i));
-            break;
-        case RecordSlotKind::Dtmf:
-            image.SetDtmfRecord(i, written.GetDtmfRecord(i));
-            break;
-        case RecordSlotKind::ProgramVfo:
-            image.SetProgramVfoRecord(i, written.GetProgramVfoRecord(i));
-            break;
-        case RecordSlotKind::Menu:
-            image.SetMenuSetting(i, written.GetMenuSetting(i));
-            break;
-        }
-    }
+    for (const RecordSlot& slot : sent.Slots())
+        StoreSlotRecord(image, slot, SlotRecord(written, slot));
     return image;
 }
 

@@ -55,44 +55,6 @@ QString Counted(int count, const QString& singular, const QString& plural)
     return QString::number(count) + QLatin1Char(' ') + (count == 1 ? singular : plural);
 }
 
-SlotKind DocumentKind(RecordSlotKind kind)
-{
-    switch (kind) {
-    case RecordSlotKind::Memory:
-        return SlotKind::Memory;
-    case RecordSlotKind::Vfo:
-        return SlotKind::Vfo;
-    case RecordSlotKind::Call:
-        return SlotKind::Call;
-    case RecordSlotKind::Dtmf:
-        return SlotKind::Dtmf;
-    case RecordSlotKind::ProgramVfo:
-        return SlotKind::ProgramVfo;
-    case RecordSlotKind::Menu:
-        break;
-    }
-    return SlotKind::MenuSetting;
-}
-
-const std::string& RecordOf(const RadioImage& image, RecordSlot slot)
-{
-    switch (slot.kind) {
-    case RecordSlotKind::Memory:
-        return image.GetMemoryRecord(slot.index);
-    case RecordSlotKind::Vfo:
-        return image.GetVfoRecord(slot.index);
-    case RecordSlotKind::Call:
-        return image.GetCallRecord(slot.index);
-    case RecordSlotKind::Dtmf:
-        return image.GetDtmfRecord(slot.index);
-    case RecordSlotKind::ProgramVfo:
-        return image.GetProgramVfoRecord(slot.index);
-    case RecordSlotKind::Menu:
-        break;
-    }
-    return image.GetMenuSetting(slot.index);
-}
-
 } // namespace
 
 LinkCommands::LinkCommands(Document& document, ConfigStore& store, Hooks hooks, QWidget* parent)
@@ -225,7 +187,7 @@ void LinkCommands::TakeRadioValues(const RadioImage& radio, const SlotSet& chose
 {
     std::vector<SlotEdit> edits;
     for (const RecordSlot& slot : chosen.Slots())
-        edits.push_back({DocumentKind(slot.kind), slot.index, RecordOf(radio, slot)});
+        edits.push_back({SlotKindOf(slot.kind), slot.index, SlotRecord(radio, slot)});
     if (!edits.empty()) document_.StoreSlots(edits, QStringLiteral("Take Radio's Values"));
 }
 

@@ -85,6 +85,13 @@ TransferAction WriteTransfer::MemoryDone()
     return MemorySlot(slot_ + 1);
 }
 
+TransferAction WriteTransfer::SubDone(TransferAction (WriteTransfer::*phase)(int))
+{
+    ++position_;
+    ++done_;
+    return (this->*phase)(sub_ + 1);
+}
+
 TransferAction WriteTransfer::CallSlot(int slot)
 {
     for (sub_ = slot; sub_ < CallCount; ++sub_) {
@@ -235,21 +242,13 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
         return MemoryDone();
     case WriteStep::Call:
         if (CallHasTxPart(image_, sub_)) return Send(WriteStep::CallTx, CallTxWriteCommand(image_, sub_));
-        ++position_;
-        ++done_;
-        return CallSlot(sub_ + 1);
+        return SubDone(&WriteTransfer::CallSlot);
     case WriteStep::CallTx:
-        ++position_;
-        ++done_;
-        return CallSlot(sub_ + 1);
+        return SubDone(&WriteTransfer::CallSlot);
     case WriteStep::Vfo:
-        ++position_;
-        ++done_;
-        return VfoBand(sub_ + 1);
+        return SubDone(&WriteTransfer::VfoBand);
     case WriteStep::ProgramVfo:
-        ++position_;
-        ++done_;
-        return ProgramVfo(sub_ + 1);
+        return SubDone(&WriteTransfer::ProgramVfo);
     case WriteStep::Dtmf:
         return Send(WriteStep::DtmfName, DtmfNameWriteCommand(image_, slot_));
     case WriteStep::DtmfName:
@@ -257,17 +256,11 @@ TransferAction WriteTransfer::OnReply(std::string_view bytes)
         ++done_;
         return DtmfMemory(slot_ + 1);
     case WriteStep::Power:
-        ++position_;
-        ++done_;
-        return PowerFrom(sub_ + 1);
+        return SubDone(&WriteTransfer::PowerFrom);
     case WriteStep::Narrow:
-        ++position_;
-        ++done_;
-        return NarrowFrom(sub_ + 1);
+        return SubDone(&WriteTransfer::NarrowFrom);
     case WriteStep::Menu:
-        ++position_;
-        ++done_;
-        return MenuFrom(sub_ + 1);
+        return SubDone(&WriteTransfer::MenuFrom);
     case WriteStep::Finished:
         break;
     }

@@ -90,6 +90,9 @@ class WriteTransfer
     TransferAction Finish(TransferOutcome outcome);
     TransferAction MemorySlot(int slot);
     TransferAction MemoryDone();
+    // The slot in sub_ is done: counts it and goes on with the next one of
+    // its phase.
+    TransferAction SubDone(TransferAction (WriteTransfer::*phase)(int));
     TransferAction CallSlot(int slot);
     TransferAction VfoBand(int band);
     TransferAction ProgramVfo(int index);

@@ -436,6 +436,49 @@ std::string RecordSlotName(RecordSlot slot)
     return {};
 }
 
+const std::string& SlotRecord(const RadioImage& image, RecordSlot slot)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return image.GetMemoryRecord(slot.index);
+    case RecordSlotKind::Vfo:
+        return image.GetVfoRecord(slot.index);
+    case RecordSlotKind::Call:
+        return image.GetCallRecord(slot.index);
+    case RecordSlotKind::Dtmf:
+        return image.GetDtmfRecord(slot.index);
+    case RecordSlotKind::ProgramVfo:
+        return image.GetProgramVfoRecord(slot.index);
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return image.GetMenuSetting(slot.index);
+}
+
+void StoreSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        image.SetMemoryRecord(slot.index, text);
+        break;
+    case RecordSlotKind::Vfo:
+        image.SetVfoRecord(slot.index, text);
+        break;
+    case RecordSlotKind::Call:
+        image.SetCallRecord(slot.index, text);
+        break;
+    case RecordSlotKind::Dtmf:
+        image.SetDtmfRecord(slot.index, text);
+        break;
+    case RecordSlotKind::ProgramVfo:
+        image.SetProgramVfoRecord(slot.index, text);
+        break;
+    case RecordSlotKind::Menu:
+        image.SetMenuSetting(slot.index, text);
+        break;
+    }
+}
+
 RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
 {
     switch (slot.kind) {

@@ -84,6 +84,11 @@ struct RecordSlot
 // "menu setting 21".
 std::string RecordSlotName(RecordSlot slot);
 
+// The slot's record in the image, and storing one there (cut at the slot's
+// capacity, as the image's setters cut).
+const std::string& SlotRecord(const RadioImage& image, RecordSlot slot);
+void StoreSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text);
+
 // The check of a slot's kind applied to a text (memory, VFO and CALL as their
 // channel kind).
 RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text);

@@ -150,6 +150,30 @@ FrequencyProfile FrequencyProfileOf(const RadioImage& image)
     return profile;
 }
 
+bool CheckReceiveEntry(const RadioImage& image, const ChannelControls& c, EntryContext context, int slot,
+                       CheckedEntries& e, EntryOutcome& out)
+{
+    e.context = context;
+    if (!NormalizeAll(c, context != EntryContext::Vfo, e.rx, e.tx, e.offset, out.error)) return false;
+    e.profile = FrequencyProfileOf(image);
+    e.band = context == EntryContext::Memory ? BandOfFrequency(e.rx, image) : slot;
+    out.step = c.step;
+    out.mode = c.mode;
+    out.rounded = CheckFrequency(e.rx, e.band, context, out.mode, out.step, e.profile);
+    return true;
+}
+
+bool CheckSplitEntry(CheckedEntries& e, const EntryOutcome& out)
+{
+    if (e.context == EntryContext::Memory)
+        return CheckSplitTxFrequency(e.tx, e.band, out.mode, out.step, e.profile);
+    // A CALL slot's transmit part is checked as a CALL frequency of its own,
+    // whose step and mode changes are not kept.
+    int txMode = out.mode;
+    int txStep = out.step;
+    return CheckFrequency(e.tx, e.band, EntryContext::Call, txMode, txStep, e.profile);
+}
+
 std::optional<std::string> SpecialShiftCaption(int band, char market, std::string_view typeDigits,
                                                bool with1200B)
 {
@@ -299,50 +323,32 @@ ChannelControls LoadMemoryControls(const RadioImage& image, int slot)
 BuiltRecord BuildMemoryRecord(const RadioImage& image, int slot, const ChannelControls& c)
 {
     BuiltRecord out;
-    std::string rx;
-    std::string tx;
-    std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
-
-    const FrequencyProfile profile = FrequencyProfileOf(image);
-    const int band = BandOfFrequency(rx, image);
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, band, EntryContext::Memory, out.mode, out.step, profile);
-
-    if (c.shift == ShiftChoice::Split)
-        out.rounded = CheckSplitTxFrequency(tx, band, out.mode, out.step, profile) || out.rounded;
-    out.record = AssembleChannelRecord(MemoryLabel(slot), rx, c, offset, out,
-                                       Flag(c.lockout && MemorySlotHasLockout(slot)), tx, c.name);
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Memory, slot, e, out)) return out;
+    if (c.shift == ShiftChoice::Split) out.rounded = CheckSplitEntry(e, out) || out.rounded;
+    out.record = AssembleChannelRecord(MemoryLabel(slot), e.rx, c, e.offset, out,
+                                       Flag(c.lockout && MemorySlotHasLockout(slot)), e.tx, c.name);
     return out;
 }
 
 AcceptedEntries AcceptMemoryEntries(const RadioImage& image, const ChannelControls& c)
 {
     AcceptedEntries out;
-    std::string rx;
-    std::string tx;
-    std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Memory, 0, e, out)) return out;
+    out.rxText = FormatFrequency(e.rx);
 
-    const FrequencyProfile profile = FrequencyProfileOf(image);
-    const int band = BandOfFrequency(rx, image);
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, band, EntryContext::Memory, out.mode, out.step, profile);
-    out.rxText = FormatFrequency(rx);
-
-    out.special = SpecialShiftCaptionAfterEntry(band, image.MarketLetter(), image.TypeDigits());
+    out.special = SpecialShiftCaptionAfterEntry(e.band, image.MarketLetter(), image.TypeDigits());
     out.shift = c.shift;
     if (!out.special && out.shift == ShiftChoice::Special) out.shift = ShiftChoice::Split;
 
     if (out.shift == ShiftChoice::Split) {
-        out.rounded = CheckSplitTxFrequency(tx, band, out.mode, out.step, profile) || out.rounded;
-        out.txText = FormatFrequency(tx);
+        out.rounded = CheckSplitEntry(e, out) || out.rounded;
+        out.txText = FormatFrequency(e.tx);
     } else {
         out.txText = out.rxText;
     }
-    out.offsetText = ShownOffset(offset);
+    out.offsetText = ShownOffset(e.offset);
     return out;
 }
 
@@ -409,48 +415,28 @@ ChannelControls LoadCallControls(const RadioImage& image, int slot)
 BuiltRecord BuildCallRecord(const RadioImage& image, int slot, const ChannelControls& c)
 {
     BuiltRecord out;
-    std::string rx;
-    std::string tx;
-    std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
-
-    const FrequencyProfile profile = FrequencyProfileOf(image);
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, slot, EntryContext::Call, out.mode, out.step, profile);
-
-    if (c.shift == ShiftChoice::Split) {
-        int txMode = out.mode;
-        int txStep = out.step;
-        out.rounded = CheckFrequency(tx, slot, EntryContext::Call, txMode, txStep, profile) || out.rounded;
-    }
-    out.record = AssembleChannelRecord(std::string(1, StepCodeChar(slot)), rx, c, offset, out, ",", tx, "");
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Call, slot, e, out)) return out;
+    if (c.shift == ShiftChoice::Split) out.rounded = CheckSplitEntry(e, out) || out.rounded;
+    out.record =
+        AssembleChannelRecord(std::string(1, StepCodeChar(slot)), e.rx, c, e.offset, out, ",", e.tx, "");
     return out;
 }
 
 AcceptedEntries AcceptCallEntries(const RadioImage& image, int slot, const ChannelControls& c)
 {
     AcceptedEntries out;
-    std::string rx;
-    std::string tx;
-    std::string offset;
-    if (!NormalizeAll(c, true, rx, tx, offset, out.error)) return out;
-
-    const FrequencyProfile profile = FrequencyProfileOf(image);
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, slot, EntryContext::Call, out.mode, out.step, profile);
-    out.rxText = FormatFrequency(rx);
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Call, slot, e, out)) return out;
+    out.rxText = FormatFrequency(e.rx);
     out.shift = c.shift;
     out.special = c.specialCaption;
     if (c.shift == ShiftChoice::Split) {
-        int txMode = out.mode;
-        int txStep = out.step;
-        out.rounded = CheckFrequency(tx, slot, EntryContext::Call, txMode, txStep, profile) || out.rounded;
-        out.txText = FormatFrequency(tx);
+        out.rounded = CheckSplitEntry(e, out) || out.rounded;
+        out.txText = FormatFrequency(e.tx);
     } else {
         out.txText = out.rxText;
     }
-    out.offsetText = ShownOffset(offset);
+    out.offsetText = ShownOffset(e.offset);
     return out;
 }

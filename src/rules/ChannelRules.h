@@ -43,28 +43,29 @@ struct ChannelControls
 
 enum class EntryError { None, InvalidFrequency, InvalidOffset };
 
-// Outcome of OK: the record to store, or the error to show. The step and mode
-// are what the check left, for the lists.
-struct BuiltRecord
+// What the frequency checks of OK and Enter leave: the step and mode for the
+// lists and whether a frequency moved; or the error to show.
+struct EntryOutcome
 {
     EntryError error = EntryError::None;
-    std::string record;
     int step = 0;
     int mode = ModeFm;
     bool rounded = false;
 };
 
+// Outcome of OK: the record to store, or the error to show.
+struct BuiltRecord : EntryOutcome
+{
+    std::string record;
+};
+
 // Outcome of Enter in a frequency or offset box: the new box texts and list
 // positions, or the error to show (then nothing changes).
-struct AcceptedEntries
+struct AcceptedEntries : EntryOutcome
 {
-    EntryError error = EntryError::None;
     std::string rxText;
     std::string txText;
     std::string offsetText;
-    int step = 0;
-    int mode = ModeFm;
-    bool rounded = false;
     ShiftChoice shift = ShiftChoice::Simplex;
     // Memory editor only: the special minus offset option after Enter
     // (nullopt: hidden).
@@ -73,6 +74,26 @@ struct AcceptedEntries
 
 // The rules' view of the image.
 FrequencyProfile FrequencyProfileOf(const RadioImage& image);
+
+// The boxes of an editor as digits, after the receive frequency check.
+struct CheckedEntries
+{
+    EntryContext context = EntryContext::Memory;
+    std::string rx;
+    std::string tx;
+    std::string offset;
+    int band = 0; // memory: the band of the receive frequency; VFO, CALL: the slot
+    FrequencyProfile profile;
+};
+// What OK and Enter of every channel editor do first: the boxes to digits
+// (the transmit box only in the memory and CALL editors) and the receive
+// frequency fitted into its band; the step, mode and rounding go to out.
+// False, with out.error set, when a box holds no number.
+bool CheckReceiveEntry(const RadioImage& image, const ChannelControls& controls, EntryContext context,
+                       int slot, CheckedEntries& entries, EntryOutcome& out);
+// The transmit frequency of a split channel, checked after the receive one;
+// true when it moved.
+bool CheckSplitEntry(CheckedEntries& entries, const EntryOutcome& out);
 
 // The special minus offset option: caption when it is offered, nullopt when
 // it is hidden. On the 1200 MHz B band (band 14) it is offered only when

@@ -12,6 +12,22 @@
 
 namespace {
 
+// The image slot of a target's grid row (memory for none).
+RecordSlot SlotOfTarget(EditTarget target)
+{
+    switch (target.grid) {
+    case EditGrid::Vfo:
+        return {RecordSlotKind::Vfo, target.slot};
+    case EditGrid::Call:
+        return {RecordSlotKind::Call, target.slot};
+    case EditGrid::Dtmf:
+        return {RecordSlotKind::Dtmf, target.slot};
+    default:
+        break;
+    }
+    return {RecordSlotKind::Memory, target.slot};
+}
+
 // A channel record is at least this long; a DTMF record at most one less
 // than the value in between, which fits neither.
 constexpr std::size_t ChannelRecordMinimum = 30;
@@ -210,18 +226,7 @@ bool IsValidTarget(EditTarget target)
 std::string TargetRecord(const RadioImage& image, EditTarget target)
 {
     if (!IsValidTarget(target)) return {};
-    switch (target.grid) {
-    case EditGrid::Memory:
-        return image.GetMemoryRecord(target.slot);
-    case EditGrid::Vfo:
-        return image.GetVfoRecord(target.slot);
-    case EditGrid::Call:
-        return image.GetCallRecord(target.slot);
-    case EditGrid::Dtmf:
-        return image.GetDtmfRecord(target.slot);
-    default:
-        return {};
-    }
+    return SlotRecord(image, SlotOfTarget(target));
 }
 
 namespace {
@@ -230,21 +235,7 @@ namespace {
 // bytes: a record that would not pass the data file's check is never stored.
 bool PastedRecordIsSound(const RadioImage& image, EditTarget target)
 {
-    RecordSlotKind kind = RecordSlotKind::Memory;
-    switch (target.grid) {
-    case EditGrid::Vfo:
-        kind = RecordSlotKind::Vfo;
-        break;
-    case EditGrid::Call:
-        kind = RecordSlotKind::Call;
-        break;
-    case EditGrid::Dtmf:
-        kind = RecordSlotKind::Dtmf;
-        break;
-    default:
-        break;
-    }
-    return CheckSlotRecord({kind, target.slot}, BuildPastedRecord(image, target)).Ok();
+    return CheckSlotRecord(SlotOfTarget(target), BuildPastedRecord(image, target)).Ok();
 }
 
 } // namespace
@@ -296,23 +287,7 @@ std::string BuildPastedRecord(const RadioImage& image, EditTarget target)
 bool PasteIntoTarget(RadioImage& image, EditTarget target)
 {
     if (!IsValidTarget(target)) return false;
-    const std::string record = BuildPastedRecord(image, target);
-    switch (target.grid) {
-    case EditGrid::Memory:
-        image.SetMemoryRecord(target.slot, record);
-        break;
-    case EditGrid::Vfo:
-        image.SetVfoRecord(target.slot, record);
-        break;
-    case EditGrid::Call:
-        image.SetCallRecord(target.slot, record);
-        break;
-    case EditGrid::Dtmf:
-        image.SetDtmfRecord(target.slot, record);
-        break;
-    default:
-        return false;
-    }
+    StoreSlotRecord(image, SlotOfTarget(target), BuildPastedRecord(image, target));
     return true;
 }
 

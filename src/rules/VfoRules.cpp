@@ -126,26 +126,15 @@ ChannelControls LoadVfoControls(const RadioImage& image, int band, const Channel
 BuiltRecord BuildVfoRecord(const RadioImage& image, int band, const ChannelControls& c)
 {
     BuiltRecord out;
-    std::string rx = c.rxText;
-    std::string offset = c.offsetText;
-    if (!NormalizeFrequencyText(rx)) {
-        out.error = EntryError::InvalidFrequency;
-        return out;
-    }
-    if (!NormalizeOffsetText(offset)) {
-        out.error = EntryError::InvalidOffset;
-        return out;
-    }
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, band, EntryContext::Vfo, out.mode, out.step, FrequencyProfileOf(image));
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Vfo, band, e, out)) return out;
 
     ChannelControls fields = c;
     if (fields.shift == ShiftChoice::Split) // the VFO has no split: simplex
         fields.shift = ShiftChoice::Simplex;
     std::string& r = out.record;
     r = std::string(1, StepCodeChar(band)) + ",";
-    r += rx + ",";
+    r += e.rx + ",";
     r += StepCodeChar(out.step);
     r += ",";
     r += fields.shift == ShiftChoice::Plus      ? "1,"
@@ -162,7 +151,7 @@ BuiltRecord BuildVfoRecord(const RadioImage& image, int band, const ChannelContr
     r += digits(c.toneIndex, 2) + ",";
     r += digits(c.ctcssIndex, 2) + ",";
     r += digits(c.dcsIndex, 3) + ",";
-    r += "0" + offset + ",";
+    r += "0" + e.offset + ",";
     r += std::to_string(out.mode) + ",,,,,";
     return out;
 }
@@ -170,21 +159,10 @@ BuiltRecord BuildVfoRecord(const RadioImage& image, int band, const ChannelContr
 AcceptedEntries AcceptVfoEntries(const RadioImage& image, int band, const ChannelControls& c)
 {
     AcceptedEntries out;
-    std::string rx = c.rxText;
-    std::string offset = c.offsetText;
-    if (!NormalizeFrequencyText(rx)) {
-        out.error = EntryError::InvalidFrequency;
-        return out;
-    }
-    if (!NormalizeOffsetText(offset)) {
-        out.error = EntryError::InvalidOffset;
-        return out;
-    }
-    out.step = c.step;
-    out.mode = c.mode;
-    out.rounded = CheckFrequency(rx, band, EntryContext::Vfo, out.mode, out.step, FrequencyProfileOf(image));
-    out.rxText = FormatFrequency(rx);
-    out.offsetText = FormatOffset("0" + offset);
+    CheckedEntries e;
+    if (!CheckReceiveEntry(image, c, EntryContext::Vfo, band, e, out)) return out;
+    out.rxText = FormatFrequency(e.rx);
+    out.offsetText = FormatOffset("0" + e.offset);
     out.shift = c.shift;
     out.special = c.specialCaption;
     return out;

@@ -116,11 +116,11 @@ TEST(PtyHost, WireSpeedPacesCommandsAndRepliesByTheByteTime)
     }
     const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     // Never faster than the wire. The upper bound only catches pacing that
-    // has gone badly wrong (per-byte sleeps, double waits): how close the
-    // host keeps to the wire is measured by bench/transfer, not here, where
-    // a loaded or sanitized build adds scheduling delay.
+    // waits twice (each byte time spent again): how close the host keeps to
+    // the wire is measured by bench/transfer, not here, where a loaded or
+    // sanitized build adds scheduling delay to every exchange.
     EXPECT_GE(elapsed, 937.5);
-    EXPECT_LT(elapsed, 937.5 * 1.5);
+    EXPECT_LT(elapsed, 937.5 * 2);
 }
 
 TEST(PtyHost, LatencyDelaysEachReply)
@@ -137,7 +137,9 @@ TEST(PtyHost, LatencyDelaysEachReply)
     client.comm.WriteStringData("ID\r");
     ASSERT_TRUE(client.WaitFor(6));
     EXPECT_GE(clock.elapsed(), 120);
-    EXPECT_LT(clock.elapsed(), 400);
+    // Once per reply, not once per byte of it (6 x 120 ms); the margin below
+    // that is for a loaded machine.
+    EXPECT_LT(clock.elapsed(), 6 * 120);
 }
 
 TEST(PtyHost, TraceAndLinkAreWrittenAndTheLinkGoesAway)

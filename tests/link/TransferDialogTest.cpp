@@ -5,6 +5,7 @@
 
 #include "link/PortMap.h"
 #include "sim/PtyHost.h"
+#include "support/MessageRecorder.h"
 #include "support/ServedRadio.h"
 #include "support/TestPty.h"
 #include "support/TransferHarness.h"
@@ -17,27 +18,17 @@
 #include <memory>
 #include <vector>
 
+using tslq::test::MessageRecorder;
 using tslq::test::RunEventsUntil;
 
 using tslq::test::ServedRadio;
+using tslq::test::TimeOutWhenUnanswered;
 
 namespace {
 
-// Records every message box instead of showing it.
-struct MessageRecorder
-{
-    std::vector<std::pair<MessageKind, QString>> shown;
-    MessagePresenter previous;
-
-    MessageRecorder()
-    {
-        previous = SetMessagePresenter([this](MessageKind kind, const QString& text) {
-            shown.emplace_back(kind, text);
-            return MessageButton::Ok;
-        });
-    }
-    ~MessageRecorder() { SetMessagePresenter(previous); }
-};
+// A reply time-out no machine reaches while the radio answers: the reply it
+// leaves out times out through TimeOutWhenUnanswered.
+constexpr int NeverRunsOut = 60000;
 
 bool RunToEnd(TransferDialog& form, int ms = 20000)
 {
@@ -59,7 +50,7 @@ TEST(TransferDialog, ReadFillsTheImageAndTheBarStaysFull)
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.progressBar_->maximum(), 461);
     EXPECT_EQ(form.progressBar_->value(), 461); // the position ran on to 464
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.Messages().empty());
     EXPECT_FALSE(form.port_.GetPortStatus());
     EXPECT_EQ(image.GetRecordField(RecordKind::Memory, 5, 17), "RPT");
 }
@@ -71,11 +62,12 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
         ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {4, 0, 0}, 1);
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
         ReadDialog form(image, LinkScope::All, 1);
-        form.runner_.SetTimings({300, 300, 50});
+        form.runner_.SetTimings({NeverRunsOut, 300, 50});
+        TimeOutWhenUnanswered(form.runner_, served);
         ASSERT_TRUE(RunToEnd(form));
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
-        EXPECT_EQ(messages.shown[0].second,
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Error);
+        EXPECT_EQ(messages.Messages()[0].text,
                   TimeoutMessage() + "\n\nThe read did not finish; nothing was changed.");
         EXPECT_EQ(form.result(), QDialog::Rejected);
     }
@@ -85,13 +77,14 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
         ServedRadio served(StartImage("KK,0F", "ZT-Q2"), {12, 0, 0}, 1);
         const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
         WriteDialog form(image, LinkScope::All, 1);
-        form.runner_.SetTimings({300, 300, 50});
+        form.runner_.SetTimings({NeverRunsOut, 300, 50});
+        TimeOutWhenUnanswered(form.runner_, served);
         ASSERT_TRUE(RunToEnd(form));
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, MessageKind::Error);
-        EXPECT_EQ(messages.shown[0].second, TimeoutMessage() +
-                                                "\n\nThe radio now holds part of the new data; a "
-                                                "new write will complete it.");
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Error);
+        EXPECT_EQ(messages.Messages()[0].text, TimeoutMessage() +
+                                                   "\n\nThe radio now holds part of the new data; a "
+                                                   "new write will complete it.");
     }
     {
         MessageRecorder messages;
@@ -100,9 +93,9 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
         WriteDialog form(image, LinkScope::All, 1);
         EXPECT_EQ(form.windowTitle(), "Write");
         ASSERT_TRUE(RunToEnd(form));
-        ASSERT_EQ(messages.shown.size(), 1u);
+        ASSERT_EQ(messages.Count(), 1);
         // Nothing was written yet, so nothing more is said.
-        EXPECT_EQ(messages.shown[0].second, "The radio is invalid.\nPlease check and try again.");
+        EXPECT_EQ(messages.Messages()[0].text, "The radio is invalid.\nPlease check and try again.");
         EXPECT_EQ(served.radio.Memory().GetMemoryRecord(5), "");
     }
     {
@@ -113,8 +106,8 @@ TEST(TransferDialog, FailuresAreShownOnceWithTheirKind)
         WriteDialog form(image, LinkScope::Menu, 1);
         ASSERT_TRUE(RunToEnd(form, 3000));
         ThePortMap().SetRunOnlyDevice(1, "");
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, MessageKind::Warning);
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
         EXPECT_EQ(form.Outcome(), TransferOutcome::PortUnavailable);
     }
 }
@@ -131,11 +124,11 @@ TEST(TransferDialog, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
         ASSERT_TRUE(RunEventsUntil([&] { return form.runner_.CommandsSent() == 10; }, 5000));
         form.reject(); // Escape: cancels, does not close at once
         EXPECT_TRUE(form.isVisible());
-        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 10000));
         EXPECT_EQ(form.Outcome(), TransferOutcome::Cancelled);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
-        EXPECT_EQ(messages.shown[0].second, "The read did not finish; nothing was changed.");
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Information);
+        EXPECT_EQ(messages.Messages()[0].text, "The read did not finish; nothing was changed.");
         EXPECT_TRUE(image == before);
     }
     {
@@ -146,10 +139,10 @@ TEST(TransferDialog, CancelAndEscapeEndTheTransferAndSayWhatItLeft)
         form.show();
         ASSERT_TRUE(RunEventsUntil([&] { return form.runner_.CommandsSent() == 10; }, 5000));
         form.CancelTransfer();
-        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 1000));
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, MessageKind::Information);
-        EXPECT_EQ(messages.shown[0].second,
+        ASSERT_TRUE(RunEventsUntil([&] { return !form.isVisible(); }, 10000));
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Information);
+        EXPECT_EQ(messages.Messages()[0].text,
                   "The radio now holds part of the new data; a new write will complete it.");
     }
 }

@@ -23,6 +23,10 @@ using tslq::test::ServedRadio;
 
 namespace {
 
+// A reply time-out no machine reaches while the radio answers, for tests
+// that end a transfer another way.
+constexpr int NeverRunsOut = 60000;
+
 // A simulated radio served on its own pseudo-terminal.
 struct Runner
 {
@@ -74,14 +78,17 @@ TEST(TransferRunner, ReadsAndWritesAWholeRadio)
 TEST(TransferRunner, NoReplyEndsWithTheTimeOutAfterTheInterval)
 {
     ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {5, 0, 0});
-    Runner read(served.DevicePath(), {400, 300, 50});
+    // Long enough that the replies the radio does send are never late on a
+    // loaded machine.
+    const int replyTimeout = 1000;
+    Runner read(served.DevicePath(), {replyTimeout, 300, 50});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
     read.runner.StartRead(image, LinkScope::All);
     clock.start();
     ASSERT_TRUE(read.Wait());
     // Never early (a coarse timer would fire up to 5% before its interval).
-    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_GE(clock.elapsed(), replyTimeout);
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Timeout);
     EXPECT_EQ(read.runner.FailureMessage(), TimeoutMessage());
     EXPECT_EQ(read.runner.EndNote(), "The read did not finish; nothing was changed.");
@@ -105,15 +112,15 @@ TEST(TransferRunner, WrongRadioAndCancel)
     {
         // Cancel while nothing answers: the cancel completion ends it.
         ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {10, 0, 0});
-        Runner read(served.DevicePath(), {5000, 300, 50});
+        Runner read(served.DevicePath(), {NeverRunsOut, 300, 50});
         RadioImage image = StartImage("KK,0F", "ZT-Q2");
         read.runner.StartRead(image, LinkScope::All);
-        ASSERT_TRUE(RunEventsUntil([&] { return read.runner.CommandsSent() == 10; }, 5000));
+        ASSERT_TRUE(RunEventsUntil([&] { return read.runner.CommandsSent() == 10; }, 20000));
         QElapsedTimer clock;
         clock.start();
         read.runner.Cancel();
         ASSERT_TRUE(read.Wait());
-        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_LT(clock.elapsed(), NeverRunsOut);
         EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Cancelled);
         EXPECT_TRUE(read.runner.FailureMessage().isEmpty());
         EXPECT_TRUE(image == StartImage("KK,0F", "ZT-Q2"));
@@ -123,13 +130,13 @@ TEST(TransferRunner, WrongRadioAndCancel)
 TEST(TransferRunner, HangUpEndsTheTransferWithTheCause)
 {
     ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), {0, 0, 20});
-    Runner read(served.DevicePath(), {5000, 300, 50});
+    Runner read(served.DevicePath(), {NeverRunsOut, 300, 50});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     QElapsedTimer clock;
     clock.start();
     read.runner.StartRead(image, LinkScope::All);
     ASSERT_TRUE(read.Wait());
-    EXPECT_LT(clock.elapsed(), 4000); // not the reply time-out
+    EXPECT_LT(clock.elapsed(), NeverRunsOut); // not the reply time-out
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::LineFailure);
     EXPECT_TRUE(read.runner.FailureMessage().startsWith("Communication Read Error  ErrorMask=0\n"));
     EXPECT_FALSE(read.comm.GetPortStatus());
@@ -154,7 +161,9 @@ TEST(TransferRunner, StrayInputBeforeTheFirstCommandIsDiscarded)
 {
     tslq::test::TestPty pty;
     ASSERT_TRUE(pty.Ok());
-    Runner write(pty.Device(), {2000, 300, 200});
+    // A start delay far longer than the quiet spell looked for, so that a
+    // slow machine cannot stretch the spell past it.
+    Runner write(pty.Device(), {NeverRunsOut, 300, 1000});
     const RadioImage image = SampleImage("KK,0F", "ZT-Q2");
     write.runner.StartWrite(image, LinkScope::Menu);
     ASSERT_TRUE(pty.Send("noise\r"));
@@ -162,11 +171,11 @@ TEST(TransferRunner, StrayInputBeforeTheFirstCommandIsDiscarded)
     EXPECT_EQ(pty.Receive(150), "");
     VirtualRadio radio("KK,0F", "ZT-Q2");
     for (int i = 0; i < 200 && write.finished == 0; ++i) {
-        const std::string command = pty.Receive(500);
+        const std::string command = pty.Receive(20000, [&] { return write.finished > 0; });
         if (command.empty()) break;
         ASSERT_TRUE(pty.Send(radio.Feed(command)));
     }
-    ASSERT_TRUE(write.Wait(3000));
+    ASSERT_TRUE(write.Wait());
     EXPECT_EQ(write.runner.Outcome(), TransferOutcome::Completed);
     EXPECT_EQ(radio.Memory().GetMenuSetting(21), "HI THERE");
 }
@@ -175,7 +184,10 @@ TEST(TransferRunner, GarbledReplyIsAskedForAgainAfterDiscardingWhatFollowsIt)
 {
     tslq::test::TestPty pty;
     ASSERT_TRUE(pty.Ok());
-    Runner read(pty.Device(), {2000, 300, 50, 150});
+    // The discard time is far longer than the pause before the rest of the
+    // noise, so that a slow machine cannot stretch the pause past it.
+    const int discard = 1000;
+    Runner read(pty.Device(), {NeverRunsOut, 300, 50, discard});
     RadioImage image = StartImage("KK,0F", "ZT-Q2");
     read.runner.StartRead(image, LinkScope::Menu);
     VirtualRadio radio(SampleImage("KK,0F", "ZT-Q2"));
@@ -183,7 +195,7 @@ TEST(TransferRunner, GarbledReplyIsAskedForAgainAfterDiscardingWhatFollowsIt)
     int askedForPc0 = 0;
     std::vector<std::string> commands;
     for (int i = 0; i < 200 && read.finished == 0; ++i) {
-        const std::string command = pty.Receive(300);
+        const std::string command = pty.Receive(20000, [&] { return read.finished > 0; });
         if (command.empty()) break;
         commands.push_back(command);
         if (command == "PC 0\r" && ++askedForPc0 == 1) {
@@ -195,11 +207,11 @@ TEST(TransferRunner, GarbledReplyIsAskedForAgainAfterDiscardingWhatFollowsIt)
             continue;
         }
         if (command == "PC 0\r") {
-            EXPECT_GE(sinceGarble.elapsed(), 150);
+            EXPECT_GE(sinceGarble.elapsed(), discard);
         }
         ASSERT_TRUE(pty.Send(radio.Feed(command)));
     }
-    ASSERT_TRUE(read.Wait(3000));
+    ASSERT_TRUE(read.Wait());
     EXPECT_EQ(read.runner.Outcome(), TransferOutcome::Completed);
     EXPECT_EQ(askedForPc0, 2);
     // Asked again at once: the rest of the noise answered nothing.

@@ -6,11 +6,10 @@
 #include "editors/SetupDialog.h"
 #include "mainwin/MainWindow.h"
 #include "model/Profile.h"
-#include "ui/Messages.h"
+#include "support/MessageRecorder.h"
 
 #include <QRadioButton>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -33,52 +32,6 @@ inline void LoadComment(Document& document, const QString& comment)
 {
     document.Replace(document.Image(), document.FileName(), comment, document.DataChanged());
 }
-
-// Records the messages shown while it lives and answers them in order from
-// the scripted buttons; once the script is used up it answers Cancel for a
-// prompt with Cancel, No for a Yes/No question and OK otherwise.
-class MessageRecorder
-{
-  public:
-    struct Shown
-    {
-        MessageKind kind;
-        QString text;
-    };
-
-    explicit MessageRecorder(std::deque<MessageButton> answers = {}) : answers_(std::move(answers))
-    {
-        previous_ = SetMessagePresenter([this](MessageKind kind, const QString& text) {
-            shown_.push_back({kind, text});
-            if (!answers_.empty()) {
-                const MessageButton answer = answers_.front();
-                answers_.pop_front();
-                return answer;
-            }
-            switch (kind) {
-            case MessageKind::SaveChanges:
-                return MessageButton::Cancel;
-            case MessageKind::Question:
-                return MessageButton::No;
-            default:
-                return MessageButton::Ok;
-            }
-        });
-    }
-    ~MessageRecorder() { SetMessagePresenter(std::move(previous_)); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    void Answer(MessageButton button) { answers_.push_back(button); }
-    const std::vector<Shown>& Messages() const { return shown_; }
-    int Count() const { return static_cast<int>(shown_.size()); }
-    QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
-
-  private:
-    std::deque<MessageButton> answers_;
-    std::vector<Shown> shown_;
-    MessagePresenter previous_;
-};
 
 // A profile store holding a radio version, so that no setup dialog appears.
 inline std::unique_ptr<MemoryConfigStore> StoreFor(const std::string& type, const std::string& model)

@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "model/RadioImage.h"
 #include "rules/MenuRules.h"
+#include "support/MessageRecorder.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 
@@ -20,28 +21,9 @@
 #include <string_view>
 #include <vector>
 
+using tslq::test::MessageRecorder;
+
 namespace {
-
-// Records every message instead of showing it.
-class MessageRecorder
-{
-  public:
-    MessageRecorder()
-    {
-        previous_ = SetMessagePresenter([this](MessageKind kind, const QString& text) {
-            kinds.push_back(kind);
-            texts.push_back(text);
-            return MessageButton::Ok;
-        });
-    }
-    ~MessageRecorder() { SetMessagePresenter(previous_); }
-
-    std::vector<MessageKind> kinds;
-    std::vector<QString> texts;
-
-  private:
-    MessagePresenter previous_;
-};
 
 // The image of the document under test, changed as a load changes it (no
 // undo step, no change of the data changed state).
@@ -146,7 +128,7 @@ TEST_F(MenuPagesTest, DefaultMenuIsShownWithoutMarkingAChange)
     EXPECT_TRUE(pages->RadioGroup_AGPower->isHidden());
     EXPECT_TRUE(pages->RadioGroup_BGPower->isHidden());
     EXPECT_EQ(changes, 0);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(MenuPagesTest, EveryCheckBoxWritesItsSettingAndMarksAChange)
@@ -394,16 +376,16 @@ TEST_F(MenuPagesTest, PastedMultiplicationSignEmptiesThePowerOnMessageInMarketE)
     QApplication::clipboard()->setText(QString::fromUtf8("A\u00D7B"));
     pages->Edit_Pom->selectAll();
     pages->Edit_Pom->paste();
-    ASSERT_EQ(messages.texts.size(), 1U);
-    EXPECT_EQ(messages.texts[0], invalidCharacter);
-    EXPECT_EQ(messages.kinds[0], MessageKind::Information);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Messages()[0].text, invalidCharacter);
+    EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Information);
     EXPECT_EQ(pages->Edit_Pom->text(), "");
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "");
     EXPECT_GT(changes, 0);
 
     QApplication::clipboard()->setText(QString::fromUtf8("\u00C4\u00D6\u00DC"));
     pages->Edit_Pom->paste();
-    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(messages.Count(), 1);
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4\xD6\xDC");
 }
 
@@ -414,15 +396,15 @@ TEST_F(MenuPagesTest, TypedKeysInMarketE)
     Type(QString::fromUtf8("\u00C4"));
     Type("b");
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\u00C4b"));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.Messages().empty());
 
     Type(QString::fromUtf8("\u00D7"));
     Type(QString::fromUtf8("\u00A9"));
-    EXPECT_EQ(messages.texts.size(), 2U);
+    EXPECT_EQ(messages.Count(), 2);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\u00C4b"));
 
     Type(QStringLiteral("\x1b"), Qt::Key_Escape);
-    EXPECT_EQ(messages.texts.size(), 2U);
+    EXPECT_EQ(messages.Count(), 2);
     QTest::keyClick(pages->Edit_Pom, Qt::Key_Backspace);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\u00C4"));
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4");
@@ -432,7 +414,7 @@ TEST_F(MenuPagesTest, TypedKeysInMarketE)
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\u00C41234567"));
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4"
                                                     "1234567");
-    EXPECT_EQ(messages.texts.size(), 2U);
+    EXPECT_EQ(messages.Count(), 2);
 }
 
 TEST_F(MenuPagesTest, TypedKeysInMarketJ)
@@ -443,27 +425,27 @@ TEST_F(MenuPagesTest, TypedKeysInMarketJ)
     Type("Z");
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z"));
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xB1Z");
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.Messages().empty());
 
     // A full-width character is refused with one message, and nothing of it
     // is left pending for the next key.
     Type(QString::fromUtf8("\u30A2"));
-    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(messages.Count(), 1);
     EXPECT_FALSE(pages->DoubleByteLeadPending);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z"));
     Type("1");
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1"));
-    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(messages.Count(), 1);
 
     // Escape is dropped without a word.
     Type(QStringLiteral("\x1b"), Qt::Key_Escape);
-    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(messages.Count(), 1);
 
     // Text composed with an input method passes the same filter.
     QInputMethodEvent fullWidth;
     fullWidth.setCommitString(QString::fromUtf8("\u30A2\u30A4"));
     QApplication::sendEvent(pages->Edit_Pom, &fullWidth);
-    EXPECT_EQ(messages.texts.size(), 2U);
+    EXPECT_EQ(messages.Count(), 2);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1"));
     QInputMethodEvent halfWidth;
     halfWidth.setCommitString(QString::fromUtf8("\uFF72"));
@@ -473,7 +455,7 @@ TEST_F(MenuPagesTest, TypedKeysInMarketJ)
 
     // Latin letters of other markets have no place here.
     Type(QString::fromUtf8("\u00C4"));
-    EXPECT_EQ(messages.texts.size(), 3U);
+    EXPECT_EQ(messages.Count(), 3);
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF71Z1\uFF72"));
 }
 
@@ -483,8 +465,8 @@ TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
     image.SetMenuSetting(MenuSetting::PowerOnMessage, "AB\x81");
     const int before = changes;
     pages->RefreshFromImage();
-    ASSERT_EQ(messages.texts.size(), 1U);
-    EXPECT_EQ(messages.texts[0], invalidCharacter);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Messages()[0].text, invalidCharacter);
     EXPECT_EQ(pages->Edit_Pom->text(), "");
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "");
     EXPECT_EQ(changes, before);
@@ -495,7 +477,7 @@ TEST_F(MenuPagesTest, ForeignPowerOnMessageIsEmptiedOnRefresh)
     pages->RefreshFromImage();
     EXPECT_EQ(pages->Edit_Pom->text(), QString::fromUtf8("\uFF84"));
     EXPECT_EQ(Setting(MenuSetting::PowerOnMessage), "\xC4");
-    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(messages.Count(), 1);
 }
 
 TEST_F(MenuPagesTest, HelpTopicsOfTheControls)

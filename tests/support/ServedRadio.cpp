@@ -2,6 +2,9 @@
 #include "support/ServedRadio.h"
 
 #include "link/PortMap.h"
+#include "link/TransferRunner.h"
+
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +20,9 @@ ServedRadio::ServedRadio(const RadioImage& contents, VirtualRadioFaults faults, 
                 const std::lock_guard<std::mutex> hold(receivedLock_);
                 received_.emplace_back(line);
             }
-            return radio.Respond(line);
+            std::optional<std::string> reply = radio.Respond(line);
+            if (!reply && !radio.HungUp()) ++unanswered_;
+            return reply;
         },
         [this] { return radio.HungUp(); });
     std::string error;
@@ -48,6 +53,17 @@ std::vector<std::string> ServedRadio::Received()
     Stop();
     const std::lock_guard<std::mutex> hold(receivedLock_);
     return received_;
+}
+
+void TimeOutWhenUnanswered(TransferRunner& runner, const ServedRadio& served)
+{
+    auto* watch = new QTimer(&runner);
+    QObject::connect(watch, &QTimer::timeout, &runner, [&runner, &served, watch, seen = 0]() mutable {
+        if (served.Unanswered() == seen) return;
+        seen = served.Unanswered();
+        if (runner.Running()) runner.ReplyTimedOut();
+    });
+    watch->start(2);
 }
 
 } // namespace tslq::test

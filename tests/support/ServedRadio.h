@@ -9,10 +9,13 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+
+class TransferRunner;
 
 namespace tslq::test {
 
@@ -29,6 +32,9 @@ class ServedRadio
     const std::string& DevicePath() const { return host_->DevicePath(); }
     QString Device() const { return QString::fromStdString(DevicePath()); }
     int CommandsServed() const { return host_->CommandsServed(); }
+    // Commands the radio took without answering and stayed on the line (its
+    // dropReply fault).
+    int Unanswered() const { return unanswered_; }
 
     // Ends serving; the radio's memory and the commands received are then
     // settled.
@@ -45,6 +51,13 @@ class ServedRadio
     int comPort_ = 0;
     std::mutex receivedLock_;
     std::vector<std::string> received_;
+    std::atomic<int> unanswered_ = 0;
 };
+
+// Runs the runner's reply time-out as soon as the radio has left a command
+// unanswered, instead of when the runner's timer runs out: a test that is
+// about what a time-out leads to can then give the runner a reply time-out
+// that no slow machine reaches while the radio does answer.
+void TimeOutWhenUnanswered(TransferRunner& runner, const ServedRadio& served);
 
 } // namespace tslq::test

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 #include <pty.h>
 #include <string>
 #include <termios.h>
@@ -46,8 +47,9 @@ class TestPty
     }
 
     // Everything the component wrote, waiting up to ms for the first byte
-    // while the event loop runs.
-    std::string Receive(int ms = 1000) const
+    // while the event loop runs; no longer once stop() holds (the component
+    // is done and will write nothing more).
+    std::string Receive(int ms = 1000, const std::function<bool()>& stop = {}) const
     {
         std::string got;
         QDeadlineTimer deadline(ms);
@@ -59,7 +61,7 @@ class TestPty
                 got.append(buffer, static_cast<std::size_t>(n));
                 continue;
             }
-            if (!got.empty() || deadline.hasExpired()) return got;
+            if (!got.empty() || deadline.hasExpired() || (stop && stop())) return got;
             ::usleep(1000);
         }
     }
