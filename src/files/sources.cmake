@@ -4,6 +4,7 @@ list(APPEND TSLQ_CORE_SOURCES
   files/Csv.cpp
   files/CsvReader.cpp
   files/DataFile.cpp
+  files/FileGaps.cpp
   files/Listing.cpp
 )
 list(APPEND TSLQ_IO_SOURCES

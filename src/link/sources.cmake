@@ -6,6 +6,7 @@ list(APPEND TSLQ_CORE_SOURCES
   link/ImageDiff.cpp
   link/ReadTransfer.cpp
   link/ReplyCheck.cpp
+  link/WriteEffect.cpp
   link/WriteTransfer.cpp
 )
 list(APPEND TSLQ_IO_SOURCES
@@ -17,5 +18,6 @@ list(APPEND TSLQ_UI_SOURCES
   link/CompareDialog.cpp
   link/LinkCommands.cpp
   link/ReadDialog.cpp
+  link/WriteConfirm.cpp
   link/WriteDialog.cpp
 )

@@ -36,7 +36,8 @@ inline void LoadComment(Document& document, const QString& comment)
 
 // Records the messages shown while it lives and answers them in order from
 // the scripted buttons; once the script is used up it answers Cancel for a
-// prompt with Cancel, No for a Yes/No question and OK otherwise.
+// prompt with Cancel, No for a Yes/No question (and the write confirmation)
+// and OK otherwise.
 class MessageRecorder
 {
   public:
@@ -59,6 +60,7 @@ class MessageRecorder
             case MessageKind::SaveChanges:
                 return MessageButton::Cancel;
             case MessageKind::Question:
+            case MessageKind::WriteQuestion:
                 return MessageButton::No;
             default:
                 return MessageButton::Ok;
