@@ -6,6 +6,7 @@
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -40,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RadioImage image = reset;
     std::string comment = "before";
-    std::vector<RecordSlot> leftOut;
-    const DataFileStatus status = ReadDataFile(bytes, image, comment, &leftOut);
+    DataFileReport report;
+    const DataFileStatus status = ReadDataFile(bytes, image, comment, report);
+    const std::vector<RecordSlot>& leftOut = report.leftOut;
     if (status == DataFileStatus::BadHeader) {
         Check(image == reset && comment == "before" && leftOut.empty());
         return 0;
@@ -62,6 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < leftOut.size(); ++i)
         for (std::size_t j = i + 1; j < leftOut.size(); ++j)
             Check(!(leftOut[i] == leftOut[j]));
+    // A slot an earlier line loaded is never also named as left out.
+    for (const RecordSlot& slot : report.earlierLineUsed)
+        Check(std::find(leftOut.begin(), leftOut.end(), slot) == leftOut.end());
+    Check(report.gaps.Incomplete() == !report.gaps.Missing().Empty());
 
     // What was loaded is written and read back to the same file, and all of
     // it loads again. The second read starts from an empty image: records too
@@ -69,9 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = WriteDataFile(image, comment);
     RadioImage again;
     std::string againComment;
-    std::vector<RecordSlot> againLeftOut;
-    Check(ReadDataFile(written, again, againComment, &againLeftOut) == DataFileStatus::Loaded);
-    Check(againLeftOut.empty());
+    DataFileReport againReport;
+    Check(ReadDataFile(written, again, againComment, againReport) == DataFileStatus::Loaded);
+    // Every file written is whole.
+    Check(againReport.leftOut.empty() && againReport.earlierLineUsed.empty() &&
+          !againReport.gaps.Incomplete());
     Check(WriteDataFile(again, againComment) == written);
     return 0;
 }

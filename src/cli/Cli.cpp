@@ -216,27 +216,28 @@ int LoadCliProfile(CliContext& context, const CliProfileOptions& options, RadioI
 }
 
 int LoadCliDataFile(CliContext& context, const QString& path, RadioImage& image, std::string& comment,
-                    std::vector<RecordSlot>* leftOut)
+                    DataFileReport* report)
 {
     QString reason;
     const std::optional<std::string> bytes = ReadFileBytes(path, &reason);
     if (!bytes) return context.FileError(path, reason);
     ResetImage(image, ImageReset::ForLoad);
-    std::vector<RecordSlot> list;
-    if (ReadDataFile(*bytes, image, comment, &list) == DataFileStatus::BadHeader)
+    DataFileReport found;
+    if (ReadDataFile(*bytes, image, comment, found) == DataFileStatus::BadHeader)
         return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
-    if (!list.empty())
-        context.err << kProgram << " " << context.command << ": " << Utf8(path) << ": "
-                    << NotLoadedMessage(list) << "\n";
-    if (leftOut) *leftOut = std::move(list);
+    for (const std::string& line : {EndsEarlyMessage(found.gaps), NotLoadedMessage(found.leftOut),
+                                    EarlierLineUsedMessage(found.earlierLineUsed)})
+        if (!line.empty())
+            context.err << kProgram << " " << context.command << ": " << Utf8(path) << ": " << line << "\n";
+    if (report) *report = std::move(found);
     return kCliOk;
 }
 
 int OpenCliImage(CliContext& context, const CliProfileOptions& profile, const std::optional<QString>& path,
-                 RadioImage& image, std::string& comment, std::vector<RecordSlot>* leftOut)
+                 RadioImage& image, std::string& comment, DataFileReport* report)
 {
     if (const int status = LoadCliProfile(context, profile, image); status != kCliOk) return status;
-    if (path) return LoadCliDataFile(context, *path, image, comment, leftOut);
+    if (path) return LoadCliDataFile(context, *path, image, comment, report);
     ResetImage(image, ImageReset::ForNew);
     return kCliOk;
 }

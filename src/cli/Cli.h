@@ -5,6 +5,7 @@
 // Subcommands are listed in CliTable.cpp.
 #pragma once
 
+#include "files/DataFile.h"
 #include "model/Profile.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
@@ -85,17 +86,18 @@ CliProfileOptions TakeProfileOptions(CliArgs& args);
 int LoadCliProfile(CliContext& context, const CliProfileOptions& options, RadioImage& image);
 
 // Loads a data file as File > Open does: kCliOk, or kCliFileError (message
-// written) when it cannot be read or is no data file. Records that fail their
-// check are left out and named on standard error ("tslq-cli <command>: <file>:
-// 3 damaged records were not loaded: memory 005, ..."); leftOut receives them.
+// written) when it cannot be read or is no data file. What the file lacks and
+// the records that fail their check (left out) are named on standard error
+// ("tslq-cli <command>: <file>: This file ends early: ...", "... 3 damaged
+// records were not loaded: memory 005, ..."); `report` receives them.
 int LoadCliDataFile(CliContext& context, const QString& path, RadioImage& image, std::string& comment,
-                    std::vector<RecordSlot>* leftOut = nullptr);
+                    DataFileReport* report = nullptr);
 
 // The image a subcommand works on: the profile's (LoadCliProfile) with the
 // data file loaded over it (LoadCliDataFile), or without a file, reset as
 // File > New resets it. kCliOk, or the status of the step that failed.
 int OpenCliImage(CliContext& context, const CliProfileOptions& profile, const std::optional<QString>& path,
-                 RadioImage& image, std::string& comment, std::vector<RecordSlot>* leftOut = nullptr);
+                 RadioImage& image, std::string& comment, DataFileReport* report = nullptr);
 
 using CliHandler = int (*)(CliContext&);
 struct CliCommand

@@ -11,6 +11,7 @@
 #include "link/PortMap.h"
 #include "link/RadioPort.h"
 #include "link/TransferRunner.h"
+#include "link/WriteEffect.h"
 #include "link/WriteTransfer.h"
 
 #include <QEventLoop>
@@ -179,6 +180,38 @@ std::string Counted(int count, const char* singular, const char* plural)
     return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }
 
+// What a write of `chosen` would send that the file lacks: refused unless
+// allowed, since the radio would take the empty records and defaults of the
+// load in its place.
+int RefuseIncomplete(CliContext& context, const FileGaps& gaps, const SlotSet& chosen, bool allowed)
+{
+    if (!gaps.Touches(chosen)) return kCliOk;
+    context.err << "tslq-cli " << context.command
+                << ": the write would send empty records and defaults for what the file lacks";
+    if (allowed) {
+        context.err << "\n";
+        return kCliOk;
+    }
+    context.err << "; nothing was written; give --allow-incomplete to write all the same\n";
+    return kCliFileError;
+}
+
+// What a write of `chosen` changes against the radio's data file, and the
+// refusal to empty channels or DTMF memories the radio holds unless allowed.
+int RefuseErase(CliContext& context, const QString& radioPath, const RadioImage& radio,
+                const RadioImage& image, const SlotSet& chosen, bool allowed)
+{
+    const WriteEffect effect = EffectOfWrite(radio, image, chosen);
+    const std::string prefix = "tslq-cli " + std::string(context.command) + ": ";
+    context.err << prefix << "Against what the radio held in " << Utf8(radioPath) << ", this write "
+                << ChangesText(effect) << ".\n";
+    if (!effect.Empties()) return kCliOk;
+    context.err << prefix << EmptiesText(effect) << "\n";
+    if (allowed) return kCliOk;
+    context.err << prefix << "nothing was written; give --allow-erase to empty them all the same\n";
+    return kCliFileError;
+}
+
 } // namespace
 
 std::string TransferSummary(const RadioImage& image, LinkScope scope, bool read)
@@ -231,6 +264,8 @@ int CliWrite(CliContext& context)
     const bool force = context.args.Flag(QStringLiteral("--force"));
     const bool changesOnly = context.args.Flag(QStringLiteral("--changes-only"));
     const bool verify = context.args.Flag(QStringLiteral("--verify"));
+    const bool allowIncomplete = context.args.Flag(QStringLiteral("--allow-incomplete"));
+    const bool allowErase = context.args.Flag(QStringLiteral("--allow-erase"));
     const std::optional<QString> baselinePath = context.args.Value(QStringLiteral("--baseline"));
     if (const int status = TakeLinkOptions(context, options); status != kCliOk) return status;
     const QStringList positionals = context.args.Positionals();
@@ -238,25 +273,28 @@ int CliWrite(CliContext& context)
     if (positionals.size() != 1) return context.BadArguments(QStringLiteral("name one input file"));
     if (changesOnly && !baselinePath)
         return context.BadArguments(QStringLiteral("--changes-only needs --baseline RADIO.qx"));
-    if (baselinePath && !changesOnly)
-        return context.BadArguments(QStringLiteral("--baseline goes with --changes-only"));
 
     RadioImage image;
     std::string comment;
-    std::vector<RecordSlot> leftOut;
-    if (const int status = OpenCliImage(context, options.profile, positionals[0], image, comment, &leftOut);
+    DataFileReport report;
+    if (const int status = OpenCliImage(context, options.profile, positionals[0], image, comment, &report);
         status != kCliOk)
         return status;
+    std::vector<RecordSlot>& leftOut = report.leftOut;
+    // What the radio holds, as a data file of it tells.
+    std::optional<RadioImage> baseline;
+    if (baselinePath) {
+        baseline.emplace();
+        std::string baselineComment;
+        if (const int status =
+                OpenCliImage(context, options.profile, baselinePath, *baseline, baselineComment);
+            status != kCliOk)
+            return status;
+    }
     // Only the slots where the file differs from what the radio holds.
     std::optional<SlotSet> changes;
     if (changesOnly) {
-        RadioImage baseline;
-        std::string baselineComment;
-        if (const int status =
-                OpenCliImage(context, options.profile, baselinePath, baseline, baselineComment);
-            status != kCliOk)
-            return status;
-        changes = DifferingSlots(baseline, image, options.scope);
+        changes = DifferingSlots(*baseline, image, options.scope);
         if (changes->Empty()) {
             context.out << "No record differs from " << Utf8(*baselinePath) << ": nothing to write.\n";
             return kCliOk;
@@ -282,6 +320,13 @@ int CliWrite(CliContext& context)
             return kCliFileError;
         }
     }
+    const SlotSet scope = changes ? *changes : SlotSet::Covered(options.scope);
+    if (const int status = RefuseIncomplete(context, report.gaps, scope, allowIncomplete); status != kCliOk)
+        return status;
+    if (baseline)
+        if (const int status = RefuseErase(context, *baselinePath, *baseline, image, scope, allowErase);
+            status != kCliOk)
+            return status;
     SlotSet sent;
     if (const int status = Transfer(context, options, nullptr, &image, changes ? &*changes : nullptr, &sent);
         status != kCliOk)

@@ -26,14 +26,18 @@ const std::array kCommands = {
         "-o OUT.qx",
         "read the radio into a data file (--log: every command and reply into FILE, for a bug report)",
         &CliRead, true},
-    CliCommand{"write",
-               "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
-               "[--changes-only --baseline RADIO.qx] [--verify] [--log FILE] IN.qx",
-               "write a data file to the radio (--force: also when damaged records were left out of it; "
-               "--changes-only: only the records that differ from RADIO.qx, what the radio holds; --verify: "
-               "read back what was written and compare; --log: every command and reply into FILE, for a bug "
-               "report)",
-               &CliWrite, true},
+    CliCommand{
+        "write",
+        "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
+        "[--allow-incomplete] [--baseline RADIO.qx [--changes-only] [--allow-erase]] [--verify] [--log FILE] "
+        "IN.qx",
+        "write a data file to the radio (--force: also when damaged records were left out of it; "
+        "--allow-incomplete: also when the file ends early and the write would send what it lacks; "
+        "--baseline: RADIO.qx is what the radio holds, and what the write changes and empties there is "
+        "shown; --changes-only: only the records that differ from it; --allow-erase: also when the "
+        "write empties channels or DTMF memories it holds; --verify: read back what was written and "
+        "compare; --log: every command and reply into FILE, for a bug report)",
+        &CliWrite, true},
     // Channel lists.
     CliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",
                "write the memory channels as a CSV channel list", &CliExportCsv},

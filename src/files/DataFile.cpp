@@ -1,6 +1,7 @@
 // Writer and reader of the ".qx" data file.
 #include "files/DataFile.h"
 
+#include "files/FileGaps.h"
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
@@ -19,9 +20,6 @@ constexpr std::string_view kCallMarker = "__CALL DATA__";
 constexpr std::string_view kVfoMarker = "__VFO DATA__";
 constexpr std::string_view kDtmfMarker = "__DTMF DATA__";
 constexpr std::string_view kMenuMarker = "__RADIO MENU__";
-
-// The radio menu section: the program VFO records, then the menu settings.
-constexpr int kMenuSectionLines = ProgramVfoCount + MenuCount;
 
 // Appends one line: the record with its first `tabs` commas turned into TAB
 // (all of them when tabs < 0), then CR LF.
@@ -138,16 +136,42 @@ int VfoSlotOfCode(char code)
     return 0;
 }
 
+std::optional<FileSection> RecordSection(Section section)
+{
+    switch (section) {
+    case Section::Memory:
+        return FileSection::Memory;
+    case Section::Call:
+        return FileSection::Call;
+    case Section::Vfo:
+        return FileSection::Vfo;
+    case Section::Dtmf:
+        return FileSection::Dtmf;
+    case Section::Menu:
+        return FileSection::Menu;
+    case Section::None:
+    case Section::Comment:
+        break;
+    }
+    return std::nullopt;
+}
+
 class Reader
 {
   public:
-    Reader(RadioImage& image, std::string& comment) : image_(image), comment_(comment) {}
+    Reader(RadioImage& image, std::string& comment, DataFileReport& report)
+        : image_(image), comment_(comment), report_(report)
+    {
+    }
 
     void Line(std::string_view line)
     {
         if (const auto marker = MarkerSection(line)) {
             section_ = *marker;
             if (section_ == Section::Menu) menuLine_ = 0;
+            if (const auto section = RecordSection(section_))
+                report_.gaps.present[static_cast<std::size_t>(*section)] = true;
+            report_.gaps.lastSection = RecordSection(section_);
             return;
         }
         switch (section_) {
@@ -186,33 +210,55 @@ class Reader
                 Store({RecordSlotKind::Menu, menuLine_ - ProgramVfoCount}, line,
                       MenuSettingWidth(menuLine_ - ProgramVfoCount));
             if (menuLine_ < kMenuSectionLines) ++menuLine_;
+            report_.gaps.menuLines = std::max(report_.gaps.menuLines, menuLine_);
             break;
         }
+    }
+
+    // Whether the file would hold every section and a whole radio menu
+    // section once this line is taken.
+    bool CompletedBy(std::string_view line) const
+    {
+        FileGaps gaps = report_.gaps;
+        if (const auto marker = MarkerSection(line)) {
+            if (const auto section = RecordSection(*marker))
+                gaps.present[static_cast<std::size_t>(*section)] = true;
+        } else if (section_ == Section::Menu) {
+            gaps.menuLines = std::max(gaps.menuLines, menuLine_ + 1);
+        }
+        return !gaps.Incomplete();
     }
 
   private:
     // A line that passes its check, and fits its slot whole, replaces the
     // slot's record. One that fails is left out: the slot keeps what it held
     // (the reset's empty record or default, or an earlier line of the file)
-    // and is reported, unless a later line for it loads after all.
+    // and is reported, unless a later line for it loads after all. When an
+    // earlier line of the file loaded the slot, that line is what it holds.
     void Store(RecordSlot slot, std::string_view line, std::size_t capacity)
     {
-        const auto listed = std::find(leftOut_.begin(), leftOut_.end(), slot);
+        std::vector<RecordSlot>& leftOut = report_.leftOut;
+        std::vector<RecordSlot>& earlier = report_.earlierLineUsed;
+        const auto listed = std::find(leftOut.begin(), leftOut.end(), slot);
+        const auto kept = std::find(earlier.begin(), earlier.end(), slot);
         if (line.size() > capacity || !CheckSlotRecord(slot, line)) {
-            if (listed == leftOut_.end()) leftOut_.push_back(slot);
+            if (loaded_.Contains(slot)) {
+                if (kept == earlier.end()) earlier.push_back(slot);
+            } else if (listed == leftOut.end()) {
+                leftOut.push_back(slot);
+            }
             return;
         }
-        if (listed != leftOut_.end()) leftOut_.erase(listed);
+        if (listed != leftOut.end()) leftOut.erase(listed);
+        if (kept != earlier.end()) earlier.erase(kept);
+        loaded_.Insert(slot);
         StoreSlotRecord(image_, slot, line);
     }
 
-  public:
-    std::vector<RecordSlot>& LeftOut() { return leftOut_; }
-
-  private:
     RadioImage& image_;
     std::string& comment_;
-    std::vector<RecordSlot> leftOut_;
+    DataFileReport& report_;
+    SlotSet loaded_; // slots a line of the file has filled
     Section section_ = Section::None;
     int menuLine_ = 0;
 };
@@ -267,8 +313,17 @@ std::string WriteDataFile(const RadioImage& image, const std::string& comment)
 DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
                             std::vector<RecordSlot>* leftOut)
 {
-    if (leftOut) leftOut->clear();
-    Reader reader(image, comment);
+    DataFileReport report;
+    const DataFileStatus status = ReadDataFile(bytes, image, comment, report);
+    if (leftOut) *leftOut = std::move(report.leftOut);
+    return status;
+}
+
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
+                            DataFileReport& report)
+{
+    report = {};
+    Reader reader(image, comment, report);
     std::string line;
     line.reserve(RecordCapacity);
     int lineNumber = 0;
@@ -279,6 +334,8 @@ DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::stri
         if (lastLine) end = bytes.size();
         std::string_view raw = bytes.substr(pos, end - pos);
         pos = lastLine ? bytes.size() : end + 1;
+        // A CR without its LF still ends the line.
+        const bool ended = !lastLine || (!raw.empty() && raw.back() == '\r');
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         ++lineNumber;
 
@@ -289,9 +346,14 @@ DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::stri
         // The whole line is kept: a record longer than its slot is left out
         // whole rather than cut (the comment alone is cut, to the line buffer).
         CopyLine(raw, line, lineNumber >= 3);
+        // A last line without its line end in a file that stays short of a
+        // whole one is where the file was cut: what it holds is not the
+        // record that stood there, so it is not taken, and the report of
+        // what the file lacks covers it. A whole file whose final line end
+        // was stripped loads that line.
+        if (!ended && !reader.CompletedBy(line)) break;
         reader.Line(line);
     }
     if (lineNumber == 0) return DataFileStatus::BadHeader;
-    if (leftOut) *leftOut = std::move(reader.LeftOut());
     return DataFileStatus::Loaded;
 }

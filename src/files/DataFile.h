@@ -3,6 +3,7 @@
 // and naming files is the file commands' business.
 #pragma once
 
+#include "files/FileGaps.h"
 #include "model/RecordCheck.h"
 
 #include <string>
@@ -46,3 +47,20 @@ std::string WriteDataFile(const RadioImage& image, const std::string& comment);
 // slot once; a later good line for the slot loads it and takes it off).
 DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
                             std::vector<RecordSlot>* leftOut = nullptr);
+
+// What a load found besides the records it stored.
+struct DataFileReport
+{
+    // Slots whose only lines failed their check (as `leftOut` above).
+    std::vector<RecordSlot> leftOut;
+    // Slots whose later line failed its check after an earlier line had
+    // loaded: they hold that earlier line.
+    std::vector<RecordSlot> earlierLineUsed;
+    // Sections or menu lines the file lacks. In a file that lacks any, a
+    // last line without its line end is taken for the cut it is and not
+    // loaded (nor reported as damaged); a whole file whose final line end
+    // was stripped loads that line.
+    FileGaps gaps;
+};
+DataFileStatus ReadDataFile(std::string_view bytes, RadioImage& image, std::string& comment,
+                            DataFileReport& report);

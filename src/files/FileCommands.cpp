@@ -210,6 +210,11 @@ std::vector<RecordSlot> FileCommands::CurrentLeftOut() const
     return leftOut_.file == document_.FileName() ? leftOut_.entries : std::vector<RecordSlot>{};
 }
 
+FileGaps FileCommands::CurrentGaps() const
+{
+    return leftOut_.file == document_.FileName() ? leftOut_.gaps : FileGaps::Whole();
+}
+
 // Remembers the folder of a data file as the dialogs' first folder.
 void FileCommands::RememberFolder(const QString& path)
 {
@@ -228,8 +233,12 @@ void FileCommands::LoadBytes(const QString& path, const std::string& bytes, cons
     // A comment line cannot hold a line feed: it marks "no comment read".
     std::string comment = "\n";
     QString shown = name.isEmpty() ? path : name;
-    leftOut_ = {shown, {}, false};
-    if (ReadDataFile(bytes, image, comment, &leftOut_.entries) == DataFileStatus::BadHeader) {
+    DataFileReport report;
+    const bool read = ReadDataFile(bytes, image, comment, report) == DataFileStatus::Loaded;
+    leftOut_ = {shown, std::move(report.leftOut), false, std::move(report.earlierLineUsed), report.gaps,
+                false};
+    if (!read) {
+        leftOut_ = {};
         FileOpenError(tr("The file is not a TSL-Q2/Q3 data file."));
         shown = kUntitled;
     }
@@ -238,21 +247,43 @@ void FileCommands::LoadBytes(const QString& path, const std::string& bytes, cons
     document_.Replace(std::move(image), shown, text);
 }
 
-// Tells, once the loaded file is shown, which damaged records were left out.
+// Tells, once the loaded file is shown, what it lacked and which damaged
+// records were left out.
 void FileCommands::ReportLeftOut() const
 {
-    const std::vector<RecordSlot> list = CurrentLeftOut();
-    if (!list.empty()) ShowMessage(MessageKind::Warning, QString::fromStdString(NotLoadedMessage(list)));
+    if (leftOut_.file != document_.FileName()) return;
+    QStringList lines;
+    for (const std::string& line : {EndsEarlyMessage(leftOut_.gaps), NotLoadedMessage(leftOut_.entries),
+                                    EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
+        if (!line.empty()) lines << QString::fromStdString(line);
+    if (!lines.isEmpty()) ShowMessage(MessageKind::Warning, lines.join(QLatin1Char('\n')));
+}
+
+// The first save of an image from a file that ended early: the saved file
+// holds the empty records and defaults as if they had been in it.
+bool FileCommands::ConfirmSavingIncompleteFile()
+{
+    const FileGaps gaps = CurrentGaps();
+    if (!gaps.Incomplete() || leftOut_.gapsSaved) return true;
+    const QString text = QString::fromStdString(EndsEarlyMessage(gaps)) +
+                         tr("\nThe saved file will hold those values as if they had been in it."
+                            "\nDo you want to save?");
+    return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
 }
 
 // Saving over the file that damaged records were left out of drops their
 // lines from it for good: asked before the first save that replaces it.
 bool FileCommands::ConfirmReplacingDamagedFile(const QString& path)
 {
-    if (leftOut_.entries.empty() || leftOut_.fileReplaced || !SameFile(path, leftOut_.file)) return true;
-    const QString text = QString::fromStdString(NotLoadedMessage(leftOut_.entries)) +
-                         QStringLiteral("\nSaving replaces the file, and their lines will be gone from it."
-                                        "\nDo you want to save?");
+    if ((leftOut_.entries.empty() && leftOut_.earlierLineUsed.empty()) || leftOut_.fileReplaced ||
+        !SameFile(path, leftOut_.file))
+        return true;
+    QString text;
+    for (const std::string& line :
+         {NotLoadedMessage(leftOut_.entries), EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
+        if (!line.empty()) text += QString::fromStdString(line) + QLatin1Char('\n');
+    text += QStringLiteral("Saving replaces the file, and their lines will be gone from it."
+                           "\nDo you want to save?");
     return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
 }
 
@@ -260,9 +291,11 @@ bool FileCommands::ConfirmReplacingDamagedFile(const QString& path)
 // under the new name, and no file holds their lines any more.
 void FileCommands::LeftOutSavedAs(const QString& path)
 {
-    if (leftOut_.entries.empty() || leftOut_.file != document_.FileName()) return;
+    if (leftOut_.file != document_.FileName()) return;
+    if (leftOut_.entries.empty() && leftOut_.earlierLineUsed.empty() && !leftOut_.gaps.Incomplete()) return;
     leftOut_.file = path;
     leftOut_.fileReplaced = true;
+    leftOut_.gapsSaved = true;
 }
 
 // Writes the image and comment to a file; false (message shown) when any step
@@ -359,7 +392,7 @@ void FileCommands::SaveFile()
 {
     const QString name = document_.FileName();
     if (name != kUntitled && QFileInfo::exists(name)) {
-        if (!ConfirmReplacingDamagedFile(name)) return;
+        if (!ConfirmSavingIncompleteFile() || !ConfirmReplacingDamagedFile(name)) return;
         if (WriteImage(name)) LeftOutSavedAs(name);
         return;
     }
@@ -380,7 +413,7 @@ bool FileCommands::SaveAs()
         FileOpenError(NotDataFileName());
         return true;
     }
-    if (!ConfirmReplacingDamagedFile(path)) return false;
+    if (!ConfirmSavingIncompleteFile() || !ConfirmReplacingDamagedFile(path)) return false;
     if (WriteImage(path)) {
         LeftOutSavedAs(path);
         document_.SetFileName(path);

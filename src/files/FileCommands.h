@@ -5,6 +5,7 @@
 // presenters so that tests answer them without a modal loop.
 #pragma once
 
+#include "files/FileGaps.h"
 #include "model/RecordCheck.h"
 
 #include <QObject>
@@ -71,12 +72,17 @@ bool HasDataFileSuffix(const QString& path);
 // Records that failed their check when `file` was loaded and were left out
 // of the image. They count while the document's file name is `file`: a save
 // over that file asks first (until one has replaced it), and a write to the
-// radio names them.
+// radio names them. So do the sections the file lacked: the first save
+// anywhere asks, as the saved file will look whole, and a write whose scope
+// they lie in asks.
 struct LeftOutRecords
 {
     QString file;
     std::vector<RecordSlot> entries;
     bool fileReplaced = false;
+    std::vector<RecordSlot> earlierLineUsed;
+    FileGaps gaps;
+    bool gapsSaved = false;
 };
 
 class FileCommands : public QObject
@@ -125,6 +131,8 @@ class FileCommands : public QObject
     LeftOutRecords& LeftOut() { return leftOut_; }
     // The left-out records of the file the document now names.
     std::vector<RecordSlot> CurrentLeftOut() const;
+    // What the file the document now names lacked (nothing for another).
+    FileGaps CurrentGaps() const;
 
   private:
     // Reads a data file into a fresh image that replaces the document's,
@@ -135,6 +143,7 @@ class FileCommands : public QObject
     std::optional<std::string> ReadDataFileBytes(const QString& path);
     bool WriteImage(const QString& path);
     bool ConfirmReplacingDamagedFile(const QString& path);
+    bool ConfirmSavingIncompleteFile();
     void LeftOutSavedAs(const QString& path);
     void ReportLeftOut() const;
     void RememberFolder(const QString& path);

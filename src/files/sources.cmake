@@ -5,6 +5,7 @@ list(APPEND TSLQ_CORE_SOURCES
   files/CsvReader.cpp
   files/CsvReplace.cpp
   files/DataFile.cpp
+  files/FileGaps.cpp
   files/Listing.cpp
 )
 list(APPEND TSLQ_IO_SOURCES

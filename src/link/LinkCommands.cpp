@@ -6,6 +6,7 @@
 
 #include "document/Document.h"
 #include "link/ReadDialog.h"
+#include "link/WriteConfirm.h"
 #include "link/WriteDialog.h"
 #include "link/WriteTransfer.h"
 #include "model/Profile.h"
@@ -26,28 +27,6 @@ constexpr const char* VerifySetting = "VerifyAfterWrite";
 std::int64_t NowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
-}
-
-// "the last read at 12:31:05 (KK,0F ZT-Q2)"
-QString BaselineText(const RadioBaseline& baseline)
-{
-    QString source;
-    switch (baseline.From()) {
-    case RadioBaseline::Source::Read:
-        source = QStringLiteral("the last read");
-        break;
-    case RadioBaseline::Source::Compare:
-        source = QStringLiteral("the last compare");
-        break;
-    case RadioBaseline::Source::Write:
-        source = QStringLiteral("the last write");
-        break;
-    }
-    const QString time =
-        QDateTime::fromMSecsSinceEpoch(baseline.WhenMs()).toString(QStringLiteral("HH:mm:ss"));
-    return QStringLiteral("%1 at %2 (%3 %4)")
-        .arg(source, time, QString::fromStdString(baseline.Image().TypeCode()),
-             QString::fromStdString(baseline.Image().Model()));
 }
 
 QString Counted(int count, const QString& singular, const QString& plural)
@@ -110,11 +89,19 @@ void LinkCommands::Write(LinkScope scope, const QString& portName)
     // Records that would not be sent, or slots that a damaged file left
     // empty, are named before the operator confirms.
     const std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
-    QString confirm = Msg::WriteConfirm;
+    QString confirm = WriteQuestionText(baseline_, document_.Image(), scope, FileGapsNow());
     for (const std::string& note : {UnsendableNote(UnsendableRecords(document_.Image(), scope)),
                                     LeftOutWriteNote(LeftOutInScope(leftOut, scope))})
         if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
-    if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
+    switch (ShowMessage(MessageKind::WriteQuestion, confirm)) {
+    case MessageButton::Yes:
+        break;
+    case MessageButton::CompareFirst:
+        Compare(portName);
+        return;
+    default:
+        return;
+    }
     if (hooks_.prepareDialog) hooks_.prepareDialog(form);
     form.exec();
     const bool finished = form.Outcome() == TransferOutcome::Completed;
@@ -127,6 +114,11 @@ void LinkCommands::WriteEnded(LinkScope scope, const SlotSet& sent, bool finishe
 {
     baseline_.Written(document_.Image(), scope, sent, finished, NowMs());
     emit BaselineChanged();
+}
+
+FileGaps LinkCommands::FileGapsNow() const
+{
+    return hooks_.fileGaps ? hooks_.fileGaps() : FileGaps::Whole();
 }
 
 bool LinkCommands::VerifyAfterWrite() const
@@ -223,6 +215,8 @@ void LinkCommands::WriteChanges(const QString& portName)
     std::erase_if(leftOut, [&](const RecordSlot& slot) { return !changes.Contains(slot); });
     for (const std::string& note : {UnsendableNote(unsendable), LeftOutWriteNote(leftOut)})
         if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
+    if (const QString note = IncompleteWriteNote(FileGapsNow(), changes); !note.isEmpty())
+        confirm = note + QLatin1Char('\n') + confirm;
     if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;
     WriteSlots(changes, port);
 }

@@ -6,6 +6,7 @@
 // its menu items and buttons to them.
 #pragma once
 
+#include "files/FileGaps.h"
 #include "link/Baseline.h"
 #include "link/CommandSet.h"
 #include "link/CompareDialog.h"
@@ -35,6 +36,8 @@ class LinkCommands : public QObject
         std::function<bool()> promptSaveChanges;
         // Records a damaged file left out (named before a write).
         std::function<std::vector<RecordSlot>()> leftOut;
+        // What the loaded file lacked (named before a write that sends it).
+        std::function<FileGaps()> fileGaps;
         // After a completed read has replaced the document: the window shows
         // the radio's data for the version the radio reported.
         std::function<void()> readCompleted;
@@ -52,8 +55,10 @@ class LinkCommands : public QObject
     // A read changes the document (image, history, data changed state) and
     // the stored profile only when it has finished.
     void Read(LinkScope scope, const QString& portName);
-    // A write changes nothing here. With Verify After Write, a finished
-    // write is read back.
+    // A write changes nothing here. Its confirmation says what it changes
+    // and empties in the radio as far as the session knows it; Compare
+    // First... compares with the radio instead. With Verify After Write, a
+    // finished write is read back.
     void Write(LinkScope scope, const QString& portName);
 
     // Reads the radio into an image of its own (the document and the stored
@@ -92,6 +97,7 @@ class LinkCommands : public QObject
     void TakeRadioValues(const RadioImage& radio, const SlotSet& chosen);
     void WriteEnded(LinkScope scope, const SlotSet& sent, bool finished);
     void KeepSerialLog(TransferDialog& dialog);
+    FileGaps FileGapsNow() const;
 
     RadioBaseline baseline_;
     SerialLog serialLog_;

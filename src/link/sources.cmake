@@ -7,6 +7,7 @@ list(APPEND TSLQ_CORE_SOURCES
   link/ReadTransfer.cpp
   link/ReplyCheck.cpp
   link/SerialLog.cpp
+  link/WriteEffect.cpp
   link/WriteTransfer.cpp
 )
 list(APPEND TSLQ_IO_SOURCES
@@ -18,5 +19,6 @@ list(APPEND TSLQ_UI_SOURCES
   link/CompareDialog.cpp
   link/LinkCommands.cpp
   link/ReadDialog.cpp
+  link/WriteConfirm.cpp
   link/WriteDialog.cpp
 )

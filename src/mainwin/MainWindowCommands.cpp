@@ -81,6 +81,7 @@ void MainWindow::ConnectLinkCommands()
     LinkCommands::Hooks hooks;
     hooks.promptSaveChanges = [this] { return PromptSaveChanges(); };
     hooks.leftOut = [this] { return CurrentLeftOut(); };
+    hooks.fileGaps = [this] { return files_->CurrentGaps(); };
     hooks.readCompleted = [this] {
         ShowRadioCaption();
         // The radio may have reported another model or version.

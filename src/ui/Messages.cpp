@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -36,14 +37,24 @@ MessageButton ShowMessageBox(MessageKind kind, const QString& text)
     case MessageKind::Information:
         icon = QMessageBox::Information;
         break;
+    case MessageKind::WriteQuestion:
+        icon = QMessageBox::Question;
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        break;
     }
-    QMessageBox box(icon, Msg::ApplicationTitle, text, buttons, QApplication::activeWindow());
+    QMessageBox box(icon, Msg::ApplicationTitle, MessageBoxText(text), buttons, QApplication::activeWindow());
+    QPushButton* compareFirst = nullptr;
+    if (kind == MessageKind::WriteQuestion)
+        compareFirst = box.addButton(QCoreApplication::translate("Messages", "Compare First..."),
+                                     QMessageBox::ActionRole);
     if (buttons & QMessageBox::Cancel)
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons & QMessageBox::No)
         box.setEscapeButton(QMessageBox::No);
     box.setDefaultButton(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    if (compareFirst && box.clickedButton() == compareFirst) return MessageButton::CompareFirst;
+    switch (answer) {
     case QMessageBox::Yes:
         return MessageButton::Yes;
     case QMessageBox::No:
@@ -70,6 +81,16 @@ MessageButton ShowMessage(MessageKind kind, const QString& text)
 MessagePresenter SetMessagePresenter(MessagePresenter presenter)
 {
     return std::exchange(CurrentPresenter(), std::move(presenter));
+}
+
+QString MessageBoxText(const QString& text)
+{
+    // A word joiner after such a comma forbids the break; it is not drawn.
+    QString shown = text;
+    for (qsizetype i = shown.size() - 2; i > 0; --i)
+        if (shown[i] == QLatin1Char(',') && !shown[i - 1].isSpace() && !shown[i + 1].isSpace())
+            shown.insert(i + 1, QChar(0x2060));
+    return shown;
 }
 
 QString Msg::PortInvalid(int port)

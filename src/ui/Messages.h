@@ -14,9 +14,12 @@ enum class MessageKind {
     SaveChanges, // Yes, No, Cancel, exclamation icon: "Data is changed. ..."
     Question,    // Yes, No, question icon: write confirmation, editor change prompts
     Information, // OK, information icon: invalid entries, rounded frequency
+    // Yes, No and "Compare First...", question icon: the confirmation of
+    // Write > All, Memory and Menu.
+    WriteQuestion,
 };
 
-enum class MessageButton { Ok, Yes, No, Cancel };
+enum class MessageButton { Ok, Yes, No, Cancel, CompareFirst };
 
 using MessagePresenter = std::function<MessageButton(MessageKind, const QString& text)>;
 
@@ -28,6 +31,10 @@ MessageButton ShowMessage(MessageKind kind, const QString& text);
 // Replaces the presenter and returns the previous one; an empty presenter
 // restores the modal message box.
 MessagePresenter SetMessagePresenter(MessagePresenter presenter);
+
+// The text as the message box lays it out: a comma between two characters
+// ("KK,0F", "1,200") never ends a line there.
+QString MessageBoxText(const QString& text);
 
 // The fixed texts, character for character.
 namespace Msg {

@@ -4,10 +4,12 @@
 #include "cli/CliLink.h"
 
 #include "files/DataFile.h"
+#include "link/ImageDiff.h"
 #include "link/PortMap.h"
 #include "link/ReadTransfer.h"
 #include "model/Profile.h"
 #include "sim/PtyHost.h"
+#include "sim/SampleLoad.h"
 #include "support/ServedRadio.h"
 #include "support/TestSupport.h"
 #include "support/TransferHarness.h"
@@ -279,9 +281,11 @@ TEST(CliLink, WriteOnlyTheChangesAndVerify)
         EXPECT_EQ(cli.Run({"write", "--port", served.Device(), "--changes-only", "--baseline", baseline,
                            "--verify", in}),
                   kCliVerifyFailed);
-        EXPECT_EQ(cli.err.str(), "The radio does not hold what was written.\n"
-                                 "Slot        Field      radio    written\n"
-                                 "Memory 005  Frequency  145.500  145.520\n");
+        EXPECT_EQ(cli.err.str(), "tslq-cli write: Against what the radio held in " + baseline.toStdString() +
+                                     ", this write changes 1 channel.\n"
+                                     "The radio does not hold what was written.\n"
+                                     "Slot        Field      radio    written\n"
+                                     "Memory 005  Frequency  145.500  145.520\n");
     }
     {
         // The radio goes away during the read-back, after the write's nine
@@ -313,7 +317,6 @@ TEST(CliLink, WriteOnlyTheChangesAndVerify)
     }
     Cli bad;
     EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--changes-only", in}), kCliBadArguments);
-    EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--baseline", baseline, in}), kCliBadArguments);
     EXPECT_EQ(bad.Run({"write", "--port", "/dev/null", "--changes-only", "--baseline", "missing.qx", in}),
               kCliFileError);
 }
@@ -366,5 +369,70 @@ TEST(CliLink, LogOfEveryCommandAndReply)
         EXPECT_EQ(served.CommandsServed(), 0);
         EXPECT_EQ(cli.Run({"read", "--port", served.Device(), "--log", "", "-o", dir.filePath("out.qx")}),
                   kCliBadArguments);
+    }
+}
+
+// The radio's sample load read into radio.qx, then written back from that
+// file cut after memory 030 (cut.qx) and from the same image saved whole
+// (window.qx): each refusal, and what the flag that allows it writes.
+TEST(CliLink, WriteRefusesACutFileAndEmptyingWhatTheRadioHolds)
+{
+    QTemporaryDir dir;
+    const RadioImage sample = SampleRadioImage("KK,0F", "ZT-Q2");
+    const QString radioFile = dir.filePath("radio.qx");
+    const QString cutFile = dir.filePath("cut.qx");
+    const QString windowFile = dir.filePath("window.qx");
+    {
+        ServedRadio served(sample);
+        Cli cli;
+        ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "-o", radioFile}), kCliOk) << cli.err.str();
+    }
+    const std::string bytes = tslq::test::ReadBytes(radioFile.toStdString());
+    ASSERT_TRUE(tslq::test::WriteBytes(cutFile.toStdString(),
+                                       bytes.substr(0, bytes.find('\n', bytes.find("\n030\t") + 1) + 1)));
+    std::string comment;
+    const RadioImage cut = ReadBack(cutFile, comment);
+    ASSERT_TRUE(tslq::test::WriteBytes(windowFile.toStdString(), WriteDataFile(cut, comment)));
+
+    const std::string lacks =
+        "tslq-cli write: " + cutFile.toStdString() +
+        ": This file ends early: DTMF memories, VFO, CALL and the menu settings are not "
+        "in it, and memory channels may be missing; what is missing holds empty or "
+        "default values.\n"
+        "tslq-cli write: the write would send empty records and defaults for what the "
+        "file lacks";
+    const std::string against =
+        "tslq-cli write: Against what the radio held in " + radioFile.toStdString() +
+        ", this write changes 21 channels and 4 DTMF memories.\n"
+        "tslq-cli write: This write empties 21 channels and 4 DTMF memories the radio "
+        "holds: 031, 040, 050, 051, 060–063, L0, U0, PR1, I-1, I-2, I-3, I-4, I-5, "
+        "I-6, I-7, I-8, I-9, I-0; DTMF 0–3.\n";
+    const struct
+    {
+        QStringList options;
+        int status;
+        std::string err;
+    } writes[] = {
+        {{cutFile},
+         kCliFileError,
+         lacks + "; nothing was written; give --allow-incomplete to write all the same\n"},
+        {{"--allow-incomplete", cutFile}, kCliOk, lacks + "\n"},
+        {{"--baseline", radioFile, windowFile},
+         kCliFileError,
+         against + "tslq-cli write: nothing was written; give --allow-erase to empty them all the same\n"},
+        {{"--baseline", radioFile, "--allow-erase", windowFile}, kCliOk, against},
+    };
+    for (const auto& write : writes) {
+        SCOPED_TRACE(write.options.join(' ').toStdString());
+        ServedRadio served(sample);
+        Cli cli;
+        EXPECT_EQ(cli.Run(QStringList{"write", "--port", served.Device()} + write.options), write.status);
+        EXPECT_EQ(cli.err.str(), write.err);
+        served.Stop();
+        // Refused: nothing reached the radio. Allowed: it holds the cut image.
+        if (write.status == kCliOk)
+            EXPECT_TRUE(DifferingSlots(served.radio.Contents(), cut).Empty());
+        else
+            EXPECT_EQ(served.CommandsServed(), 0);
     }
 }

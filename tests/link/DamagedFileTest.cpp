@@ -77,9 +77,10 @@ struct DamagedCase
 };
 
 // Each file is tests/data/files/full.qx with some lines damaged (truncated.qx
-// is its beginning, cut inside a record without a line end).
+// is its beginning, cut inside a record without a line end: the cut is where
+// the file ends, not a damaged record).
 const DamagedCase kDamagedFiles[] = {
-    {"truncated.qx", "1 damaged record was not loaded: memory 005"},
+    {"truncated.qx", ""},
     {"letters.qx", "2 damaged records were not loaded: memory 001, DTMF 4"},
     {"negative.qx", "2 damaged records were not loaded: memory 010, CALL 1"},
     {"long_number.qx", "3 damaged records were not loaded: memory 200, VFO B, menu setting 22"},
@@ -98,13 +99,15 @@ TEST(DamagedFiles, LoadWithTheReportAndAreNeverSent)
         ASSERT_FALSE(bytes.empty());
         RadioImage image = reset;
         std::string comment;
-        std::vector<RecordSlot> leftOut;
-        ASSERT_EQ(ReadDataFile(bytes, image, comment, &leftOut), DataFileStatus::Loaded);
+        DataFileReport report;
+        ASSERT_EQ(ReadDataFile(bytes, image, comment, report), DataFileStatus::Loaded);
+        const std::vector<RecordSlot>& leftOut = report.leftOut;
         EXPECT_EQ(NotLoadedMessage(leftOut), c.message);
+        const bool truncated = bytes.back() != '\n';
+        EXPECT_EQ(report.gaps.Incomplete(), truncated);
 
         // Everything else loads as from the undamaged file; the left-out
         // slots keep the reset's record.
-        const bool truncated = bytes.back() != '\n';
         const std::string undamaged =
             truncated ? bytes.substr(0, bytes.rfind('\n') + 1) : ReadBytes(DataPath("files/full.qx"));
         RadioImage expected = reset;
@@ -271,10 +274,13 @@ TEST(DamagedFiles, WindowReportsAsksBeforeSavingAndNamesThemBeforeAWrite)
         MessageRecorder messages; // the question answered No
         form->writeAllAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
-        EXPECT_EQ(messages.LastText(), "Damaged records left out of the file will be cleared in the radio: "
-                                       "memory 001, DTMF 4\nDo you want to write the data to the radio?");
+        EXPECT_TRUE(messages.LastText().startsWith("Damaged records left out of the file will be cleared in "
+                                                   "the radio: memory 001, DTMF 4\nWhat the radio holds is "
+                                                   "not known"))
+            << messages.LastText().toStdString();
+        EXPECT_TRUE(messages.LastText().endsWith(".\nDo you want to write the data to the radio?"));
         form->writeMenuAction_->trigger();
-        EXPECT_EQ(messages.LastText(), "Do you want to write the data to the radio?");
+        EXPECT_TRUE(messages.LastText().startsWith("What the radio holds is not known"));
     }
 }
 

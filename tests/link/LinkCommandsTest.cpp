@@ -139,7 +139,12 @@ TEST(LinkCommands, WriteAsksFirstAndLeavesTheImageAlone)
         MessageRecorder messages({MessageButton::No});
         form->writeAllAction_->trigger();
         ASSERT_EQ(messages.Count(), 1);
-        EXPECT_EQ(messages.LastText(), "Do you want to write the data to the radio?");
+        EXPECT_EQ(messages.Messages()[0].kind, MessageKind::WriteQuestion);
+        EXPECT_EQ(messages.LastText(),
+                  "What the radio holds is not known: no read, compare or finished write of this radio "
+                  "version in this session tells it, so what this write changes or empties there cannot be "
+                  "shown. Compare First... reads the radio and lists the differences.\n"
+                  "Do you want to write the data to the radio?");
     }
     {
         MessageRecorder messages({MessageButton::Yes});

@@ -14,7 +14,8 @@ namespace tslq::test {
 
 // Records the messages shown while it lives and answers them in order from
 // the scripted buttons; once the script is used up it answers Cancel for a
-// prompt with Cancel, No for a Yes/No question and OK otherwise.
+// prompt with Cancel, No for a Yes/No question (and the write confirmation)
+// and OK otherwise.
 class MessageRecorder
 {
   public:
@@ -37,6 +38,7 @@ class MessageRecorder
             case MessageKind::SaveChanges:
                 return MessageButton::Cancel;
             case MessageKind::Question:
+            case MessageKind::WriteQuestion:
                 return MessageButton::No;
             default:
                 return MessageButton::Ok;
