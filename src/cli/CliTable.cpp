@@ -23,13 +23,15 @@ const std::array kCommands = {
     CliCommand{"read",
                "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--base IN.qx] -o OUT.qx",
                "read the radio into a data file", &CliRead, true},
-    CliCommand{"write",
-               "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
-               "[--changes-only --baseline RADIO.qx] [--verify] IN.qx",
-               "write a data file to the radio (--force: also when damaged records were left out of it; "
-               "--changes-only: only the records that differ from RADIO.qx, what the radio holds; --verify: "
-               "read back what was written and compare)",
-               &CliWrite, true},
+    CliCommand{
+        "write",
+        "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] [--skip-unsendable] "
+        "[--changes-only --baseline RADIO.qx] [--verify] IN.qx",
+        "write a data file to the radio (--force: also when damaged records were left out of it; "
+        "--skip-unsendable: write the rest when records the radio cannot hold are left out; "
+        "--changes-only: only the records that differ from RADIO.qx, what the radio holds; --verify: "
+        "read back what was written and compare)",
+        &CliWrite, true},
     // Channel lists.
     CliCommand{"export-csv", "[--type CODE] [--model MODEL] [--encoding utf8|8bit] IN.qx [-o OUT.csv]",
                "write the memory channels as a CSV channel list", &CliExportCsv},

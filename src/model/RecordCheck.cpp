@@ -436,6 +436,27 @@ std::string RecordSlotName(RecordSlot slot)
     return {};
 }
 
+std::string RecordSlotTitle(RecordSlot slot, char market)
+{
+    std::string_view label;
+    switch (slot.kind) {
+    case RecordSlotKind::Vfo:
+        label = VfoBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "VFO " + std::string(label);
+    case RecordSlotKind::Call:
+        label = CallBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "CALL " + std::string(label);
+    case RecordSlotKind::ProgramVfo:
+        label = VfoBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "program VFO " + std::string(label);
+    case RecordSlotKind::Memory:
+    case RecordSlotKind::Dtmf:
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return RecordSlotName(slot);
+}
+
 RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
 {
     switch (slot.kind) {

@@ -5,6 +5,7 @@
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "rules/FrequencyRules.h"
+#include "rules/SendCheck.h"
 
 #include <cstdint>
 #include <limits>
@@ -227,7 +228,8 @@ std::string TargetRecord(const RadioImage& image, EditTarget target)
 namespace {
 
 // The clipboard is filled by other running instances, which may hold any
-// bytes: a record that would not pass the data file's check is never stored.
+// bytes: a record that would not pass the data file's check, or that a radio
+// of the image's version could not hold, is never stored.
 bool PastedRecordIsSound(const RadioImage& image, EditTarget target)
 {
     RecordSlotKind kind = RecordSlotKind::Memory;
@@ -244,7 +246,7 @@ bool PastedRecordIsSound(const RadioImage& image, EditTarget target)
     default:
         break;
     }
-    return CheckSlotRecord({kind, target.slot}, BuildPastedRecord(image, target)).Ok();
+    return SendCheck(image).CheckRecord({kind, target.slot}, BuildPastedRecord(image, target)).Ok();
 }
 
 } // namespace
