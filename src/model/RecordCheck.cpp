@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -417,6 +418,44 @@ RecordCheck CheckMenuSetting(int index, std::string_view value)
     return Pass;
 }
 
+const std::string& SlotRecord(const RadioImage& image, RecordSlot slot)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return image.GetMemoryRecord(slot.index);
+    case RecordSlotKind::Vfo:
+        return image.GetVfoRecord(slot.index);
+    case RecordSlotKind::Call:
+        return image.GetCallRecord(slot.index);
+    case RecordSlotKind::Dtmf:
+        return image.GetDtmfRecord(slot.index);
+    case RecordSlotKind::ProgramVfo:
+        return image.GetProgramVfoRecord(slot.index);
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return image.GetMenuSetting(slot.index);
+}
+
+void SetSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text)
+{
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return image.SetMemoryRecord(slot.index, text);
+    case RecordSlotKind::Vfo:
+        return image.SetVfoRecord(slot.index, text);
+    case RecordSlotKind::Call:
+        return image.SetCallRecord(slot.index, text);
+    case RecordSlotKind::Dtmf:
+        return image.SetDtmfRecord(slot.index, text);
+    case RecordSlotKind::ProgramVfo:
+        return image.SetProgramVfoRecord(slot.index, text);
+    case RecordSlotKind::Menu:
+        break;
+    }
+    image.SetMenuSetting(slot.index, text);
+}
+
 std::string RecordSlotName(RecordSlot slot)
 {
     switch (slot.kind) {
@@ -479,24 +518,18 @@ RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
 std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)
 {
     std::vector<DamagedRecord> damaged;
-    const auto check = [&damaged](RecordSlotKind kind, int count, auto&& text) {
+    const std::pair<RecordSlotKind, int> kinds[] = {{RecordSlotKind::Memory, MemoryCount},
+                                                    {RecordSlotKind::Call, CallCount},
+                                                    {RecordSlotKind::Vfo, VfoCount},
+                                                    {RecordSlotKind::Dtmf, DtmfCount},
+                                                    {RecordSlotKind::ProgramVfo, ProgramVfoCount},
+                                                    {RecordSlotKind::Menu, MenuCount}};
+    for (const auto& [kind, count] : kinds)
         for (int index = 0; index < count; ++index) {
             const RecordSlot slot{kind, index};
-            if (const RecordCheck result = CheckSlotRecord(slot, text(index)); !result)
+            if (const RecordCheck result = CheckSlotRecord(slot, SlotRecord(image, slot)); !result)
                 damaged.push_back({slot, result.reason});
         }
-    };
-    check(RecordSlotKind::Memory, MemoryCount,
-          [&](int i) -> const std::string& { return image.GetMemoryRecord(i); });
-    check(RecordSlotKind::Call, CallCount,
-          [&](int i) -> const std::string& { return image.GetCallRecord(i); });
-    check(RecordSlotKind::Vfo, VfoCount, [&](int i) -> const std::string& { return image.GetVfoRecord(i); });
-    check(RecordSlotKind::Dtmf, DtmfCount,
-          [&](int i) -> const std::string& { return image.GetDtmfRecord(i); });
-    check(RecordSlotKind::ProgramVfo, ProgramVfoCount,
-          [&](int i) -> const std::string& { return image.GetProgramVfoRecord(i); });
-    check(RecordSlotKind::Menu, MenuCount,
-          [&](int i) -> const std::string& { return image.GetMenuSetting(i); });
     return damaged;
 }
 

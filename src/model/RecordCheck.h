@@ -80,6 +80,10 @@ struct RecordSlot
     bool operator==(const RecordSlot&) const = default;
 };
 
+// The record the image holds in a slot, and the slot set to a text.
+const std::string& SlotRecord(const RadioImage& image, RecordSlot slot);
+void SetSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text);
+
 // "memory 005", "memory L0", "VFO A", "CALL 2", "DTMF 3", "program VFO 1",
 // "menu setting 21".
 std::string RecordSlotName(RecordSlot slot);

@@ -146,21 +146,7 @@ RecordCheck SendCheck::CheckRecord(RecordSlot slot, std::string_view record) con
 
 RecordCheck SendCheck::Check(RecordSlot slot) const
 {
-    switch (slot.kind) {
-    case RecordSlotKind::Memory:
-        return CheckRecord(slot, image_.GetMemoryRecord(slot.index));
-    case RecordSlotKind::Vfo:
-        return CheckRecord(slot, image_.GetVfoRecord(slot.index));
-    case RecordSlotKind::Call:
-        return CheckRecord(slot, image_.GetCallRecord(slot.index));
-    case RecordSlotKind::Dtmf:
-        return CheckRecord(slot, image_.GetDtmfRecord(slot.index));
-    case RecordSlotKind::ProgramVfo:
-        return CheckRecord(slot, image_.GetProgramVfoRecord(slot.index));
-    case RecordSlotKind::Menu:
-        return CheckRecord(slot, image_.GetMenuSetting(slot.index));
-    }
-    return Fail("no such record");
+    return CheckRecord(slot, SlotRecord(image_, slot));
 }
 
 std::vector<DamagedRecord> UnsendableImageRecords(const RadioImage& image)

@@ -5,6 +5,7 @@
 // then refused.
 #include "link/ReadTransfer.h"
 #include "link/ReplyCheck.h"
+#include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "support/TransferHarness.h"
 
@@ -21,39 +22,6 @@ struct ReplyKind
     RecordSlot slot;
     int firstField; // the record field the payload's first field lands in
 };
-
-// The record a slot holds, and the same slot set to a record.
-std::string RecordOf(const RadioImage& image, RecordSlot slot)
-{
-    switch (slot.kind) {
-    case RecordSlotKind::Memory:
-        return image.GetMemoryRecord(slot.index);
-    case RecordSlotKind::Call:
-        return image.GetCallRecord(slot.index);
-    case RecordSlotKind::Vfo:
-        return image.GetVfoRecord(slot.index);
-    case RecordSlotKind::ProgramVfo:
-        return image.GetProgramVfoRecord(slot.index);
-    default:
-        return image.GetDtmfRecord(slot.index);
-    }
-}
-
-void SetRecord(RadioImage& image, RecordSlot slot, const std::string& record)
-{
-    switch (slot.kind) {
-    case RecordSlotKind::Memory:
-        return image.SetMemoryRecord(slot.index, record);
-    case RecordSlotKind::Call:
-        return image.SetCallRecord(slot.index, record);
-    case RecordSlotKind::Vfo:
-        return image.SetVfoRecord(slot.index, record);
-    case RecordSlotKind::ProgramVfo:
-        return image.SetProgramVfoRecord(slot.index, record);
-    default:
-        return image.SetDtmfRecord(slot.index, record);
-    }
-}
 
 // Fields of a record; the last (the name, or a program VFO's upper bound)
 // runs to the end.
@@ -116,16 +84,16 @@ TEST(ShortReplies, EachKindCutAtEveryFieldBoundaryReadsItsFieldsEmpty)
             const std::string payload = AssemblePayload(reply, kind.command.echo);
             const bool empty = IsEmptyPayload(kind.expected, payload);
             const int kept = payload.empty() ? 0 : Commas(payload) + 1;
-            std::vector<std::string> want = Fields(kind.slot.kind, RecordOf(whole, kind.slot));
+            std::vector<std::string> want = Fields(kind.slot.kind, SlotRecord(whole, kind.slot));
             for (int field = 0; field < static_cast<int>(want.size()); ++field) {
                 const bool cutAway = field >= kind.firstField + kept && field < kind.firstField + layout;
                 if (cutAway || (empty && kind.firstField <= ChannelField::Frequency))
                     want[static_cast<std::size_t>(field)].clear();
             }
-            EXPECT_EQ(Fields(kind.slot.kind, RecordOf(image, kind.slot)), want);
+            EXPECT_EQ(Fields(kind.slot.kind, SlotRecord(image, kind.slot)), want);
             // Every other record is as a read of whole replies stored it.
             RadioImage others = image;
-            SetRecord(others, kind.slot, RecordOf(whole, kind.slot));
+            SetSlotRecord(others, kind.slot, SlotRecord(whole, kind.slot));
             EXPECT_EQ(CompareImages(whole, others), "");
             const bool incomplete = !empty && kept < layout;
             EXPECT_EQ(read.IncompleteSlots(),

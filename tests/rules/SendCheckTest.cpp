@@ -285,25 +285,7 @@ class Builder
   private:
     std::vector<Built> Store(Built built)
     {
-        switch (built.slot.kind) {
-        case RecordSlotKind::Memory:
-            image_.SetMemoryRecord(built.slot.index, built.record);
-            break;
-        case RecordSlotKind::Vfo:
-            image_.SetVfoRecord(built.slot.index, built.record);
-            break;
-        case RecordSlotKind::Call:
-            image_.SetCallRecord(built.slot.index, built.record);
-            break;
-        case RecordSlotKind::Dtmf:
-            image_.SetDtmfRecord(built.slot.index, built.record);
-            break;
-        case RecordSlotKind::ProgramVfo:
-            image_.SetProgramVfoRecord(built.slot.index, built.record);
-            break;
-        case RecordSlotKind::Menu:
-            break;
-        }
+        SetSlotRecord(image_, built.slot, built.record);
         return {std::move(built)};
     }
 
