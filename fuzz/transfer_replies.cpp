@@ -4,7 +4,11 @@
 // the next one). Neither transfer may crash, loop, or store a record past
 // its capacity; a read that does not complete leaves the image exactly as
 // it was, and one that completes leaves only records that pass the record
-// check, a type code of its shape and band limits of digits. The same
+// check, a type code of its shape and band limits of digits, and fields in
+// their places however short the replies were (a memory name never in
+// field 16, nothing past field 12 of a VFO record); every record named as
+// incomplete was stored. The read's records then go through the check
+// before a write and a write of their own. The same
 // replies then go to a read-back and a write of some slots only: a
 // read-back changes nothing outside its slots, and nothing at all unless it
 // completes.
@@ -15,6 +19,7 @@
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
 #include "model/Records.h"
+#include "rules/SendCheck.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -80,6 +85,20 @@ bool IsBandLimit(std::string_view limit)
     return digits(lower) && digits(upper) && lower.size() == upper.size();
 }
 
+// Short replies are completed to their layout: no field slides into
+// another's place.
+void CheckFieldPlaces(const RadioImage& image)
+{
+    for (int slot = 0; slot < MemoryCount; ++slot)
+        if (!RecordField(image.GetMemoryRecord(slot), ChannelField::Reserved).empty()) std::abort();
+    for (int band = 0; band < VfoCount; ++band)
+        for (int field = ChannelField::Lockout; field < ChannelField::Count; ++field)
+            if (!RecordField(image.GetVfoRecord(band), field).empty()) std::abort();
+    for (int slot = 0; slot < CallCount; ++slot)
+        for (int field : {ChannelField::Lockout, ChannelField::Reserved, ChannelField::Name})
+            if (!RecordField(image.GetCallRecord(slot), field).empty()) std::abort();
+}
+
 void CheckRead(const ReadTransfer& read, const RadioImage& start, const RadioImage& image)
 {
     if (read.Outcome() != TransferOutcome::Completed) {
@@ -92,6 +111,10 @@ void CheckRead(const ReadTransfer& read, const RadioImage& start, const RadioIma
     if (image.Model() != "ZT-Q2" && image.Model() != "ZT-Q3") std::abort();
     for (int band = 0; band < BandLimitCount; ++band)
         if (!image.BandLimit(band).empty() && !IsBandLimit(image.BandLimit(band))) std::abort();
+    CheckFieldPlaces(image);
+    for (const RecordSlot& slot : read.IncompleteSlots())
+        if (slot.kind == RecordSlotKind::Memory && image.GetMemoryRecord(slot.index).empty()) std::abort();
+    if (read.IncompleteNote().empty() != read.IncompleteSlots().empty()) std::abort();
 }
 
 } // namespace
@@ -111,6 +134,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Run(read, replies, cancel);
     CheckCapacities(image);
     CheckRead(read, start, image);
+    if (read.Outcome() == TransferOutcome::Completed) {
+        // Whatever the radio gave, the write sends only what passes its check.
+        UnsendableNote(UnsendableRecords(image, scope));
+        WriteTransfer again(image, scope);
+        Run(again, replies, cancel);
+    }
 
     const RadioImage source = Start(selector);
     WriteTransfer write(source, scope);
@@ -132,6 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!(back == start)) std::abort();
     } else {
         if (!CheckImageRecords(back).empty()) std::abort();
+        CheckFieldPlaces(back);
         for (const RecordSlot& slot : DifferingSlots(start, back).Slots())
             if (!chosen.Contains(slot)) std::abort();
     }

@@ -110,9 +110,10 @@ int StatusOf(TransferOutcome outcome)
 
 // Runs one transfer to its end; the failure message goes to standard error.
 // With `only`, a write sends only those slots and a read reads them back;
-// `sent` receives the slots a write sent.
+// `sent` receives the slots a write sent, `closing` what a completed read
+// says at its end (the records that came back incomplete).
 int Transfer(CliContext& context, LinkOptions& options, RadioImage* readInto, const RadioImage* writeFrom,
-             const SlotSet* only = nullptr, SlotSet* sent = nullptr)
+             const SlotSet* only = nullptr, SlotSet* sent = nullptr, std::string* closing = nullptr)
 {
     // A port name COMn reaches the device the operator mapped to it in the
     // program, as it does there; the map only reads the store.
@@ -164,6 +165,7 @@ int Transfer(CliContext& context, LinkOptions& options, RadioImage* readInto, co
         if (!runner.EndNote().isEmpty()) context.err << Utf8(runner.EndNote()) << "\n";
     }
     if (sent) *sent = runner.SentSlots();
+    if (closing) *closing = Utf8(runner.CompletionNote());
     return KeepLog(context, options, runner.Log(), StatusOf(runner.Outcome()));
 }
 
@@ -251,10 +253,14 @@ int CliRead(CliContext& context)
     std::string comment;
     if (const int status = OpenCliImage(context, options.profile, base, image, comment); status != kCliOk)
         return status;
-    if (const int status = Transfer(context, options, &image, nullptr); status != kCliOk) return status;
+    std::string incomplete;
+    if (const int status = Transfer(context, options, &image, nullptr, nullptr, nullptr, &incomplete);
+        status != kCliOk)
+        return status;
     QString reason;
     if (!SaveFileBytes(*out, WriteDataFile(image, comment), &reason)) return context.FileError(*out, reason);
     context.out << TransferSummary(image, options.scope, true) << "\n";
+    if (!incomplete.empty()) context.out << incomplete << "\n";
     return kCliOk;
 }
 
@@ -262,6 +268,7 @@ int CliWrite(CliContext& context)
 {
     LinkOptions options;
     const bool force = context.args.Flag(QStringLiteral("--force"));
+    const bool skipUnsendable = context.args.Flag(QStringLiteral("--skip-unsendable"));
     const bool changesOnly = context.args.Flag(QStringLiteral("--changes-only"));
     const bool verify = context.args.Flag(QStringLiteral("--verify"));
     const bool allowIncomplete = context.args.Flag(QStringLiteral("--allow-incomplete"));
@@ -305,11 +312,16 @@ int CliWrite(CliContext& context)
     if (changes)
         std::erase_if(unsendable,
                       [&](const DamagedRecord& record) { return !changes->Contains(record.slot); });
-    // A record that fails its check is never sent; the write refuses rather
-    // than leave those slots of the radio as they are without being asked.
+    // A record no radio of the version can hold is never sent; the write
+    // refuses rather than leave those slots of the radio as they are
+    // without being asked.
     if (const std::string note = UnsendableNote(unsendable); !note.empty()) {
         context.err << "tslq-cli " << context.command << ": " << note << "\n";
-        return kCliFileError;
+        if (!skipUnsendable) {
+            context.err << "tslq-cli " << context.command
+                        << ": nothing was written; give --skip-unsendable to write the rest\n";
+            return kCliFileError;
+        }
     }
     // Slots a damaged file left empty would be cleared in the radio.
     if (const std::string note = LeftOutWriteNote(LeftOutInScope(leftOut, options.scope)); !note.empty()) {

@@ -28,10 +28,11 @@ const std::array kCommands = {
         &CliRead, true},
     CliCommand{
         "write",
-        "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] "
+        "--port DEV [--scope all|memory|menu] [--type CODE] [--model MODEL] [--force] [--skip-unsendable] "
         "[--allow-incomplete] [--baseline RADIO.qx [--changes-only] [--allow-erase]] [--verify] [--log FILE] "
         "IN.qx",
         "write a data file to the radio (--force: also when damaged records were left out of it; "
+        "--skip-unsendable: write the rest when records the radio cannot hold are left out; "
         "--allow-incomplete: also when the file ends early and the write would send what it lacks; "
         "--baseline: RADIO.qx is what the radio holds, and what the write changes and empties there is "
         "shown; --changes-only: only the records that differ from it; --allow-erase: also when the "

@@ -186,9 +186,39 @@ void NameEdit::CheckEditedText(const QString& text)
 
 // ---- DtmfCodeEdit ------------------------------------------------------------
 
+namespace {
+
+// Whatever reaches the code box (a paste, a drop, a loaded record) keeps only
+// what its keys take, so the box never holds a code the radio cannot.
+class DtmfCodeFilter : public QValidator
+{
+  public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        QString kept;
+        int keptBefore = 0;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const char16_t ch = input[i].unicode();
+            if (ch >= 256) continue;
+            const std::string code = FilterDtmfCode(std::string(1, static_cast<char>(ch)));
+            if (code.empty() || kept.size() >= 16) continue;
+            kept += QLatin1Char(code[0]);
+            if (i < position) ++keptBefore;
+        }
+        input = kept;
+        position = keptBefore;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
 DtmfCodeEdit::DtmfCodeEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(16);
+    setValidator(new DtmfCodeFilter(this));
 }
 
 void DtmfCodeEdit::keyPressEvent(QKeyEvent* event)

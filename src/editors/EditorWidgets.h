@@ -71,7 +71,8 @@ class NameEdit : public QLineEdit
 };
 
 // DTMF codes: digits, A to D, '*', '#' and the space; letters become
-// uppercase; Escape is swallowed.
+// uppercase; Escape is swallowed. A paste is filtered the same way, without
+// a message.
 class DtmfCodeEdit : public QLineEdit
 {
     Q_OBJECT

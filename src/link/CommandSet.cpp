@@ -6,6 +6,7 @@
 #include "model/RadioImage.h"
 #include "model/Records.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -143,6 +144,15 @@ std::string AssemblePayload(std::string_view bytes, std::size_t echo)
     return assembler.Payload();
 }
 
+std::string CompleteToLayout(std::string_view payload, std::size_t fields)
+{
+    std::string out(payload);
+    for (std::size_t count = static_cast<std::size_t>(std::count(payload.begin(), payload.end(), ',')) + 1;
+         count < fields; ++count)
+        out += ',';
+    return out;
+}
+
 bool IsEmptyMemoryReply(std::string_view r0)
 {
     return r0.size() < 5;
@@ -163,11 +173,11 @@ std::string MemoryRecordFromReplies(int slot, std::string_view r0, std::string_v
                                     char market)
 {
     if (IsEmptyMemoryReply(r0)) return {};
-    std::string record = ApplyInformationStepFix(slot, r0, market);
+    std::string record = CompleteToLayout(ApplyInformationStepFix(slot, r0, market), 14);
     const bool hasTx = IsScanEdgeSlot(slot) ? r1.size() >= 5 : !r1.empty();
     if (hasTx) {
         record += ',';
-        record += r1;
+        record += CompleteToLayout(r1, 2);
     } else {
         record += ",,";
     }
@@ -184,10 +194,10 @@ bool IsEmptyCallReply(std::string_view c0)
 std::string CallRecordFromReplies(int slot, std::string_view c0, std::string_view c1)
 {
     if (IsEmptyCallReply(c0)) return {};
-    std::string record = std::to_string(slot) + "," + std::string(c0);
+    std::string record = std::to_string(slot) + "," + CompleteToLayout(c0, 12);
     if (!c1.empty()) {
         record += ",,";
-        record += c1;
+        record += CompleteToLayout(c1, 2);
         record += ',';
     } else {
         record += ",,,,";
@@ -198,7 +208,7 @@ std::string CallRecordFromReplies(int slot, std::string_view c0, std::string_vie
 std::string VfoRecordFromReply(std::string_view payload)
 {
     if (payload.empty()) return {};
-    return std::string(payload) + ",,,,,";
+    return CompleteToLayout(payload, 13) + ",,,,,";
 }
 
 bool IsEmptyDtmfReply(std::string_view dm)
@@ -206,9 +216,11 @@ bool IsEmptyDtmfReply(std::string_view dm)
     return dm.size() < 4;
 }
 
-std::string DtmfRecordFromReplies(std::string_view dm, std::string_view name, char market)
+std::string DtmfRecordFromReplies(int memory, std::string_view dm, std::string_view name, char market)
 {
-    std::string record = DtmfCodeFromRadio(dm) + ",";
+    const std::size_t comma = dm.find(',');
+    const std::string_view code = comma == std::string_view::npos ? std::string_view() : dm.substr(comma + 1);
+    std::string record = DtmfNumber(memory) + "," + DtmfCodeFromRadio(code) + ",";
     if (!name.empty()) record += NameFromRadio(name, market);
     return record;
 }

@@ -89,27 +89,39 @@ class ReplyAssembler
 // Payload of a whole received text for a command with the given echo.
 std::string AssemblePayload(std::string_view bytes, std::size_t echo);
 
+// The payload with empty fields added up to `fields` ("0,00144" to 3 gives
+// "0,00144,"); a payload with that many or more is returned as it is. A
+// reply may stop early, and the read joins replies by position: each is
+// completed to its layout before the next is joined.
+std::string CompleteToLayout(std::string_view payload, std::size_t fields);
+
 // Memory record from the three payloads of one label ("MR 0", "MR 1",
-// "MNA"); empty when the "MR 0" payload marks an empty channel.
+// "MNA"); empty when the "MR 0" payload marks an empty channel. A short
+// "MR 0" or "MR 1" payload is completed to its fields (0..13, 14..15).
 bool IsEmptyMemoryReply(std::string_view r0);
 std::string MemoryRecordFromReplies(int slot, std::string_view r0, std::string_view r1, std::string_view name,
                                     char market);
 // The J market's step fix for the three information frequencies.
 std::string ApplyInformationStepFix(int slot, std::string_view r0, char market);
 
-// CALL record: first payload (fields 1..12) and second (fields 14, 15).
+// CALL record: first payload (fields 1..12) and second (fields 14, 15),
+// each completed to its fields.
 bool IsEmptyCallReply(std::string_view c0);
 std::string CallRecordFromReplies(int slot, std::string_view c0, std::string_view c1);
 
-// VFO record from the "VR" payload; empty payload gives an empty record.
+// VFO record from the "VR" payload (fields 0..12, completed); an empty
+// payload gives an empty record.
 std::string VfoRecordFromReply(std::string_view payload);
 
-// DTMF record from "DM" and "DMN" payloads.
+// DTMF record of memory 0..9 from "DM" and "DMN" payloads. The record
+// carries the memory's own two-digit number, whatever width the radio
+// answered it in ("3" or "03").
 bool IsEmptyDtmfReply(std::string_view dm);
-std::string DtmfRecordFromReplies(std::string_view dm, std::string_view name, char market);
+std::string DtmfRecordFromReplies(int memory, std::string_view dm, std::string_view name, char market);
 
 // Parses an "FL" payload into band limits of the group (0: bands 0..3,
-// 1: bands 4..13). Pairs past band 13 and an unpaired last token are dropped.
+// 1: bands 4..13). Pairs past band 13 and an unpaired last token (a
+// trailing comma leaves an empty one) are dropped.
 void StoreBandLimits(RadioImage& image, int group, std::string_view payload);
 
 // ---- Character conversions ----

@@ -86,7 +86,7 @@ std::string DtmfEditor(const RadioImage& image, int memory)
     const std::string_view code = image.RecordFieldView(RecordKind::Dtmf, memory, 1);
     if (code.empty()) return {};
     const char market = image.MarketLetter();
-    return DtmfRecordFromReplies(DtmfNumber(memory) + "," + DtmfCodeToRadio(code),
+    return DtmfRecordFromReplies(memory, DtmfNumber(memory) + "," + DtmfCodeToRadio(code),
                                  NameToRadio(image.RecordFieldView(RecordKind::Dtmf, memory, 2), market),
                                  market);
 }

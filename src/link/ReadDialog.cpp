@@ -87,6 +87,8 @@ void TransferDialog::TransferFinished(TransferOutcome outcome)
     const QString note = runner_.EndNote();
     QString message = failure;
     if (!note.isEmpty()) message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + note;
+    // A read that finished names the records that came back incomplete.
+    if (message.isEmpty()) message = runner_.CompletionNote();
     if (!message.isEmpty()) {
         setEnabled(false);
         // A cancelled transfer has no failure, only what it leaves behind.

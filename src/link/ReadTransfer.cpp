@@ -176,6 +176,17 @@ ReplyExpectation ReadTransfer::Expected() const
     return {ReplyShape::Unchecked, 0};
 }
 
+std::string ReadTransfer::IncompleteNote() const
+{
+    return IncompleteReadNote(incomplete_, image_.MarketLetter());
+}
+
+void ReadTransfer::NoteIfShort(RecordSlotKind kind, int index, bool lastShort)
+{
+    if (shortReply_ || lastShort) incomplete_.push_back({kind, index});
+    shortReply_ = false;
+}
+
 std::string ReadTransfer::PlaceOfStep() const
 {
     const ReplyExpectation expected = Expected();
@@ -285,12 +296,15 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             return MemoryFrom(slot_ + 1);
         }
         first_ = payload;
+        shortReply_ = IsShortPayload(Expected(), payload);
         return Send(ReadStep::MemoryTx, MemoryTxQuery(slot_));
     case ReadStep::MemoryTx:
         second_ = payload;
+        shortReply_ = shortReply_ || IsShortPayload(Expected(), payload);
         return Send(ReadStep::MemoryName, MemoryNameQuery(slot_));
     case ReadStep::MemoryName:
         image_.SetMemoryRecord(slot_, MemoryRecordFromReplies(slot_, first_, second_, payload, market));
+        NoteIfShort(RecordSlotKind::Memory, slot_, false);
         ++done_;
         position_ = slot_;
         return MemoryFrom(slot_ + 1);
@@ -302,19 +316,23 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             return CallFrom(sub_ + 1);
         }
         first_ = payload;
+        shortReply_ = IsShortPayload(Expected(), payload);
         return Send(ReadStep::CallTx, CallQuery(sub_, 1));
     case ReadStep::CallTx:
         image_.SetCallRecord(sub_, CallRecordFromReplies(sub_, first_, payload));
+        NoteIfShort(RecordSlotKind::Call, sub_, IsShortPayload(Expected(), payload));
         ++done_;
         ++position_;
         return CallFrom(sub_ + 1);
     case ReadStep::Vfo:
         image_.SetVfoRecord(sub_, VfoRecordFromReply(payload));
+        NoteIfShort(RecordSlotKind::Vfo, sub_, IsShortPayload(Expected(), payload));
         ++done_;
         ++position_;
         return VfoFrom(sub_ + 1);
     case ReadStep::ProgramVfo:
         image_.SetProgramVfoRecord(sub_, payload);
+        NoteIfShort(RecordSlotKind::ProgramVfo, sub_, IsShortPayload(Expected(), payload));
         ++done_;
         ++position_;
         return ProgramVfoFrom(sub_ + 1);
@@ -326,9 +344,11 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             return DtmfFrom(slot_ + 1);
         }
         first_ = payload;
+        shortReply_ = IsShortPayload(Expected(), payload);
         return Send(ReadStep::DtmfName, DtmfNameQuery(slot_));
     case ReadStep::DtmfName:
-        image_.SetDtmfRecord(slot_, DtmfRecordFromReplies(first_, payload, market));
+        image_.SetDtmfRecord(slot_, DtmfRecordFromReplies(slot_, first_, payload, market));
+        NoteIfShort(RecordSlotKind::Dtmf, slot_, false);
         ++done_;
         ++position_;
         return DtmfFrom(slot_ + 1);
@@ -354,4 +374,16 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         break;
     }
     return Finish(TransferOutcome::Completed);
+}
+
+std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market)
+{
+    if (slots.empty()) return {};
+    std::string note = slots.size() == 1 ? std::string("1 record came back incomplete: ")
+                                         : std::to_string(slots.size()) + " records came back incomplete: ";
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (i > 0) note += ", ";
+        note += RecordSlotTitle(slots[i], market);
+    }
+    return note;
 }

@@ -4,6 +4,8 @@
 // early (time-out, hang-up, cancel, a wrong radio) leaves the image as it
 // was. Every reply is checked before any of it is used (ReplyCheck.h); one
 // that fails is asked for once more, and a second failure stops the read.
+// A reply that stops early is taken, its missing fields empty; the records
+// stored from such replies are named when the read ends.
 // A state machine only: the runner writes the commands, feeds each
 // callback's received bytes back in and owns the timers.
 #pragma once
@@ -15,6 +17,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class ReadStep {
     WaitingToStart,
@@ -69,6 +72,10 @@ class ReadTransfer
     // After a BadReply outcome: which query failed and where its reply
     // belongs ("The radio's reply for memory 005 was garbled twice ...").
     const std::string& BadReplyText() const { return badReply_; }
+    // The records stored from a reply that stopped early, in read order.
+    const std::vector<RecordSlot>& IncompleteSlots() const { return incomplete_; }
+    // IncompleteReadNote of them, in the names of the radio's market.
+    std::string IncompleteNote() const;
 
   private:
     TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
@@ -93,6 +100,9 @@ class ReadTransfer
     // What the outstanding command's reply must look like, and where it goes.
     ReplyExpectation Expected() const;
     std::string PlaceOfStep() const;
+    // After a record is stored: lists it when one of its replies (or the
+    // last, lastShort) stopped early.
+    void NoteIfShort(RecordSlotKind kind, int index, bool lastShort);
 
     RadioImage& target_;
     RadioImage image_; // the copy the read stores into
@@ -111,8 +121,15 @@ class ReadTransfer
     int sub_ = 0;
     int position_ = 0;
     int maximum_ = 0;
-    // Payloads of the record under assembly.
+    // Payloads of the record under assembly, and whether one stopped early.
     std::string first_;
     std::string second_;
+    bool shortReply_ = false;
+    std::vector<RecordSlot> incomplete_;
     std::string badReply_;
 };
+
+// The read's closing line for the records that came back incomplete: "2
+// records came back incomplete: VFO A_144MHz, CALL 440MHz" (the grids' names
+// of the market); empty for none.
+std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market);

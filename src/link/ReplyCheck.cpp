@@ -1,7 +1,9 @@
-// Reply shapes of the read. Field positions matter: the read joins the
-// payloads of one channel into a record by position, so every reply that
-// carries fields must carry all of them; the fields themselves are judged by
-// the core's record check, the same one that data files pass.
+// Reply shapes of the read. A reply may stop early: its missing fields read
+// as empty, and the read completes it to its layout before it joins the next
+// one, so no field lands in another's place. A reply with more fields than
+// its layout is garbled (a name may hold commas: it has no layout). The
+// fields themselves are judged by the core's record check, the same one that
+// data files pass.
 #include "link/ReplyCheck.h"
 
 #include "model/FieldTexts.h"
@@ -45,23 +47,20 @@ bool IsUpper(char c)
     return c >= 'A' && c <= 'Z';
 }
 
-// Fields first..last of a channel record, all of them there.
-RecordCheck ChannelFields(ChannelKind kind, std::string_view payload, int first, int last)
-{
-    if (FieldCount(payload) != static_cast<std::size_t>(last - first + 1))
-        return Fail("wrong number of fields");
-    return CheckChannelFields(kind, payload, first, last);
-}
-
 RecordCheck BandLimits(int group, std::string_view payload)
 {
     if (payload[0] != static_cast<char>('0' + group) || payload[1] != ',')
         return Fail("not the group asked for");
     std::string_view list = payload.substr(2);
-    // Pairs of bounds of one width: 5 digits (MHz) or 7 (10 kHz).
+    // Pairs of bounds of one width: 5 digits (MHz) or 7 (10 kHz). A last
+    // bound without its pair (a trailing comma leaves an empty one) is
+    // passed over, as the read passes it over; noise in its place is not.
     while (true) {
         const std::size_t comma = list.find(',');
-        if (comma == std::string_view::npos) return Fail("a bound without its pair");
+        if (comma == std::string_view::npos) {
+            if (list.size() <= 7 && (list.empty() || AllDigits(list))) return Pass;
+            return Fail("band limit is not two numbers of 5 or 7 digits");
+        }
         const std::string_view lower = list.substr(0, comma);
         list.remove_prefix(comma + 1);
         const std::size_t next = list.find(',');
@@ -84,7 +83,6 @@ RecordCheck TypeCode(std::string_view payload)
 
 RecordCheck Dtmf(int memory, std::string_view payload)
 {
-    if (FieldCount(payload) != 2) return Fail("wrong number of fields");
     const std::string_view number = FirstField(payload);
     if (!AllDigits(number) || number.size() > 3 || std::stoi(std::string(number)) != memory)
         return Fail("not the DTMF memory asked for");
@@ -93,13 +91,45 @@ RecordCheck Dtmf(int memory, std::string_view payload)
 
 RecordCheck ProgramVfo(int band, std::string_view payload)
 {
-    if (FieldCount(payload) != 3) return Fail("wrong number of fields");
     if (FirstField(payload) != std::string(1, static_cast<char>('0' + band)))
         return Fail("not the band asked for");
     return CheckProgramVfoRecord(payload);
 }
 
 } // namespace
+
+std::size_t LayoutFieldCount(ReplyShape shape)
+{
+    switch (shape) {
+    case ReplyShape::Memory: // the label and fields 1..13
+        return 14;
+    case ReplyShape::Vfo: // the band code and fields 1..12
+        return 13;
+    case ReplyShape::Call: // fields 1..12
+        return 12;
+    case ReplyShape::MemoryTx: // fields 14 and 15
+    case ReplyShape::CallTx:
+    case ReplyShape::Dtmf: // the number and the code
+        return 2;
+    case ReplyShape::ProgramVfo: // the band, lower and upper MHz
+        return 3;
+    case ReplyShape::Unchecked:
+    case ReplyShape::Identity:
+    case ReplyShape::Type:
+    case ReplyShape::BandLimits:
+    case ReplyShape::MemoryName:
+    case ReplyShape::DtmfName:
+    case ReplyShape::Menu:
+        break;
+    }
+    return 0;
+}
+
+bool IsShortPayload(const ReplyExpectation& expected, std::string_view payload)
+{
+    const std::size_t layout = LayoutFieldCount(expected.shape);
+    return layout > 0 && !IsEmptyPayload(expected, payload) && FieldCount(payload) < layout;
+}
 
 std::string EchoOf(const RadioCommand& command)
 {
@@ -143,6 +173,9 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
     if (expected.shape == ReplyShape::Unchecked || IsEmptyPayload(expected, payload)) return Pass;
     if (echo != EchoOf(command)) return Fail("the reply does not echo its command");
     if (cut) return Fail("the reply is too long");
+    if (const std::size_t layout = LayoutFieldCount(expected.shape);
+        layout > 0 && FieldCount(payload) > layout)
+        return Fail("too many fields");
     switch (expected.shape) {
     case ReplyShape::Unchecked:
     case ReplyShape::Identity:
@@ -153,17 +186,19 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
         return BandLimits(expected.index, payload);
     case ReplyShape::Memory:
         if (FirstField(payload) != MemoryLabel(expected.index)) return Fail("not the channel asked for");
-        return ChannelFields(ChannelKind::Memory, payload, ChannelField::Label, ChannelField::Lockout);
+        return CheckChannelFields(ChannelKind::Memory, payload, ChannelField::Label, ChannelField::Lockout);
     case ReplyShape::MemoryTx:
-        return ChannelFields(ChannelKind::Memory, payload, ChannelField::TxFrequency, ChannelField::TxStep);
+        return CheckChannelFields(ChannelKind::Memory, payload, ChannelField::TxFrequency,
+                                  ChannelField::TxStep);
     case ReplyShape::CallTx:
-        return ChannelFields(ChannelKind::Call, payload, ChannelField::TxFrequency, ChannelField::TxStep);
+        return CheckChannelFields(ChannelKind::Call, payload, ChannelField::TxFrequency,
+                                  ChannelField::TxStep);
     case ReplyShape::Call:
-        return ChannelFields(ChannelKind::Call, payload, ChannelField::Frequency, ChannelField::Mode);
+        return CheckChannelFields(ChannelKind::Call, payload, ChannelField::Frequency, ChannelField::Mode);
     case ReplyShape::Vfo:
         if (FirstField(payload) != std::string(1, BandCodeChar(expected.index)))
             return Fail("not the band asked for");
-        return ChannelFields(ChannelKind::Vfo, payload, ChannelField::Label, ChannelField::Mode);
+        return CheckChannelFields(ChannelKind::Vfo, payload, ChannelField::Label, ChannelField::Mode);
     case ReplyShape::ProgramVfo:
         return ProgramVfo(expected.index, payload);
     case ReplyShape::Dtmf:

@@ -1,9 +1,10 @@
 // The shape of each reply of a read, checked before any of it reaches the
 // image: the reply must echo its command (word and parameters), and its
-// payload must have the fields of that command's reply, each as the record
-// check of the core accepts it. A payload below the length at which the
-// read takes it as empty (an error mark such as "N" or "?") is not checked:
-// the read treats it as empty, as it always has.
+// payload may hold no more fields than that command's reply has, each as the
+// record check of the core accepts it. A payload may stop early: the fields
+// it lacks read as empty. A payload below the length at which the read
+// takes it as empty (an error mark such as "N" or "?") is not checked: the
+// read treats it as empty, as it always has.
 //
 // The "VOX 0" wake-up replies are never checked; the width of the DTMF
 // memory number a radio answers is free ("3" or "03").
@@ -12,6 +13,7 @@
 #include "link/CommandSet.h"
 #include "model/RecordCheck.h"
 
+#include <cstddef>
 #include <string_view>
 
 // What a read query expects back.
@@ -50,6 +52,13 @@ std::string EchoOf(const RadioCommand& command);
 // transmit part of a scan edge) or empty (every other query but the
 // identity and the type, which are never empty).
 bool IsEmptyPayload(const ReplyExpectation& expected, std::string_view payload);
+
+// How many fields the reply of a shape carries when it is complete (the
+// memory reply 14: its label and fields 1..13); 0 for a reply without a
+// field layout (names, menu values, identity, type, band limits).
+std::size_t LayoutFieldCount(ReplyShape shape);
+// Whether a payload that is not empty stopped before the end of its layout.
+bool IsShortPayload(const ReplyExpectation& expected, std::string_view payload);
 
 // The check of one assembled reply. echo: the characters that the assembly
 // dropped as the echo; payload: the rest, CRs removed; cut: the payload ran

@@ -276,6 +276,12 @@ QString TransferRunner::EndNote() const
     return {};
 }
 
+QString TransferRunner::CompletionNote() const
+{
+    if (outcome_ != TransferOutcome::Completed || !read_) return {};
+    return QString::fromStdString(read_->IncompleteNote());
+}
+
 void TransferRunner::ReplyTimedOut()
 {
     replyTimer_.stop();

@@ -91,6 +91,9 @@ class TransferRunner : public QObject
     // failure message: nothing changed by a read, part of the data in the
     // radio after a write. Empty for a completed transfer.
     QString EndNote() const;
+    // What a completed read says when it closes: the records that came back
+    // incomplete ("2 records came back incomplete: ..."). Empty otherwise.
+    QString CompletionNote() const;
     // A write has sent at least one channel or setting.
     bool DataSent() const { return write_ && write_->DataSent(); }
     // The slots a write has sent commands for (empty for a read).

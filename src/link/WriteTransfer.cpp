@@ -2,9 +2,10 @@
 // channel mode, memories, CALL, VFO, program VFO and DTMF records (All,
 // Memory) and the menu settings (All, Menu). An entry with nothing to send
 // is passed over at once, so every phase ends with a command outstanding or
-// with the transfer finished. A record that fails its check is never sent
-// either: it is passed over the same way, and the radio keeps what it holds
-// there (the window and the command line tell the operator before).
+// with the transfer finished. A record that a radio of the image's version
+// cannot hold is never sent either: it is passed over the same way, and the
+// radio keeps what it holds there (the window and the command line tell the
+// operator before).
 #include "link/WriteTransfer.h"
 
 #include "model/RadioImage.h"
@@ -69,7 +70,7 @@ TransferAction WriteTransfer::MemorySlot(int slot)
 {
     for (slot_ = slot; slot_ < MemoryCount; ++slot_) {
         if (!Selected(RecordSlotKind::Memory, slot_)) continue;
-        if (CheckMemoryRecord(image_.GetMemoryRecord(slot_)))
+        if (sendable_.Check({RecordSlotKind::Memory, slot_}))
             return SendSlot(WriteStep::Memory, RecordSlotKind::Memory, slot_,
                             MemoryWriteCommand(image_, slot_));
         position_ = slot_;
@@ -96,7 +97,7 @@ TransferAction WriteTransfer::CallSlot(int slot)
 {
     for (sub_ = slot; sub_ < CallCount; ++sub_) {
         if (!Selected(RecordSlotKind::Call, sub_)) continue;
-        if (CallHasChannel(image_, sub_) && CheckCallRecord(image_.GetCallRecord(sub_)))
+        if (CallHasChannel(image_, sub_) && sendable_.Check({RecordSlotKind::Call, sub_}))
             return SendSlot(WriteStep::Call, RecordSlotKind::Call, sub_, CallWriteCommand(image_, sub_));
         ++position_;
         ++done_;
@@ -108,7 +109,7 @@ TransferAction WriteTransfer::VfoBand(int band)
 {
     for (sub_ = band; sub_ < VfoCount; ++sub_) {
         if (!Selected(RecordSlotKind::Vfo, sub_)) continue;
-        if (VfoHasChannel(image_, sub_) && CheckVfoRecord(image_.GetVfoRecord(sub_)))
+        if (VfoHasChannel(image_, sub_) && sendable_.Check({RecordSlotKind::Vfo, sub_}))
             return SendSlot(WriteStep::Vfo, RecordSlotKind::Vfo, sub_, VfoWriteCommand(image_, sub_));
         ++position_;
         ++done_;
@@ -120,7 +121,7 @@ TransferAction WriteTransfer::ProgramVfo(int index)
 {
     for (sub_ = index; sub_ < ProgramVfoCount; ++sub_) {
         if (!Selected(RecordSlotKind::ProgramVfo, sub_)) continue;
-        if (ProgramVfoHasRange(image_, sub_) && CheckProgramVfoRecord(image_.GetProgramVfoRecord(sub_)))
+        if (ProgramVfoHasRange(image_, sub_) && sendable_.Check({RecordSlotKind::ProgramVfo, sub_}))
             return SendSlot(WriteStep::ProgramVfo, RecordSlotKind::ProgramVfo, sub_,
                             ProgramVfoWriteCommand(image_, sub_));
         ++position_;
@@ -133,7 +134,7 @@ TransferAction WriteTransfer::DtmfMemory(int memory)
 {
     for (slot_ = memory; slot_ < DtmfCount; ++slot_) {
         if (!Selected(RecordSlotKind::Dtmf, slot_)) continue;
-        if (CheckDtmfRecord(image_.GetDtmfRecord(slot_)))
+        if (sendable_.Check({RecordSlotKind::Dtmf, slot_}))
             return SendSlot(WriteStep::Dtmf, RecordSlotKind::Dtmf, slot_, DtmfWriteCommand(image_, slot_));
         if (slot_ + 1 < DtmfCount) ++position_;
         ++done_;
@@ -144,7 +145,7 @@ TransferAction WriteTransfer::DtmfMemory(int memory)
 
 bool WriteTransfer::SettingSendable(int setting) const
 {
-    return static_cast<bool>(CheckMenuSetting(setting, image_.GetMenuSetting(setting)));
+    return static_cast<bool>(sendable_.Check({RecordSlotKind::Menu, setting}));
 }
 
 TransferAction WriteTransfer::StartMenu()
@@ -275,7 +276,7 @@ bool ScopeCovers(LinkScope scope, RecordSlot slot)
 
 std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope scope)
 {
-    std::vector<DamagedRecord> records = CheckImageRecords(image);
+    std::vector<DamagedRecord> records = UnsendableImageRecords(image);
     std::erase_if(records, [scope](const DamagedRecord& record) { return !ScopeCovers(scope, record.slot); });
     return records;
 }
@@ -283,10 +284,11 @@ std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope 
 std::string UnsendableNote(const std::vector<DamagedRecord>& records)
 {
     if (records.empty()) return {};
-    std::string note = records.size() == 1
-                           ? "1 damaged record will not be sent"
-                           : std::to_string(records.size()) + " damaged records will not be sent";
-    note += ", the radio keeps what it holds there: ";
+    const bool one = records.size() == 1;
+    std::string note = std::to_string(records.size()) + (one ? " record" : " records") +
+                       " cannot be sent, a radio of this version cannot hold " + (one ? "it" : "them") +
+                       "; a write leaves " + (one ? "it" : "them") +
+                       " out and the radio keeps what it holds there: ";
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (i > 0) note += ", ";
         note += RecordSlotName(records[i].slot);

@@ -1,11 +1,13 @@
 // The write transfer: sends the image to the radio one command at a time.
 // The image is only read. Replies pace the transfer; only those of "ID" and
 // "TYD" are examined, to refuse a radio that is not the one the data is for.
+// A record a radio of the image's version cannot hold is never sent.
 #pragma once
 
 #include "link/CommandSet.h"
 #include "link/ImageDiff.h"
 #include "model/RecordCheck.h"
+#include "rules/SendCheck.h"
 
 #include <optional>
 
@@ -19,11 +21,13 @@ class RadioImage;
 // Whether a write of the scope covers the slot (Memory: the channels, CALL,
 // VFO, program VFO and DTMF records; Menu: the menu settings; All: both).
 bool ScopeCovers(LinkScope scope, RecordSlot slot);
-// The records of the image a write of the scope covers that fail their check:
-// the write passes them over, so the radio keeps what it holds there.
+// The records of the image a write of the scope covers that a radio of the
+// image's version cannot hold (SendCheck): the write passes them over, so
+// the radio keeps what it holds there.
 std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope scope);
-// "2 damaged records will not be sent, the radio keeps what it holds there:
-// memory 005 (frequency is not 11 digits), DTMF 3 (...)"; empty for none.
+// "2 records cannot be sent, a radio of this version cannot hold them; a
+// write leaves them out and the radio keeps what it holds there: memory 005
+// (name is longer than 8 characters), DTMF 3 (...)"; empty for none.
 std::string UnsendableNote(const std::vector<DamagedRecord>& records);
 // Slots left out of a loaded file that a write of the scope covers, and the
 // note that names them: "Damaged records left out of the file will be
@@ -106,6 +110,7 @@ class WriteTransfer
     TransferAction SendSlot(WriteStep step, RecordSlotKind kind, int index, std::string command);
 
     const RadioImage& image_;
+    SendCheck sendable_{image_};
     LinkScope scope_;
     std::optional<SlotSet> only_;
     bool memoryPhases_ = true; // "VMC", channels, CALL, VFO, program VFO, DTMF

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -479,6 +480,27 @@ void StoreSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text)
     }
 }
 
+std::string RecordSlotTitle(RecordSlot slot, char market)
+{
+    std::string_view label;
+    switch (slot.kind) {
+    case RecordSlotKind::Vfo:
+        label = VfoBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "VFO " + std::string(label);
+    case RecordSlotKind::Call:
+        label = CallBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "CALL " + std::string(label);
+    case RecordSlotKind::ProgramVfo:
+        label = VfoBandLabel(slot.index, market);
+        return label.empty() ? RecordSlotName(slot) : "program VFO " + std::string(label);
+    case RecordSlotKind::Memory:
+    case RecordSlotKind::Dtmf:
+    case RecordSlotKind::Menu:
+        break;
+    }
+    return RecordSlotName(slot);
+}
+
 RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
 {
     switch (slot.kind) {
@@ -501,24 +523,18 @@ RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
 std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)
 {
     std::vector<DamagedRecord> damaged;
-    const auto check = [&damaged](RecordSlotKind kind, int count, auto&& text) {
+    const std::pair<RecordSlotKind, int> kinds[] = {{RecordSlotKind::Memory, MemoryCount},
+                                                    {RecordSlotKind::Call, CallCount},
+                                                    {RecordSlotKind::Vfo, VfoCount},
+                                                    {RecordSlotKind::Dtmf, DtmfCount},
+                                                    {RecordSlotKind::ProgramVfo, ProgramVfoCount},
+                                                    {RecordSlotKind::Menu, MenuCount}};
+    for (const auto& [kind, count] : kinds)
         for (int index = 0; index < count; ++index) {
             const RecordSlot slot{kind, index};
-            if (const RecordCheck result = CheckSlotRecord(slot, text(index)); !result)
+            if (const RecordCheck result = CheckSlotRecord(slot, SlotRecord(image, slot)); !result)
                 damaged.push_back({slot, result.reason});
         }
-    };
-    check(RecordSlotKind::Memory, MemoryCount,
-          [&](int i) -> const std::string& { return image.GetMemoryRecord(i); });
-    check(RecordSlotKind::Call, CallCount,
-          [&](int i) -> const std::string& { return image.GetCallRecord(i); });
-    check(RecordSlotKind::Vfo, VfoCount, [&](int i) -> const std::string& { return image.GetVfoRecord(i); });
-    check(RecordSlotKind::Dtmf, DtmfCount,
-          [&](int i) -> const std::string& { return image.GetDtmfRecord(i); });
-    check(RecordSlotKind::ProgramVfo, ProgramVfoCount,
-          [&](int i) -> const std::string& { return image.GetProgramVfoRecord(i); });
-    check(RecordSlotKind::Menu, MenuCount,
-          [&](int i) -> const std::string& { return image.GetMenuSetting(i); });
     return damaged;
 }
 

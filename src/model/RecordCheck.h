@@ -83,6 +83,9 @@ struct RecordSlot
 // "memory 005", "memory L0", "VFO A", "CALL 2", "DTMF 3", "program VFO 1",
 // "menu setting 21".
 std::string RecordSlotName(RecordSlot slot);
+// The same with the grids' names of the market's VFO and CALL rows: "memory
+// 005", "VFO A_144MHz", "CALL 440MHz", "program VFO A_430MHz", "DTMF 3".
+std::string RecordSlotTitle(RecordSlot slot, char market);
 
 // The slot's record in the image, and storing one there (cut at the slot's
 // capacity, as the image's setters cut).

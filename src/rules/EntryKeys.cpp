@@ -80,18 +80,25 @@ KeyVerdict DtmfCodeKeyVerdict(unsigned char byte, char& entered)
     return KeyVerdict::Refuse;
 }
 
+std::string FilterDtmfCode(std::string_view text)
+{
+    std::string code;
+    for (char c : text) {
+        char entered = 0;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == KeyBackspace || byte == KeyEnter) continue;
+        if (DtmfCodeKeyVerdict(byte, entered) == KeyVerdict::Accept && code.size() < 16) code += entered;
+    }
+    return code;
+}
+
 std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view name)
 {
     std::string record = "0";
     record += static_cast<char>('0' + (slot >= 0 && slot <= 9 ? slot : 0));
     record += ',';
-    // Only what a DTMF code can hold reaches the record (a pasted code may
-    // bring anything); letters count as their capitals.
-    std::size_t kept = 0;
-    for (char c : code) {
-        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
-        if (IsDtmfCodeChar(c) && kept++ < 16) record += c;
-    }
+    // Only what the code box takes reaches the record, whatever the box holds.
+    record += FilterDtmfCode(code);
     record += ',';
     record += name;
     return record;

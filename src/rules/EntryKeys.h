@@ -33,7 +33,11 @@ KeyVerdict NameKeyVerdict(unsigned char byte, char market, bool& leadByte);
 // accepted, entered) as its uppercase form, which is written to entered.
 KeyVerdict DtmfCodeKeyVerdict(unsigned char byte, char& entered);
 
-// "0" and the slot digit, the code, the name. Only DTMF code characters
-// (0-9, A-F, '*', '#', blanks; small letters as capitals) stand in the code,
-// at most 16 of them; anything else a paste brings is left out of it.
+// What the DTMF code box keeps of a text typed or pasted into it: the
+// characters its keys take (0-9, A-D, '*', '#', blanks; small letters as
+// capitals), at most 16 of them; everything else is left out.
+std::string FilterDtmfCode(std::string_view text);
+
+// "0" and the slot digit, the code (filtered as the code box filters it),
+// the name.
 std::string BuildDtmfRecord(int slot, std::string_view code, std::string_view name);

@@ -152,7 +152,9 @@ bool AlignInBand(std::int64_t& f, int band, int mode, int stepCode, const Freque
             rounded = true;
         }
         // Band 5 starts above 1.70 MHz: the step below must not leave it.
-        if (band == 5 && f == 1'700'000) {
+        // Nor may it leave 100 kHz, below which no band of any version
+        // lies (100 kHz on a 9 kHz step would become 99 kHz).
+        if ((band == 5 && f == 1'700'000) || f < MemoryLowestHz) {
             f += step;
             rounded = true;
         }

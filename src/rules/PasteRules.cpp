@@ -5,6 +5,7 @@
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "rules/FrequencyRules.h"
+#include "rules/SendCheck.h"
 
 #include <cstdint>
 #include <limits>
@@ -232,10 +233,11 @@ std::string TargetRecord(const RadioImage& image, EditTarget target)
 namespace {
 
 // The clipboard is filled by other running instances, which may hold any
-// bytes: a record that would not pass the data file's check is never stored.
+// bytes: a record that would not pass the data file's check, or that a radio
+// of the image's version could not hold, is never stored.
 bool PastedRecordIsSound(const RadioImage& image, EditTarget target)
 {
-    return CheckSlotRecord(SlotOfTarget(target), BuildPastedRecord(image, target)).Ok();
+    return SendCheck(image).CheckRecord(SlotOfTarget(target), BuildPastedRecord(image, target)).Ok();
 }
 
 } // namespace

@@ -45,7 +45,8 @@ std::string TargetRecord(const RadioImage& image, EditTarget target);
 // Whether the paste buffer may be pasted onto the target: a channel record
 // (30 characters or more) whose frequency fits the destination band, or a
 // DTMF record (28 characters or fewer) onto the DTMF grid; in both cases the
-// record it would store passes the data file's record check.
+// record it would store passes the data file's record check and is one a
+// radio of the image's version can hold (SendCheck).
 bool CanPaste(const RadioImage& image, EditTarget target);
 
 // Whether Cut and Delete are allowed for the target: never on the VFO and

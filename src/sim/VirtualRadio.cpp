@@ -62,6 +62,18 @@ std::string Garbled(std::string_view reply)
     return out;
 }
 
+// A reply (with its CR) cut before its n-th comma, or with one field more.
+std::string Altered(std::string_view reply, const VirtualRadioFaults& faults)
+{
+    std::string text(reply.substr(0, reply.size() - 1));
+    if (faults.extraField) text += ",0";
+    std::size_t at = 0;
+    for (int comma = 0; comma < faults.cutBeforeComma && at != std::string::npos; ++comma)
+        at = text.find(',', comma == 0 ? 0 : at + 1);
+    if (faults.cutBeforeComma > 0 && at != std::string::npos) text.resize(at);
+    return text + CommandEnd;
+}
+
 // Converts the names, the message and the DTMF codes of an image.
 RadioImage ConvertNames(const RadioImage& from, bool toRadio)
 {
@@ -184,6 +196,8 @@ std::optional<std::string> VirtualRadio::Respond(std::string_view command)
     } else {
         reply = Answer(command) + CommandEnd;
     }
+    if (!faults_.alterRepliesTo.empty() && StartsWith(command, faults_.alterRepliesTo))
+        reply = Altered(reply, faults_);
     if (faults_.hangUpAfter > 0 && commands_ >= faults_.hangUpAfter) hungUp_ = true;
     if (commands_ == faults_.dropReply) return std::nullopt;
     if (faults_.garble > 0 && commands_ >= faults_.garble && commands_ < faults_.garble + faults_.garbleCount)

@@ -22,6 +22,12 @@ struct VirtualRadioFaults
     // The N-th write command (counted alone, see IsWriteCommand) is answered
     // as if stored, and the radio's memory stays as it was.
     int ignoreWrite = 0;
+    // Replies to the commands that start with this text (empty: none) stop
+    // before their n-th comma (cutBeforeComma > 0), as a radio that answers
+    // fewer fields, or carry one field more (extraField).
+    std::string alterRepliesTo{};
+    int cutBeforeComma = 0;
+    bool extraField = false;
 };
 
 // Whether a command line sets something in the radio's memory: "MW", "CW",

@@ -436,3 +436,38 @@ TEST(CliLink, WriteRefusesACutFileAndEmptyingWhatTheRadioHolds)
             EXPECT_EQ(served.CommandsServed(), 0);
     }
 }
+
+// A radio that answers the VFO of band 0 without its step and the rest: the
+// read names it, and a write of that file refuses it unless told to skip it.
+TEST(CliLink, IncompleteRecordsAreNamedAndUnsendableOnesStopTheWrite)
+{
+    QTemporaryDir dir;
+    VirtualRadioFaults faults;
+    faults.alterRepliesTo = "VR 0";
+    faults.cutBeforeComma = 2; // "VR 0,00144000000"
+    const RadioImage contents = SampleImage("KK,0F", "ZT-Q2");
+    ServedRadio served(contents, faults);
+    const QString out = dir.filePath("out.qx");
+    Cli cli;
+    ASSERT_EQ(cli.Run({"read", "--port", served.Device(), "-o", out}), kCliOk) << cli.err.str();
+    EXPECT_EQ(cli.out.str(),
+              "Read 15 memory channels, 3 CALL, 14 VFO, 2 DTMF and 41 menu settings from ZT-Q2 "
+              "(KK,0F).\n1 record came back incomplete: VFO A_144MHz\n");
+
+    const int servedBefore = served.CommandsServed();
+    Cli refused;
+    EXPECT_EQ(refused.Run({"write", "--port", served.Device(), out}), kCliFileError);
+    EXPECT_EQ(refused.err.str(),
+              "tslq-cli write: 1 record cannot be sent, a radio of this version cannot hold "
+              "it; a write leaves it out and the radio keeps what it holds there: VFO 0 "
+              "(step is missing)\ntslq-cli write: nothing was written; give "
+              "--skip-unsendable to write the rest\n");
+    EXPECT_EQ(served.CommandsServed(), servedBefore);
+
+    Cli skipping;
+    EXPECT_EQ(skipping.Run({"write", "--port", served.Device(), "--skip-unsendable", "--verify", out}),
+              kCliOk)
+        << skipping.err.str();
+    served.Stop();
+    EXPECT_EQ(served.radio.Memory().GetVfoRecord(0), contents.GetVfoRecord(0));
+}

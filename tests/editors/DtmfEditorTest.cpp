@@ -4,6 +4,8 @@
 #include "editors/EditorWidgets.h"
 #include "ui/Messages.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -53,11 +55,14 @@ TEST(DtmfEditor, StarHashSpacesAndLowercaseB)
     QTest::keyClick(dialog->Edit_Code, Qt::Key_B, Qt::ShiftModifier);
     EXPECT_EQ(dialog->Edit_Code->text(), "*# 9B");
     EXPECT_EQ(messages.Count(), 0);
-    // Pasted text is not judged by the key rules.
-    dialog->Edit_Code->insert("E");
-    EXPECT_EQ(dialog->Edit_Code->text(), "*# 9BE");
+    // A paste is filtered as the keys are, without a message: small letters
+    // become capitals, E and what no key enters are left out.
+    QApplication::clipboard()->setText(QStringLiteral("1e2ab\u00C9,#"));
+    dialog->Edit_Code->paste();
+    EXPECT_EQ(dialog->Edit_Code->text(), "*# 9B12AB#");
+    EXPECT_EQ(messages.Count(), 0);
     QTest::mouseClick(dialog->Button_Ok, Qt::LeftButton);
-    EXPECT_EQ(f.Image().GetDtmfRecord(0), "00,*# 9BE,");
+    EXPECT_EQ(f.Image().GetDtmfRecord(0), "00,*# 9B12AB#,");
 }
 
 TEST(DtmfEditor, PageUpWrapsAndAsksBeforeDroppingChanges)

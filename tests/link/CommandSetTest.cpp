@@ -127,8 +127,8 @@ TEST(CommandSet, CallVfoAndDtmfAssembly)
     EXPECT_EQ(VfoRecordFromReply(""), "");
 
     EXPECT_TRUE(IsEmptyDtmfReply("03,"));
-    EXPECT_EQ(DtmfRecordFromReplies("03,12E3F", "", 'K'), "03,12*3#,");
-    EXPECT_EQ(DtmfRecordFromReplies("03,123A", "HOME", 'K'), "03,123A,HOME");
+    EXPECT_EQ(DtmfRecordFromReplies(3, "03,12E3F", "", 'K'), "03,12*3#,");
+    EXPECT_EQ(DtmfRecordFromReplies(3, "3,123A", "HOME", 'K'), "03,123A,HOME");
 }
 
 TEST(CommandSet, BandLimitGroups)

@@ -151,7 +151,8 @@ TEST(DamagedFiles, AWriteNeverSendsARecordThatFailsItsCheck)
     EXPECT_EQ(damaged.size(), 7u);
     EXPECT_EQ(UnsendableRecords(image, LinkScope::Menu).size(), 2u);
     EXPECT_EQ(UnsendableNote(UnsendableRecords(image, LinkScope::Menu)),
-              "2 damaged records will not be sent, the radio keeps what it holds there: "
+              "2 records cannot be sent, a radio of this version cannot hold them; a write leaves them out "
+              "and the radio keeps what it holds there: "
               "menu setting 7 (menu value is out of range), menu setting 22 (contrast is not 01 to 16)");
 
     const RadioImage radioBefore = StartImage("KK,0F", "ZT-Q2");

@@ -266,3 +266,36 @@ TEST(LinkCommands, ReadThatStopsEarlyLeavesTheWindowAsItWas)
         EXPECT_EQ(sent, c.stop == Stop::Garbled ? c.at + 1 : c.at); // a garbled reply is asked for again
     }
 }
+
+// A radio that answers the VFO of band 0 without its step and the rest: the
+// read names it, and a write of that data asks before it leaves it out.
+TEST(LinkCommands, IncompleteRecordsAreNamedAndWhatTheRadioCannotHoldIsAskedAbout)
+{
+    VirtualRadioFaults faults;
+    faults.alterRepliesTo = "VR 0";
+    faults.cutBeforeComma = 2; // "VR 0,00144000000"
+    ServedRadio served(SampleImage("KK,0F", "ZT-Q2"), faults, 1);
+    auto store = StoreFor("KK,0F", "ZT-Q2");
+    auto form = MakeMainForm(*store);
+    form->SetDataChanged(false);
+    {
+        MessageRecorder messages;
+        form->readAllAction_->trigger();
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages().back().kind, MessageKind::Information);
+        EXPECT_EQ(messages.LastText(), "1 record came back incomplete: VFO A_144MHz");
+        EXPECT_EQ(form->Image().GetVfoRecord(0), "0,00144000000,,,,,,,,,,,,,,,,");
+    }
+    const int servedBefore = served.CommandsServed();
+    MessageRecorder messages({MessageButton::No});
+    form->writeAllAction_->trigger();
+    ASSERT_EQ(messages.Count(), 1);
+    // The note stands first; the summary against the read follows it.
+    const QStringList lines = messages.LastText().split('\n');
+    EXPECT_EQ(lines.front(), "1 record cannot be sent, a radio of this version cannot hold it; a write "
+                             "leaves it out and the radio keeps what it holds there: VFO 0 (step is "
+                             "missing)");
+    EXPECT_EQ(lines.back(), "Do you want to write the data to the radio?");
+    EXPECT_EQ(lines.size(), 3) << messages.LastText().toStdString();
+    EXPECT_EQ(served.CommandsServed(), servedBefore);
+}

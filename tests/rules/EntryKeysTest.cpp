@@ -63,7 +63,7 @@ TEST(DtmfRecord, SlotCodeAndName)
 {
     EXPECT_EQ(BuildDtmfRecord(3, "123A", "HOME"), "03,123A,HOME");
     EXPECT_EQ(BuildDtmfRecord(0, "", ""), "00,,");
-    EXPECT_EQ(BuildDtmfRecord(9, "E1", "A,B"), "09,E1,A,B") << "a pasted E stays; the name keeps commas";
+    EXPECT_EQ(BuildDtmfRecord(9, "E1f", "A,B"), "09,1,A,B") << "E and F are no keys; the name keeps commas";
     EXPECT_EQ(BuildDtmfRecord(1, "1x,2a\t*", ""), "01,12A*,") << "a pasted code keeps only DTMF characters";
     EXPECT_EQ(BuildDtmfRecord(1, std::string(20, '5'), ""), "01," + std::string(16, '5') + ",");
     EXPECT_EQ(BuildDtmfRecord(1, "1,2\r\n3", "X"), "01,123,X") << "a pasted comma would split the record";

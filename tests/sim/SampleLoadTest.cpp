@@ -6,6 +6,7 @@
 #include "model/RecordCheck.h"
 #include "model/Records.h"
 #include "rules/EntryKeys.h"
+#include "rules/SendCheck.h"
 #include "sim/SimServer.h"
 #include "sim/VirtualRadio.h"
 
@@ -60,8 +61,11 @@ TEST(SampleLoad, HoldsOnlyWhatTheEditorsStore)
             EXPECT_LE(code.size(), 16u);
         }
 
-        // The record checks of reads and file loads pass every record.
+        // The record checks of reads and file loads pass every record, and
+        // so does the check before a write: a read of it can be written back.
         for (const DamagedRecord& damaged : CheckImageRecords(image))
+            ADD_FAILURE() << RecordSlotName(damaged.slot) << ": " << damaged.reason;
+        for (const DamagedRecord& damaged : UnsendableImageRecords(image))
             ADD_FAILURE() << RecordSlotName(damaged.slot) << ": " << damaged.reason;
         // A data file and the radio's own character set carry it unchanged.
         RadioImage loaded = NewRadioImage(v.type, v.model);
