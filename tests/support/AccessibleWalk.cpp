@@ -1,0 +1,83 @@
+// The accessibility walk shared by the window tests.
+#include "support/AccessibleWalk.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QWidget>
+
+namespace tslq::test {
+
+namespace {
+
+QString Describe(const QWidget* widget)
+{
+    return QStringLiteral("%1 '%2'").arg(QString::fromLatin1(widget->metaObject()->className()),
+                                         widget->objectName());
+}
+
+bool TakesFocus(const QWidget* widget)
+{
+    return widget->isVisibleTo(widget->window()) && widget->isEnabled() &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr;
+}
+
+void CheckTable(QAccessibleInterface* table, const QString& who, QStringList& problems)
+{
+    QAccessibleTableInterface* cells = table->tableInterface();
+    if (!cells) {
+        problems << who + QStringLiteral(": a table without the table interface");
+        return;
+    }
+    if (cells->rowCount() == 0 || cells->columnCount() == 0) return;
+    QAccessibleInterface* first = cells->cellAt(0, cells->columnCount() - 1);
+    QAccessibleTableCellInterface* cell = first ? first->tableCellInterface() : nullptr;
+    if (!cell) {
+        problems << who + QStringLiteral(": its cells have no table cell interface");
+        return;
+    }
+    if (cell->columnHeaderCells().isEmpty()) problems << who + QStringLiteral(": no column headers");
+    if (cell->rowHeaderCells().isEmpty()) problems << who + QStringLiteral(": no row headers");
+}
+
+} // namespace
+
+QString SpokenName(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    if (!iface) return {};
+    QString name = iface->text(QAccessible::Name);
+    if (!name.isEmpty()) return name;
+    for (const auto& [other, relation] : iface->relations(QAccessible::Label)) {
+        Q_UNUSED(relation);
+        if (other && !other->text(QAccessible::Name).isEmpty()) return other->text(QAccessible::Name);
+    }
+    return {};
+}
+
+QStringList AccessibilityProblems(QWidget* window)
+{
+    QStringList problems;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        if (widget != window && !TakesFocus(widget)) continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        const QString who = Describe(widget);
+        if (!iface) {
+            problems << who + QStringLiteral(": no accessible interface");
+            continue;
+        }
+        if (iface->role() == QAccessible::NoRole) problems << who + QStringLiteral(": no role");
+        const QString name = SpokenName(widget);
+        const QString value = iface->text(QAccessible::Value);
+        if (name.trimmed().isEmpty())
+            problems << who + QStringLiteral(": no name");
+        else if (!value.isEmpty() && name == value && widget != window)
+            problems << who + QStringLiteral(": named only by its value \"%1\"").arg(value);
+        if (iface->role() == QAccessible::Table) CheckTable(iface, who, problems);
+    }
+    return problems;
+}
+
+} // namespace tslq::test
