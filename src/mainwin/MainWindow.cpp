@@ -152,6 +152,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
     ConnectCommands();
     PlaceWindow();
     ConnectGrids();
+    DescribeForScreenReaders();
 }
 
 void MainWindow::PlaceWindow()
@@ -537,8 +538,13 @@ void MainWindow::ConnectDocument()
     };
     connect(&stack, &QUndoStack::indexChanged, this, showButtons);
     connect(&stack, &QUndoStack::cleanChanged, this, showButtons);
-    connect(UndoButton, &QAction::triggered, &stack, &QUndoStack::undo);
-    connect(RedoButton, &QAction::triggered, &stack, &QUndoStack::redo);
+    // Every Undo and Redo says which step it took back (see UndoOrRedo).
+    disconnect(undoAction_, &QAction::triggered, &stack, &QUndoStack::undo);
+    disconnect(redoAction_, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (QAction* undo : {undoAction_, UndoButton})
+        connect(undo, &QAction::triggered, this, [this] { UndoOrRedo(false); });
+    for (QAction* redo : {redoAction_, RedoButton})
+        connect(redo, &QAction::triggered, this, [this] { UndoOrRedo(true); });
     showButtons();
 }
 
