@@ -83,7 +83,8 @@ void ChannelGrid::UseColumnAsRowHeadings(int column)
     QStringList labels;
     for (int row = 0; row < rowCount(); ++row) {
         const QTableWidgetItem* label = item(row, column);
-        labels << (label ? label->text() : QString());
+        // "A_144MHz" is said "A 144MHz".
+        labels << (label ? label->text().replace(QLatin1Char('_'), QLatin1Char(' ')) : QString());
     }
     setVerticalHeaderLabels(labels);
 }

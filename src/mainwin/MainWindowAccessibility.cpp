@@ -89,6 +89,13 @@ void MainWindow::DescribeForScreenReaders()
         const GridId id = grid.id;
         view->DescribeRow = [this, id](int row) { return SpokenStatus(id, row + 1); };
     }
+    // The band labels as the row headings say them: "A_144MHz" as "A 144MHz".
+    for (GridId id : {GridId::Vfo, GridId::Call}) {
+        static_cast<ChannelGrid*>(Grid(id))->SpeakCell = [this, id](int row, int column) {
+            return column == 1 ? GridCell(id, 1, row + 1).replace(QLatin1Char('_'), QLatin1Char(' '))
+                               : QString();
+        };
+    }
     // The mark column: a channel is locked out or not; an empty row is empty.
     memoryGrid_->SpeakCell = [this](int row, int column) {
         if (column != 0 || Image().GetMemoryRecord(row).empty()) return QString();
