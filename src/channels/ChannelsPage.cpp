@@ -24,6 +24,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,8 +41,8 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     filterBox_->setPlaceholderText(QStringLiteral("Name, frequency, channel or a range such as 144-146"));
     filterBox_->setClearButtonEnabled(true);
     // The box's own clear button has no text of its own.
-    for (QAction* clear : filterBox_->actions())
-        clear->setText(tr("Clear Find"));
+    for (QToolButton* clear : filterBox_->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear Find"));
     auto* findLabel = new QLabel(QStringLiteral("&Find"), this);
     findLabel->setBuddy(filterBox_);
     count_ = new QLabel(this);
@@ -61,6 +62,9 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     view_->setSortingEnabled(true);
     view_->sortByColumn(static_cast<int>(ChannelColumn::Channel), Qt::AscendingOrder);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the table for the next control (within an edit it still
+    // goes on to the next cell); the arrow keys move within it.
+    view_->setTabKeyNavigation(false);
     view_->setAccessibleName(tr("Channels"));
     view_->setAccessibleDescription(
         tr("F2 or typing edits the current cell; Enter opens the memory editor; Ctrl+Shift+S sorts by the "

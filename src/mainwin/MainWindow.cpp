@@ -405,6 +405,9 @@ void MainWindow::CreatePages()
         grid->horizontalHeader()->setHighlightSections(false);
         grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        // Tab goes on to the next control, as the eye reads the page; the
+        // arrow keys move within the grid.
+        grid->setTabKeyNavigation(false);
         // The box follows its grid's height, from the first rows to all of them.
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(4, 2, 4, 4);

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -142,6 +143,7 @@ TEST_F(Accessibility, EveryPageOfBothKindsOfMarketNamesEveryControl)
             {form_->Grid(GridId::Dtmf), "DTMF memories"},
             {form_->channelsPage_->View(), "Channels"},
             {form_->channelsPage_->FilterBox(), "Find"},
+            {form_->channelsPage_->FilterBox()->findChild<QToolButton*>(), "Clear Find"},
             {form_->pages_, "Pages"},
             {form_->commentEdit_, "Comment"},
             {form_->menuPages_->ComboBox_Save, "Battery Saver"},
@@ -284,22 +286,37 @@ TEST_F(Accessibility, EveryGridCommandHasItsKey)
               QStringList({"Sorted by Receive (MHz), ascending", "Sorted by Receive (MHz), descending"}));
 }
 
-TEST_F(Accessibility, MenuPageTwoTabsAsItReads)
+// Tab from the page tabs goes through each page as the eye reads it, past
+// the grids and the table rather than through their cells.
+TEST_F(Accessibility, TabGoesThroughEachPageAsItReads)
 {
     MenuPages& pages = *form_->menuPages_;
-    form_->pages_->setCurrentWidget(form_->menu2Page_);
     pages.RadioGroup_MemoryMethod->Button(0)->setChecked(true);
     pages.RadioGroup_Battery->Button(0)->setChecked(true);
-    QWidget* at = pages.RadioGroup_MemoryMethod->Button(0);
-    at->setFocus(Qt::TabFocusReason);
-    QStringList order;
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focus = QApplication::focusWidget();
-        order << SpokenName(focus->parentWidget()) + QStringLiteral(": ") + SpokenName(focus);
-    }
-    EXPECT_EQ(order, QStringList({"Battery: Lithium", "Memory Group Link: Group link 0",
-                                  "Memory Group Link: Group link 1"}));
+    const auto tabsFrom = [](QWidget* start, int count) {
+        start->setFocus(Qt::TabFocusReason);
+        QStringList order;
+        for (int i = 0; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            const QString group = qobject_cast<QGroupBox*>(focus->parentWidget())
+                                      ? SpokenName(focus->parentWidget()) + QStringLiteral(": ")
+                                      : QString();
+            order << group + SpokenName(focus);
+        }
+        return order;
+    };
+    QTabBar* tabs = form_->pages_->tabBar();
+    form_->pages_->setCurrentWidget(form_->memoryPage_);
+    EXPECT_EQ(tabsFrom(tabs, 6),
+              QStringList({"Memory Channel: Memory channels", "VFO: VFO", "CALL Channel: CALL channels",
+                           "DTMF Memory: DTMF memories", "Comment", "Memory"}));
+    form_->pages_->setCurrentWidget(form_->channelsPage_);
+    EXPECT_EQ(tabsFrom(tabs, 4), QStringList({"Find", "Hide empty channels", "Channels", "Comment"}));
+    form_->pages_->setCurrentWidget(form_->menu2Page_);
+    EXPECT_EQ(tabsFrom(pages.RadioGroup_MemoryMethod->Button(0), 3),
+              QStringList({"Battery: Lithium", "Memory Group Link: Group link 0",
+                           "Memory Group Link: Group link 1"}));
 }
 
 TEST_F(Accessibility, FindCountAndUndoRedoAreAnnounced)
