@@ -51,6 +51,7 @@ class Accessibility : public ::testing::Test
   protected:
     void Open(const std::string& type)
     {
+        form_.reset(); // before the store it uses
         store_ = StoreFor(type, "ZT-Q2");
         form_ = MakeMainForm(*store_);
         form_->show();
