@@ -65,6 +65,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         }
         return Latin(text);
     }
+    case Qt::AccessibleTextRole: {
+        // What a screen reader says: the text, the box's state, or "empty".
+        if (IsCheckColumn(column) && !image.GetMemoryRecord(slot).empty())
+            return ChannelCellText(image, slot, column).empty() ? tr("off") : tr("on");
+        const QString shown = data(index, Qt::DisplayRole).toString().trimmed();
+        return shown.isEmpty() ? tr("empty") : shown;
+    }
     case Qt::CheckStateRole:
         if (!IsCheckColumn(column) || image.GetMemoryRecord(slot).empty()) return {};
         return ChannelCellText(image, slot, column).empty() ? Qt::Unchecked : Qt::Checked;
@@ -91,13 +98,55 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ChannelColumnCount) return {};
+    // Rows are headed by their channel label for assistive technology (the
+    // table shows no row headings).
+    if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= MemoryCount) return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return QString::fromStdString(MemoryLabel(section));
+        return {};
+    }
+    if (section < 0 || section >= ChannelColumnCount) return {};
     const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(section));
     const QString whole = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
     const QString& shown = headings_[static_cast<std::size_t>(section)];
     // The tip shows the whole of a heading its column cuts short.
     if (role == Qt::DisplayRole) return shown.isEmpty() ? whole : shown;
-    if (role == Qt::ToolTipRole) return whole;
+    // A screen reader says the whole title, not the heading cut short.
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) return whole;
+    if (role == Qt::AccessibleDescriptionRole) return ColumnDescription(static_cast<ChannelColumn>(section));
+    return {};
+}
+
+QString ChannelTableModel::ColumnDescription(ChannelColumn column)
+{
+    switch (column) {
+    case ChannelColumn::Channel:
+        return tr("Channel number; Enter opens the memory editor");
+    case ChannelColumn::Receive:
+        return tr("Receive frequency in megahertz");
+    case ChannelColumn::Shift:
+        return tr("Transmit shift: plus, minus, simplex or split");
+    case ChannelColumn::OffsetOrTx:
+        return tr("Offset of the transmit frequency, or the transmit frequency of a split channel, in "
+                  "megahertz");
+    case ChannelColumn::ToneMode:
+        return tr("Tone, CTCSS (continuous tone-coded squelch) or DCS (digital-coded squelch)");
+    case ChannelColumn::Tone:
+        return tr("Tone frequency in hertz, or the DCS code");
+    case ChannelColumn::Mode:
+        return tr("Modulation");
+    case ChannelColumn::Step:
+        return tr("Tuning step");
+    case ChannelColumn::Reverse:
+        return tr("Rev: receive on the transmit frequency and transmit on the receive frequency");
+    case ChannelColumn::Lockout:
+        return tr("Locked out channels are skipped by scanning");
+    case ChannelColumn::Name:
+        return tr("Memory channel name");
+    case ChannelColumn::Count:
+        break;
+    }
     return {};
 }
 

@@ -34,6 +34,8 @@ class ChannelTableModel : public QAbstractTableModel
     // Display role: the heading as its column shows it (SetHeading), tool
     // tip role: the whole title.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // A column's title in words, for a screen reader.
+    static QString ColumnDescription(ChannelColumn column);
     // The heading a column shows, cut short to its width; empty: the title.
     void SetHeading(int section, const QString& shown);
     Qt::ItemFlags flags(const QModelIndex& index) const override;

@@ -7,20 +7,24 @@
 #include "document/Document.h"
 #include "model/Records.h"
 #include "rules/PasteRules.h"
+#include "ui/Announcement.h"
 #include "ui/Clipboard.h"
 #include "ui/Messages.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,8 +40,12 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     filterBox_ = new QLineEdit(this);
     filterBox_->setPlaceholderText(QStringLiteral("Name, frequency, channel or a range such as 144-146"));
     filterBox_->setClearButtonEnabled(true);
+    // The box's own clear button has no text of its own.
+    for (QToolButton* clear : filterBox_->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear Find"));
     auto* findLabel = new QLabel(QStringLiteral("&Find"), this);
     findLabel->setBuddy(filterBox_);
+    count_ = new QLabel(this);
     hideEmpty_ = new QCheckBox(QStringLiteral("Hide empty channels"), this);
 
     view_ = new QTableView(this);
@@ -54,6 +62,14 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     view_->setSortingEnabled(true);
     view_->sortByColumn(static_cast<int>(ChannelColumn::Channel), Qt::AscendingOrder);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the table for the next control (within an edit it still
+    // goes on to the next cell); the arrow keys move within it.
+    view_->setTabKeyNavigation(false);
+    view_->setAccessibleName(tr("Channels"));
+    view_->setAccessibleDescription(
+        tr("F2 or typing edits the current cell; Enter opens the memory editor; Ctrl+Shift+S sorts by the "
+           "current column; Shift+F10 or the Menu key opens the edit commands"));
+    view_->installEventFilter(this);
     connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, &ChannelsPage::ElideHeadings);
     connect(view_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &ChannelsPage::ElideHeadings);
@@ -61,6 +77,7 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(findLabel);
     top->addWidget(filterBox_, 1);
+    top->addWidget(count_);
     top->addWidget(hideEmpty_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
@@ -70,11 +87,23 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     popup_ = new QMenu(this);
     lockOutAction_ = new QAction(QStringLiteral("&Lock Out"), this);
     connect(lockOutAction_, &QAction::triggered, this, &ChannelsPage::LockOutSelection);
+    // A heading click is not the only way to sort: the keyboard sorts by the
+    // current cell's column.
+    sortByColumnAction_ = new QAction(tr("Sort by &Column"), this);
+    sortByColumnAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    sortByColumnAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(sortByColumnAction_);
+    connect(sortByColumnAction_, &QAction::triggered, this, &ChannelsPage::SortByCurrentColumn);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](QPoint position) { popup_->popup(view_->viewport()->mapToGlobal(position)); });
 
     connect(filterBox_, &QLineEdit::textChanged, filter_, &ChannelFilter::SetFilterText);
     connect(hideEmpty_, &QCheckBox::toggled, filter_, &ChannelFilter::SetHideEmpty);
+    for (const auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(filter_, rowsChanged, this, &ChannelsPage::ShowCount);
+    connect(filter_, &QAbstractItemModel::modelReset, this, &ChannelsPage::ShowCount);
+    connect(filter_, &QAbstractItemModel::layoutChanged, this, &ChannelsPage::ShowCount);
+    ShowCount();
     auto* find = new QShortcut(QKeySequence::Find, this);
     // Anywhere in the window while the page is shown (a hidden page's
     // shortcut does not fire), the page's tab included.
@@ -305,4 +334,70 @@ void ChannelsPage::ShowReport(const QString& command, const MultiSlotOutcome& ou
     const QString report = ChannelCommands::Report(command, outcome);
     if (!report.isEmpty()) ShowMessage(MessageKind::Information, report);
     emit SelectionChanged();
+}
+
+void ChannelsPage::ShowCount()
+{
+    const int shown = filter_->rowCount();
+    const QString text = shown == 1 ? tr("1 channel") : tr("%1 channels").arg(shown);
+    if (count_->text() == text) return;
+    count_->setText(text);
+    // Said where the operator is: typing in Find or ticking "Hide empty
+    // channels".
+    filterBox_->setAccessibleDescription(text);
+    hideEmpty_->setAccessibleDescription(text);
+}
+
+void ChannelsPage::SortByCurrentColumn()
+{
+    QHeaderView* header = view_->horizontalHeader();
+    const QModelIndex current = view_->currentIndex();
+    const int column = current.isValid() ? current.column() : header->sortIndicatorSection();
+    if (column < 0 || column >= ChannelColumnCount) return;
+    const Qt::SortOrder order =
+        header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::AscendingOrder
+            ? Qt::DescendingOrder
+            : Qt::AscendingOrder;
+    view_->sortByColumn(column, order);
+    if (view_->currentIndex().isValid()) view_->scrollTo(view_->currentIndex());
+    const QString title = model_->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+    AnnounceToScreenReader(order == Qt::AscendingOrder ? tr("Sorted by %1, ascending").arg(title)
+                                                       : tr("Sorted by %1, descending").arg(title),
+                           view_);
+}
+
+void ChannelsPage::ShowPopupAtCurrentCell()
+{
+    if (popup_->isVisible()) return;
+    const QModelIndex current = view_->currentIndex();
+    if (current.isValid()) view_->scrollTo(current);
+    const QRect cell = current.isValid() ? view_->visualRect(current) : QRect();
+    popup_->popup(view_->viewport()->mapToGlobal(cell.isValid() ? cell.bottomLeft() : QPoint(0, 0)));
+}
+
+bool ChannelsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != view_) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        ShowPopupAtCurrentCell();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        ShowPopupAtCurrentCell();
+        return true;
+    }
+    // Enter outside an edit opens the memory editor on the current row, as a
+    // double click on its channel number does; in an edit it ends the edit.
+    const QModelIndex current = view_->currentIndex();
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier &&
+        current.isValid() && !view_->indexWidget(current) && OpenEditor) {
+        const ChannelTableModel::EditInView inView(*model_);
+        OpenEditor(filter_->SlotOfRow(current.row()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -2,7 +2,10 @@
 // slots in columns, a filter box (Ctrl+F) and "Hide empty channels" above
 // the table, cells edited in place through the memory editor's rules, and
 // the edit commands on every selected row: Cut, Copy, Paste, Delete,
-// Lock Out and Set Field for Selection.
+// Lock Out and Set Field for Selection. Everything works by keyboard: F2
+// edits a cell, Enter opens the memory editor, Shift+F10 or the Menu key
+// opens the pop-up menu at the current cell and Ctrl+Shift+S sorts by the
+// current column; the number of channels shown is said after every change.
 #pragma once
 
 #include "channels/ChannelCommands.h"
@@ -19,6 +22,7 @@ class ChannelTableModel;
 class Document;
 class QAction;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QTableView;
@@ -35,6 +39,8 @@ class ChannelsPage : public QWidget
     QTableView* View() const { return view_; }
     QLineEdit* FilterBox() const { return filterBox_; }
     QCheckBox* HideEmptyBox() const { return hideEmpty_; }
+    // "12 channels": how many rows the filter shows.
+    QLabel* CountLabel() const { return count_; }
 
     // The market's font for the table (names in the market's characters).
     void SetMarketFont(const QFont& font);
@@ -57,6 +63,9 @@ class ChannelsPage : public QWidget
     // Asks for the field (AskSetField) and sets it on the selection.
     void SetFieldForSelection();
     void ApplySetField(const SetFieldChoice& choice);
+    // Sorts by the current cell's column, ascending, or the other way round
+    // when the rows are sorted by that column already.
+    void SortByCurrentColumn();
 
     // Double click on a channel cell: the memory editor on that slot.
     std::function<void(int slot)> OpenEditor;
@@ -64,13 +73,19 @@ class ChannelsPage : public QWidget
     std::function<std::optional<SetFieldChoice>()> AskSetField;
 
     QMenu* popup_;
-    QAction* lockOutAction_; // "&Lock Out"
+    QAction* lockOutAction_;      // "&Lock Out"
+    QAction* sortByColumnAction_; // "Sort by &Column" Ctrl+Shift+S
 
   signals:
     // The selection changed: the edit commands decide again.
     void SelectionChanged();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void ShowCount();
+    void ShowPopupAtCurrentCell();
     // Headings wider than their columns end in "..." (the whole one is the tip).
     void ElideHeadings();
     void ShowReport(const QString& command, const MultiSlotOutcome& outcome);
@@ -86,4 +101,5 @@ class ChannelsPage : public QWidget
     QTableView* view_;
     QLineEdit* filterBox_;
     QCheckBox* hideEmpty_;
+    QLabel* count_;
 };

@@ -1,6 +1,7 @@
 // The channel grid of the main window.
 #include "mainwin/ChannelGrid.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
@@ -67,4 +68,44 @@ QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(const QModelIn
     if (command & QItemSelectionModel::Deselect)
         return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
     return command;
+}
+
+void ChannelGrid::focusInEvent(QFocusEvent* event)
+{
+    if (!currentIndex().isValid() && event->reason() != Qt::MouseFocusReason && rowCount() > 0 &&
+        columnCount() > 1)
+        setCurrentCell(0, 1);
+    QTableWidget::focusInEvent(event);
+}
+
+void ChannelGrid::UseColumnAsRowHeadings(int column)
+{
+    QStringList labels;
+    for (int row = 0; row < rowCount(); ++row) {
+        const QTableWidgetItem* label = item(row, column);
+        // "A_144MHz" is said "A 144MHz".
+        labels << (label ? label->text().replace(QLatin1Char('_'), QLatin1Char(' ')) : QString());
+    }
+    setVerticalHeaderLabels(labels);
+}
+
+QString ChannelGrid::SpokenCell(int row, int column, const QString& shown) const
+{
+    if (SpeakCell) {
+        const QString spoken = SpeakCell(row, column);
+        if (!spoken.isEmpty()) return spoken;
+    }
+    const QString trimmed = shown.trimmed();
+    return trimmed.isEmpty() ? tr("empty") : trimmed;
+}
+
+QVariant ChannelGridItem::data(int role) const
+{
+    if (role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole) {
+        if (const auto* grid = qobject_cast<const ChannelGrid*>(tableWidget())) {
+            if (role == Qt::AccessibleTextRole) return grid->SpokenCell(row(), column(), text());
+            return grid->DescribeRow ? grid->DescribeRow(row()) : QString();
+        }
+    }
+    return QTableWidgetItem::data(role);
 }

@@ -220,6 +220,8 @@ void MainWindow::ConnectEditCommands()
     channelsPage_->popup_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
     channelsPage_->popup_->addSeparator();
     channelsPage_->popup_->addActions({channelsPage_->lockOutAction_, setFieldAction_});
+    channelsPage_->popup_->addSeparator();
+    channelsPage_->popup_->addAction(channelsPage_->sortByColumnAction_);
     channelsPage_->OpenEditor = [this](int slot) {
         MemoryEditor dialog(document_, slot, this);
         dialog.exec();

@@ -152,6 +152,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
     ConnectCommands();
     PlaceWindow();
     ConnectGrids();
+    DescribeForScreenReaders();
 }
 
 void MainWindow::PlaceWindow()
@@ -404,6 +405,9 @@ void MainWindow::CreatePages()
         grid->horizontalHeader()->setHighlightSections(false);
         grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        // Tab goes on to the next control, as the eye reads the page; the
+        // arrow keys move within the grid.
+        grid->setTabKeyNavigation(false);
         // The box follows its grid's height, from the first rows to all of them.
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(4, 2, 4, 4);
@@ -537,8 +541,13 @@ void MainWindow::ConnectDocument()
     };
     connect(&stack, &QUndoStack::indexChanged, this, showButtons);
     connect(&stack, &QUndoStack::cleanChanged, this, showButtons);
-    connect(UndoButton, &QAction::triggered, &stack, &QUndoStack::undo);
-    connect(RedoButton, &QAction::triggered, &stack, &QUndoStack::redo);
+    // Every Undo and Redo says which step it took back (see UndoOrRedo).
+    disconnect(undoAction_, &QAction::triggered, &stack, &QUndoStack::undo);
+    disconnect(redoAction_, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (QAction* undo : {undoAction_, UndoButton})
+        connect(undo, &QAction::triggered, this, [this] { UndoOrRedo(false); });
+    for (QAction* redo : {redoAction_, RedoButton})
+        connect(redo, &QAction::triggered, this, [this] { UndoOrRedo(true); });
     showButtons();
 }
 

@@ -51,6 +51,7 @@ class MenuPages;
 class SetupDialog;
 class TransferDialog;
 struct EditTarget;
+struct StatusTexts;
 
 // Which grid holds the focus. The edit commands and the status bar act on it.
 enum class GridId { None = 0, Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
@@ -407,6 +408,18 @@ class MainWindow : public QMainWindow
     GridId GridOf(const QObject* object) const;
     bool GridEvent(GridId id, QEvent* event);
     void SetStatusPanels(const std::array<QString, 4>& texts);
+    // The four status texts of a grid row (grid row numbers, 1 = first).
+    StatusTexts RowStatusTexts(GridId id, int row) const;
+
+    // ---- Screen readers and the keyboard (MainWindowAccessibility.cpp) -----
+    // Names and descriptions of the pages, grids and their headings.
+    void DescribeForScreenReaders();
+    // A grid row's status texts in words, for a screen reader.
+    QString SpokenStatus(GridId id, int row) const;
+    // The grid's pop-up menu at its current cell (Shift+F10, the Menu key).
+    void ShowGridPopup(GridId id);
+    // Undo or Redo one step and tell a screen reader which step it was.
+    void UndoOrRedo(bool redo);
     void SizeStatusPanels();
     // First run: the first size, centred on the screen; later runs: the place
     // the window had when it was last closed, when that is on a screen.

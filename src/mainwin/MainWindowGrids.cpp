@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -71,7 +72,7 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text)
 {
     QTableWidgetItem* item = grid->item(row, column);
     if (!item) {
-        item = new QTableWidgetItem(text);
+        item = new ChannelGridItem(text);
         // The fixed column is selected with its row, so that a row is shown
         // selected whichever of its cells the keyboard or mouse lands on; the
         // grid draws that column without highlight.
@@ -184,6 +185,8 @@ void MainWindow::SetupMemoryAndDtmfGrids()
         SetCell(dtmfGrid_, index, 1, QString::number(index));
         SetCell(dtmfGrid_, index, 2, QString());
     }
+    memoryGrid_->UseColumnAsRowHeadings(1);
+    dtmfGrid_->UseColumnAsRowHeadings(1);
     SizeGrid(memoryGrid_, MemoryColumns, MemoryVisibleRows);
     SizeGrid(dtmfGrid_, DtmfColumns, DtmfVisibleRows);
 }
@@ -211,6 +214,8 @@ void MainWindow::SetupVfoAndCallGrids()
     };
     fill(vfoGrid_, vfoLabels);
     fill(callGrid_, callLabels);
+    vfoGrid_->UseColumnAsRowHeadings(1);
+    callGrid_->UseColumnAsRowHeadings(1);
     SizeGrid(vfoGrid_, VfoColumns, VfoVisibleRows);
     SizeGrid(callGrid_, CallColumns, CallVisibleRows);
     menuPages_->ApplyVersion();
@@ -366,17 +371,11 @@ QString MainWindow::StatusPanelText(int panel) const
     return statusPanels_[static_cast<std::size_t>(panel)]->text();
 }
 
-void MainWindow::UpdateStatusBar()
+StatusTexts MainWindow::RowStatusTexts(GridId id, int row) const
 {
-    if (!MemoryPageActive()) return;
-    const int row = SelectedRow(activeGrid_);
-    if (activeGrid_ == GridId::None || row < 1) {
-        SetStatusPanels({});
-        return;
-    }
-    const char market = Market();
     StatusTexts texts;
-    switch (activeGrid_) {
+    if (row < 1 || row > (Grid(id) ? Grid(id)->rowCount() : 0)) return texts;
+    switch (id) {
     case GridId::Memory:
         texts = ChannelStatusTexts(Image().GetMemoryRecord(row - 1));
         break;
@@ -396,6 +395,19 @@ void MainWindow::UpdateStatusBar()
     case GridId::None:
         break;
     }
+    return texts;
+}
+
+void MainWindow::UpdateStatusBar()
+{
+    if (!MemoryPageActive()) return;
+    const int row = SelectedRow(activeGrid_);
+    if (activeGrid_ == GridId::None || row < 1) {
+        SetStatusPanels({});
+        return;
+    }
+    const char market = Market();
+    const StatusTexts texts = RowStatusTexts(activeGrid_, row);
     SetStatusPanels({ToQString(texts.panel[0], market), ToQString(texts.panel[1], market),
                      ToQString(texts.panel[2], market), ToQString(texts.panel[3], market)});
 }
@@ -475,15 +487,29 @@ bool MainWindow::GridEvent(GridId id, QEvent* event)
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) GridExit(id);
         break;
     }
+    case QEvent::ContextMenu:
+        // The Menu key: the pop-up menu at the current cell, not at the mouse.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            ShowGridPopup(id);
+            return true;
+        }
+        break;
     case QEvent::KeyPress: {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
+        // F2 edits, as it does in a table elsewhere.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter ||
+            (key == Qt::Key_F2 && modifiers == Qt::NoModifier)) {
             OpenGridEditor(id);
             return true;
         }
+        if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+            ShowGridPopup(id);
+            return true;
+        }
         // Delete alone does in a grid what Ctrl+Del does, where Delete is offered.
-        if (key == Qt::Key_Delete && (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (key == Qt::Key_Delete && modifiers == Qt::NoModifier) {
             if (deleteAction_->isEnabled()) deleteAction_->trigger();
             return true;
         }

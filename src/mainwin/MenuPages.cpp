@@ -22,6 +22,13 @@ MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, Document& document)
 {
     BuildMenu1(menuPage1);
     BuildMenu2(menuPage2);
+    // A box inside another box would be announced with the outer box's title.
+    for (QWidget* page : {menuPage1, menuPage2}) {
+        for (QGroupBox* box : page->findChildren<QGroupBox*>()) {
+            if (box->accessibleName().isEmpty() && !box->title().isEmpty())
+                box->setAccessibleName(QString(box->title()).remove(QLatin1Char('&')));
+        }
+    }
 
     using namespace MenuSetting;
     Bind(Kind::Radio, RadioGroup_Band, Band);

@@ -77,6 +77,8 @@ void MenuPages::BuildMenu1(QWidget* page)
     GroupBox_Band = new QGroupBox(tr("&Operation Band"), page);
     RadioGroup_Band = new RadioGroup(QString(), {"\"A\" Band", "\"B\" Band"}, 2, GroupBox_Band);
     RadioGroup_Band->setFlat(true);
+    // The captionless group inside the box is announced with the box's title.
+    RadioGroup_Band->setAccessibleName(tr("Operation Band"));
     BoxLayout(GroupBox_Band)->addWidget(RadioGroup_Band);
     SetHelp(RadioGroup_Band, 300);
 
@@ -88,6 +90,9 @@ void MenuPages::BuildMenu1(QWidget* page)
     TrackBer_Bal->setTickInterval(1);
     TrackBer_Bal->setTickPosition(QSlider::TicksBelow);
     TrackBer_Bal->setValue(2);
+    TrackBer_Bal->setAccessibleName(tr("Balance"));
+    TrackBer_Bal->setAccessibleDescription(
+        tr("0 is the \"A\" band only, 2 the centre, 4 the \"B\" band only"));
     SetHelp(TrackBer_Bal, 305);
     Label_BalA = new QLabel(tr("\"A\" Band"), GroupBox_Bal);
     Label_BalB = new QLabel(tr("\"B\" Band"), GroupBox_Bal);
@@ -110,6 +115,7 @@ void MenuPages::BuildMenu1(QWidget* page)
     CheckBox_MName = new QCheckBox(tr("Memory Name"), GroupBox_Function);
     CheckBox_Dual->setChecked(true);
     CheckBox_MName->setChecked(true);
+    CheckBox_Att->setAccessibleDescription(tr("Attenuator"));
     {
         QVBoxLayout* layout = BoxLayout(GroupBox_Function);
         int context = 310;
@@ -155,6 +161,7 @@ void MenuPages::BuildMenu1(QWidget* page)
     SetHelp(RadioGroup_Language, 355);
 
     GroupBox_Dtmf = new QGroupBox(tr("D&TMF"), page);
+    GroupBox_Dtmf->setAccessibleDescription(tr("Dual-tone multi-frequency signalling"));
     Label_DtmfPause = new QLabel(tr("DTMF Pause"), GroupBox_Dtmf);
     ComboBox_DtmfPause =
         FixedList({"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}, GroupBox_Dtmf);
@@ -174,6 +181,7 @@ void MenuPages::BuildMenu1(QWidget* page)
     SetHelp(RadioGroup_DtmfSpeed, 375);
 
     GroupBox_Vox = new QGroupBox(tr("&VOX"), page);
+    GroupBox_Vox->setAccessibleDescription(tr("Voice-operated transmit"));
     Label_VoxGain = new QLabel(tr("VOX Gain"), GroupBox_Vox);
     ComboBox_VoxGain = FixedList(Numbers(0, 9), GroupBox_Vox);
     Label_VoxDeley = new QLabel(tr("VOX Delay"), GroupBox_Vox);
@@ -206,13 +214,17 @@ void MenuPages::BuildMenu1(QWidget* page)
 void MenuPages::BuildMenu2(QWidget* page)
 {
     GroupBox_RxTx = new QGroupBox(tr("R&X/TX"), page);
+    GroupBox_RxTx->setAccessibleDescription(tr("Receive and transmit"));
     CheckBox_TxInhibit = new QCheckBox(tr("Tx Inhibit"), GroupBox_RxTx);
+    CheckBox_TxInhibit->setAccessibleDescription(tr("Transmit inhibit"));
     CheckBox_BeatShift = new QCheckBox(tr("Beat Shift"), GroupBox_RxTx);
     CheckBox_BarAntenna = new QCheckBox(tr("Bar Antenna"), GroupBox_RxTx);
     RadioGroup_APower = new RadioGroup(tr("A Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
     RadioGroup_BPower = new RadioGroup(tr("B Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
     RadioGroup_AGPower = new RadioGroup(tr("1.2G A Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
     RadioGroup_BGPower = new RadioGroup(tr("1.2G B Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
+    for (RadioGroup* power : {RadioGroup_APower, RadioGroup_BPower})
+        power->Button(2)->setAccessibleDescription(tr("Extra low power"));
     RadioGroup_AGPower->hide();
     RadioGroup_BGPower->hide();
     // The 1.2 GHz "B" band power is the radio's own: it is shown, never set here.
@@ -290,9 +302,12 @@ void MenuPages::BuildMenu2(QWidget* page)
         auto* layout = new QHBoxLayout(GroupBox_GroupLink);
         layout->setContentsMargins(6, 2, 6, 4);
         layout->setSpacing(2);
+        int group = 0;
         for (QCheckBox* box : GroupLinkBoxes()) {
             layout->addWidget(box);
             SetHelp(box, 460);
+            // Its caption is only the digit.
+            box->setAccessibleName(tr("Group link %1").arg(group++));
         }
     }
     RadioGroup_Battery = new RadioGroup(tr("Battery"), {"Lithium", "Alkaline"}, 2, GroupBox_Other);
@@ -314,6 +329,13 @@ void MenuPages::BuildMenu2(QWidget* page)
     SetHelp(RadioGroup_PacketSpeed, 455);
     SetHelp(RadioGroup_MemoryMethod, 465);
     SetHelp(RadioGroup_Battery, 470);
+    // The keyboard goes as the eye reads: the battery beside the recall
+    // method comes before the group link row below them.
+    QWidget* previous = RadioGroup_MemoryMethod->Button(RadioGroup_MemoryMethod->Count() - 1);
+    for (int i = 0; i < RadioGroup_Battery->Count(); ++i) {
+        QWidget::setTabOrder(previous, RadioGroup_Battery->Button(i));
+        previous = RadioGroup_Battery->Button(i);
+    }
 
     // "R&X/TX" on the left; repeater above the other settings on the right.
     QGridLayout* grid = PageLayout(page);

@@ -9,6 +9,7 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/EditCommands.cpp
   mainwin/HelpViewer.cpp
   mainwin/MainWindow.cpp
+  mainwin/MainWindowAccessibility.cpp
   mainwin/MainWindowCommands.cpp
   mainwin/MainWindowEditors.cpp
   mainwin/MainWindowGrids.cpp

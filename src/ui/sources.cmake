@@ -2,6 +2,7 @@
 # 8-bit text at the widget boundary, context help numbers, where windows open,
 # the records on the clipboard.
 list(APPEND TSLQ_UI_SOURCES
+  ui/Announcement.cpp
   ui/Clipboard.cpp
   ui/HelpContext.cpp
   ui/Messages.cpp

@@ -16,9 +16,11 @@ QString Describe(const QWidget* widget)
                                          widget->objectName());
 }
 
-bool TakesFocus(const QWidget* widget)
+// Shown with `window`: the controls of a child window (a dialog or the help
+// viewer kept for later) count only when that window is walked itself.
+bool TakesFocus(const QWidget* widget, const QWidget* window)
 {
-    return widget->isVisibleTo(widget->window()) && widget->isEnabled() &&
+    return widget->isVisibleTo(window) && widget->isEnabled() &&
            (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr;
 }
 
@@ -47,12 +49,14 @@ QString SpokenName(QWidget* widget)
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     if (!iface) return {};
     QString name = iface->text(QAccessible::Name);
-    if (!name.isEmpty()) return name;
+    // On Linux a combo box's name is its value, as the desktop's own toolkit
+    // has it; its label reaches the reader as the labelled-by relation.
+    if (!name.isEmpty() && name != iface->text(QAccessible::Value)) return name;
     for (const auto& [other, relation] : iface->relations(QAccessible::Label)) {
         Q_UNUSED(relation);
         if (other && !other->text(QAccessible::Name).isEmpty()) return other->text(QAccessible::Name);
     }
-    return {};
+    return name;
 }
 
 QStringList AccessibilityProblems(QWidget* window)
@@ -61,7 +65,7 @@ QStringList AccessibilityProblems(QWidget* window)
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : widgets) {
-        if (widget != window && !TakesFocus(widget)) continue;
+        if (widget != window && !TakesFocus(widget, window)) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
         const QString who = Describe(widget);
         if (!iface) {
@@ -71,9 +75,9 @@ QStringList AccessibilityProblems(QWidget* window)
         if (iface->role() == QAccessible::NoRole) problems << who + QStringLiteral(": no role");
         const QString name = SpokenName(widget);
         const QString value = iface->text(QAccessible::Value);
-        if (name.trimmed().isEmpty())
-            problems << who + QStringLiteral(": no name");
-        else if (!value.isEmpty() && name == value && widget != window)
+        if (name.trimmed().isEmpty()) problems << who + QStringLiteral(": no name");
+        // A table reports its name as its value too.
+        else if (!value.isEmpty() && name == value && widget != window && iface->role() != QAccessible::Table)
             problems << who + QStringLiteral(": named only by its value \"%1\"").arg(value);
         if (iface->role() == QAccessible::Table) CheckTable(iface, who, problems);
     }

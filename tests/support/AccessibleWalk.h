@@ -16,7 +16,8 @@ namespace tslq::test {
 QStringList AccessibilityProblems(QWidget* window);
 
 // The name a screen reader says for a widget: its accessible name or, when
-// it has none, the text of the label tied to it (labelled-by relation).
+// it has none or the name is only its value (a combo box on Linux), the text
+// of the label tied to it (labelled-by relation).
 QString SpokenName(QWidget* widget);
 
 } // namespace tslq::test
