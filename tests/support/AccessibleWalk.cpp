@@ -70,7 +70,9 @@ QStringList AccessibilityProblems(QWidget* window)
         }
         if (iface->role() == QAccessible::NoRole) problems << who + QStringLiteral(": no role");
         const QString name = SpokenName(widget);
-        const QString value = iface->text(QAccessible::Value);
+        // Item views give their name as their value too: that is no value.
+        const bool itemView = qobject_cast<QAbstractItemView*>(widget) != nullptr;
+        const QString value = itemView ? QString() : iface->text(QAccessible::Value);
         if (name.trimmed().isEmpty())
             problems << who + QStringLiteral(": no name");
         else if (!value.isEmpty() && name == value && widget != window)
