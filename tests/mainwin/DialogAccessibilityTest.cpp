@@ -33,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -281,8 +282,12 @@ TEST(LargeText, TheMainWindowCutsNoTextOnAnyPage)
     }
 }
 
-TEST(LargeText, NoDialogCutsItsTexts)
+TEST(LargeText, NoDialogCutsItsTextsAndFixedSizesHoldAtTheUsualSize)
 {
+    if (QApplication::primaryScreen()->logicalDotsPerInchY() == 96) {
+        EXPECT_EQ(AboutBox().size(), QSize(337, 164));
+        EXPECT_EQ(SplashWindow().size(), QSize(353, 145));
+    }
     for (const WindowCase& window : Windows) {
         SCOPED_TRACE(window.name);
         Fixture f;
