@@ -13,6 +13,7 @@
 #include "mainwin/PortSelect.h"
 #include "model/Profile.h"
 #include "sim/SimServer.h"
+#include "ui/Accessibility.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VANTREL"));
     QApplication::setApplicationName(Msg::ApplicationTitle);
+    InstallAccessibleInterfaces();
 
     // Parsed again without the toolkit's own options ("-platform offscreen"),
     // which the application object has taken out.

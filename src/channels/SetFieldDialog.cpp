@@ -2,12 +2,14 @@
 #include "channels/SetFieldDialog.h"
 
 #include "model/FieldTexts.h"
+#include "ui/Accessibility.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +39,7 @@ CellValue Value(ChannelColumn column, const QString& text)
 
 SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
 {
+    InstallAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Set Field for Selection"));
     fieldList_ = new QComboBox;
     fieldList_->addItems({QStringLiteral("Tone"), QStringLiteral("DCS"), QStringLiteral("Mode"),
@@ -56,6 +59,9 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
     offsetEdit_ = new QLineEdit(QStringLiteral("0.60"));
     offsetEdit_->setMaxLength(11);
     offsetEdit_->setEnabled(false);
+    toneModeList_->setAccessibleDescription(
+        tr("No tone, a subaudible tone, or the Continuous Tone-Coded Squelch System"));
+    dcsList_->setAccessibleDescription(tr("The code of the Digital-Coded Squelch"));
     lockoutList_ = new QComboBox;
     lockoutList_->addItems({QStringLiteral("On"), QStringLiteral("Off")});
 
@@ -79,6 +85,7 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
             [this](int index) { offsetEdit_->setEnabled(index == 1 || index == 2); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -49,7 +49,7 @@ bool CallEditor::StoreChannelControls()
 {
     const BuiltRecord built = BuildCallRecord(document_.Image(), slot_, Panel->Read());
     if (built.error != EntryError::None) {
-        ShowEntryError(built.error);
+        ShowEntryError(built.error, *Panel);
         return false;
     }
     Panel->SetStep(built.step);
@@ -64,7 +64,7 @@ void CallEditor::AcceptEntries()
 {
     const AcceptedEntries a = AcceptCallEntries(document_.Image(), slot_, Panel->Read());
     if (a.error != EntryError::None) {
-        ShowEntryError(a.error);
+        ShowEntryError(a.error, *Panel);
         return;
     }
     Panel->ApplyAccepted(a, true);

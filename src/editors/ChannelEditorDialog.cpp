@@ -3,6 +3,7 @@
 
 #include "document/Document.h"
 #include "rules/ChannelRules.h"
+#include "ui/Accessibility.h"
 #include "ui/Messages.h"
 
 #include <QComboBox>
@@ -16,15 +17,18 @@ ChannelEditorDialog::ChannelEditorDialog(Document& document, int slot, const QSt
     : QDialog(parent), document_(document), slot_(slot)
 {
     setWindowTitle(title);
+    InstallAccessibleInterfaces();
+}
+
+QHBoxLayout* ChannelEditorDialog::ButtonRow()
+{
+    // Made after the editor's controls, so that they come last in the tab
+    // order, as they are last in reading order.
     Button_Ok = new QPushButton(QStringLiteral("&OK"), this);
     Button_Close = new QPushButton(QStringLiteral("&Close"), this);
     Button_Ok->setDefault(true);
     connect(Button_Ok, &QPushButton::clicked, this, &ChannelEditorDialog::OkButtonClick);
     connect(Button_Close, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-QHBoxLayout* ChannelEditorDialog::ButtonRow()
-{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button_Ok);

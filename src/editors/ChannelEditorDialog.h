@@ -38,8 +38,8 @@ class ChannelEditorDialog : public QDialog
     // Page Down) moves to its slot, asking about pending changes first.
     void ComboBox_BandClick(int position);
 
-    QPushButton* Button_Ok;
-    QPushButton* Button_Close;
+    QPushButton* Button_Ok = nullptr;
+    QPushButton* Button_Close = nullptr;
     // The band list of the VFO and CALL editors; null in the others.
     QLabel* Label_Band = nullptr;
     QComboBox* ComboBox_Band = nullptr;
@@ -51,7 +51,8 @@ class ChannelEditorDialog : public QDialog
   protected:
     ChannelEditorDialog(Document& document, int slot, const QString& title, QWidget* parent);
 
-    // OK and Close at the right of a row, for the editor's layout.
+    // Makes OK and Close, at the right of a row for the editor's layout;
+    // every editor calls it once its own controls exist.
     QHBoxLayout* ButtonRow();
     // Page Up / Page Down in this control step through the slots.
     void StepWithKeysOf(QWidget* chooser);

@@ -31,6 +31,8 @@ DtmfEditor::DtmfEditor(Document& document, int slot, QWidget* parent)
     Label_Channel->setBuddy(ComboBox_Channel);
     Label_Code->setBuddy(Edit_Code);
     Label_Name->setBuddy(Edit_Name);
+    Edit_Code->setAccessibleDescription(
+        tr("The tone digits the radio sends: 0 to 9, A to D, the star and the hash"));
     layout->addWidget(Label_Channel, 0, 0);
     layout->addWidget(ComboBox_Channel, 0, 1);
     layout->addWidget(Label_Code, 1, 0);

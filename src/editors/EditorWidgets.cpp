@@ -4,6 +4,8 @@
 #include "model/FieldTexts.h"
 #include "model/TextCodec.h"
 #include "rules/EntryKeys.h"
+#include "rules/FrequencyRules.h"
+#include "ui/Accessibility.h"
 #include "ui/HelpContext.h"
 #include "ui/Messages.h"
 #include "ui/QtText.h"
@@ -264,6 +266,7 @@ QFont NameFont(char market)
 ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     : QWidget(parent), withSplit_(withSplit)
 {
+    InstallAccessibleInterfaces();
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -277,6 +280,10 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     Edit_Offset = new FrequencyEdit(5, true, this);
     Label_OffsetMHz = new QLabel(QStringLiteral("MHz"), this);
     Label_Rx->setBuddy(Edit_Rx);
+    Label_Tx->setBuddy(Edit_Tx);
+    Label_Offset->setBuddy(Edit_Offset);
+    Edit_Offset->setAccessibleDescription(
+        tr("How far the transmit frequency lies from the receive frequency"));
     layout->addWidget(Label_Rx, 0, 0);
     layout->addWidget(Edit_Rx, 0, 1);
     layout->addWidget(Label_RxMHz, 0, 2);
@@ -295,12 +302,16 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     ComboBox_Mode = new QComboBox(this);
     for (std::string_view mode : ModeTexts)
         ComboBox_Mode->addItem(Latin(mode));
+    Label_Step->setBuddy(ComboBox_Step);
+    Label_Mode->setBuddy(ComboBox_Mode);
+    ComboBox_Step->setAccessibleDescription(tr("Tuning step"));
     layout->addWidget(Label_Step, 3, 0);
     layout->addWidget(ComboBox_Step, 3, 1);
     layout->addWidget(Label_Mode, 4, 0);
     layout->addWidget(ComboBox_Mode, 4, 1);
 
     auto* shiftBox = new QGroupBox(this);
+    shiftBox->setAccessibleName(tr("Shift"));
     auto* shiftLayout = new QVBoxLayout(shiftBox);
     shiftGroup_ = new QButtonGroup(this);
     RadioButton_Split = new QRadioButton(QStringLiteral("Split Channel"), shiftBox);
@@ -319,6 +330,8 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     layout->addWidget(shiftBox, 0, 3, 5, 1);
 
     CheckBox_Reverse = new QCheckBox(QStringLiteral("Reverse"), this);
+    CheckBox_Reverse->setAccessibleDescription(
+        tr("Receives on the transmit frequency and transmits on the receive frequency"));
     layout->addWidget(CheckBox_Reverse, 5, 3);
 
     CheckBox_Tone = new QCheckBox(QStringLiteral("Tone"), this);
@@ -336,6 +349,18 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     }
     for (std::string_view code : DcsCodes)
         ComboBox_Dcs->addItem(Latin(code));
+    Label_ToneFrequency->setBuddy(ComboBox_Tone);
+    Label_CtcssFrequency->setBuddy(ComboBox_Ctcss);
+    Label_DcsCode->setBuddy(ComboBox_Dcs);
+    CheckBox_Tone->setAccessibleDescription(tr("Sends a subaudible tone with every transmission"));
+    CheckBox_Ctcss->setAccessibleDescription(
+        tr("Continuous Tone-Coded Squelch System: sends the tone and opens the squelch only for "
+           "signals that carry it"));
+    CheckBox_Dcs->setAccessibleDescription(
+        tr("Digital-Coded Squelch: sends the code and opens the squelch only for signals that carry it"));
+    ComboBox_Tone->setAccessibleDescription(tr("The subaudible tone sent with Tone"));
+    ComboBox_Ctcss->setAccessibleDescription(tr("The tone of the Continuous Tone-Coded Squelch System"));
+    ComboBox_Dcs->setAccessibleDescription(tr("The code of the Digital-Coded Squelch"));
     layout->addWidget(CheckBox_Tone, 6, 0);
     layout->addWidget(CheckBox_Ctcss, 7, 0);
     layout->addWidget(CheckBox_Dcs, 8, 0);
@@ -345,6 +370,12 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     layout->addWidget(ComboBox_Tone, 6, 2, 1, 2);
     layout->addWidget(ComboBox_Ctcss, 7, 2, 1, 2);
     layout->addWidget(ComboBox_Dcs, 8, 2, 1, 2);
+    // Each tone check box is followed by its list, as they are read.
+    setTabOrder(CheckBox_Tone, ComboBox_Tone);
+    setTabOrder(ComboBox_Tone, CheckBox_Ctcss);
+    setTabOrder(CheckBox_Ctcss, ComboBox_Ctcss);
+    setTabOrder(ComboBox_Ctcss, CheckBox_Dcs);
+    setTabOrder(CheckBox_Dcs, ComboBox_Dcs);
     for (QCheckBox* box : {CheckBox_Tone, CheckBox_Ctcss, CheckBox_Dcs})
         connect(box, &QCheckBox::clicked, this, [this, box](bool checked) { ToneClicked(box, checked); });
 
@@ -510,6 +541,18 @@ void ChannelPanel::ToneClicked(QCheckBox* box, bool checked)
     Edited();
 }
 
+void ChannelPanel::MarkRefused(EntryError error, const QString& message)
+{
+    // The receive box is checked first; when it holds a frequency, the
+    // transmit box was the one refused.
+    FrequencyEdit* box = Edit_Offset;
+    if (error == EntryError::InvalidFrequency) {
+        std::string rx = Edit_Rx->text().toStdString();
+        box = NormalizeFrequencyText(rx) && !Edit_Tx->isHidden() ? Edit_Tx : Edit_Rx;
+    }
+    MarkRefusedEntry(box, message);
+}
+
 void ChannelPanel::Edited()
 {
     if (!filling_) emit Changed();
@@ -517,12 +560,12 @@ void ChannelPanel::Edited()
 
 // ---- Helpers -----------------------------------------------------------------
 
-void ShowEntryError(EntryError error)
+void ShowEntryError(EntryError error, ChannelPanel& panel)
 {
-    if (error == EntryError::InvalidFrequency)
-        ShowMessage(MessageKind::Information, Msg::InvalidFrequency);
-    else if (error == EntryError::InvalidOffset)
-        ShowMessage(MessageKind::Information, Msg::InvalidOffset);
+    if (error == EntryError::None) return;
+    const QString& message = error == EntryError::InvalidOffset ? Msg::InvalidOffset : Msg::InvalidFrequency;
+    ShowMessage(MessageKind::Information, message);
+    panel.MarkRefused(error, message);
 }
 
 void AssignPanelHelpContexts(ChannelPanel& p)

@@ -112,6 +112,9 @@ class ChannelPanel : public QWidget
     ShiftChoice SelectedShift() const;
     // The tone controls work in FM only; their values stay when disabled.
     void UpdateToneControls();
+    // After the message of a refused entry: the box it was about takes the
+    // focus and says the message to a screen reader until it is edited.
+    void MarkRefused(EntryError error, const QString& message);
 
     QLabel* Label_Rx;
     FrequencyEdit* Edit_Rx;
@@ -159,8 +162,9 @@ class ChannelPanel : public QWidget
     QButtonGroup* shiftGroup_;
 };
 
-// Shows "Invalid Frequency." / "Invalid Offset." for an entry error.
-void ShowEntryError(EntryError error);
+// Shows "Invalid Frequency." / "Invalid Offset." for an entry error, then
+// marks the refused box of the panel.
+void ShowEntryError(EntryError error, ChannelPanel& panel);
 // Sets context help numbers on the panel's controls.
 void AssignPanelHelpContexts(ChannelPanel& panel);
 // F1 in a modal editor opens the focused control's help topic.

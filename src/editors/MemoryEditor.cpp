@@ -33,6 +33,11 @@ MemoryEditor::MemoryEditor(Document& document, int slot, QWidget* parent)
     channelUpButton_->setArrowType(Qt::UpArrow);
     channelDownButton_ = new QToolButton(this);
     channelDownButton_->setArrowType(Qt::DownArrow);
+    channelUpButton_->setAccessibleName(tr("Next channel"));
+    channelDownButton_->setAccessibleName(tr("Previous channel"));
+    Edit_Channel->setAccessibleDescription(
+        tr("0 to 399, or a label such as L0, U9, PR1 or I-1; Up and Down go to the next and previous "
+           "channel"));
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(Label_Channel);
     channelRow->addWidget(Edit_Channel);
@@ -48,6 +53,7 @@ MemoryEditor::MemoryEditor(Document& document, int slot, QWidget* parent)
     Edit_Name = new NameEdit(this);
     Label_Name->setBuddy(Edit_Name);
     CheckBox_Lockout = new QCheckBox(QStringLiteral("Lock Out"), this);
+    CheckBox_Lockout->setAccessibleDescription(tr("The radio skips this channel when it scans"));
     layout->addWidget(Label_Name, 2, 0);
     layout->addWidget(Edit_Name, 2, 1);
     layout->addWidget(CheckBox_Lockout, 2, 2);
@@ -101,7 +107,7 @@ bool MemoryEditor::StoreChannelControls()
     c.lockout = CheckBox_Lockout->isChecked();
     const BuiltRecord built = BuildMemoryRecord(document_.Image(), slot_, c);
     if (built.error != EntryError::None) {
-        ShowEntryError(built.error);
+        ShowEntryError(built.error, *Panel);
         return false;
     }
     Panel->SetStep(built.step);
@@ -115,7 +121,7 @@ void MemoryEditor::AcceptEntries()
 {
     const AcceptedEntries a = AcceptMemoryEntries(document_.Image(), Panel->Read());
     if (a.error != EntryError::None) {
-        ShowEntryError(a.error);
+        ShowEntryError(a.error, *Panel);
         return;
     }
     Panel->SetSpecialCaption(a.special);

@@ -2,6 +2,7 @@
 #include "editors/SetupDialog.h"
 
 #include "model/Profile.h"
+#include "ui/Accessibility.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlacement.h"
 
@@ -18,14 +19,18 @@ SetupDialog::SetupDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     // The first start says what is asked.
     layout->addWidget(new QLabel(QStringLiteral("Choose the version of your radio:"), this));
+    auto* choices = new ChoiceGroup(tr("Version of your radio"), this);
+    auto* choicesLayout = new QVBoxLayout(choices);
+    choicesLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(choices);
     QRadioButton** buttons[] = {&usaButton_, &europeButton_, &japanButton_, &generalButton_};
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < VersionChoices.size(); ++i) {
         const std::string_view caption = VersionChoices[i].caption;
         *buttons[i] = new QRadioButton(
-            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), this);
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), choices);
         group->addButton(*buttons[i], static_cast<int>(i));
-        layout->addWidget(*buttons[i]);
+        choicesLayout->addWidget(*buttons[i]);
     }
     usaButton_->setChecked(true);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);

@@ -30,6 +30,10 @@ VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
     range->addWidget(new QLabel(QStringLiteral("-"), GroupBox_ProgramVfo));
     range->addWidget(Edit_ProgramVfoUpper);
     range->addWidget(new QLabel(QStringLiteral("MHz"), GroupBox_ProgramVfo));
+    Edit_ProgramVfoLower->setAccessibleName(tr("Program VFO lower limit"));
+    Edit_ProgramVfoUpper->setAccessibleName(tr("Program VFO upper limit"));
+    for (QWidget* limit : {Edit_ProgramVfoLower, Edit_ProgramVfoUpper})
+        limit->setAccessibleDescription(tr("In MHz: the VFO tunes only between the two limits"));
     layout->addWidget(GroupBox_ProgramVfo, 2, 0, 1, 3);
 
     layout->addLayout(ButtonRow(), 3, 0, 1, 3);
@@ -129,7 +133,7 @@ bool VfoEditor::StoreChannelControls()
         if (!edits.empty() && edits.back().bytes != document_.Image().GetProgramVfoRecord(slot_))
             document_.StoreSlots(edits,
                                  QStringLiteral("Edit ") + document_.SlotTitle(SlotKind::ProgramVfo, slot_));
-        ShowEntryError(built.error);
+        ShowEntryError(built.error, *Panel);
         return false;
     }
     Panel->SetStep(built.step);
@@ -151,7 +155,7 @@ void VfoEditor::AcceptEntries()
     }
     const AcceptedEntries a = AcceptVfoEntries(document_.Image(), slot_, Panel->Read());
     if (a.error != EntryError::None) {
-        ShowEntryError(a.error);
+        ShowEntryError(a.error, *Panel);
         return;
     }
     Panel->ApplyAccepted(a, true);

@@ -16,10 +16,13 @@ BackupDialog::BackupDialog(const std::vector<ReadBackup>& backups, QWidget* pare
 {
     setWindowTitle(QStringLiteral("Open Backup"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Every completed read from a radio is kept here, the last %1 "
-                                                "of each radio version.")
-                                     .arg(ReadBackups::KeptPerVersion),
-                                 this));
+    auto* about = new QLabel(QStringLiteral("Every completed read from a radio is kept here, the last %1 "
+                                            "of each radio version.")
+                                 .arg(ReadBackups::KeptPerVersion),
+                             this);
+    layout->addWidget(about);
+    list_->setAccessibleName(tr("Backups of reads"));
+    list_->setAccessibleDescription(about->text());
     list_->setColumnCount(3);
     list_->setHeaderLabels({QStringLiteral("Read"), QStringLiteral("Radio"), tr("Made by")});
     list_->setRootIsDecorated(false);
@@ -35,6 +38,7 @@ BackupDialog::BackupDialog(const std::vector<ReadBackup>& backups, QWidget* pare
     layout->addWidget(list_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Open)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);

@@ -33,6 +33,7 @@ CsvReportDialog::CsvReportDialog(const QString& title, const QString& report, co
     textView_ = new QPlainTextEdit(this);
     textView_->setReadOnly(true);
     textView_->setPlainText(report);
+    textView_->setAccessibleName(tr("Report"));
     auto* buttons = new QDialogButtonBox(this);
     copyButton_ = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
     saveButton_ = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);

@@ -51,11 +51,15 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
     message_->setWordWrap(true);
 
     table_ = new QTableWidget(0, 4, this);
+    table_->setAccessibleName(tr("Differences"));
+    table_->setAccessibleDescription(text);
     table_->setHorizontalHeaderLabels(
         {QStringLiteral("Slot"), QStringLiteral("Field"), QStringLiteral("Radio"), QStringLiteral("Window")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the buttons; the arrow keys move among the cells.
+    table_->setTabKeyNavigation(false);
     const auto addRow = [this](const QString& slot, const QString& field, const QString& a,
                                const QString& b) {
         const int row = table_->rowCount();

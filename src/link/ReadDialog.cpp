@@ -17,8 +17,9 @@
 
 #include <algorithm>
 
-TransferDialog::TransferDialog(const QString& caption, const QString& label, int portNumber, QWidget* parent)
-    : QDialog(parent), portNumber_(portNumber)
+TransferDialog::TransferDialog(const QString& caption, const QString& label, const QString& finished,
+                               int portNumber, QWidget* parent)
+    : QDialog(parent), finished_(finished), portNumber_(portNumber)
 {
     setWindowTitle(caption);
     setModal(true);
@@ -31,8 +32,10 @@ TransferDialog::TransferDialog(const QString& caption, const QString& label, int
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
+    progressBar_->setAccessibleName(tr("%1 progress").arg(caption));
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setAutoDefault(false);
+    // The only button: Enter and Escape both cancel, as a click does.
+    cancelButton_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(messageLabel_);
@@ -89,6 +92,7 @@ void TransferDialog::TransferFinished(TransferOutcome outcome)
     if (!note.isEmpty()) message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + note;
     // A read that finished names the records that came back incomplete.
     if (message.isEmpty()) message = runner_.CompletionNote();
+    ShowResult(outcome);
     if (!message.isEmpty()) {
         setEnabled(false);
         // A cancelled transfer has no failure, only what it leaves behind.
@@ -100,6 +104,14 @@ void TransferDialog::TransferFinished(TransferOutcome outcome)
     }
     done(outcome == TransferOutcome::Completed ? QDialog::Accepted : QDialog::Rejected);
     hide();
+}
+
+void TransferDialog::ShowResult(TransferOutcome outcome)
+{
+    // Short: the message box after it says the rest.
+    messageLabel_->setText(outcome == TransferOutcome::Completed   ? finished_
+                           : outcome == TransferOutcome::Cancelled ? tr("Cancelled.")
+                                                                   : tr("The transfer stopped."));
 }
 
 void TransferDialog::closeEvent(QCloseEvent* event)
@@ -122,8 +134,8 @@ void TransferDialog::reject()
 }
 
 ReadDialog::ReadDialog(RadioImage& image, LinkScope scope, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."), portNumber,
-                     parent),
+    : TransferDialog(QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."),
+                     tr("The read has finished."), portNumber, parent),
       image_(image), scope_(scope)
 {
 }

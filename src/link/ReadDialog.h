@@ -21,13 +21,15 @@ class TransferDialog : public QDialog
     Q_OBJECT
 
   public:
-    // portNumber: 1..10 select Com1..Com10, anything else Com1.
-    TransferDialog(const QString& caption, const QString& label, int portNumber, QWidget* parent);
+    // portNumber: 1..10 select Com1..Com10, anything else Com1. The label
+    // says `finished` when the transfer has completed.
+    TransferDialog(const QString& caption, const QString& label, const QString& finished, int portNumber,
+                   QWidget* parent);
     ~TransferDialog() override;
 
     QLabel* messageLabel_;
     QProgressBar* progressBar_;
-    QPushButton* cancelButton_; // "Cancel"
+    QPushButton* cancelButton_; // "Cancel", the default and Escape button
     RadioPort port_;
     TransferRunner runner_{port_};
 
@@ -49,6 +51,10 @@ class TransferDialog : public QDialog
     void ProgressChanged(int position, int maximum);
     void TransferFinished(TransferOutcome outcome);
 
+    // The label says how the transfer ended, and a screen reader with it.
+    void ShowResult(TransferOutcome outcome);
+
+    QString finished_;
     int portNumber_;
     bool started_ = false;
     bool ending_ = false;

@@ -4,15 +4,15 @@
 #include <QLabel>
 
 WriteDialog::WriteDialog(const RadioImage& image, LinkScope scope, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."), portNumber,
-                     parent),
+    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."),
+                     tr("The write has finished."), portNumber, parent),
       image_(image), scope_(scope)
 {
 }
 
 WriteDialog::WriteDialog(const RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing the changes to the Radio."), portNumber,
-                     parent),
+    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing the changes to the Radio."),
+                     tr("The write has finished."), portNumber, parent),
       image_(image), scope_(LinkScope::All), only_(chosen)
 {
 }
@@ -26,8 +26,8 @@ void WriteDialog::StartTransfer()
 }
 
 ReadBackDialog::ReadBackDialog(RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Verify"), QStringLiteral("Reading back what was written."), portNumber,
-                     parent),
+    : TransferDialog(QStringLiteral("Verify"), QStringLiteral("Reading back what was written."),
+                     tr("The read-back has finished."), portNumber, parent),
       image_(image), slots_(chosen)
 {
 }

@@ -38,7 +38,6 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("About TSL-Q2/Q3"));
-    setFixedSize(337, 164);
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
@@ -58,4 +57,7 @@ AboutBox::AboutBox(QWidget* parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    // Its size in the usual font; a larger font makes it as large as its
+    // texts need.
+    setFixedSize(sizeHint().expandedTo(QSize(337, 164)));
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -58,6 +59,7 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
     Browser = new QTextBrowser(this);
     Browser->setOpenExternalLinks(true);
     Browser->setSearchPaths({folder_});
+    Browser->setAccessibleName(tr("Help topic"));
     layout->addWidget(Browser);
     Button_Back->setEnabled(false);
     Button_Forward->setEnabled(false);
@@ -75,6 +77,9 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
         if (url.hasFragment()) topic += u'#' + url.fragment();
         currentTopic_ = topic;
     });
+    // A window of its own, but closed like a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(640, 520);
     LoadContexts();
 }

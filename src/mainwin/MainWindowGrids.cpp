@@ -23,9 +23,11 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -151,13 +153,27 @@ int MainWindow::CallIndexOfRow(int row) const
 
 void MainWindow::SizeGrid(ChannelGrid* grid, const std::array<int, 4>& widths, int visibleRows)
 {
-    // The label column is widened where this platform's font needs more room
-    // than the radio's own program gave it, so that no label is cut.
-    std::array<int, 4> fitted = widths;
+    // The radio's own program gave the widths for the usual 96 dpi font; a
+    // larger desktop font widens them in proportion. The label column and the
+    // headings are widened where this platform's font needs more room, so
+    // that no label or heading is cut.
+    const double scale = std::max(1.0, grid->logicalDpiY() / 96.0);
+    std::array<int, 4> fitted{};
+    for (std::size_t column = 0; column < fitted.size(); ++column)
+        fitted[column] = static_cast<int>(std::lround(widths[column] * scale));
     const QFontMetrics metrics(grid->font());
     for (int row = 0; row < grid->rowCount(); ++row) {
         if (const QTableWidgetItem* label = grid->item(row, 1))
             fitted[1] = std::max(fitted[1], metrics.horizontalAdvance(label->text()) + 8);
+    }
+    const QHeaderView* header = grid->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        if (const QTableWidgetItem* heading = grid->horizontalHeaderItem(column)) {
+            int& width = fitted[static_cast<std::size_t>(column)];
+            width =
+                std::max(width, QFontMetrics(header->font()).horizontalAdvance(heading->text()) + 2 * margin);
+        }
     }
     for (int column = 0; column < grid->columnCount(); ++column)
         grid->setColumnWidth(column, fitted[static_cast<std::size_t>(column)]);

@@ -2,6 +2,7 @@
 #include "mainwin/SortDialog.h"
 
 #include "document/Document.h"
+#include "ui/Accessibility.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -18,14 +19,16 @@ SortDialog::SortDialog(Document& document, QWidget* parent) : QDialog(parent), d
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Times New Roman"), 9));
 
-    frequencyButton_ = new QRadioButton(QStringLiteral("Frequency"), this);
-    nameButton_ = new QRadioButton(QStringLiteral("Memory Name"), this);
+    auto* order = new ChoiceGroup(tr("Sort by"), this);
+    frequencyButton_ = new QRadioButton(QStringLiteral("Frequency"), order);
+    nameButton_ = new QRadioButton(QStringLiteral("Memory Name"), order);
     frequencyButton_->setChecked(true);
     sortButton_ = new QPushButton(QStringLiteral("&Sort"), this);
     cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
     sortButton_->setDefault(true);
 
-    auto* choices = new QVBoxLayout;
+    auto* choices = new QVBoxLayout(order);
+    choices->setContentsMargins(0, 0, 0, 0);
     choices->addWidget(frequencyButton_);
     choices->addWidget(nameButton_);
     auto* buttons = new QVBoxLayout;
@@ -33,7 +36,7 @@ SortDialog::SortDialog(Document& document, QWidget* parent) : QDialog(parent), d
     buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(choices, 1);
+    layout->addWidget(order, 1, Qt::AlignTop);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

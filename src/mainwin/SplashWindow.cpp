@@ -30,7 +30,12 @@ QPixmap ProductLogo()
     gradient.setColorAt(1, QColor(90, 190, 255));
     painter.setPen(QPen(QBrush(gradient), 2.5));
     painter.drawPath(wave);
-    QFont font(QStringLiteral("Times New Roman"), 24, QFont::Bold, true);
+    // A drawing of fixed size: its letters keep their size in pixels
+    // whatever the desktop's font size.
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(32);
+    font.setBold(true);
+    font.setItalic(true);
     painter.setFont(font);
     painter.setPen(QColor(90, 190, 255));
     painter.drawText(QRect(128, 0, 200, 44), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Tessaline"));
@@ -46,7 +51,6 @@ SplashWindow::SplashWindow(QWidget* parent)
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
-    setFixedSize(353, 145);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(11, 12, 11, 12);
@@ -61,6 +65,7 @@ SplashWindow::SplashWindow(QWidget* parent)
         line->setAlignment(Qt::AlignCenter);
         layout->addWidget(line);
     }
+    setFixedSize(sizeHint().expandedTo(QSize(353, 145)));
 
     closeTimer_ = new QTimer(this);
     closeTimer_->setInterval(ShowMilliseconds);

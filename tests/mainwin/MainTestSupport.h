@@ -7,6 +7,7 @@
 #include "mainwin/MainWindow.h"
 #include "model/Profile.h"
 #include "support/MessageRecorder.h"
+#include "ui/Accessibility.h"
 
 #include <QRadioButton>
 
@@ -48,6 +49,7 @@ inline std::unique_ptr<MemoryConfigStore> StoreFor(const std::string& type, cons
 inline std::unique_ptr<MainWindow> MakeMainForm(ConfigStore& store, int setupChoice = 0,
                                                 int* setupShown = nullptr)
 {
+    InstallAccessibleInterfaces(); // as the program does at its start
     MainWindow::Options options;
     options.store = &store;
     options.showSplash = false;

@@ -207,7 +207,7 @@ TEST(WindowLayout, SetupDialogSaysWhatToChooseAboveTheChoices)
     const QList<QLabel*> labels = setup.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0]->text(), "Choose the version of your radio:");
-    EXPECT_LT(labels[0]->geometry().bottom(), setup.usaButton_->geometry().top());
+    EXPECT_LT(labels[0]->geometry().bottom(), setup.usaButton_->mapTo(&setup, QPoint(0, 0)).y());
     EXPECT_TRUE(setup.usaButton_->isChecked());
 }
 

@@ -41,8 +41,11 @@ AccessibleEventLog::~AccessibleEventLog()
 void AccessibleEventLog::Record(QAccessibleEvent* event)
 {
     QAccessibleInterface* source = event->accessibleInterface();
+    const QString value = event->type() == QAccessible::ValueChanged
+                              ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                              : QString();
     entries_.push_back({event->type(), event->object(), source ? source->text(QAccessible::Name) : QString(),
-                        source ? source->text(QAccessible::Description) : QString()});
+                        source ? source->text(QAccessible::Description) : QString(), value});
 }
 
 QStringList AccessibleEventLog::Descriptions(const QObject* object) const
@@ -51,6 +54,18 @@ QStringList AccessibleEventLog::Descriptions(const QObject* object) const
     for (const Entry& entry : entries_) {
         if (entry.type != QAccessible::DescriptionChanged || entry.description.isEmpty()) continue;
         if (!object || entry.object == object) said << entry.description;
+    }
+    return said;
+}
+
+QStringList AccessibleEventLog::Said(const QObject* object, QAccessible::Event type) const
+{
+    QStringList said;
+    for (const Entry& entry : entries_) {
+        if (entry.type != type || entry.object != object) continue;
+        said << (type == QAccessible::ValueChanged         ? entry.value
+                 : type == QAccessible::DescriptionChanged ? entry.description
+                                                           : entry.name);
     }
     return said;
 }

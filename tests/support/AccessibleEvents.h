@@ -24,6 +24,7 @@ class AccessibleEventLog
         QPointer<QObject> object;
         QString name;        // the source's name when the event was sent
         QString description; // and its description
+        QString value;       // the new value of a value change
     };
 
     AccessibleEventLog();
@@ -36,6 +37,10 @@ class AccessibleEventLog
     // The non-empty descriptions announced (DescriptionChanged), in order;
     // of `object` only when it is given.
     QStringList Descriptions(const QObject* object = nullptr) const;
+    // What events of a type said of an object, in order: the value of a
+    // value change, the description of a description change, the name
+    // otherwise.
+    QStringList Said(const QObject* object, QAccessible::Event type) const;
 
     void Record(QAccessibleEvent* event);
 

@@ -74,10 +74,12 @@ QStringList AccessibilityProblems(QWidget* window)
         }
         if (iface->role() == QAccessible::NoRole) problems << who + QStringLiteral(": no role");
         const QString name = SpokenName(widget);
-        const QString value = iface->text(QAccessible::Value);
-        if (name.trimmed().isEmpty()) problems << who + QStringLiteral(": no name");
-        // A table reports its name as its value too.
-        else if (!value.isEmpty() && name == value && widget != window && iface->role() != QAccessible::Table)
+        // Item views give their name as their value too: that is no value.
+        const bool itemView = qobject_cast<QAbstractItemView*>(widget) != nullptr;
+        const QString value = itemView ? QString() : iface->text(QAccessible::Value);
+        if (name.trimmed().isEmpty())
+            problems << who + QStringLiteral(": no name");
+        else if (!value.isEmpty() && name == value && widget != window)
             problems << who + QStringLiteral(": named only by its value \"%1\"").arg(value);
         if (iface->role() == QAccessible::Table) CheckTable(iface, who, problems);
     }
