@@ -4,6 +4,7 @@
 list(APPEND TSLQ_UI_SOURCES
   ui/Clipboard.cpp
   ui/HelpContext.cpp
+  ui/Language.cpp
   ui/Messages.cpp
   ui/QtText.cpp
   ui/WindowPlacement.cpp
