@@ -17,6 +17,33 @@
     </message>
 </context>
 <context>
+    <name>ChannelCommands</name>
+    <message>
+        <source>%1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Out %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChannelsPage</name>
     <message>
         <source> and %1 more</source>
@@ -29,10 +56,271 @@ Do you want to paste?</source>
     </message>
 </context>
 <context>
+    <name>CoreMessages</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged records were not loaded: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged lines were not loaded; the earlier lines of their slots are used: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file ends early: %1; what is missing holds empty or default values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are not in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may be missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memory channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VFO channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the menu settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menu setting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menu settings %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records came back incomplete: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records cannot be sent, a radio of this version cannot hold them; a write leaves them out and the radio keeps what it holds there: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Damaged records left out of the file will be cleared in the radio: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This write empties %1 the radio holds: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DTMF memories</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program VFO %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel list: no header row with a Frequency column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 row(s) imported, %2 of them adjusted; %3 row(s) skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 filled channel(s) replaced; channels that are not in the list stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8; its text was read as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code page 932 (ASCII and half-width katakana)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 name character(s) not in the radio&apos;s character set were replaced by blanks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: skipped, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 (channel %2): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channel(s) exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channel(s) exported in the radio&apos;s 8-bit code page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost on the way through the list:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvCommands</name>
     <message>
         <source>The list would replace %1 filled channel(s); channels that are not in the list stay as they are.
 Yes replaces them, No puts every row into the free channels, Cancel stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Comment</source>
+        <comment>undo step</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program VFO %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu setting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Out %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by memory name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

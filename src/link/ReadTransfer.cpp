@@ -176,7 +176,7 @@ ReplyExpectation ReadTransfer::Expected() const
     return {ReplyShape::Unchecked, 0};
 }
 
-std::string ReadTransfer::IncompleteNote() const
+Message ReadTransfer::IncompleteNote() const
 {
     return IncompleteReadNote(incomplete_, image_.MarketLetter());
 }
@@ -376,14 +376,11 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
     return Finish(TransferOutcome::Completed);
 }
 
-std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market)
+Message IncompleteReadNote(const std::vector<RecordSlot>& slots, char market)
 {
     if (slots.empty()) return {};
-    std::string note = slots.size() == 1 ? std::string("1 record came back incomplete: ")
-                                         : std::to_string(slots.size()) + " records came back incomplete: ";
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        if (i > 0) note += ", ";
-        note += RecordSlotTitle(slots[i], market);
-    }
-    return note;
+    std::vector<std::string> titles;
+    for (const RecordSlot& slot : slots)
+        titles.push_back(RecordSlotTitle(slot, market));
+    return CountedMessage(MessageId::IncompleteRead, static_cast<int>(slots.size()), {NamesMessage(titles)});
 }

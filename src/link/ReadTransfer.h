@@ -13,6 +13,7 @@
 #include "link/CommandSet.h"
 #include "link/ImageDiff.h"
 #include "link/ReplyCheck.h"
+#include "model/Message.h"
 #include "model/RadioImage.h"
 
 #include <string>
@@ -75,7 +76,7 @@ class ReadTransfer
     // The records stored from a reply that stopped early, in read order.
     const std::vector<RecordSlot>& IncompleteSlots() const { return incomplete_; }
     // IncompleteReadNote of them, in the names of the radio's market.
-    std::string IncompleteNote() const;
+    Message IncompleteNote() const;
 
   private:
     TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
@@ -132,4 +133,4 @@ class ReadTransfer
 // The read's closing line for the records that came back incomplete: "2
 // records came back incomplete: VFO A_144MHz, CALL 440MHz" (the grids' names
 // of the market); empty for none.
-std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market);
+Message IncompleteReadNote(const std::vector<RecordSlot>& slots, char market);

@@ -8,6 +8,7 @@
 #include "link/TransferRunner.h"
 
 #include "link/RadioPort.h"
+#include "model/CoreMessages.h"
 
 #include <algorithm>
 #include <chrono>
@@ -279,7 +280,7 @@ QString TransferRunner::EndNote() const
 QString TransferRunner::CompletionNote() const
 {
     if (outcome_ != TransferOutcome::Completed || !read_) return {};
-    return QString::fromStdString(read_->IncompleteNote());
+    return MessageText(read_->IncompleteNote());
 }
 
 void TransferRunner::ReplyTimedOut()

@@ -1,6 +1,7 @@
 // The Program Language submenu of the Help menu.
 #include "mainwin/LanguageMenu.h"
 
+#include "ui/HelpContext.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 
@@ -11,6 +12,8 @@
 
 namespace {
 
+constexpr int LanguageHelpContext = 97;
+
 class LanguageMenu
 {
     Q_DECLARE_TR_FUNCTIONS(LanguageMenu)
@@ -20,6 +23,7 @@ class LanguageMenu
     {
         auto* menu = new QMenu(tr("Program &Language"), window);
         help->insertMenu(before, menu);
+        SetHelpContext(menu->menuAction(), LanguageHelpContext);
         auto* group = new QActionGroup(menu);
         group->setExclusive(true);
         const QString current = StoredLanguageChoice(store);
@@ -39,6 +43,7 @@ class LanguageMenu
             action->setCheckable(true);
             action->setChecked(item.choice == current);
             action->setData(item.choice);
+            SetHelpContext(action, LanguageHelpContext);
             group->addAction(action);
             QObject::connect(action, &QAction::triggered, menu, [&store, choice = item.choice] {
                 if (StoredLanguageChoice(store) == choice) return;

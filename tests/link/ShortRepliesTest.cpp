@@ -153,8 +153,9 @@ TEST(ShortReplies, BandLimitsCutAtEveryCommaKeepTheirWholePairs)
 TEST(ShortReplies, TheClosingLineNamesTheIncompleteRecordsAsTheGridsDo)
 {
     const std::vector<RecordSlot> slots = {{RecordSlotKind::Vfo, 0}, {RecordSlotKind::Call, 2}};
-    EXPECT_EQ(IncompleteReadNote(slots, 'K'), "2 records came back incomplete: VFO A_144MHz, CALL 440MHz");
-    EXPECT_EQ(IncompleteReadNote({{RecordSlotKind::Memory, 400}}, 'E'),
+    EXPECT_EQ(EnglishText(IncompleteReadNote(slots, 'K')),
+              "2 records came back incomplete: VFO A_144MHz, CALL 440MHz");
+    EXPECT_EQ(EnglishText(IncompleteReadNote({{RecordSlotKind::Memory, 400}}, 'E')),
               "1 record came back incomplete: memory L0");
-    EXPECT_EQ(IncompleteReadNote({}, 'K'), "");
+    EXPECT_EQ(EnglishText(IncompleteReadNote({}, 'K')), "");
 }
