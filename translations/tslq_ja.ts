@@ -59,10 +59,12 @@ Do you want to paste?</source>
     <name>CoreMessages</name>
     <message>
         <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;memory channels and VFO&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, %2</source>
+        <extracomment>An item of a list before the rest of it: &quot;memory channels, DTMF memories and VFO&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -83,18 +85,22 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>%1 is not in it</source>
+        <extracomment>What a data file that ends early lacks, one section: &quot;VFO is not in it&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 are not in it</source>
+        <extracomment>What a data file that ends early lacks, several sections: &quot;memory channels and VFO are not in it&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 may be missing</source>
+        <extracomment>The section a data file ends in: &quot;memory channels may be missing&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, and %2</source>
+        <extracomment>&quot;VFO is not in it, and memory channels may be missing&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -151,14 +157,17 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>changes %1</source>
+        <extracomment>Follows &quot;this write&quot;: &quot;changes 3 channels, 1 DTMF memory and 2 settings&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>changes nothing</source>
+        <extracomment>Follows &quot;this write&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This write empties %1 the radio holds: %2.</source>
+        <extracomment>%1: &quot;2 channels and 1 DTMF memory&quot;; %2: the channels and DTMF memories, &quot;005, 031–063; DTMF 0–2&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -181,10 +190,12 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>%1; %2</source>
+        <extracomment>The channels, then the DTMF memories a write empties: &quot;005, L0; DTMF 0–2&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DTMF %1</source>
+        <extracomment>The DTMF memories a write empties: &quot;DTMF 0–2&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -221,6 +232,7 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>The file is not UTF-8; its text was read as %1.</source>
+        <extracomment>%1: &quot;windows-1252&quot; or &quot;code page 932 (ASCII and half-width katakana)&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -233,10 +245,12 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>Row %1: skipped, %2.</source>
+        <extracomment>%2: why, in English for now.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Row %1 (channel %2): %3.</source>
+        <extracomment>%2: the channel&apos;s label; %3: what was changed, in English for now.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -253,6 +267,37 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>%1.</source>
+        <extracomment>A line of the export report: &quot;005: reverse is on; the list has no place for it.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio&apos;s reply for %1 was garbled twice (&quot;%2&quot;: %3).</source>
+        <extracomment>%1: &quot;the model&quot;, &quot;memory 005&quot;...; %2: the command sent; %3: what was wrong with the reply.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the model</source>
+        <extracomment>&quot;The radio&apos;s reply for the model was garbled twice&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the band limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the wake-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs what the radio holds: read the radio or compare with it first in this session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio last read or written is of version %1, the data of version %2: read the radio or compare with it first.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -134,7 +134,7 @@ void LinkCommands::SetVerifyAfterWrite(bool on)
 
 QString LinkCommands::WriteChangesUnavailable() const
 {
-    return QString::fromStdString(baseline_.Unavailable(document_.Image()));
+    return MessageText(baseline_.Unavailable(document_.Image()));
 }
 
 void LinkCommands::Compare(const QString& portName)

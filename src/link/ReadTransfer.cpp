@@ -187,36 +187,39 @@ void ReadTransfer::NoteIfShort(RecordSlotKind kind, int index, bool lastShort)
     shortReply_ = false;
 }
 
-std::string ReadTransfer::PlaceOfStep() const
+Message ReadTransfer::PlaceOfStep() const
 {
     const ReplyExpectation expected = Expected();
+    const auto slot = [&expected](RecordSlotKind kind) {
+        return TextMessage(RecordSlotName({kind, expected.index}));
+    };
     switch (expected.shape) {
     case ReplyShape::Identity:
-        return "the model";
+        return MessageOf(MessageId::StepModel);
     case ReplyShape::Type:
-        return "the version";
+        return MessageOf(MessageId::StepVersion);
     case ReplyShape::BandLimits:
-        return "the band limits";
+        return MessageOf(MessageId::StepBandLimits);
     case ReplyShape::Memory:
     case ReplyShape::MemoryTx:
     case ReplyShape::MemoryName:
-        return RecordSlotName({RecordSlotKind::Memory, expected.index});
+        return slot(RecordSlotKind::Memory);
     case ReplyShape::Call:
     case ReplyShape::CallTx:
-        return RecordSlotName({RecordSlotKind::Call, expected.index});
+        return slot(RecordSlotKind::Call);
     case ReplyShape::Vfo:
-        return RecordSlotName({RecordSlotKind::Vfo, expected.index});
+        return slot(RecordSlotKind::Vfo);
     case ReplyShape::ProgramVfo:
-        return RecordSlotName({RecordSlotKind::ProgramVfo, expected.index});
+        return slot(RecordSlotKind::ProgramVfo);
     case ReplyShape::Dtmf:
     case ReplyShape::DtmfName:
-        return RecordSlotName({RecordSlotKind::Dtmf, expected.index});
+        return slot(RecordSlotKind::Dtmf);
     case ReplyShape::Menu:
-        return RecordSlotName({RecordSlotKind::Menu, expected.index});
+        return slot(RecordSlotKind::Menu);
     case ReplyShape::Unchecked:
         break;
     }
-    return "the wake-up";
+    return MessageOf(MessageId::StepWakeUp);
 }
 
 TransferAction ReadTransfer::OnReply(std::string_view bytes)
@@ -235,8 +238,8 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             CheckReply(command_, Expected(), reply.Echo(), payload, reply.Cut(), market);
         if (!check) {
             if (retried_) {
-                badReply_ = "The radio's reply for " + PlaceOfStep() + " was garbled twice (\"" +
-                            command_.text + "\": " + std::string(check.reason) + ").";
+                badReply_ = MessageOf(MessageId::GarbledTwice, {PlaceOfStep(), TextMessage(command_.text),
+                                                                TextMessage(std::string(check.reason))});
                 return Finish(TransferOutcome::BadReply);
             }
             // The line strictly alternates, so the same query may be sent again.

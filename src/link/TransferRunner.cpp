@@ -232,7 +232,7 @@ void TransferRunner::Apply(const TransferAction& action)
         const TransferOutcome outcome = read_ ? read_->Outcome() : write_->Outcome();
         QString message;
         if (outcome == TransferOutcome::BadReply && read_)
-            message = QString::fromStdString(read_->BadReplyText()) + QStringLiteral("\n") +
+            message = MessageText(read_->BadReplyText()) + QStringLiteral("\n") +
                       QString::fromLatin1(TransferText::BadReplyAdvice);
         End(outcome, message);
         return;

@@ -51,7 +51,7 @@ QString WriteQuestionText(const RadioBaseline& baseline, const RadioImage& image
     const SlotSet covered = SlotSet::Covered(scope);
     QStringList lines;
     if (const QString note = IncompleteWriteNote(gaps, covered); !note.isEmpty()) lines << note;
-    if (!baseline.Unavailable(image).empty()) {
+    if (!baseline.Unavailable(image).Empty()) {
         lines << Tr("What the radio holds is not known: no read, compare or finished write of this radio "
                     "version in this session tells it, so what this write changes or empties there cannot "
                     "be shown. Compare First... reads the radio and lists the differences.");

@@ -60,8 +60,10 @@ const char* MessagePattern(MessageId id)
     case MessageId::Text:
         return nullptr;
     case MessageId::ListPair:
+        //: The last two items of a list: "memory channels and VFO".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1 and %2");
     case MessageId::ListNext:
+        //: An item of a list before the rest of it: "memory channels, DTMF memories and VFO".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1, %2");
 
     case MessageId::NotLoaded:
@@ -74,12 +76,16 @@ const char* MessagePattern(MessageId id)
         return QT_TRANSLATE_NOOP("CoreMessages",
                                  "This file ends early: %1; what is missing holds empty or default values.");
     case MessageId::AbsentOne:
+        //: What a data file that ends early lacks, one section: "VFO is not in it".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1 is not in it");
     case MessageId::AbsentMany:
+        //: What a data file that ends early lacks, several sections: "memory channels and VFO are not in it".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1 are not in it");
     case MessageId::MayBeMissing:
+        //: The section a data file ends in: "memory channels may be missing".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1 may be missing");
     case MessageId::AbsentAndCut:
+        //: "VFO is not in it, and memory channels may be missing".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1, and %2");
     case MessageId::SectionMemoryChannels:
         return QT_TRANSLATE_NOOP("CoreMessages", "memory channels");
@@ -110,11 +116,26 @@ const char* MessagePattern(MessageId id)
         return QT_TRANSLATE_NOOP("CoreMessages",
                                  "Damaged records left out of the file will be cleared in the radio: %1");
     case MessageId::WriteChanges:
+        //: Follows "this write": "changes 3 channels, 1 DTMF memory and 2 settings".
         return QT_TRANSLATE_NOOP("CoreMessages", "changes %1");
     case MessageId::WriteChangesNothing:
+        //: Follows "this write".
         return QT_TRANSLATE_NOOP("CoreMessages", "changes nothing");
     case MessageId::WriteEmpties:
+        //: %1: "2 channels and 1 DTMF memory"; %2: the channels and DTMF memories, "005, 031–063; DTMF 0–2".
         return QT_TRANSLATE_NOOP("CoreMessages", "This write empties %1 the radio holds: %2.");
+    case MessageId::GarbledTwice:
+        //: %1: "the model", "memory 005"...; %2: the command sent; %3: what was wrong with the reply.
+        return QT_TRANSLATE_NOOP("CoreMessages", "The radio's reply for %1 was garbled twice (\"%2\": %3).");
+    case MessageId::StepModel:
+        //: "The radio's reply for the model was garbled twice".
+        return QT_TRANSLATE_NOOP("CoreMessages", "the model");
+    case MessageId::StepVersion:
+        return QT_TRANSLATE_NOOP("CoreMessages", "the version");
+    case MessageId::StepBandLimits:
+        return QT_TRANSLATE_NOOP("CoreMessages", "the band limits");
+    case MessageId::StepWakeUp:
+        return QT_TRANSLATE_NOOP("CoreMessages", "the wake-up");
     case MessageId::CountChannels:
         return QT_TRANSLATE_N_NOOP("CoreMessages", "%n channels");
     case MessageId::CountDtmfMemories:
@@ -122,9 +143,19 @@ const char* MessagePattern(MessageId id)
     case MessageId::CountSettings:
         return QT_TRANSLATE_N_NOOP("CoreMessages", "%n settings");
     case MessageId::EmptiedBoth:
+        //: The channels, then the DTMF memories a write empties: "005, L0; DTMF 0–2".
         return QT_TRANSLATE_NOOP("CoreMessages", "%1; %2");
     case MessageId::EmptiedDtmf:
+        //: The DTMF memories a write empties: "DTMF 0–2".
         return QT_TRANSLATE_NOOP("CoreMessages", "DTMF %1");
+    case MessageId::BaselineUnknown:
+        return QT_TRANSLATE_NOOP(
+            "CoreMessages", "Needs what the radio holds: read the radio or compare with it first in this "
+                            "session.");
+    case MessageId::BaselineOtherVersion:
+        return QT_TRANSLATE_NOOP(
+            "CoreMessages", "The radio last read or written is of version %1, the data of version %2: read "
+                            "the radio or compare with it first.");
 
     case MessageId::PlaceMemory:
         return QT_TRANSLATE_NOOP("CoreMessages", "Memory %1");
@@ -149,6 +180,7 @@ const char* MessagePattern(MessageId id)
                                  "%1 filled channel(s) replaced; channels that are not in the list stay as "
                                  "they are.");
     case MessageId::CsvNotUtf8:
+        //: %1: "windows-1252" or "code page 932 (ASCII and half-width katakana)".
         return QT_TRANSLATE_NOOP("CoreMessages", "The file is not UTF-8; its text was read as %1.");
     case MessageId::CsvCodePage932:
         return QT_TRANSLATE_NOOP("CoreMessages", "code page 932 (ASCII and half-width katakana)");
@@ -157,8 +189,10 @@ const char* MessagePattern(MessageId id)
                                  "%1 name character(s) not in the radio's character set were replaced by "
                                  "blanks.");
     case MessageId::CsvRowSkipped:
+        //: %2: why, in English for now.
         return QT_TRANSLATE_NOOP("CoreMessages", "Row %1: skipped, %2.");
     case MessageId::CsvRowChanged:
+        //: %2: the channel's label; %3: what was changed, in English for now.
         return QT_TRANSLATE_NOOP("CoreMessages", "Row %1 (channel %2): %3.");
     case MessageId::CsvExported:
         return QT_TRANSLATE_NOOP("CoreMessages", "%1 channel(s) exported.");
@@ -167,6 +201,7 @@ const char* MessagePattern(MessageId id)
     case MessageId::CsvLost:
         return QT_TRANSLATE_NOOP("CoreMessages", "Lost on the way through the list:");
     case MessageId::CsvNote:
+        //: A line of the export report: "005: reverse is on; the list has no place for it."
         return QT_TRANSLATE_NOOP("CoreMessages", "%1.");
     }
     return "";

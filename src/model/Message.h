@@ -39,12 +39,19 @@ enum class MessageId {
     LeftOutWrite,   // %1 slots
     WriteChanges,   // %1 what it changes (a list of counts)
     WriteChangesNothing,
-    WriteEmpties,  // %1 what it empties (a list of counts), %2 the channels and DTMF memories
+    WriteEmpties, // %1 what it empties (a list of counts), %2 the channels and DTMF memories
+    GarbledTwice, // %1 the step (a slot or one of the following), %2 the command, %3 why
+    StepModel,
+    StepVersion,
+    StepBandLimits,
+    StepWakeUp,
     CountChannels, // %n
     CountDtmfMemories,
     CountSettings,
-    EmptiedBoth, // %1 channels; %2 DTMF memories
-    EmptiedDtmf, // %1 the DTMF memories' numbers
+    EmptiedBoth,          // %1 channels; %2 DTMF memories
+    EmptiedDtmf,          // %1 the DTMF memories' numbers
+    BaselineUnknown,      // what the radio holds is not known
+    BaselineOtherVersion, // %1 the radio's version, %2 the data's
     // ---- Comparing images -----------------------------------------------------------
     PlaceMemory, // %1 label
     PlaceVfo,
