@@ -23,6 +23,7 @@ trap '"${SUDO[@]}" apt-get remove -y -qq tslq >/dev/null 2>&1 || true' EXIT
 
 fail() { echo "package test: $*" >&2; exit 1; }
 for f in /usr/bin/tslq /usr/bin/tslq-cli /usr/bin/tslq-sim /usr/share/tslq/help/index.html \
+         /usr/share/tslq/translations/tslq_de.qm /usr/share/tslq/translations/tslq_ja.qm \
          /usr/share/applications/tslq.desktop /usr/share/icons/hicolor/scalable/apps/tslq.svg \
          /usr/share/mime/packages/tslq.xml; do
   [ -e "$f" ] || fail "$f is not installed"

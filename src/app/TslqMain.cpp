@@ -2,7 +2,7 @@
 // window, and the message loop until the main window closes.
 //
 // Usage: tslq [--no-splash] [--exit-when-shown] [--simulate[=TYPE] | --simulate-if-no-radio]
-//             [--help] [--] [data file]
+//             [--lang=en|de|ja] [--help] [--] [data file]
 // Leading arguments that start with "--" are options and "--" ends them; the
 // remaining arguments, joined with single blanks, name a data file to load.
 // --help and unknown options are answered before the application object is
@@ -12,11 +12,14 @@
 #include "mainwin/MainWindow.h"
 #include "mainwin/PortSelect.h"
 #include "model/Profile.h"
+#include "model/SettingsStore.h"
 #include "sim/SimServer.h"
 #include "ui/Accessibility.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 #include <optional>
@@ -60,6 +63,14 @@ int main(int argc, char** argv)
         arguments.push_back(argument.toStdString());
     const MainCommandLine commandLine = ParseMainCommandLine(arguments);
     if (const auto status = AnswerWithoutWindow(commandLine)) return *status;
+
+    // --lang for this run, else the operator's choice, else the desktop's language.
+    QString language = QString::fromStdString(commandLine.language);
+    if (language.isEmpty()) {
+        QSettingsConfigStore store;
+        language = StoredLanguageChoice(store);
+    }
+    InstallTranslations(ResolveLanguage(language, QLocale::system().uiLanguages()));
 
     MainWindow::Options options;
     options.showSplash = !commandLine.Has(OptionNoSplash);

@@ -14,6 +14,7 @@ if(TARGET tslq_ui AND EXISTS ${app_dir}/TslqMain.cpp)
   add_dependencies(tslq tslq_help)
   install(TARGETS tslq RUNTIME DESTINATION bin)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION share/tslq/help)
+  include(${PROJECT_SOURCE_DIR}/translations/translations.cmake)
 endif()
 
 if(TARGET tslq_ui AND EXISTS ${app_dir}/CliMain.cpp)

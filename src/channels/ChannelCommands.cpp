@@ -13,16 +13,16 @@ QString SlotName(int slot)
     return QString::fromStdString(MemoryLabel(slot));
 }
 
-// "012" for one slot, "012-015" for a run, "N channels" otherwise.
+// "012" for one slot, "N channels" otherwise.
 QString SlotsName(const std::vector<int>& chosen)
 {
     if (chosen.size() == 1) return SlotName(chosen.front());
-    return QStringLiteral("%1 channels").arg(chosen.size());
+    return ChannelCommands::tr("%1 channels").arg(chosen.size());
 }
 
 } // namespace
 
-void ChannelCommands::Store(const std::vector<std::pair<int, std::string>>& edits, const QString& verb)
+void ChannelCommands::Store(const std::vector<std::pair<int, std::string>>& edits, const QString& step)
 {
     if (edits.empty()) return;
     std::vector<SlotEdit> slotEdits;
@@ -32,7 +32,7 @@ void ChannelCommands::Store(const std::vector<std::pair<int, std::string>>& edit
         slotEdits.push_back({SlotKind::Memory, slot, bytes});
         chosen.push_back(slot);
     }
-    document_.StoreSlots(slotEdits, verb + QLatin1Char(' ') + SlotsName(chosen));
+    document_.StoreSlots(slotEdits, step.arg(SlotsName(chosen)));
 }
 
 MultiSlotOutcome ChannelCommands::SetFields(const std::vector<int>& chosen,
@@ -58,7 +58,7 @@ MultiSlotOutcome ChannelCommands::SetFields(const std::vector<int>& chosen,
         edits.emplace_back(slot, std::move(result.record));
     }
     // "Set Tone on 40 channels" names the step after what it set.
-    Store(edits, QStringLiteral("Set %1 on").arg(what));
+    Store(edits, tr("Set %1 on %2").arg(what, QStringLiteral("%1")));
     return outcome;
 }
 
@@ -96,7 +96,7 @@ MultiSlotOutcome ChannelCommands::EmptySlots(const std::vector<int>& chosen, boo
             document_.Delete(target);
         return outcome;
     }
-    Store(edits, cut ? QStringLiteral("Cut") : QStringLiteral("Delete"));
+    Store(edits, cut ? tr("Cut %1") : tr("Delete %1"));
     return outcome;
 }
 
@@ -131,7 +131,7 @@ MultiSlotOutcome ChannelCommands::LockOut(const std::vector<int>& chosen)
         outcome.changed.push_back(slot);
         edits.emplace_back(slot, scratch.GetMemoryRecord(slot));
     }
-    Store(edits, QStringLiteral("Lock Out"));
+    Store(edits, tr("Lock Out %1"));
     return outcome;
 }
 
@@ -151,7 +151,7 @@ MultiSlotOutcome ChannelCommands::Paste(int first, const std::vector<std::string
     const int low = plan.placed.front().slot;
     const int high = plan.placed.back().slot;
     const QString where = low == high ? SlotName(low) : SlotName(low) + QLatin1Char('-') + SlotName(high);
-    document_.StoreSlots(edits, QStringLiteral("Paste into ") + where);
+    document_.StoreSlots(edits, tr("Paste into %1").arg(where));
     return outcome;
 }
 

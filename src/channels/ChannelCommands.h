@@ -7,6 +7,7 @@
 
 #include "channels/ChannelColumns.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -31,6 +32,8 @@ struct MultiSlotOutcome
 
 class ChannelCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelCommands)
+
   public:
     explicit ChannelCommands(Document& document) : document_(document) {}
 
@@ -52,7 +55,8 @@ class ChannelCommands
     static QString Report(const QString& command, const MultiSlotOutcome& outcome);
 
   private:
-    void Store(const std::vector<std::pair<int, std::string>>& edits, const QString& verb);
+    // One undo step named `step` with %1 for the slots ("Cut %1": "Cut 012", "Cut 3 channels").
+    void Store(const std::vector<std::pair<int, std::string>>& edits, const QString& step);
     // Cut and Delete: empty every chosen slot that may be emptied (Cut also
     // keeps the records it took, empty ones included, for the clipboard).
     MultiSlotOutcome EmptySlots(const std::vector<int>& chosen, bool cut);

@@ -225,10 +225,11 @@ int LoadCliDataFile(CliContext& context, const QString& path, RadioImage& image,
     DataFileReport found;
     if (ReadDataFile(*bytes, image, comment, found) == DataFileStatus::BadHeader)
         return context.FileError(path, QStringLiteral("not a TSL-Q2/Q3 data file"));
-    for (const std::string& line : {EndsEarlyMessage(found.gaps), NotLoadedMessage(found.leftOut),
-                                    EarlierLineUsedMessage(found.earlierLineUsed)})
-        if (!line.empty())
-            context.err << kProgram << " " << context.command << ": " << Utf8(path) << ": " << line << "\n";
+    for (const Message& line : {EndsEarlyMessage(found.gaps), NotLoadedMessage(found.leftOut),
+                                EarlierLineUsedMessage(found.earlierLineUsed)})
+        if (!line.Empty())
+            context.err << kProgram << " " << context.command << ": " << Utf8(path) << ": "
+                        << EnglishText(line) << "\n";
     if (report) *report = std::move(found);
     return kCliOk;
 }

@@ -33,7 +33,7 @@ int CliExportCsv(CliContext& context)
         if (const int status = context.FinishOutput(); status != kCliOk) return status;
     }
     // The report goes apart from the list, so that the list can be piped on.
-    context.err << CsvExportReport(exported);
+    context.err << EnglishLines(CsvExportReport(exported));
     return kCliOk;
 }
 
@@ -62,7 +62,7 @@ int CliImportCsv(CliContext& context)
                                  QStringLiteral("not a channel list: no header row with a Frequency column"));
     ApplyCsvImport(plan, image);
     if (!SaveFileBytes(*out, WriteDataFile(image, comment), &reason)) return context.FileError(*out, reason);
-    context.out << CsvImportReport(plan);
+    context.out << EnglishLines(CsvImportReport(plan));
     context.out.flush();
     return kCliOk;
 }

@@ -206,9 +206,9 @@ int RefuseErase(CliContext& context, const QString& radioPath, const RadioImage&
     const WriteEffect effect = EffectOfWrite(radio, image, chosen);
     const std::string prefix = "tslq-cli " + std::string(context.command) + ": ";
     context.err << prefix << "Against what the radio held in " << Utf8(radioPath) << ", this write "
-                << ChangesText(effect) << ".\n";
+                << EnglishText(ChangesText(effect)) << ".\n";
     if (!effect.Empties()) return kCliOk;
-    context.err << prefix << EmptiesText(effect) << "\n";
+    context.err << prefix << EnglishText(EmptiesText(effect)) << "\n";
     if (allowed) return kCliOk;
     context.err << prefix << "nothing was written; give --allow-erase to empty them all the same\n";
     return kCliFileError;
@@ -315,7 +315,7 @@ int CliWrite(CliContext& context)
     // A record no radio of the version can hold is never sent; the write
     // refuses rather than leave those slots of the radio as they are
     // without being asked.
-    if (const std::string note = UnsendableNote(unsendable); !note.empty()) {
+    if (const std::string note = EnglishText(UnsendableNote(unsendable)); !note.empty()) {
         context.err << "tslq-cli " << context.command << ": " << note << "\n";
         if (!skipUnsendable) {
             context.err << "tslq-cli " << context.command
@@ -324,7 +324,8 @@ int CliWrite(CliContext& context)
         }
     }
     // Slots a damaged file left empty would be cleared in the radio.
-    if (const std::string note = LeftOutWriteNote(LeftOutInScope(leftOut, options.scope)); !note.empty()) {
+    if (const std::string note = EnglishText(LeftOutWriteNote(LeftOutInScope(leftOut, options.scope)));
+        !note.empty()) {
         context.err << "tslq-cli " << context.command << ": " << note << "\n";
         if (!force) {
             context.err << "tslq-cli " << context.command

@@ -132,7 +132,7 @@ bool SlotsStep::mergeWith(const QUndoCommand* other)
 }
 
 CommentStep::CommentStep(Document& document, QString before, QString after)
-    : QUndoCommand(QStringLiteral("Comment")), document_(document), before_(std::move(before)),
+    : QUndoCommand(Document::tr("Comment", "undo step")), document_(document), before_(std::move(before)),
       after_(std::move(after))
 {
 }
@@ -191,16 +191,16 @@ QString Document::SlotTitle(SlotKind kind, int slot) const
     case SlotKind::Memory:
         return labelOr(MemoryLabel(slot));
     case SlotKind::Vfo:
-        return QStringLiteral("VFO ") + labelOr(VfoBandLabel(slot, market));
+        return tr("VFO %1").arg(labelOr(VfoBandLabel(slot, market)));
     case SlotKind::Call:
-        return QStringLiteral("CALL ") + labelOr(CallBandLabel(slot, market));
+        return tr("CALL %1").arg(labelOr(CallBandLabel(slot, market)));
     case SlotKind::Dtmf:
-        return QStringLiteral("DTMF %1").arg(slot);
+        return tr("DTMF %1").arg(slot);
     case SlotKind::ProgramVfo:
-        return QStringLiteral("Program VFO ") + labelOr(VfoBandLabel(slot, market));
+        return tr("Program VFO %1").arg(labelOr(VfoBandLabel(slot, market)));
     case SlotKind::MenuSetting: {
         const std::string_view label = MenuSettingLabel(slot, market);
-        return QStringLiteral("Menu setting ") + labelOr(label);
+        return tr("Menu setting %1").arg(labelOr(label));
     }
     }
     return QString::number(slot);
@@ -323,7 +323,7 @@ void Document::StoreSlots(const std::vector<SlotEdit>& edits, const QString& tex
 
 void Document::StoreRecord(SlotKind kind, int slot, std::string_view bytes)
 {
-    PushChanges({{kind, slot, std::string(bytes)}}, QStringLiteral("Edit ") + SlotTitle(kind, slot));
+    PushChanges({{kind, slot, std::string(bytes)}}, tr("Edit %1").arg(SlotTitle(kind, slot)));
 }
 
 bool Document::Paste(EditTarget target)
@@ -331,7 +331,7 @@ bool Document::Paste(EditTarget target)
     const std::optional<SlotKind> kind = SlotKindOfGrid(target.grid);
     if (!kind || !IsValidTarget(target)) return false;
     PushChanges({{*kind, target.slot, BuildPastedRecord(image_, target)}},
-                QStringLiteral("Paste into ") + SlotTitle(*kind, target.slot));
+                tr("Paste into %1").arg(SlotTitle(*kind, target.slot)));
     return true;
 }
 
@@ -341,7 +341,7 @@ std::optional<std::string> Document::Cut(EditTarget target)
     if (!IsValidTarget(target)) return std::nullopt;
     const SlotKind kind = *SlotKindOfGrid(target.grid);
     std::string taken = SlotBytes(kind, target.slot);
-    PushChanges({{kind, target.slot, {}}}, QStringLiteral("Cut ") + SlotTitle(kind, target.slot));
+    PushChanges({{kind, target.slot, {}}}, tr("Cut %1").arg(SlotTitle(kind, target.slot)));
     return taken;
 }
 
@@ -350,7 +350,7 @@ bool Document::Delete(EditTarget target)
     if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return false;
     if (!IsValidTarget(target)) return false;
     const SlotKind kind = *SlotKindOfGrid(target.grid);
-    PushChanges({{kind, target.slot, {}}}, QStringLiteral("Delete ") + SlotTitle(kind, target.slot));
+    PushChanges({{kind, target.slot, {}}}, tr("Delete %1").arg(SlotTitle(kind, target.slot)));
     return true;
 }
 
@@ -362,7 +362,7 @@ bool Document::ToggleLockout(int memorySlot)
     scratch.SetMemoryRecord(memorySlot, image_.GetMemoryRecord(memorySlot));
     if (!::ToggleLockout(scratch, memorySlot)) return false;
     PushChanges({{SlotKind::Memory, memorySlot, scratch.GetMemoryRecord(memorySlot)}},
-                QStringLiteral("Lock Out ") + SlotTitle(SlotKind::Memory, memorySlot));
+                tr("Lock Out %1").arg(SlotTitle(SlotKind::Memory, memorySlot)));
     return true;
 }
 
@@ -378,8 +378,7 @@ void Document::Sort(SortOrder order)
         if (record != image_.GetMemoryRecord(slot))
             edits.push_back({SlotKind::Memory, slot, std::move(record)});
     }
-    PushChanges(edits, order == SortOrder::Name ? QStringLiteral("Sort by memory name")
-                                                : QStringLiteral("Sort by frequency"));
+    PushChanges(edits, order == SortOrder::Name ? tr("Sort by memory name") : tr("Sort by frequency"));
 }
 
 int Document::ImportCsv(const CsvImportPlan& plan)
@@ -389,7 +388,7 @@ int Document::ImportCsv(const CsvImportPlan& plan)
         if (row.slot >= 0) edits.push_back({SlotKind::Memory, row.slot, row.record});
     if (edits.empty()) return 0;
     const int stored = static_cast<int>(edits.size());
-    PushChanges(edits, QStringLiteral("Import CSV"));
+    PushChanges(edits, tr("Import CSV"));
     return stored;
 }
 

@@ -1015,41 +1015,43 @@ void ApplyCsvImport(const CsvImportPlan& plan, RadioImage& image)
         if (row.slot >= 0) image.SetMemoryRecord(row.slot, row.record);
 }
 
-std::string CsvImportReport(const CsvImportPlan& plan)
+std::vector<Message> CsvImportReport(const CsvImportPlan& plan)
 {
-    if (plan.status == CsvImportStatus::NoHeader)
-        return "No channel list: no header row with a Frequency column.\n";
-    std::string text = std::to_string(plan.imported) + " row(s) imported, " + std::to_string(plan.adjusted) +
-                       " of them adjusted; " + std::to_string(plan.skipped) + " row(s) skipped.\n";
-    if (plan.replaced > 0)
-        text += std::to_string(plan.replaced) +
-                " filled channel(s) replaced; channels that are not in the list stay as they are.\n";
+    if (plan.status == CsvImportStatus::NoHeader) return {MessageOf(MessageId::CsvNoHeader)};
+    std::vector<Message> lines;
+    lines.push_back(
+        MessageOf(MessageId::CsvImported,
+                  {NumberMessage(plan.imported), NumberMessage(plan.adjusted), NumberMessage(plan.skipped)}));
+    if (plan.replaced > 0) lines.push_back(MessageOf(MessageId::CsvReplaced, {NumberMessage(plan.replaced)}));
     if (plan.eightBit)
-        text += "The file is not UTF-8; its text was read as " +
-                std::string(plan.market == 'J' ? "code page 932 (ASCII and half-width katakana)"
-                                               : "windows-1252") +
-                ".\n";
+        lines.push_back(MessageOf(
+            MessageId::CsvNotUtf8,
+            {plan.market == 'J' ? MessageOf(MessageId::CsvCodePage932) : TextMessage("windows-1252")}));
     if (plan.replacedCharacters > 0)
-        text += std::to_string(plan.replacedCharacters) +
-                " name character(s) not in the radio's character set were replaced by blanks.\n";
+        lines.push_back(
+            MessageOf(MessageId::CsvReplacedCharacters, {NumberMessage(plan.replacedCharacters)}));
     for (const CsvRow& row : plan.rows) {
-        const std::string where = "Row " + std::to_string(row.line);
         if (row.slot < 0) {
-            text += where + ": skipped, " + row.skipReason + ".\n";
+            lines.push_back(
+                MessageOf(MessageId::CsvRowSkipped, {NumberMessage(row.line), TextMessage(row.skipReason)}));
             continue;
         }
         for (const std::string& change : row.changes)
-            text += where + " (channel " + MemoryLabel(row.slot) + "): " + change + ".\n";
+            lines.push_back(MessageOf(
+                MessageId::CsvRowChanged,
+                {NumberMessage(row.line), TextMessage(MemoryLabel(row.slot)), TextMessage(change)}));
     }
-    return text;
+    return lines;
 }
 
-std::string CsvExportReport(const CsvExport& exported)
+std::vector<Message> CsvExportReport(const CsvExport& exported)
 {
-    std::string text = std::to_string(exported.rows) + " channel(s) exported";
-    text += exported.encoding == CsvEncoding::EightBit ? " in the radio's 8-bit code page.\n" : ".\n";
-    if (!exported.notes.empty()) text += "Lost on the way through the list:\n";
+    std::vector<Message> lines;
+    lines.push_back(MessageOf(exported.encoding == CsvEncoding::EightBit ? MessageId::CsvExported8Bit
+                                                                         : MessageId::CsvExported,
+                              {NumberMessage(exported.rows)}));
+    if (!exported.notes.empty()) lines.push_back(MessageOf(MessageId::CsvLost));
     for (const std::string& note : exported.notes)
-        text += note + ".\n";
-    return text;
+        lines.push_back(MessageOf(MessageId::CsvNote, {TextMessage(note)}));
+    return lines;
 }

@@ -5,6 +5,8 @@
 // command line open the files and show the reports.
 #pragma once
 
+#include "model/Message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,13 +90,13 @@ std::vector<int> OverwrittenSlots(const CsvImportPlan& plan, const RadioImage& i
 // Stores the plan's records.
 void ApplyCsvImport(const CsvImportPlan& plan, RadioImage& image);
 
-// The plan's outcome as UTF-8 text: the three counts, the filled channels
-// replaced (the others stay as they are), how the text was read,
+// The plan's outcome, a message a line: the three counts, the filled
+// channels replaced (the others stay as they are), how the text was read,
 // then one line per row and change (or skip), numbers as the grids show
 // them with their unit.
-std::string CsvImportReport(const CsvImportPlan& plan);
+std::vector<Message> CsvImportReport(const CsvImportPlan& plan);
 // The export's outcome: the row count and the notes.
-std::string CsvExportReport(const CsvExport& exported);
+std::vector<Message> CsvExportReport(const CsvExport& exported);
 
 // The offset in Hz of the special minus shift (shift code 3) on a band, as
 // the printed listing shows it for the market; 0 where the listing gives none.

@@ -5,6 +5,7 @@
 #include "files/Csv.h"
 #include "files/CsvReportDialog.h"
 #include "files/FileIo.h"
+#include "model/CoreMessages.h"
 #include "ui/Messages.h"
 
 #include <QFileDialog>
@@ -34,7 +35,7 @@ bool CsvCommands::ImportChannelsCsv(const QString& path)
     }
     CsvImportPlan plan = PlanCsvImport(*bytes, document_.Image(), {});
     if (plan.status == CsvImportStatus::NoHeader) {
-        ShowMessage(MessageKind::Error, QString::fromUtf8(CsvImportReport(plan)).trimmed());
+        ShowMessage(MessageKind::Error, MessageLines(CsvImportReport(plan)).trimmed());
         return false;
     }
     const std::vector<int> overwritten = OverwrittenSlots(plan, document_.Image());
@@ -48,7 +49,7 @@ bool CsvCommands::ImportChannelsCsv(const QString& path)
         if (answer == MessageButton::No) plan = PlanCsvImport(*bytes, document_.Image(), {true});
     }
     document_.ImportCsv(plan);
-    ShowCsvReport(parent_, kImportTitle, QString::fromStdString(CsvImportReport(plan)), initialFolder_);
+    ShowCsvReport(parent_, kImportTitle, MessageLines(CsvImportReport(plan)), initialFolder_);
     return plan.imported > 0;
 }
 
@@ -61,7 +62,7 @@ bool CsvCommands::ExportChannelsCsv(const QString& path, bool eightBit)
         ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
         return false;
     }
-    ShowCsvReport(parent_, kExportTitle, QString::fromStdString(CsvExportReport(exported)), initialFolder_);
+    ShowCsvReport(parent_, kExportTitle, MessageLines(CsvExportReport(exported)), initialFolder_);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "files/ReadBackups.h"
 #include "files/RecoveryFile.h"
 #include "link/SerialLog.h"
+#include "model/CoreMessages.h"
 #include "model/Profile.h"
 #include "model/TextCodec.h"
 #include "ui/Messages.h"
@@ -253,9 +254,9 @@ void FileCommands::ReportLeftOut() const
 {
     if (leftOut_.file != document_.FileName()) return;
     QStringList lines;
-    for (const std::string& line : {EndsEarlyMessage(leftOut_.gaps), NotLoadedMessage(leftOut_.entries),
-                                    EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
-        if (!line.empty()) lines << QString::fromStdString(line);
+    for (const Message& line : {EndsEarlyMessage(leftOut_.gaps), NotLoadedMessage(leftOut_.entries),
+                                EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
+        if (!line.Empty()) lines << MessageText(line);
     if (!lines.isEmpty()) ShowMessage(MessageKind::Warning, lines.join(QLatin1Char('\n')));
 }
 
@@ -265,7 +266,7 @@ bool FileCommands::ConfirmSavingIncompleteFile()
 {
     const FileGaps gaps = CurrentGaps();
     if (!gaps.Incomplete() || leftOut_.gapsSaved) return true;
-    const QString text = QString::fromStdString(EndsEarlyMessage(gaps)) +
+    const QString text = MessageText(EndsEarlyMessage(gaps)) +
                          tr("\nThe saved file will hold those values as if they had been in it."
                             "\nDo you want to save?");
     return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
@@ -279,9 +280,9 @@ bool FileCommands::ConfirmReplacingDamagedFile(const QString& path)
         !SameFile(path, leftOut_.file))
         return true;
     QString text;
-    for (const std::string& line :
+    for (const Message& line :
          {NotLoadedMessage(leftOut_.entries), EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
-        if (!line.empty()) text += QString::fromStdString(line) + QLatin1Char('\n');
+        if (!line.Empty()) text += MessageText(line) + QLatin1Char('\n');
     text += QStringLiteral("Saving replaces the file, and their lines will be gone from it."
                            "\nDo you want to save?");
     return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;

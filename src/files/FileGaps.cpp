@@ -11,17 +11,6 @@ void InsertAll(SlotSet& set, RecordSlotKind kind, int first, int count)
         set.Insert({kind, index});
 }
 
-// "A, B and C".
-std::string Joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 } // namespace
 
 FileGaps FileGaps::Whole()
@@ -62,64 +51,66 @@ bool FileGaps::Touches(const SlotSet& chosen) const
     return false;
 }
 
-std::string EndsEarlyMessage(const FileGaps& gaps)
+Message EndsEarlyMessage(const FileGaps& gaps)
 {
     if (!gaps.Incomplete()) return {};
-    std::vector<std::string> absent;
+    std::vector<Message> absent;
     // A single name that takes "is".
     bool singular = false;
-    const auto add = [&](FileSection section, const char* name, bool one = false) {
+    const auto add = [&](FileSection section, MessageId name, bool one = false) {
         if (gaps.Has(section)) return;
-        absent.push_back(name);
+        absent.push_back(MessageOf(name));
         singular = one;
     };
-    add(FileSection::Memory, "memory channels");
-    add(FileSection::Dtmf, "DTMF memories");
-    add(FileSection::Vfo, "VFO", true);
-    add(FileSection::Call, "CALL", true);
+    add(FileSection::Memory, MessageId::SectionMemoryChannels);
+    add(FileSection::Dtmf, MessageId::SectionDtmfMemories);
+    add(FileSection::Vfo, MessageId::SectionVfo, true);
+    add(FileSection::Call, MessageId::SectionCall, true);
     if (gaps.menuLines <= ProgramVfoCount) {
-        absent.push_back("the menu settings");
+        absent.push_back(MessageOf(MessageId::SectionMenuSettings));
         singular = false;
     } else if (gaps.menuLines < kMenuSectionLines) {
         const int first = gaps.menuLines - ProgramVfoCount;
         singular = first == MenuCount - 1;
-        absent.push_back(singular ? "menu setting " + std::to_string(first)
-                                  : "menu settings " + std::to_string(first) + " to " +
-                                        std::to_string(MenuCount - 1));
+        absent.push_back(singular ? MessageOf(MessageId::SectionMenuSetting, {NumberMessage(first)})
+                                  : MessageOf(MessageId::SectionMenuSettingsRange,
+                                              {NumberMessage(first), NumberMessage(MenuCount - 1)}));
     }
-    std::string cut;
+    Message cut;
     if (gaps.lastSection) {
         switch (*gaps.lastSection) {
         case FileSection::Memory:
-            cut = "memory channels";
+            cut = MessageOf(MessageId::SectionMemoryChannels);
             break;
         case FileSection::Call:
-            cut = "CALL channels";
+            cut = MessageOf(MessageId::SectionCallChannels);
             break;
         case FileSection::Vfo:
-            cut = "VFO channels";
+            cut = MessageOf(MessageId::SectionVfoChannels);
             break;
         case FileSection::Dtmf:
-            cut = "DTMF memories";
+            cut = MessageOf(MessageId::SectionDtmfMemories);
             break;
         case FileSection::Menu:
             break; // counted by its lines
         }
     }
-    std::string text = "This file ends early: ";
-    if (!absent.empty())
-        text += Joined(absent) + (absent.size() == 1 && singular ? " is" : " are") + " not in it";
-    if (!absent.empty() && !cut.empty()) text += ", and ";
-    if (!cut.empty()) text += cut + " may be missing";
-    return text + "; what is missing holds empty or default values.";
+    Message what;
+    if (!absent.empty()) {
+        const MessageId verb = absent.size() == 1 && singular ? MessageId::AbsentOne : MessageId::AbsentMany;
+        what = MessageOf(verb, {ListMessage(std::move(absent))});
+    }
+    if (!cut.Empty()) {
+        Message missing = MessageOf(MessageId::MayBeMissing, {std::move(cut)});
+        what = what.Empty() ? std::move(missing)
+                            : MessageOf(MessageId::AbsentAndCut, {std::move(what), std::move(missing)});
+    }
+    return MessageOf(MessageId::FileEndsEarly, {std::move(what)});
 }
 
-std::string EarlierLineUsedMessage(const std::vector<RecordSlot>& list)
+Message EarlierLineUsedMessage(const std::vector<RecordSlot>& list)
 {
     if (list.empty()) return {};
-    if (list.size() == 1)
-        return "1 damaged line was not loaded; the earlier line of its slot is used: " + RecordSlotList(list);
-    return std::to_string(list.size()) +
-           " damaged lines were not loaded; the earlier lines of their slots are used: " +
-           RecordSlotList(list);
+    return CountedMessage(MessageId::EarlierLineUsed, static_cast<int>(list.size()),
+                          {TextMessage(RecordSlotList(list))});
 }

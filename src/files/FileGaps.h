@@ -6,6 +6,7 @@
 #pragma once
 
 #include "link/ImageDiff.h"
+#include "model/Message.h"
 
 #include <array>
 #include <optional>
@@ -44,10 +45,10 @@ struct FileGaps
 // "This file ends early: DTMF memories, VFO, CALL and the menu settings are
 // not in it, and memory channels may be missing; what is missing holds empty
 // or default values."; empty for a complete file.
-std::string EndsEarlyMessage(const FileGaps& gaps);
+Message EndsEarlyMessage(const FileGaps& gaps);
 
 // The slots of a file whose line for a slot was damaged while an earlier
 // line for the same slot had loaded: "1 damaged line was not loaded; the
 // earlier line of its slot is used: memory 005" ("2 damaged lines were not
 // loaded; the earlier lines of their slots are used: ..."); empty for none.
-std::string EarlierLineUsedMessage(const std::vector<RecordSlot>& list);
+Message EarlierLineUsedMessage(const std::vector<RecordSlot>& list);

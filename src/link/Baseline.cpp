@@ -38,12 +38,11 @@ void RadioBaseline::Written(const RadioImage& written, LinkScope scope, const Sl
     whenMs_ = whenMs;
 }
 
-std::string RadioBaseline::Unavailable(const RadioImage& window) const
+Message RadioBaseline::Unavailable(const RadioImage& window) const
 {
-    if (!image_)
-        return "Needs what the radio holds: read the radio or compare with it first in this session.";
+    if (!image_) return MessageOf(MessageId::BaselineUnknown);
     if (image_->TypeCode() != window.TypeCode())
-        return "The radio last read or written is of version " + image_->TypeCode() +
-               ", the data of version " + window.TypeCode() + ": read the radio or compare with it first.";
+        return MessageOf(MessageId::BaselineOtherVersion,
+                         {TextMessage(image_->TypeCode()), TextMessage(window.TypeCode())});
     return {};
 }

@@ -6,6 +6,7 @@
 
 #include "link/CommandSet.h"
 #include "link/ImageDiff.h"
+#include "model/Message.h"
 #include "model/RadioImage.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ class RadioBaseline
 
     // Why Write > Changes cannot write the window's image: empty when the
     // baseline is of the image's version, else a sentence for the tip.
-    std::string Unavailable(const RadioImage& window) const;
+    Message Unavailable(const RadioImage& window) const;
 
   private:
     std::optional<RadioImage> image_;

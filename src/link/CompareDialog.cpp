@@ -1,6 +1,7 @@
 // One table row per differing field; the slot is named on its first row.
 #include "link/CompareDialog.h"
 
+#include "model/CoreMessages.h"
 #include "ui/QtText.h"
 
 #include <QHBoxLayout>
@@ -75,7 +76,7 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
     for (const RecordDifference& record : differences.records) {
         bool first = true;
         for (const FieldDifference& field : record.fields) {
-            addRow(first ? QString::fromStdString(record.place) : QString(),
+            addRow(first ? MessageText(PlaceOfSlot(record.slot, differences.marketB)) : QString(),
                    MarketToQString(field.field, differences.marketB), Shown(field.a, differences.marketA),
                    Shown(field.b, differences.marketB));
             first = false;

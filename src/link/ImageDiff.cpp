@@ -179,33 +179,9 @@ Shown SlotTexts(RecordSlot slot, std::string_view form)
     return {};
 }
 
-std::string PlaceOf(RecordSlot slot, char market)
-{
-    std::string_view label;
-    switch (slot.kind) {
-    case RecordSlotKind::Memory:
-        return "Memory " + MemoryLabel(slot.index);
-    case RecordSlotKind::Vfo:
-        label = VfoBandLabel(slot.index, market);
-        return label.empty() ? std::string("VFO ") + BandCodeChar(slot.index) : "VFO " + std::string(label);
-    case RecordSlotKind::Call:
-        label = CallBandLabel(slot.index, market);
-        return label.empty() ? "CALL " + std::to_string(slot.index) : "CALL " + std::string(label);
-    case RecordSlotKind::Dtmf:
-        return "DTMF " + std::to_string(slot.index);
-    case RecordSlotKind::ProgramVfo:
-        label = CallBandLabel(slot.index, market);
-        return label.empty() ? "Program VFO " + std::to_string(slot.index)
-                             : "Program VFO " + std::string(label);
-    case RecordSlotKind::Menu:
-        return "Menu";
-    }
-    return {};
-}
-
 RecordDifference Describe(RecordSlot slot, const std::string& formA, const std::string& formB, char market)
 {
-    RecordDifference difference{slot, PlaceOf(slot, market), {}};
+    RecordDifference difference{slot, EnglishText(PlaceOfSlot(slot, market)), {}};
     if (slot.kind == RecordSlotKind::Menu) {
         std::string a = formA.empty() ? std::string() : MenuSettingValueText(slot.index, formA);
         std::string b = formB.empty() ? std::string() : MenuSettingValueText(slot.index, formB);
@@ -333,6 +309,34 @@ RadioImage AfterWrite(const RadioImage& baseline, const RadioImage& written, con
     for (const RecordSlot& slot : sent.Slots())
         StoreSlotRecord(image, slot, SlotRecord(written, slot));
     return image;
+}
+
+Message PlaceOfSlot(RecordSlot slot, char market)
+{
+    std::string_view label;
+    const auto place = [](MessageId id, std::string text) {
+        return MessageOf(id, {TextMessage(std::move(text))});
+    };
+    switch (slot.kind) {
+    case RecordSlotKind::Memory:
+        return place(MessageId::PlaceMemory, MemoryLabel(slot.index));
+    case RecordSlotKind::Vfo:
+        label = VfoBandLabel(slot.index, market);
+        return place(MessageId::PlaceVfo,
+                     label.empty() ? std::string(1, BandCodeChar(slot.index)) : std::string(label));
+    case RecordSlotKind::Call:
+        label = CallBandLabel(slot.index, market);
+        return place(MessageId::PlaceCall, label.empty() ? std::to_string(slot.index) : std::string(label));
+    case RecordSlotKind::Dtmf:
+        return place(MessageId::PlaceDtmf, std::to_string(slot.index));
+    case RecordSlotKind::ProgramVfo:
+        label = CallBandLabel(slot.index, market);
+        return place(MessageId::PlaceProgramVfo,
+                     label.empty() ? std::to_string(slot.index) : std::string(label));
+    case RecordSlotKind::Menu:
+        return MessageOf(MessageId::PlaceMenu);
+    }
+    return {};
 }
 
 ImageDifferences DescribeDifferences(const RadioImage& a, const RadioImage& b, const SlotSet& slots)

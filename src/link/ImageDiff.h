@@ -13,6 +13,7 @@
 #pragma once
 
 #include "link/CommandSet.h"
+#include "model/Message.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
 
@@ -65,10 +66,14 @@ struct FieldDifference
     std::string b;
 };
 
+// How the differences name a slot: "Memory 005", "VFO A_144MHz", "CALL
+// 144MHz", "DTMF 3", "Program VFO 144MHz", "Menu" (the grids' names of the market).
+Message PlaceOfSlot(RecordSlot slot, char market);
+
 struct RecordDifference
 {
     RecordSlot slot;
-    std::string place; // "Memory 005", "VFO A_144MHz", "CALL 144MHz", "DTMF 3", "Menu"
+    std::string place; // PlaceOfSlot in English
     std::vector<FieldDifference> fields;
 };
 

@@ -9,6 +9,7 @@
 #include "link/WriteConfirm.h"
 #include "link/WriteDialog.h"
 #include "link/WriteTransfer.h"
+#include "model/CoreMessages.h"
 #include "model/Profile.h"
 #include "ui/Messages.h"
 
@@ -90,9 +91,9 @@ void LinkCommands::Write(LinkScope scope, const QString& portName)
     // empty, are named before the operator confirms.
     const std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
     QString confirm = WriteQuestionText(baseline_, document_.Image(), scope, FileGapsNow());
-    for (const std::string& note : {UnsendableNote(UnsendableRecords(document_.Image(), scope)),
-                                    LeftOutWriteNote(LeftOutInScope(leftOut, scope))})
-        if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
+    for (const Message& note : {UnsendableNote(UnsendableRecords(document_.Image(), scope)),
+                                LeftOutWriteNote(LeftOutInScope(leftOut, scope))})
+        if (!note.Empty()) confirm = MessageText(note) + QLatin1Char('\n') + confirm;
     switch (ShowMessage(MessageKind::WriteQuestion, confirm)) {
     case MessageButton::Yes:
         break;
@@ -133,7 +134,7 @@ void LinkCommands::SetVerifyAfterWrite(bool on)
 
 QString LinkCommands::WriteChangesUnavailable() const
 {
-    return QString::fromStdString(baseline_.Unavailable(document_.Image()));
+    return MessageText(baseline_.Unavailable(document_.Image()));
 }
 
 void LinkCommands::Compare(const QString& portName)
@@ -213,8 +214,8 @@ void LinkCommands::WriteChanges(const QString& portName)
     std::erase_if(unsendable, [&](const DamagedRecord& record) { return !changes.Contains(record.slot); });
     std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
     std::erase_if(leftOut, [&](const RecordSlot& slot) { return !changes.Contains(slot); });
-    for (const std::string& note : {UnsendableNote(unsendable), LeftOutWriteNote(leftOut)})
-        if (!note.empty()) confirm = QString::fromStdString(note) + QLatin1Char('\n') + confirm;
+    for (const Message& note : {UnsendableNote(unsendable), LeftOutWriteNote(leftOut)})
+        if (!note.Empty()) confirm = MessageText(note) + QLatin1Char('\n') + confirm;
     if (const QString note = IncompleteWriteNote(FileGapsNow(), changes); !note.isEmpty())
         confirm = note + QLatin1Char('\n') + confirm;
     if (ShowMessage(MessageKind::Question, confirm) != MessageButton::Yes) return;

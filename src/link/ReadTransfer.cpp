@@ -176,7 +176,7 @@ ReplyExpectation ReadTransfer::Expected() const
     return {ReplyShape::Unchecked, 0};
 }
 
-std::string ReadTransfer::IncompleteNote() const
+Message ReadTransfer::IncompleteNote() const
 {
     return IncompleteReadNote(incomplete_, image_.MarketLetter());
 }
@@ -187,36 +187,39 @@ void ReadTransfer::NoteIfShort(RecordSlotKind kind, int index, bool lastShort)
     shortReply_ = false;
 }
 
-std::string ReadTransfer::PlaceOfStep() const
+Message ReadTransfer::PlaceOfStep() const
 {
     const ReplyExpectation expected = Expected();
+    const auto slot = [&expected](RecordSlotKind kind) {
+        return TextMessage(RecordSlotName({kind, expected.index}));
+    };
     switch (expected.shape) {
     case ReplyShape::Identity:
-        return "the model";
+        return MessageOf(MessageId::StepModel);
     case ReplyShape::Type:
-        return "the version";
+        return MessageOf(MessageId::StepVersion);
     case ReplyShape::BandLimits:
-        return "the band limits";
+        return MessageOf(MessageId::StepBandLimits);
     case ReplyShape::Memory:
     case ReplyShape::MemoryTx:
     case ReplyShape::MemoryName:
-        return RecordSlotName({RecordSlotKind::Memory, expected.index});
+        return slot(RecordSlotKind::Memory);
     case ReplyShape::Call:
     case ReplyShape::CallTx:
-        return RecordSlotName({RecordSlotKind::Call, expected.index});
+        return slot(RecordSlotKind::Call);
     case ReplyShape::Vfo:
-        return RecordSlotName({RecordSlotKind::Vfo, expected.index});
+        return slot(RecordSlotKind::Vfo);
     case ReplyShape::ProgramVfo:
-        return RecordSlotName({RecordSlotKind::ProgramVfo, expected.index});
+        return slot(RecordSlotKind::ProgramVfo);
     case ReplyShape::Dtmf:
     case ReplyShape::DtmfName:
-        return RecordSlotName({RecordSlotKind::Dtmf, expected.index});
+        return slot(RecordSlotKind::Dtmf);
     case ReplyShape::Menu:
-        return RecordSlotName({RecordSlotKind::Menu, expected.index});
+        return slot(RecordSlotKind::Menu);
     case ReplyShape::Unchecked:
         break;
     }
-    return "the wake-up";
+    return MessageOf(MessageId::StepWakeUp);
 }
 
 TransferAction ReadTransfer::OnReply(std::string_view bytes)
@@ -235,8 +238,8 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
             CheckReply(command_, Expected(), reply.Echo(), payload, reply.Cut(), market);
         if (!check) {
             if (retried_) {
-                badReply_ = "The radio's reply for " + PlaceOfStep() + " was garbled twice (\"" +
-                            command_.text + "\": " + std::string(check.reason) + ").";
+                badReply_ = MessageOf(MessageId::GarbledTwice, {PlaceOfStep(), TextMessage(command_.text),
+                                                                TextMessage(std::string(check.reason))});
                 return Finish(TransferOutcome::BadReply);
             }
             // The line strictly alternates, so the same query may be sent again.
@@ -376,14 +379,11 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
     return Finish(TransferOutcome::Completed);
 }
 
-std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market)
+Message IncompleteReadNote(const std::vector<RecordSlot>& slots, char market)
 {
     if (slots.empty()) return {};
-    std::string note = slots.size() == 1 ? std::string("1 record came back incomplete: ")
-                                         : std::to_string(slots.size()) + " records came back incomplete: ";
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        if (i > 0) note += ", ";
-        note += RecordSlotTitle(slots[i], market);
-    }
-    return note;
+    std::vector<std::string> titles;
+    for (const RecordSlot& slot : slots)
+        titles.push_back(RecordSlotTitle(slot, market));
+    return CountedMessage(MessageId::IncompleteRead, static_cast<int>(slots.size()), {NamesMessage(titles)});
 }

@@ -13,6 +13,7 @@
 #include "link/CommandSet.h"
 #include "link/ImageDiff.h"
 #include "link/ReplyCheck.h"
+#include "model/Message.h"
 #include "model/RadioImage.h"
 
 #include <string>
@@ -71,11 +72,11 @@ class ReadTransfer
     int Maximum() const { return maximum_; }
     // After a BadReply outcome: which query failed and where its reply
     // belongs ("The radio's reply for memory 005 was garbled twice ...").
-    const std::string& BadReplyText() const { return badReply_; }
+    const Message& BadReplyText() const { return badReply_; }
     // The records stored from a reply that stopped early, in read order.
     const std::vector<RecordSlot>& IncompleteSlots() const { return incomplete_; }
     // IncompleteReadNote of them, in the names of the radio's market.
-    std::string IncompleteNote() const;
+    Message IncompleteNote() const;
 
   private:
     TransferAction Send(ReadStep step, const RadioCommand& command, bool clearInput = false);
@@ -99,7 +100,7 @@ class ReadTransfer
     }
     // What the outstanding command's reply must look like, and where it goes.
     ReplyExpectation Expected() const;
-    std::string PlaceOfStep() const;
+    Message PlaceOfStep() const;
     // After a record is stored: lists it when one of its replies (or the
     // last, lastShort) stopped early.
     void NoteIfShort(RecordSlotKind kind, int index, bool lastShort);
@@ -126,10 +127,10 @@ class ReadTransfer
     std::string second_;
     bool shortReply_ = false;
     std::vector<RecordSlot> incomplete_;
-    std::string badReply_;
+    Message badReply_;
 };
 
 // The read's closing line for the records that came back incomplete: "2
 // records came back incomplete: VFO A_144MHz, CALL 440MHz" (the grids' names
 // of the market); empty for none.
-std::string IncompleteReadNote(const std::vector<RecordSlot>& slots, char market);
+Message IncompleteReadNote(const std::vector<RecordSlot>& slots, char market);

@@ -8,6 +8,7 @@
 #include "link/TransferRunner.h"
 
 #include "link/RadioPort.h"
+#include "model/CoreMessages.h"
 
 #include <algorithm>
 #include <chrono>
@@ -231,7 +232,7 @@ void TransferRunner::Apply(const TransferAction& action)
         const TransferOutcome outcome = read_ ? read_->Outcome() : write_->Outcome();
         QString message;
         if (outcome == TransferOutcome::BadReply && read_)
-            message = QString::fromStdString(read_->BadReplyText()) + QStringLiteral("\n") +
+            message = MessageText(read_->BadReplyText()) + QStringLiteral("\n") +
                       QString::fromLatin1(TransferText::BadReplyAdvice);
         End(outcome, message);
         return;
@@ -279,7 +280,7 @@ QString TransferRunner::EndNote() const
 QString TransferRunner::CompletionNote() const
 {
     if (outcome_ != TransferOutcome::Completed || !read_) return {};
-    return QString::fromStdString(read_->IncompleteNote());
+    return MessageText(read_->IncompleteNote());
 }
 
 void TransferRunner::ReplyTimedOut()

@@ -2,6 +2,7 @@
 #include "link/WriteConfirm.h"
 
 #include "link/WriteEffect.h"
+#include "model/CoreMessages.h"
 #include "ui/Messages.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ QString BaselineText(const RadioBaseline& baseline)
 QString IncompleteWriteNote(const FileGaps& gaps, const SlotSet& chosen)
 {
     if (!gaps.Touches(chosen)) return {};
-    return QString::fromStdString(EndsEarlyMessage(gaps)) + QLatin1Char('\n') +
+    return MessageText(EndsEarlyMessage(gaps)) + QLatin1Char('\n') +
            Tr("The write sends those values in their place.");
 }
 
@@ -50,15 +51,15 @@ QString WriteQuestionText(const RadioBaseline& baseline, const RadioImage& image
     const SlotSet covered = SlotSet::Covered(scope);
     QStringList lines;
     if (const QString note = IncompleteWriteNote(gaps, covered); !note.isEmpty()) lines << note;
-    if (!baseline.Unavailable(image).empty()) {
+    if (!baseline.Unavailable(image).Empty()) {
         lines << Tr("What the radio holds is not known: no read, compare or finished write of this radio "
                     "version in this session tells it, so what this write changes or empties there cannot "
                     "be shown. Compare First... reads the radio and lists the differences.");
     } else {
         const WriteEffect effect = EffectOfWrite(baseline.Image(), image, covered);
         lines << Tr("Against what the radio held at %1, this write %2.")
-                     .arg(BaselineText(baseline), QString::fromStdString(ChangesText(effect)));
-        if (effect.Empties()) lines << QString::fromStdString(EmptiesText(effect));
+                     .arg(BaselineText(baseline), MessageText(ChangesText(effect)));
+        if (effect.Empties()) lines << MessageText(EmptiesText(effect));
     }
     lines << Msg::WriteConfirm;
     return lines.join(QLatin1Char('\n'));

@@ -7,20 +7,9 @@ namespace {
 
 constexpr const char* kEnDash = "\xE2\x80\x93";
 
-std::string Counted(std::size_t count, const char* singular, const char* plural)
+Message Counted(MessageId id, std::size_t count)
 {
-    return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
-
-// "A, B and C".
-std::string Joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
+    return CountedMessage(id, static_cast<int>(count));
 }
 
 // Runs of three or more consecutive numbers as "first–last"; `label` names
@@ -78,16 +67,17 @@ WriteEffect EffectOfWrite(const RadioImage& radio, const RadioImage& image, cons
     return effect;
 }
 
-std::string ChangesText(const WriteEffect& effect)
+Message ChangesText(const WriteEffect& effect)
 {
-    std::vector<std::string> parts;
+    std::vector<Message> parts;
     if (effect.channels > 0)
-        parts.push_back(Counted(static_cast<std::size_t>(effect.channels), "channel", "channels"));
+        parts.push_back(Counted(MessageId::CountChannels, static_cast<std::size_t>(effect.channels)));
     if (effect.dtmf > 0)
-        parts.push_back(Counted(static_cast<std::size_t>(effect.dtmf), "DTMF memory", "DTMF memories"));
+        parts.push_back(Counted(MessageId::CountDtmfMemories, static_cast<std::size_t>(effect.dtmf)));
     if (effect.settings > 0)
-        parts.push_back(Counted(static_cast<std::size_t>(effect.settings), "setting", "settings"));
-    return parts.empty() ? "changes nothing" : "changes " + Joined(parts);
+        parts.push_back(Counted(MessageId::CountSettings, static_cast<std::size_t>(effect.settings)));
+    return parts.empty() ? MessageOf(MessageId::WriteChangesNothing)
+                         : MessageOf(MessageId::WriteChanges, {ListMessage(std::move(parts))});
 }
 
 std::string ChannelRanges(const std::vector<int>& memorySlots)
@@ -96,20 +86,23 @@ std::string ChannelRanges(const std::vector<int>& memorySlots)
     return Ranges(memorySlots, MemoryLabel, [](int, int next) { return next < OrdinaryMemoryCount; });
 }
 
-std::string EmptiesText(const WriteEffect& effect)
+Message EmptiesText(const WriteEffect& effect)
 {
     if (!effect.Empties()) return {};
-    std::vector<std::string> counts;
+    std::vector<Message> counts;
     if (!effect.emptiedChannels.empty())
-        counts.push_back(Counted(effect.emptiedChannels.size(), "channel", "channels"));
+        counts.push_back(Counted(MessageId::CountChannels, effect.emptiedChannels.size()));
     if (!effect.emptiedDtmf.empty())
-        counts.push_back(Counted(effect.emptiedDtmf.size(), "DTMF memory", "DTMF memories"));
-    std::string list = ChannelRanges(effect.emptiedChannels);
+        counts.push_back(Counted(MessageId::CountDtmfMemories, effect.emptiedDtmf.size()));
+    Message list = TextMessage(ChannelRanges(effect.emptiedChannels));
     if (!effect.emptiedDtmf.empty()) {
-        if (!list.empty()) list += "; ";
-        list += "DTMF " + Ranges(
-                              effect.emptiedDtmf, [](int n) { return std::to_string(n); },
-                              [](int, int) { return true; });
+        Message dtmf =
+            MessageOf(MessageId::EmptiedDtmf, {TextMessage(Ranges(
+                                                  effect.emptiedDtmf, [](int n) { return std::to_string(n); },
+                                                  [](int, int) { return true; }))});
+        list = effect.emptiedChannels.empty()
+                   ? std::move(dtmf)
+                   : MessageOf(MessageId::EmptiedBoth, {std::move(list), std::move(dtmf)});
     }
-    return "This write empties " + Joined(counts) + " the radio holds: " + list + ".";
+    return MessageOf(MessageId::WriteEmpties, {ListMessage(std::move(counts)), std::move(list)});
 }

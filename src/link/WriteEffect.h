@@ -8,6 +8,7 @@
 #pragma once
 
 #include "link/ImageDiff.h"
+#include "model/Message.h"
 
 #include <string>
 #include <vector>
@@ -27,11 +28,11 @@ struct WriteEffect
 WriteEffect EffectOfWrite(const RadioImage& radio, const RadioImage& image, const SlotSet& chosen);
 
 // "changes 36 channels, 2 DTMF memories and 5 settings" ("changes nothing").
-std::string ChangesText(const WriteEffect& effect);
+Message ChangesText(const WriteEffect& effect);
 // "This write empties 34 channels the radio holds: 031–063, L0, U0." or
 // "This write empties 2 channels and 3 DTMF memories the radio holds: 005,
 // 007; DTMF 0–2."; empty when it empties nothing.
-std::string EmptiesText(const WriteEffect& effect);
+Message EmptiesText(const WriteEffect& effect);
 // Memory slots by label, three or more consecutive numbered channels as a
 // range: "000, 031–063, L0, I-1".
 std::string ChannelRanges(const std::vector<int>& memorySlots);

@@ -281,22 +281,13 @@ std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope 
     return records;
 }
 
-std::string UnsendableNote(const std::vector<DamagedRecord>& records)
+Message UnsendableNote(const std::vector<DamagedRecord>& records)
 {
     if (records.empty()) return {};
-    const bool one = records.size() == 1;
-    std::string note = std::to_string(records.size()) + (one ? " record" : " records") +
-                       " cannot be sent, a radio of this version cannot hold " + (one ? "it" : "them") +
-                       "; a write leaves " + (one ? "it" : "them") +
-                       " out and the radio keeps what it holds there: ";
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i > 0) note += ", ";
-        note += RecordSlotName(records[i].slot);
-        note += " (";
-        note += records[i].reason;
-        note += ")";
-    }
-    return note;
+    std::vector<std::string> names;
+    for (const DamagedRecord& record : records)
+        names.push_back(RecordSlotName(record.slot) + " (" + std::string(record.reason) + ")");
+    return CountedMessage(MessageId::Unsendable, static_cast<int>(records.size()), {NamesMessage(names)});
 }
 
 std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, LinkScope scope)
@@ -307,8 +298,8 @@ std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, Link
     return covered;
 }
 
-std::string LeftOutWriteNote(const std::vector<RecordSlot>& list)
+Message LeftOutWriteNote(const std::vector<RecordSlot>& list)
 {
     if (list.empty()) return {};
-    return "Damaged records left out of the file will be cleared in the radio: " + RecordSlotList(list);
+    return MessageOf(MessageId::LeftOutWrite, {TextMessage(RecordSlotList(list))});
 }

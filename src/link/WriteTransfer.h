@@ -6,6 +6,7 @@
 
 #include "link/CommandSet.h"
 #include "link/ImageDiff.h"
+#include "model/Message.h"
 #include "model/RecordCheck.h"
 #include "rules/SendCheck.h"
 
@@ -28,12 +29,12 @@ std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope 
 // "2 records cannot be sent, a radio of this version cannot hold them; a
 // write leaves them out and the radio keeps what it holds there: memory 005
 // (name is longer than 8 characters), DTMF 3 (...)"; empty for none.
-std::string UnsendableNote(const std::vector<DamagedRecord>& records);
+Message UnsendableNote(const std::vector<DamagedRecord>& records);
 // Slots left out of a loaded file that a write of the scope covers, and the
 // note that names them: "Damaged records left out of the file will be
 // cleared in the radio: memory 005, DTMF 3"; empty for none.
 std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, LinkScope scope);
-std::string LeftOutWriteNote(const std::vector<RecordSlot>& list);
+Message LeftOutWriteNote(const std::vector<RecordSlot>& list);
 
 enum class WriteStep {
     WaitingToStart,

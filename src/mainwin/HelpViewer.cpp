@@ -1,6 +1,8 @@
 // The help viewer window and its context-number table.
 #include "mainwin/HelpViewer.h"
 
+#include "ui/Language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +17,37 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// The pages of a language's folder (help/de): a page or picture the language
+// lacks is the English one of the help folder, under the same name, so that
+// its links stay in the language's pages.
+class TopicBrowser : public QTextBrowser
+{
+  public:
+    TopicBrowser(const QString& english, const QString& pages, QWidget* parent)
+        : QTextBrowser(parent), english_(english), pages_(pages)
+    {
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (pages_ != english_ && name.isLocalFile() && !QFileInfo::exists(name.toLocalFile())) {
+            const QString relative = QDir(pages_).relativeFilePath(name.toLocalFile());
+            if (!relative.startsWith(QStringLiteral("..")))
+                return QTextBrowser::loadResource(type,
+                                                  QUrl::fromLocalFile(QDir(english_).filePath(relative)));
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+
+  private:
+    QString english_;
+    QString pages_;
+};
+
+} // namespace
 
 QPoint PlaceBeside(const QRect& owner, const QSize& size, const QRect& screen)
 {
@@ -34,8 +67,12 @@ QPoint PlaceBeside(const QRect& owner, const QSize& size, const QRect& screen)
 }
 
 HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), folder_(helpFolder)
+    : QWidget(parent, Qt::Window), folder_(helpFolder), pages_(helpFolder)
 {
+    // The same topics and context numbers in every language.
+    if (const QDir language(QDir(folder_).filePath(InstalledLanguage()));
+        InstalledLanguage() != QStringLiteral("en") && language.exists())
+        pages_ = language.path();
     setWindowTitle(QStringLiteral("TSL-Q2/Q3 Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,9 +93,9 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
     Button_Contents = button(QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon);
     buttons->addStretch();
     layout->addLayout(buttons);
-    Browser = new QTextBrowser(this);
+    Browser = new TopicBrowser(folder_, pages_, this);
     Browser->setOpenExternalLinks(true);
-    Browser->setSearchPaths({folder_});
+    Browser->setSearchPaths({pages_, folder_});
     Browser->setAccessibleName(tr("Help topic"));
     layout->addWidget(Browser);
     Button_Back->setEnabled(false);
@@ -73,7 +110,7 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
     // A link followed inside the viewer is the topic shown now.
     connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         if (!url.isLocalFile()) return;
-        QString topic = QDir(folder_).relativeFilePath(url.toLocalFile());
+        QString topic = QDir(pages_).relativeFilePath(url.toLocalFile());
         if (url.hasFragment()) topic += u'#' + url.fragment();
         currentTopic_ = topic;
     });
@@ -123,8 +160,8 @@ bool HelpViewer::ShowTopic(const QString& fileName)
     // A topic may name an anchor inside its file ("grids.html#vfo").
     const QString path = fileName.section(u'#', 0, 0);
     const QString anchor = fileName.section(u'#', 1);
-    const QFileInfo info(QDir(folder_).filePath(path));
-    if (path.isEmpty() || !info.isFile()) return false;
+    const QFileInfo info(QDir(pages_).filePath(path));
+    if (path.isEmpty() || !(info.isFile() || QFileInfo(QDir(folder_).filePath(path)).isFile())) return false;
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     if (!anchor.isEmpty()) url.setFragment(anchor);
     if (!isVisible()) PlaceBesideOwner();

@@ -3,7 +3,9 @@
 // "contexts.txt" (one "number file" pair per line); the contents request
 // shows "index.html". Requests for a number without a topic do nothing.
 // Back, Forward and Contents walk the topics as in a browser; the window
-// opens beside the main window so that both stay in view.
+// opens beside the main window so that both stay in view. In German or
+// Japanese the pages come from the language's folder (help/de, help/ja), and
+// a page that folder lacks is the English one.
 #pragma once
 
 #include <QMap>
@@ -52,6 +54,7 @@ class HelpViewer : public QWidget
     void PlaceBesideOwner();
 
     QString folder_;
+    QString pages_; // the language's folder, or folder_ for English
     QMap<int, QString> contexts_;
     QString currentTopic_;
     int lastContext_ = 0;

@@ -13,6 +13,7 @@ struct MainCommandLine
 {
     std::set<std::string> options; // without the leading "--"
     std::string fileName;          // empty when no file was named
+    std::string language;          // --lang=en|de|ja; empty without one
     // Options neither this program nor the GUI toolkit knows, as given
     // ("--simualte").
     std::vector<std::string> unknown;
@@ -26,8 +27,10 @@ MainCommandLine ParseMainCommandLine(const std::vector<std::string>& arguments);
 // Options this program knows.
 inline constexpr char OptionNoSplash[] = "no-splash"; // skip the splash window
 inline constexpr char OptionExitWhenShown[] =
-    "exit-when-shown";                         // quit once the window is up (timing, scripts)
-inline constexpr char OptionHelp[] = "help";   // print the usage and exit
+    "exit-when-shown";                       // quit once the window is up (timing, scripts)
+inline constexpr char OptionHelp[] = "help"; // print the usage and exit
+// "lang=en", "lang=de", "lang=ja": the language of this run; any other value is
+// an unknown option.
 inline constexpr int MainExitBadArguments = 2; // an unknown option
 
 // What --help prints, and what follows the complaint about an unknown option.

@@ -7,6 +7,7 @@
 #include "editors/SetupDialog.h"
 #include "files/ReadBackups.h"
 #include "files/RecoveryFile.h"
+#include "mainwin/LanguageMenu.h"
 #include "mainwin/MenuPages.h"
 #include "model/Profile.h"
 #include "model/SettingsStore.h"
@@ -334,6 +335,7 @@ void MainWindow::CreateMenus()
     helpMenu_->addAction(helpTopicsAction_);
     helpMenu_->addSeparator();
     helpMenu_->addAction(aboutAction_);
+    AddProgramLanguageMenu(helpMenu_, aboutAction_, *store_, this);
 
     memoryPopup_ = new QMenu(this);
     memoryPopup_->addActions({memoryCutAction_, memoryCopyAction_, memoryPasteAction_, memoryDeleteAction_});

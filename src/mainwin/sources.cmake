@@ -8,6 +8,7 @@ list(APPEND TSLQ_UI_SOURCES
   mainwin/ChannelGrid.cpp
   mainwin/EditCommands.cpp
   mainwin/HelpViewer.cpp
+  mainwin/LanguageMenu.cpp
   mainwin/MainWindow.cpp
   mainwin/MainWindowAccessibility.cpp
   mainwin/MainWindowCommands.cpp

@@ -548,9 +548,9 @@ std::string RecordSlotList(const std::vector<RecordSlot>& list)
     return text;
 }
 
-std::string NotLoadedMessage(const std::vector<RecordSlot>& list)
+Message NotLoadedMessage(const std::vector<RecordSlot>& list)
 {
     if (list.empty()) return {};
-    if (list.size() == 1) return "1 damaged record was not loaded: " + RecordSlotList(list);
-    return std::to_string(list.size()) + " damaged records were not loaded: " + RecordSlotList(list);
+    return CountedMessage(MessageId::NotLoaded, static_cast<int>(list.size()),
+                          {TextMessage(RecordSlotList(list))});
 }

@@ -11,6 +11,8 @@
 // radio of another market may hold the other market's 8-bit text.
 #pragma once
 
+#include "model/Message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,4 +112,4 @@ std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image);
 std::string RecordSlotList(const std::vector<RecordSlot>& list);
 // "3 damaged records were not loaded: memory 005, memory 010, DTMF 3"
 // ("1 damaged record was not loaded: ..."); empty for no slot.
-std::string NotLoadedMessage(const std::vector<RecordSlot>& list);
+Message NotLoadedMessage(const std::vector<RecordSlot>& list);

@@ -2,6 +2,7 @@
 list(APPEND TSLQ_CORE_SOURCES
   model/FieldTexts.cpp
   model/MenuTexts.cpp
+  model/Message.cpp
   model/Profile.cpp
   model/RadioImage.cpp
   model/RecordCheck.cpp
@@ -9,5 +10,6 @@ list(APPEND TSLQ_CORE_SOURCES
   model/TextCodec.cpp
 )
 list(APPEND TSLQ_IO_SOURCES
+  model/CoreMessages.cpp
   model/SettingsStore.cpp
 )

@@ -6,6 +6,7 @@ list(APPEND TSLQ_UI_SOURCES
   ui/Announcement.cpp
   ui/Clipboard.cpp
   ui/HelpContext.cpp
+  ui/Language.cpp
   ui/Messages.cpp
   ui/QtText.cpp
   ui/WindowPlacement.cpp

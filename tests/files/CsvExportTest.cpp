@@ -64,7 +64,7 @@ TEST(CsvExport, RowsAsWritten)
     EXPECT_TRUE(HasNote(exported, "007: reverse is on"));
     EXPECT_TRUE(HasNote(exported, "007: more than one of tone, CTCSS and DCS is on; the list keeps DTCS"));
     EXPECT_EQ(exported.notes.size(), 2u); // a split channel's offset is no loss
-    EXPECT_NE(CsvExportReport(exported).find("4 channel(s) exported."), std::string::npos);
+    EXPECT_NE(EnglishLines(CsvExportReport(exported)).find("4 channel(s) exported."), std::string::npos);
 }
 
 TEST(CsvExport, SpecialOffsetsAreThoseOfTheListing)
@@ -256,8 +256,9 @@ TEST_P(CsvRoundTrip, RandomImagesComeBackOrTheReportSaysWhy)
             const bool same = row.slot == slot && SameChannel(original.GetMemoryRecord(slot), row.record);
             EXPECT_TRUE(same || reported) << original.GetMemoryRecord(slot) << "\n" << row.record;
             if (!extras) {
-                EXPECT_TRUE(same && !reported) << original.GetMemoryRecord(slot) << "\n"
-                                               << CsvImportReport(plan) << CsvExportReport(exported);
+                EXPECT_TRUE(same && !reported)
+                    << original.GetMemoryRecord(slot) << "\n"
+                    << EnglishLines(CsvImportReport(plan)) << EnglishLines(CsvExportReport(exported));
             }
         }
         for (int slot = 0; slot < MemoryCount; ++slot) {
@@ -292,7 +293,7 @@ TEST(CsvOverItsFile, TheSampleLoadChangesNothingTheReportDoesNotName)
                 DataFileStatus::Loaded);
             const CsvExport exported = WriteChannelsCsv(file, encoding);
             const CsvImportPlan plan = PlanCsvImport(exported.bytes, file, {});
-            EXPECT_EQ(plan.skipped, 0) << CsvImportReport(plan);
+            EXPECT_EQ(plan.skipped, 0) << EnglishLines(CsvImportReport(plan));
             EXPECT_EQ(plan.replaced, exported.rows);
             ExpectEveryChangeNamed(file, plan);
             RadioImage after = file;

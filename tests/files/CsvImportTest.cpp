@@ -41,7 +41,7 @@ TEST(CsvImport, OlderSeventeenColumnList)
     const CsvImportPlan plan = Plan("older17.csv", image);
     ASSERT_EQ(plan.status, CsvImportStatus::Ok);
     EXPECT_EQ(plan.imported, 5);
-    EXPECT_EQ(plan.adjusted, 0) << CsvImportReport(plan);
+    EXPECT_EQ(plan.adjusted, 0) << EnglishLines(CsvImportReport(plan));
     EXPECT_EQ(plan.skipped, 0);
     ApplyCsvImport(plan, image);
     EXPECT_EQ(image.GetMemoryRecord(0), "000,00146940000,0,2,0,1,0,0,12,08,000,000600000,0,0,,,,W1AW");
@@ -58,7 +58,7 @@ TEST(CsvImport, BomCrLfQuotedCellsAndComments)
     const CsvImportPlan plan = Plan("list21_bom_crlf.csv", image);
     ASSERT_EQ(plan.status, CsvImportStatus::Ok);
     EXPECT_EQ(plan.imported, 3);
-    EXPECT_EQ(plan.skipped, 0) << CsvImportReport(plan); // the row of empty cells is no row
+    EXPECT_EQ(plan.skipped, 0) << EnglishLines(CsvImportReport(plan)); // the row of empty cells is no row
     ApplyCsvImport(plan, image);
     EXPECT_EQ(image.GetMemoryRecord(10), "010,00147000000,0,1,0,1,0,0,13,08,000,000600000,0,0,,,,Club, N");
     // 223.94 MHz is the A band's 220 MHz range in market K.
@@ -75,7 +75,7 @@ TEST(CsvImport, ReorderedColumnsWithoutLocationFillFreeChannels)
     image.SetMemoryRecord(1, "001,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,KEEP");
     const CsvImportPlan plan = Plan("reordered.csv", image);
     ASSERT_EQ(plan.imported, 3);
-    EXPECT_EQ(plan.adjusted, 0) << CsvImportReport(plan);
+    EXPECT_EQ(plan.adjusted, 0) << EnglishLines(CsvImportReport(plan));
     EXPECT_TRUE(OverwrittenSlots(plan, image).empty());
     ApplyCsvImport(plan, image);
     EXPECT_EQ(image.GetMemoryRecord(0), "000,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,Calling");
@@ -90,7 +90,7 @@ TEST(CsvImport, AwkwardRowsAreFittedOrReported)
     const RadioImage image = LoadImage("KK,0F", "ZT-Q2");
     const CsvImportPlan plan = Plan("awkward.csv", image);
     ASSERT_EQ(plan.status, CsvImportStatus::Ok);
-    const std::string report = CsvImportReport(plan);
+    const std::string report = EnglishLines(CsvImportReport(plan));
     SCOPED_TRACE(report);
 
     // Off the 5 kHz grid, with no other step that keeps it: the step below.
@@ -203,7 +203,7 @@ TEST(CsvImport, ScanEdgesAndTransmitBandsAreNeverTakenByMistake)
         if (c.slot < 0) {
             EXPECT_NE(plan.rows[0].skipReason.find("where the radio transmits"), std::string::npos);
         }
-        EXPECT_EQ(Mentions(plan.rows[0], c.change), *c.change != '\0') << CsvImportReport(plan);
+        EXPECT_EQ(Mentions(plan.rows[0], c.change), *c.change != '\0') << EnglishLines(CsvImportReport(plan));
         if (c.slot >= 0) {
             EXPECT_EQ(RecordField(plan.rows[0].record, ChannelField::Shift), "0");
         }
@@ -248,7 +248,7 @@ TEST(CsvImport, ReplacedChannelsKeepWhatTheListCannotSay)
     };
     for (const Case& c : cases) {
         const CsvImportPlan plan = PlanCsvImport(c.list, image, {});
-        EXPECT_EQ(plan.adjusted, 0) << CsvImportReport(plan);
+        EXPECT_EQ(plan.adjusted, 0) << EnglishLines(CsvImportReport(plan));
         RadioImage after = image;
         ApplyCsvImport(plan, after);
         EXPECT_EQ(after.GetMemoryRecord(0), c.records[0]);
@@ -259,7 +259,7 @@ TEST(CsvImport, ReplacedChannelsKeepWhatTheListCannotSay)
     // Into free channels nothing is kept: the list says it all.
     const CsvImportPlan appended = PlanCsvImport(header + "\n" + rows, image, {true});
     EXPECT_EQ(RecordField(appended.rows[0].record, ChannelField::Reverse), "0");
-    EXPECT_NE(CsvImportReport(PlanCsvImport(header + "\n" + rows, image, {}))
+    EXPECT_NE(EnglishLines(CsvImportReport(PlanCsvImport(header + "\n" + rows, image, {})))
                   .find("4 filled channel(s) replaced; channels that are not in the list stay as they are."),
               std::string::npos);
 }

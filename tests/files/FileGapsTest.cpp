@@ -82,9 +82,9 @@ TEST(FileGaps, CutAtEveryLineAndInsideEveryTenthLine)
         const Loaded loaded = Load(file.substr(0, cut));
         const FileGaps& gaps = loaded.report.gaps;
         ASSERT_TRUE(gaps.Incomplete());
-        EXPECT_NE(EndsEarlyMessage(gaps), "");
+        EXPECT_NE(EnglishText(EndsEarlyMessage(gaps)), "");
         // A cut is the end of the file, never a damaged record.
-        EXPECT_TRUE(loaded.report.leftOut.empty()) << NotLoadedMessage(loaded.report.leftOut);
+        EXPECT_TRUE(loaded.report.leftOut.empty()) << EnglishText(NotLoadedMessage(loaded.report.leftOut));
         // Every slot holds the whole file's record or the reset's, and the
         // reset's only where the file is said to lack it.
         const SlotSet missing = gaps.Missing();
@@ -140,7 +140,7 @@ TEST(FileGaps, WhatTheFileLacksIsNamed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(EndsEarlyMessage(Load(c.bytes).report.gaps), c.message);
+        EXPECT_EQ(EnglishText(EndsEarlyMessage(Load(c.bytes).report.gaps)), c.message);
     }
 }
 
@@ -150,8 +150,9 @@ TEST(FileGaps, ARepeatedSlotWhoseLaterLineIsDamagedKeepsTheEarlierLine)
     const Loaded whole = Load(file);
     const Loaded repeated = Load(file + "__MEMORY DATA__\r\n005\tbroken\r\n__DTMF DATA__\r\n09\tx\r\n");
     EXPECT_EQ(repeated.image.GetMemoryRecord(5), whole.image.GetMemoryRecord(5));
-    EXPECT_EQ(NotLoadedMessage(repeated.report.leftOut), "1 damaged record was not loaded: DTMF 9");
-    EXPECT_EQ(EarlierLineUsedMessage(repeated.report.earlierLineUsed),
+    EXPECT_EQ(EnglishText(NotLoadedMessage(repeated.report.leftOut)),
+              "1 damaged record was not loaded: DTMF 9");
+    EXPECT_EQ(EnglishText(EarlierLineUsedMessage(repeated.report.earlierLineUsed)),
               "1 damaged line was not loaded; the earlier line of its slot is used: memory 005");
     // A good line after the damaged one loads as ever.
     const Loaded again = Load(file + "__MEMORY DATA__\r\n005\tbroken\r\n005\t00145000000\r\n");

@@ -102,7 +102,7 @@ TEST(DamagedFiles, LoadWithTheReportAndAreNeverSent)
         DataFileReport report;
         ASSERT_EQ(ReadDataFile(bytes, image, comment, report), DataFileStatus::Loaded);
         const std::vector<RecordSlot>& leftOut = report.leftOut;
-        EXPECT_EQ(NotLoadedMessage(leftOut), c.message);
+        EXPECT_EQ(EnglishText(NotLoadedMessage(leftOut)), c.message);
         const bool truncated = bytes.back() != '\n';
         EXPECT_EQ(report.gaps.Incomplete(), truncated);
 
@@ -150,7 +150,7 @@ TEST(DamagedFiles, AWriteNeverSendsARecordThatFailsItsCheck)
     const std::vector<DamagedRecord> damaged = UnsendableRecords(image, LinkScope::All);
     EXPECT_EQ(damaged.size(), 7u);
     EXPECT_EQ(UnsendableRecords(image, LinkScope::Menu).size(), 2u);
-    EXPECT_EQ(UnsendableNote(UnsendableRecords(image, LinkScope::Menu)),
+    EXPECT_EQ(EnglishText(UnsendableNote(UnsendableRecords(image, LinkScope::Menu))),
               "2 records cannot be sent, a radio of this version cannot hold them; a write leaves them out "
               "and the radio keeps what it holds there: "
               "menu setting 7 (menu value is out of range), menu setting 22 (contrast is not 01 to 16)");

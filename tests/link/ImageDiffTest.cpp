@@ -229,7 +229,7 @@ TEST(ImageDiff, BaselineOfASession)
     RadioImage window = radio;
     window.SetMemoryRecord(5, "");
     RadioBaseline baseline;
-    EXPECT_NE(baseline.Unavailable(window), "");
+    EXPECT_NE(EnglishText(baseline.Unavailable(window)), "");
     // A full write without an earlier read tells what the radio holds.
     baseline.Written(window, LinkScope::All, SlotSet::Covered(LinkScope::All), true, 1);
     ASSERT_TRUE(baseline.Has());
@@ -246,7 +246,7 @@ TEST(ImageDiff, BaselineOfASession)
     baseline.Read(radio, RadioBaseline::Source::Read, LinkScope::Menu, 4);
     EXPECT_FALSE(baseline.Has());
     baseline.Read(radio, RadioBaseline::Source::Compare, LinkScope::All, 4);
-    EXPECT_EQ(baseline.Unavailable(window), "");
+    EXPECT_EQ(EnglishText(baseline.Unavailable(window)), "");
     EXPECT_EQ(baseline.WhenMs(), 4);
     SlotSet sent;
     sent.Insert({RecordSlotKind::Memory, 5});
@@ -266,6 +266,7 @@ TEST(ImageDiff, BaselineOfASession)
 
     RadioImage other = window;
     other.SetTypeCode("EE,0F");
-    EXPECT_EQ(baseline.Unavailable(other), "The radio last read or written is of version KK,0F, the data of "
-                                           "version EE,0F: read the radio or compare with it first.");
+    EXPECT_EQ(EnglishText(baseline.Unavailable(other)),
+              "The radio last read or written is of version KK,0F, the data of "
+              "version EE,0F: read the radio or compare with it first.");
 }

@@ -191,7 +191,7 @@ TEST(SendableRoundTrip, ARefusedRecordIsNeverSentAndTheWriteNamesIt)
     image.SetDtmfRecord(3, "0000003,123");
     const std::vector<DamagedRecord> refused = UnsendableRecords(image, LinkScope::Memory);
     EXPECT_EQ(
-        UnsendableNote(refused),
+        EnglishText(UnsendableNote(refused)),
         "4 records cannot be sent, a radio of this version cannot hold them; a write leaves them out and "
         "the radio keeps what it holds there: memory 000 (step is missing), memory 005 (name is longer "
         "than 8 characters), memory 007 (frequency lies outside every band of the radio), DTMF 3 "

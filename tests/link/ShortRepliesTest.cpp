@@ -111,7 +111,8 @@ TEST(ShortReplies, EachKindCutAtEveryFieldBoundaryReadsItsFieldsEmpty)
         const TransferRun run = Drive(read, radio);
         EXPECT_EQ(run.outcome, TransferOutcome::BadReply) << kind.command.text;
         EXPECT_EQ(run.Count(kind.command.text), 2) << kind.command.text;
-        EXPECT_NE(read.BadReplyText().find("too many fields"), std::string::npos) << read.BadReplyText();
+        EXPECT_NE(EnglishText(read.BadReplyText()).find("too many fields"), std::string::npos)
+            << EnglishText(read.BadReplyText());
     }
 }
 
@@ -153,8 +154,9 @@ TEST(ShortReplies, BandLimitsCutAtEveryCommaKeepTheirWholePairs)
 TEST(ShortReplies, TheClosingLineNamesTheIncompleteRecordsAsTheGridsDo)
 {
     const std::vector<RecordSlot> slots = {{RecordSlotKind::Vfo, 0}, {RecordSlotKind::Call, 2}};
-    EXPECT_EQ(IncompleteReadNote(slots, 'K'), "2 records came back incomplete: VFO A_144MHz, CALL 440MHz");
-    EXPECT_EQ(IncompleteReadNote({{RecordSlotKind::Memory, 400}}, 'E'),
+    EXPECT_EQ(EnglishText(IncompleteReadNote(slots, 'K')),
+              "2 records came back incomplete: VFO A_144MHz, CALL 440MHz");
+    EXPECT_EQ(EnglishText(IncompleteReadNote({{RecordSlotKind::Memory, 400}}, 'E')),
               "1 record came back incomplete: memory L0");
-    EXPECT_EQ(IncompleteReadNote({}, 'K'), "");
+    EXPECT_EQ(EnglishText(IncompleteReadNote({}, 'K')), "");
 }

@@ -59,12 +59,16 @@ TEST(ShellCommandLine, UnknownOptionsAreFoundTheToolkitsAreNot)
         {{"--platform", "offscreen", "--style=fusion"}, {}},
         {{"--", "--simualte.qx"}, {}},
         {{"a.qx", "--simualte"}, {}},
+        {{"--lang=ja", "--lang=de", "--lang=en"}, {}},
+        {{"--lang=fr", "--lang", "--lang=", "--lang=JA"}, {"--lang=fr", "--lang", "--lang=", "--lang=JA"}},
     };
     for (const auto& test : cases) {
         const MainCommandLine parsed = ParseMainCommandLine(test.arguments);
         EXPECT_EQ(parsed.unknown, test.unknown) << test.arguments.front();
     }
     EXPECT_TRUE(ParseMainCommandLine({"--help"}).Has(OptionHelp));
+    EXPECT_EQ(ParseMainCommandLine({"--lang=de", "a.qx"}).language, "de");
+    EXPECT_EQ(ParseMainCommandLine({"--lang=fr"}).language, "");
 }
 
 // --help and a mistyped option are answered before any window, so also
@@ -85,6 +89,7 @@ TEST(ShellCommandLine, HelpAndUnknownOptionsWithoutADisplay)
         {{"--help"}, 0, true, "Usage: tslq [OPTION]... [--] [DATA FILE]"},
         {{"--no-splash", "--help", "radio.qx"}, 0, true, "Usage: tslq [OPTION]... [--] [DATA FILE]"},
         {{"--simualte"}, 2, false, "tslq: unknown option --simualte"},
+        {{"--lang=xx"}, 2, false, "tslq: unknown option --lang=xx"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.arguments.join(' ').toStdString());

@@ -150,10 +150,11 @@ TEST(RecordCheck, ReplyPiecesAndOtherRecords)
         EXPECT_EQ(static_cast<bool>(CheckSlotRecord(c.slot, c.text)), c.ok)
             << RecordSlotName(c.slot) << ": " << c.text;
 
-    EXPECT_EQ(NotLoadedMessage(
-                  {{RecordSlotKind::Memory, 5}, {RecordSlotKind::Memory, 10}, {RecordSlotKind::Dtmf, 3}}),
+    EXPECT_EQ(EnglishText(NotLoadedMessage(
+                  {{RecordSlotKind::Memory, 5}, {RecordSlotKind::Memory, 10}, {RecordSlotKind::Dtmf, 3}})),
               "3 damaged records were not loaded: memory 005, memory 010, DTMF 3");
-    EXPECT_EQ(NotLoadedMessage({{RecordSlotKind::Vfo, 10}}), "1 damaged record was not loaded: VFO A");
+    EXPECT_EQ(EnglishText(NotLoadedMessage({{RecordSlotKind::Vfo, 10}})),
+              "1 damaged record was not loaded: VFO A");
     EXPECT_EQ(RecordSlotList({{RecordSlotKind::Memory, 400},
                               {RecordSlotKind::Call, 2},
                               {RecordSlotKind::ProgramVfo, 1},
