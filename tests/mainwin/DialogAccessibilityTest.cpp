@@ -27,8 +27,11 @@
 #include "support/TestPty.h"
 #include "support/TextFit.h"
 #include "support/TransferHarness.h"
+#include "ui/Language.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -219,6 +222,24 @@ QStringList GroupAndColourProblems(QWidget* window, bool ownColours)
     return problems;
 }
 
+// The language of the window tests: TSLQ_TEST_LANGUAGE when CTest starts
+// them for a translation, English otherwise; English again afterwards.
+class SpokenInTest
+{
+  public:
+    SpokenInTest() : language_(qEnvironmentVariable("TSLQ_TEST_LANGUAGE", QStringLiteral("en")))
+    {
+        const QString built =
+            QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
+        EXPECT_TRUE(InstallTranslations(language_, {built})) << language_.toStdString();
+    }
+    ~SpokenInTest() { InstallTranslations(QStringLiteral("en")); }
+    bool English() const { return language_ == QLatin1String("en"); }
+
+  private:
+    QString language_;
+};
+
 QPushButton* DefaultButton(QWidget* window)
 {
     for (QPushButton* button : window->findChildren<QPushButton*>())
@@ -259,9 +280,11 @@ TEST(DialogAccessibility, EveryDialogIsNamedReachedByTabInReadingOrderAndHasItsK
 }
 
 // The large-text tests run once more in processes of their own with a larger
-// desktop font (QT_FONT_DPI=144 and 192, see tests/CMakeLists.txt).
+// desktop font (QT_FONT_DPI=144 and 192), and in German and Japanese
+// (TSLQ_TEST_LANGUAGE=de, ja), see tests/CMakeLists.txt.
 TEST(LargeText, TheMainWindowCutsNoTextOnAnyPage)
 {
+    const SpokenInTest language;
     Fixture f;
     // The status panels show a channel with their longest texts.
     EditImage(f.Doc(), [](RadioImage& image) {
@@ -280,11 +303,20 @@ TEST(LargeText, TheMainWindowCutsNoTextOnAnyPage)
         }
         EXPECT_EQ(CutTexts(f.form.get()), QStringList());
     }
+    // Grown, the window gives the texts the same room or more.
+    f.form->resize(1200, 900);
+    for (int page = 0; page < f.form->pages_->count(); ++page) {
+        SCOPED_TRACE(f.form->pages_->tabText(page).toStdString() + " at 1200x900");
+        f.form->pages_->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(CutTexts(f.form.get()), QStringList());
+    }
 }
 
 TEST(LargeText, NoDialogCutsItsTextsAndFixedSizesHoldAtTheUsualSize)
 {
-    if (QApplication::primaryScreen()->logicalDotsPerInchY() == 96) {
+    const SpokenInTest language;
+    if (QApplication::primaryScreen()->logicalDotsPerInchY() == 96 && language.English()) {
         EXPECT_EQ(AboutBox().size(), QSize(337, 164));
         EXPECT_EQ(SplashWindow().size(), QSize(353, 145));
     }

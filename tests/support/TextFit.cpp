@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -152,6 +153,18 @@ void CheckHeader(QStringList& cut, const QHeaderView* header)
     }
 }
 
+// A menu bar too narrow for its menus hides the last ones behind a button.
+void CheckMenuBar(QStringList& cut, const QMenuBar* bar)
+{
+    const QFontMetrics metrics(bar->font());
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        const QRect room = bar->actionGeometry(action);
+        const bool shown = !room.isEmpty() && bar->rect().contains(room);
+        Check(cut, bar, action->text(), TextWidth(metrics, action->text(), true), shown ? room.width() : 0);
+    }
+}
+
 } // namespace
 
 QStringList CutTexts(QWidget* window)
@@ -173,6 +186,8 @@ QStringList CutTexts(QWidget* window)
             CheckTabs(cut, tabs);
         else if (const auto* header = qobject_cast<const QHeaderView*>(widget))
             CheckHeader(cut, header);
+        else if (const auto* bar = qobject_cast<const QMenuBar*>(widget))
+            CheckMenuBar(cut, bar);
     }
     return cut;
 }
