@@ -32,18 +32,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace tslq::test;
 
@@ -326,6 +331,62 @@ TEST(LargeText, NoDialogCutsItsTextsAndFixedSizesHoldAtTheUsualSize)
         MessageRecorder messages;
         std::unique_ptr<QWidget> opened = Open(window, f);
         EXPECT_EQ(CutTexts(opened.get()), QStringList());
+    }
+}
+
+// What a window says in its own words, in widget order: its title, then the
+// texts of its menus, labels, buttons, group boxes and tabs.
+QStringList ShownTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) continue;
+        if (const auto* bar = qobject_cast<QMenuBar*>(widget))
+            for (const QAction* action : bar->actions())
+                texts << action->text();
+        else if (const auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        else if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        else if (const auto* box = qobject_cast<QGroupBox*>(widget))
+            texts << box->title();
+        else if (const auto* tabs = qobject_cast<QTabBar*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    return texts;
+}
+
+// Each window opened in English and in the test's language shows the same
+// controls; its title and at least three of its texts in words (or all, when
+// it has fewer) read differently. The radio's notation may stay.
+TEST(TranslatedText, EveryWindowSpeaksTheLanguage)
+{
+    if (qEnvironmentVariableIsEmpty("TSLQ_TEST_LANGUAGE")) GTEST_SKIP() << "run with TSLQ_TEST_LANGUAGE";
+    const auto shown = [](const WindowCase* window, bool translated) {
+        std::optional<SpokenInTest> language;
+        if (translated) language.emplace();
+        Fixture f;
+        MessageRecorder messages;
+        if (!window) return ShownTexts(f.form.get());
+        return ShownTexts(Open(*window, f).get());
+    };
+    std::vector<const WindowCase*> windows{nullptr}; // the main window first
+    for (const WindowCase& window : Windows)
+        if (!window.ownColours) windows.push_back(&window); // not the splash: name and version
+    for (const WindowCase* window : windows) {
+        SCOPED_TRACE(window ? window->name : "main window");
+        const QStringList english = shown(window, false);
+        const QStringList translated = shown(window, true);
+        ASSERT_EQ(translated.size(), english.size());
+        qsizetype worded = 0;
+        qsizetype changed = 0;
+        for (qsizetype i = 1; i < english.size(); ++i) {
+            if (english[i].contains(QRegularExpression(QStringLiteral("[a-z]{3}")))) ++worded;
+            if (translated[i] != english[i]) ++changed;
+        }
+        EXPECT_NE(translated.front(), english.front());
+        EXPECT_GE(changed, std::min<qsizetype>(3, worded)) << english.join(QLatin1Char('|')).toStdString();
     }
 }
 
