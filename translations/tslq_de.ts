@@ -21,37 +21,181 @@
     </message>
 </context>
 <context>
-    <name>ChannelCommands</name>
+    <name>ChannelColumns</name>
     <message>
-        <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <source>Channel</source>
+        <translation>Kanal</translation>
     </message>
     <message>
+        <source>Receive (MHz)</source>
+        <translation>Empfang (MHz)</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>Column: the direction of the repeater shift</extracomment>
+        <translation>Ablagerichtung</translation>
+    </message>
+    <message>
+        <source>Offset / Tx (MHz)</source>
+        <extracomment>Column: the offset, or the transmit frequency of a split channel</extracomment>
+        <translation>Ablage / TX (MHz)</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>Tonmodus</translation>
+    </message>
+    <message>
+        <source>Tone (Hz) / DCS</source>
+        <translation>Ton (Hz) / DCS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <extracomment>Column: the modulation (FM, AM, ...)</extracomment>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>Column: the tuning step</extracomment>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Lock out</source>
+        <extracomment>Column: skipped by scanning</extracomment>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column: the memory channel&apos;s name</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>empty channel</source>
+        <translation>leerer Kanal</translation>
+    </message>
+    <message>
+        <source>no lock out on scan edges and priority channels</source>
+        <translation>keine Suchlaufsperre bei Suchlaufgrenzen und Prioritätskanälen</translation>
+    </message>
+    <message>
+        <source>not offered on this channel&apos;s band or mode</source>
+        <translation>im Band oder in der Betriebsart dieses Kanals nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>no tone mode set</source>
+        <translation>kein Tonmodus gesetzt</translation>
+    </message>
+    <message>
+        <source>no plus or minus shift</source>
+        <translation>keine Ablage plus oder minus</translation>
+    </message>
+    <message>
+        <source>invalid frequency</source>
+        <translation>ungültige Frequenz</translation>
+    </message>
+    <message>
+        <source>invalid offset</source>
+        <translation>ungültige Ablage</translation>
+    </message>
+    <message>
+        <source>invalid character</source>
+        <translation>ungültiges Zeichen</translation>
+    </message>
+    <message>
+        <source>information channel of the radio</source>
+        <translation>Informationskanal des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>the channel does not fit this slot</source>
+        <translation>der Kanal passt nicht auf diesen Platz</translation>
+    </message>
+    <message>
+        <source>not a channel</source>
+        <translation>kein Kanal</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Tone mode of a channel without a tone</extracomment>
+        <translation>Kein Ton</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>Tone mode: the subaudible tone encoder</extracomment>
+        <translation>Ton</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCommands</name>
+    <message>
         <source>Set %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 what was set (Tone, No Tone, CTCSS, Mode, ...), %2 the channels (&quot;012&quot;, &quot;40 channels&quot;)</extracomment>
+        <translation>%1 für %2 setzen</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>%1 ausschneiden</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>Suchlaufsperre für %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channel or channels (&quot;030&quot;, &quot;395-399&quot;)</extracomment>
+        <translation>Einfügen in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <extracomment>The slots of an undo step: &quot;Cut 3 channels&quot; (one slot is named by its label)</extracomment>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 left %n channels as they were:</source>
+        <extracomment>First line of a report; %1 the command (Cut, Paste, Set Field for Selection, ...); a line &quot;label: reason&quot; follows for each channel</extracomment>
+        <translation>
+            <numerusform>%1: %n Kanal blieb unverändert:</numerusform>
+            <numerusform>%1: %n Kanäle blieben unverändert:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <extracomment>Last line of a report that lists the first 12 channels</extracomment>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records found no channel after 399 and were not pasted.</source>
+        <translation>
+            <numerusform>%n Datensatz fand keinen Kanal nach 399 und wurde nicht eingefügt.</numerusform>
+            <numerusform>%n Datensätze fanden keinen Kanal nach 399 und wurden nicht eingefügt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ChannelGrid</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">leer</translation>
     </message>
 </context>
 <context>
@@ -62,11 +206,11 @@
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abstimmschritt</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ablagerichtung</translation>
     </message>
     <message>
         <source>Receives on the transmit frequency and transmits on the receive frequency</source>
@@ -94,110 +238,169 @@
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Code des DCS (Digital-Coded Squelch)</translation>
     </message>
 </context>
 <context>
     <name>ChannelTableModel</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken state of a Reverse or Lock out box: &quot;012, Lock out, off&quot;</extracomment>
+        <translation>aus</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken state of a Reverse or Lock out box: &quot;012, Lock out, on&quot;</extracomment>
+        <translation>ein</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken for a cell that shows nothing</extracomment>
+        <translation>leer</translation>
     </message>
     <message>
         <source>Channel number; Enter opens the memory editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnummer; die Eingabetaste öffnet den Speicherkanal-Editor</translation>
     </message>
     <message>
         <source>Receive frequency in megahertz</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz in Megahertz</translation>
     </message>
     <message>
         <source>Transmit shift: plus, minus, simplex or split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagerichtung: plus, minus, Simplex oder Split</translation>
     </message>
     <message>
         <source>Offset of the transmit frequency, or the transmit frequency of a split channel, in megahertz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage der Sendefrequenz oder, bei einem Split-Kanal, die Sendefrequenz, in Megahertz</translation>
     </message>
     <message>
         <source>Tone, CTCSS (continuous tone-coded squelch) or DCS (digital-coded squelch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton, CTCSS (Continuous Tone-Coded Squelch) oder DCS (Digital-Coded Squelch)</translation>
     </message>
     <message>
         <source>Tone frequency in hertz, or the DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonfrequenz in Hertz oder der DCS-Code</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart (Modulation)</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstimmschritt</translation>
     </message>
     <message>
         <source>Rev: receive on the transmit frequency and transmit on the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: auf der Sendefrequenz empfangen und auf der Empfangsfrequenz senden</translation>
     </message>
     <message>
         <source>Locked out channels are skipped by scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle mit Suchlaufsperre werden beim Suchlauf übersprungen</translation>
     </message>
     <message>
         <source>Memory channel name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichername</translation>
     </message>
 </context>
 <context>
     <name>ChannelsPage</name>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste would also replace %1 channel(s) that the filter hides: %2.
-Do you want to paste?</source>
-        <translation type="unfinished"></translation>
+        <extracomment>After the first 12 channel labels of a list: &quot;011, 013, ... and 3 more&quot;</extracomment>
+        <translation> und %1 weitere</translation>
     </message>
     <message>
         <source>Clear Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche leeren</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>F2 or typing edits the current cell; Enter opens the memory editor; Ctrl+Shift+S sorts by the current column; Shift+F10 or the Menu key opens the edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 oder Tippen bearbeitet die aktuelle Zelle; die Eingabetaste öffnet den Speicherkanal-Editor; Strg+Umschalt+S sortiert nach der aktuellen Spalte; Umschalt+F10 oder die Menütaste öffnet die Bearbeitungsbefehle</translation>
     </message>
     <message>
         <source>Sort by &amp;Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Spalte s&amp;ortieren</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many rows the table shows (the filter&apos;s count)</extracomment>
+        <translation>1 Kanal</translation>
     </message>
     <message>
         <source>Sorted by %1, ascending</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Said after a sort; %1 the column&apos;s title</extracomment>
+        <translation>Sortiert nach %1, aufsteigend</translation>
     </message>
     <message>
         <source>Sorted by %1, descending</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Said after a sort; %1 the column&apos;s title</extracomment>
+        <translation>Sortiert nach %1, absteigend</translation>
+    </message>
+    <message>
+        <source>Name, frequency, channel or a range such as 144-146</source>
+        <extracomment>Hint in the empty Find box: what it finds</extracomment>
+        <translation>Name, Frequenz, Kanal oder Bereich wie 144-146</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Hide empty channels</source>
+        <translation>Leere Kanäle ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <extracomment>Pop-up menu: lock the selected channels out of scanning (or back in)</extracomment>
+        <translation>Suchlauf&amp;sperre</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <extracomment>The command in a report: &quot;Cut left 2 channels as they were:&quot;</extracomment>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste would also replace %n channel(s) that the filter hides: %1.
+Do you want to paste?</source>
+        <extracomment>%1 the labels of the channels (&quot;011, 013, 014&quot;)</extracomment>
+        <translation>
+            <numerusform>Einfügen würde auch %n Kanal ersetzen, den der Filter ausblendet: %1.
+Möchten Sie einfügen?</numerusform>
+            <numerusform>Einfügen würde auch %n Kanäle ersetzen, die der Filter ausblendet: %1.
+Möchten Sie einfügen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <extracomment>The command in a report: &quot;Paste left 2 channels as they were:&quot;</extracomment>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>The command in a report: &quot;Delete left 2 channels as they were:&quot;</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>The command in a report: &quot;Lock Out left 2 channels as they were:&quot;</extracomment>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>Set Field for Selection</source>
+        <extracomment>The command in a report: &quot;Set Field for Selection left 2 channels as they were:&quot;</extracomment>
+        <translation>Feld für Auswahl setzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -329,8 +532,8 @@ Do you want to paste?</source>
     <message numerus="yes">
         <source>%n channels</source>
         <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -508,19 +711,19 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einfügen in %1</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 ausschneiden</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 löschen</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Suchlaufsperre für %1</translation>
     </message>
     <message>
         <source>Sort by memory name</source>
@@ -1011,11 +1214,78 @@ Do you want to save?</source>
     <name>SetFieldDialog</name>
     <message>
         <source>No tone, a subaudible tone, or the Continuous Tone-Coded Squelch System</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton, ein Subaudioton oder CTCSS (Continuous Tone-Coded Squelch System)</translation>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code des DCS (Digital-Coded Squelch)</translation>
+    </message>
+    <message>
+        <source>Set Field for Selection</source>
+        <translation>Feld für Auswahl setzen</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>The fields the dialog sets: the tone encoder, DCS, modulation, tuning step, repeater shift, scan lock out</extracomment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ablagerichtung</translation>
+    </message>
+    <message>
+        <source>Lock out</source>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <extracomment>Lock out set or cleared</extracomment>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>Tonmodus</translation>
+    </message>
+    <message>
+        <source>Tone (Hz)</source>
+        <translation>Ton (Hz)</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>Offset (MHz)</source>
+        <translation>Ablage (MHz)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Channels that cannot take the value are left as they are.</source>
+        <translation>Kanäle, die den Wert nicht annehmen können, bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>No Tone</source>
+        <translation>Kein Ton</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>Undo step: &quot;Set Lock Out on 3 channels&quot;</extracomment>
+        <translation>Suchlaufsperre</translation>
     </message>
 </context>
 <context>

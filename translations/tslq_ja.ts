@@ -21,37 +21,178 @@
     </message>
 </context>
 <context>
-    <name>ChannelCommands</name>
+    <name>ChannelColumns</name>
     <message>
-        <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <source>Channel</source>
+        <translation>チャンネル</translation>
     </message>
     <message>
+        <source>Receive (MHz)</source>
+        <translation>受信 (MHz)</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>Column: the direction of the repeater shift</extracomment>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset / Tx (MHz)</source>
+        <extracomment>Column: the offset, or the transmit frequency of a split channel</extracomment>
+        <translation>オフセット / 送信 (MHz)</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>トーンモード</translation>
+    </message>
+    <message>
+        <source>Tone (Hz) / DCS</source>
+        <translation>トーン (Hz) / DCS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <extracomment>Column: the modulation (FM, AM, ...)</extracomment>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>Column: the tuning step</extracomment>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>Lock out</source>
+        <extracomment>Column: skipped by scanning</extracomment>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column: the memory channel&apos;s name</extracomment>
+        <translation>ネーム</translation>
+    </message>
+    <message>
+        <source>empty channel</source>
+        <translation>空きチャンネル</translation>
+    </message>
+    <message>
+        <source>no lock out on scan edges and priority channels</source>
+        <translation>スキャンエッジとプライオリティチャンネルにはロックアウトがありません</translation>
+    </message>
+    <message>
+        <source>not offered on this channel&apos;s band or mode</source>
+        <translation>このチャンネルのバンドまたはモードでは選べません</translation>
+    </message>
+    <message>
+        <source>no tone mode set</source>
+        <translation>トーンモードが設定されていません</translation>
+    </message>
+    <message>
+        <source>no plus or minus shift</source>
+        <translation>プラスシフトでもマイナスシフトでもありません</translation>
+    </message>
+    <message>
+        <source>invalid frequency</source>
+        <translation>周波数が正しくありません</translation>
+    </message>
+    <message>
+        <source>invalid offset</source>
+        <translation>オフセットが正しくありません</translation>
+    </message>
+    <message>
+        <source>invalid character</source>
+        <translation>使用できない文字です</translation>
+    </message>
+    <message>
+        <source>information channel of the radio</source>
+        <translation>無線機のインフォメーションチャンネル</translation>
+    </message>
+    <message>
+        <source>the channel does not fit this slot</source>
+        <translation>このチャンネルはこの位置に入りません</translation>
+    </message>
+    <message>
+        <source>not a channel</source>
+        <translation>チャンネルではありません</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>シンプレックス</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>スプリット</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Tone mode of a channel without a tone</extracomment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>Tone mode: the subaudible tone encoder</extracomment>
+        <translation>トーン</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCommands</name>
+    <message>
         <source>Set %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 what was set (Tone, No Tone, CTCSS, Mode, ...), %2 the channels (&quot;012&quot;, &quot;40 channels&quot;)</extracomment>
+        <translation>%2に%1を設定</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>%1を切り取り</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>%1を削除</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channels (&quot;012&quot;, &quot;3 channels&quot;)</extracomment>
+        <translation>%1をロックアウト</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the channel or channels (&quot;030&quot;, &quot;395-399&quot;)</extracomment>
+        <translation>%1へ貼り付け</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <extracomment>The slots of an undo step: &quot;Cut 3 channels&quot; (one slot is named by its label)</extracomment>
+        <translation>
+            <numerusform>%n個のチャンネル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 left %n channels as they were:</source>
+        <extracomment>First line of a report; %1 the command (Cut, Paste, Set Field for Selection, ...); a line &quot;label: reason&quot; follows for each channel</extracomment>
+        <translation>
+            <numerusform>%1: %n個のチャンネルは変更されませんでした:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <extracomment>Last line of a report that lists the first 12 channels</extracomment>
+        <translation>... ほか%1個。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records found no channel after 399 and were not pasted.</source>
+        <translation>
+            <numerusform>%n件のレコードは399より後に入るチャンネルがないため、貼り付けませんでした。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ChannelGrid</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">空き</translation>
     </message>
 </context>
 <context>
@@ -62,11 +203,11 @@
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">周波数ステップ</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">シフト</translation>
     </message>
     <message>
         <source>Receives on the transmit frequency and transmits on the receive frequency</source>
@@ -94,110 +235,166 @@
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DCS (Digital-Coded Squelch)のコード</translation>
     </message>
 </context>
 <context>
     <name>ChannelTableModel</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken state of a Reverse or Lock out box: &quot;012, Lock out, off&quot;</extracomment>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken state of a Reverse or Lock out box: &quot;012, Lock out, on&quot;</extracomment>
+        <translation>オン</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Spoken for a cell that shows nothing</extracomment>
+        <translation>空き</translation>
     </message>
     <message>
         <source>Channel number; Enter opens the memory editor</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号。Enterキーでメモリーチャンネル編集ダイアログを開きます</translation>
     </message>
     <message>
         <source>Receive frequency in megahertz</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数 (MHz)</translation>
     </message>
     <message>
         <source>Transmit shift: plus, minus, simplex or split</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト: プラス、マイナス、シンプレックスまたはスプリット</translation>
     </message>
     <message>
         <source>Offset of the transmit frequency, or the transmit frequency of a split channel, in megahertz</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数のオフセット、またはスプリットチャンネルの送信周波数 (MHz)</translation>
     </message>
     <message>
         <source>Tone, CTCSS (continuous tone-coded squelch) or DCS (digital-coded squelch)</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン、CTCSS (Continuous Tone-Coded Squelch)またはDCS (Digital-Coded Squelch)</translation>
     </message>
     <message>
         <source>Tone frequency in hertz, or the DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン周波数 (Hz)またはDCSコード</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>モード（変調方式）</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数ステップ</translation>
     </message>
     <message>
         <source>Rev: receive on the transmit frequency and transmit on the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>リバース: 送信周波数で受信し、受信周波数で送信します</translation>
     </message>
     <message>
         <source>Locked out channels are skipped by scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウトしたチャンネルはスキャンで飛ばされます</translation>
     </message>
     <message>
         <source>Memory channel name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネーム</translation>
     </message>
 </context>
 <context>
     <name>ChannelsPage</name>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste would also replace %1 channel(s) that the filter hides: %2.
-Do you want to paste?</source>
-        <translation type="unfinished"></translation>
+        <extracomment>After the first 12 channel labels of a list: &quot;011, 013, ... and 3 more&quot;</extracomment>
+        <translation> ほか%1個</translation>
     </message>
     <message>
         <source>Clear Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索をクリア</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>F2 or typing edits the current cell; Enter opens the memory editor; Ctrl+Shift+S sorts by the current column; Shift+F10 or the Menu key opens the edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>F2キーまたは文字の入力で現在のセルを編集します。Enterキーでメモリーチャンネル編集ダイアログを開きます。Ctrl+Shift+Sで現在の列で並べ替えます。Shift+F10またはメニューキーで編集コマンドを開きます</translation>
     </message>
     <message>
         <source>Sort by &amp;Column</source>
-        <translation type="unfinished"></translation>
+        <translation>列で並べ替え(&amp;C)</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many rows the table shows (the filter&apos;s count)</extracomment>
+        <translation>1個のチャンネル</translation>
     </message>
     <message>
         <source>Sorted by %1, ascending</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Said after a sort; %1 the column&apos;s title</extracomment>
+        <translation>%1で昇順に並べ替えました</translation>
     </message>
     <message>
         <source>Sorted by %1, descending</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Said after a sort; %1 the column&apos;s title</extracomment>
+        <translation>%1で降順に並べ替えました</translation>
+    </message>
+    <message>
+        <source>Name, frequency, channel or a range such as 144-146</source>
+        <extracomment>Hint in the empty Find box: what it finds</extracomment>
+        <translation>ネーム、周波数、チャンネル、または 144-146 のような範囲</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Hide empty channels</source>
+        <translation>空きチャンネルを隠す</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <extracomment>Pop-up menu: lock the selected channels out of scanning (or back in)</extracomment>
+        <translation>ロックアウト(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <extracomment>The command in a report: &quot;Cut left 2 channels as they were:&quot;</extracomment>
+        <translation>切り取り</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste would also replace %n channel(s) that the filter hides: %1.
+Do you want to paste?</source>
+        <extracomment>%1 the labels of the channels (&quot;011, 013, 014&quot;)</extracomment>
+        <translation>
+            <numerusform>貼り付けると、フィルターで隠れている%n個のチャンネルも置き換えられます: %1。
+貼り付けますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <extracomment>The command in a report: &quot;Paste left 2 channels as they were:&quot;</extracomment>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>The command in a report: &quot;Delete left 2 channels as they were:&quot;</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>The command in a report: &quot;Lock Out left 2 channels as they were:&quot;</extracomment>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Set Field for Selection</source>
+        <extracomment>The command in a report: &quot;Set Field for Selection left 2 channels as they were:&quot;</extracomment>
+        <translation>選択範囲に項目を設定</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n個のチャンネル</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,7 +522,7 @@ Do you want to paste?</source>
     <message numerus="yes">
         <source>%n channels</source>
         <translation type="unfinished">
-            <numerusform></numerusform>
+            <numerusform>%n個のチャンネル</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -501,19 +698,19 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1へ貼り付け</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1を切り取り</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1を削除</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1をロックアウト</translation>
     </message>
     <message>
         <source>Sort by memory name</source>
@@ -1004,11 +1201,78 @@ Do you want to save?</source>
     <name>SetFieldDialog</name>
     <message>
         <source>No tone, a subaudible tone, or the Continuous Tone-Coded Squelch System</source>
-        <translation type="unfinished"></translation>
+        <translation>トーンなし、サブオーディブルトーン、またはCTCSS (Continuous Tone-Coded Squelch System)</translation>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS (Digital-Coded Squelch)のコード</translation>
+    </message>
+    <message>
+        <source>Set Field for Selection</source>
+        <translation>選択範囲に項目を設定</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>The fields the dialog sets: the tone encoder, DCS, modulation, tuning step, repeater shift, scan lock out</extracomment>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Lock out</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <extracomment>Lock out set or cleared</extracomment>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>トーンモード</translation>
+    </message>
+    <message>
+        <source>Tone (Hz)</source>
+        <translation>トーン (Hz)</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCSコード</translation>
+    </message>
+    <message>
+        <source>Offset (MHz)</source>
+        <translation>オフセット (MHz)</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Channels that cannot take the value are left as they are.</source>
+        <translation>この値を設定できないチャンネルは変更しません。</translation>
+    </message>
+    <message>
+        <source>No Tone</source>
+        <translation>トーンなし</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>Undo step: &quot;Set Lock Out on 3 channels&quot;</extracomment>
+        <translation>ロックアウト</translation>
     </message>
 </context>
 <context>

@@ -13,10 +13,22 @@
 namespace {
 
 constexpr std::array<std::string_view, ChannelColumnCount> Titles = {
-    "Channel", "Receive (MHz)", "Shift",   "Offset / Tx (MHz)", "Tone mode", "Tone (Hz) / DCS",
-    "Mode",    "Step",          "Reverse", "Lock out",          "Name"};
+    QT_TRANSLATE_NOOP("ChannelColumns", "Channel"), QT_TRANSLATE_NOOP("ChannelColumns", "Receive (MHz)"),
+    //: Column: the direction of the repeater shift
+    QT_TRANSLATE_NOOP("ChannelColumns", "Shift"),
+    //: Column: the offset, or the transmit frequency of a split channel
+    QT_TRANSLATE_NOOP("ChannelColumns", "Offset / Tx (MHz)"),
+    QT_TRANSLATE_NOOP("ChannelColumns", "Tone mode"), QT_TRANSLATE_NOOP("ChannelColumns", "Tone (Hz) / DCS"),
+    //: Column: the modulation (FM, AM, ...)
+    QT_TRANSLATE_NOOP("ChannelColumns", "Mode"),
+    //: Column: the tuning step
+    QT_TRANSLATE_NOOP("ChannelColumns", "Step"), QT_TRANSLATE_NOOP("ChannelColumns", "Reverse"),
+    //: Column: skipped by scanning
+    QT_TRANSLATE_NOOP("ChannelColumns", "Lock out"),
+    //: Column: the memory channel's name
+    QT_TRANSLATE_NOOP("ChannelColumns", "Name")};
 
-constexpr std::array<std::string_view, 4> ToneModeTexts = {NoToneText, "Tone", "CTCSS", "DCS"};
+constexpr std::array<std::string_view, 4> ToneModeTexts = {NoToneText, ToneWordText, "CTCSS", "DCS"};
 
 enum ToneMode { ToneNone = 0, ToneTone = 1, ToneCtcss = 2, ToneDcs = 3 };
 
@@ -316,31 +328,32 @@ std::vector<std::string> ChannelColumnOptions(const RadioImage& image, int slot,
 
 std::string_view CellRefusalText(CellRefusal refusal)
 {
+    // Each a reason after a channel label in a report ("012: empty channel").
     switch (refusal) {
     case CellRefusal::None:
         return {};
     case CellRefusal::EmptyChannel:
-        return "empty channel";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "empty channel");
     case CellRefusal::NoLockout:
-        return "no lock out on scan edges and priority channels";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "no lock out on scan edges and priority channels");
     case CellRefusal::NotOffered:
-        return "not offered on this channel's band or mode";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "not offered on this channel's band or mode");
     case CellRefusal::NoToneMode:
-        return "no tone mode set";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "no tone mode set");
     case CellRefusal::NoOffset:
-        return "no plus or minus shift";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "no plus or minus shift");
     case CellRefusal::InvalidFrequency:
-        return "invalid frequency";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "invalid frequency");
     case CellRefusal::InvalidOffset:
-        return "invalid offset";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "invalid offset");
     case CellRefusal::InvalidCharacter:
-        return "invalid character";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "invalid character");
     case CellRefusal::Protected:
-        return "information channel of the radio";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "information channel of the radio");
     case CellRefusal::DoesNotFit:
-        return "the channel does not fit this slot";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "the channel does not fit this slot");
     case CellRefusal::NotAChannel:
-        return "not a channel";
+        return QT_TRANSLATE_NOOP("ChannelColumns", "not a channel");
     }
     return {};
 }

@@ -6,6 +6,7 @@
 // was typed, then the record OK would build.
 #pragma once
 
+#include "model/Translatable.h"
 #include "rules/ChannelRules.h"
 
 #include <optional>
@@ -31,13 +32,21 @@ enum class ChannelColumn {
 };
 inline constexpr int ChannelColumnCount = static_cast<int>(ChannelColumn::Count);
 
+// Qt Linguist's context of the column titles, the words among the cell
+// values and the refusal reasons below: the window shows them translated,
+// the cells are edited and stored in these English words.
+inline constexpr char ChannelColumnsContext[] = "ChannelColumns";
+
 // Heading of a column: "Channel", "Receive (MHz)", ...
 std::string_view ChannelColumnTitle(ChannelColumn column);
 
 // Texts of the lists and check columns.
-inline constexpr std::string_view SimplexText = "Simplex";
-inline constexpr std::string_view SplitText = "Split";
-inline constexpr std::string_view NoToneText = "None";
+inline constexpr std::string_view SimplexText = QT_TRANSLATE_NOOP("ChannelColumns", "Simplex");
+inline constexpr std::string_view SplitText = QT_TRANSLATE_NOOP("ChannelColumns", "Split");
+//: Tone mode of a channel without a tone
+inline constexpr std::string_view NoToneText = QT_TRANSLATE_NOOP("ChannelColumns", "None");
+//: Tone mode: the subaudible tone encoder
+inline constexpr std::string_view ToneWordText = QT_TRANSLATE_NOOP("ChannelColumns", "Tone");
 inline constexpr std::string_view CheckedText = "1";
 inline constexpr std::string_view UncheckedText = "0";
 

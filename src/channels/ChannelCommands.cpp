@@ -1,6 +1,7 @@
 // Commands of the channel table on many slots at once.
 #include "channels/ChannelCommands.h"
 
+#include "channels/ChannelTexts.h"
 #include "document/Document.h"
 #include "model/Records.h"
 
@@ -17,7 +18,8 @@ QString SlotName(int slot)
 QString SlotsName(const std::vector<int>& chosen)
 {
     if (chosen.size() == 1) return SlotName(chosen.front());
-    return ChannelCommands::tr("%1 channels").arg(chosen.size());
+    //: The slots of an undo step: "Cut 3 channels" (one slot is named by its label)
+    return ChannelCommands::tr("%n channels", nullptr, static_cast<int>(chosen.size()));
 }
 
 } // namespace
@@ -58,6 +60,7 @@ MultiSlotOutcome ChannelCommands::SetFields(const std::vector<int>& chosen,
         edits.emplace_back(slot, std::move(result.record));
     }
     // "Set Tone on 40 channels" names the step after what it set.
+    //: Undo step: %1 what was set (Tone, No Tone, CTCSS, Mode, ...), %2 the channels ("012", "40 channels")
     Store(edits, tr("Set %1 on %2").arg(what, QStringLiteral("%1")));
     return outcome;
 }
@@ -96,7 +99,11 @@ MultiSlotOutcome ChannelCommands::EmptySlots(const std::vector<int>& chosen, boo
             document_.Delete(target);
         return outcome;
     }
-    Store(edits, cut ? tr("Cut %1") : tr("Delete %1"));
+    //: Undo step: %1 the channels ("012", "3 channels")
+    const QString cutStep = tr("Cut %1");
+    //: Undo step: %1 the channels ("012", "3 channels")
+    const QString deleteStep = tr("Delete %1");
+    Store(edits, cut ? cutStep : deleteStep);
     return outcome;
 }
 
@@ -131,6 +138,7 @@ MultiSlotOutcome ChannelCommands::LockOut(const std::vector<int>& chosen)
         outcome.changed.push_back(slot);
         edits.emplace_back(slot, scratch.GetMemoryRecord(slot));
     }
+    //: Undo step: %1 the channels ("012", "3 channels")
     Store(edits, tr("Lock Out %1"));
     return outcome;
 }
@@ -151,6 +159,7 @@ MultiSlotOutcome ChannelCommands::Paste(int first, const std::vector<std::string
     const int low = plan.placed.front().slot;
     const int high = plan.placed.back().slot;
     const QString where = low == high ? SlotName(low) : SlotName(low) + QLatin1Char('-') + SlotName(high);
+    //: Undo step: %1 the channel or channels ("030", "395-399")
     document_.StoreSlots(edits, tr("Paste into %1").arg(where));
     return outcome;
 }
@@ -160,19 +169,21 @@ QString ChannelCommands::Report(const QString& command, const MultiSlotOutcome& 
     if (outcome.refused.empty() && outcome.leftOver == 0) return {};
     QString text;
     if (!outcome.refused.empty())
-        text = QStringLiteral("%1 left %2 channels as they were:").arg(command).arg(outcome.refused.size());
+        //: First line of a report; %1 the command (Cut, Paste, Set Field for Selection, ...); a line
+        //: "label: reason" follows for each channel
+        text = tr("%1 left %n channels as they were:", nullptr, static_cast<int>(outcome.refused.size()))
+                   .arg(command);
     constexpr std::size_t ShownLines = 12;
     for (std::size_t i = 0; i < outcome.refused.size() && i < ShownLines; ++i) {
-        const std::string_view why = CellRefusalText(outcome.refused[i].why);
         text += QStringLiteral("\n%1: %2")
-                    .arg(SlotName(outcome.refused[i].slot),
-                         QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())));
+                    .arg(SlotName(outcome.refused[i].slot), CellRefusalWords(outcome.refused[i].why));
     }
     if (outcome.refused.size() > ShownLines)
-        text += QStringLiteral("\n... and %1 more.").arg(outcome.refused.size() - ShownLines);
-    if (outcome.leftOver > 0)
-        text += QStringLiteral("%1%2 records found no channel after 399 and were not pasted.")
-                    .arg(text.isEmpty() ? QString() : QStringLiteral("\n"))
-                    .arg(outcome.leftOver);
+        //: Last line of a report that lists the first 12 channels
+        text += QLatin1Char('\n') + tr("... and %1 more.").arg(outcome.refused.size() - ShownLines);
+    if (outcome.leftOver > 0) {
+        if (!text.isEmpty()) text += QLatin1Char('\n');
+        text += tr("%n records found no channel after 399 and were not pasted.", nullptr, outcome.leftOver);
+    }
     return text;
 }

@@ -2,6 +2,7 @@
 #include "channels/ChannelDelegate.h"
 
 #include "channels/ChannelTableModel.h"
+#include "channels/ChannelTexts.h"
 #include "document/Document.h"
 #include "editors/EditorWidgets.h"
 
@@ -41,8 +42,11 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     const std::vector<std::string> options = ChannelColumnOptions(image, source.row(), column);
     if (!options.empty()) {
         auto* list = new QComboBox(parent);
+        // Shown in the program's language, each entry keeps the English
+        // value that the edit takes.
         for (const std::string& text : options)
-            list->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            list->addItem(ChannelValueText(text),
+                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
         list->setMaxVisibleItems(16);
         // A choice from the list is the edit: no second click elsewhere.
         auto* self = const_cast<ChannelDelegate*>(this);
@@ -65,7 +69,7 @@ void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
         return;
     }
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        list->setCurrentIndex(std::max(0, list->findText(index.data(Qt::EditRole).toString())));
+        list->setCurrentIndex(std::max(0, list->findData(index.data(Qt::EditRole).toString())));
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);
@@ -79,7 +83,7 @@ void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, c
         return;
     }
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        model->setData(index, list->currentText(), Qt::EditRole);
+        model->setData(index, list->currentData().toString(), Qt::EditRole);
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);

@@ -1,6 +1,7 @@
 // The channel table's model over the document's memory slots.
 #include "channels/ChannelTableModel.h"
 
+#include "channels/ChannelTexts.h"
 #include "document/Document.h"
 #include "model/Records.h"
 #include "ui/Messages.h"
@@ -18,6 +19,12 @@ QString Latin(const std::string& text)
 bool IsCheckColumn(ChannelColumn column)
 {
     return column == ChannelColumn::Reverse || column == ChannelColumn::Lockout;
+}
+
+// The columns whose values include words of the program's language.
+bool IsWordColumn(ChannelColumn column)
+{
+    return column == ChannelColumn::Shift || column == ChannelColumn::ToneMode;
 }
 
 } // namespace
@@ -63,13 +70,21 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             if (column == ChannelColumn::Shift) return Latin(std::string(SimplexText));
             if (column == ChannelColumn::ToneMode) return Latin(std::string(NoToneText));
         }
+        // The edit takes the English word, the cell shows it translated.
+        if (role == Qt::DisplayRole && IsWordColumn(column)) return ChannelValueText(text);
         return Latin(text);
     }
     case Qt::AccessibleTextRole: {
         // What a screen reader says: the text, the box's state, or "empty".
-        if (IsCheckColumn(column) && !image.GetMemoryRecord(slot).empty())
-            return ChannelCellText(image, slot, column).empty() ? tr("off") : tr("on");
+        if (IsCheckColumn(column) && !image.GetMemoryRecord(slot).empty()) {
+            //: Spoken state of a Reverse or Lock out box: "012, Lock out, off"
+            const QString off = tr("off");
+            //: Spoken state of a Reverse or Lock out box: "012, Lock out, on"
+            const QString on = tr("on");
+            return ChannelCellText(image, slot, column).empty() ? off : on;
+        }
         const QString shown = data(index, Qt::DisplayRole).toString().trimmed();
+        //: Spoken for a cell that shows nothing
         return shown.isEmpty() ? tr("empty") : shown;
     }
     case Qt::CheckStateRole:
@@ -80,12 +95,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         if (column == ChannelColumn::Receive) return RecordFrequencyHz(image.GetMemoryRecord(slot));
         if (column == ChannelColumn::Name)
             return MarketToQString(ChannelCellText(image, slot, column), image.MarketLetter());
+        if (IsWordColumn(column)) return ChannelValueText(ChannelCellText(image, slot, column));
         return Latin(ChannelCellText(image, slot, column));
     case Qt::ToolTipRole:
         // Why the box is off where a channel has no lock out.
         if (column == ChannelColumn::Lockout && !image.GetMemoryRecord(slot).empty() &&
             !ChannelCellEditable(image, slot, column))
-            return Latin(std::string(CellRefusalText(CellRefusal::NoLockout)));
+            return CellRefusalWords(CellRefusal::NoLockout);
         return {};
     case Qt::TextAlignmentRole:
         if (column == ChannelColumn::Receive || column == ChannelColumn::OffsetOrTx)
@@ -107,8 +123,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     }
     if (section < 0 || section >= ChannelColumnCount) return {};
-    const std::string_view title = ChannelColumnTitle(static_cast<ChannelColumn>(section));
-    const QString whole = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    const QString whole = ChannelColumnTitleText(static_cast<ChannelColumn>(section));
     const QString& shown = headings_[static_cast<std::size_t>(section)];
     // The tip shows the whole of a heading its column cuts short.
     if (role == Qt::DisplayRole) return shown.isEmpty() ? whole : shown;

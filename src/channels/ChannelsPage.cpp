@@ -4,6 +4,7 @@
 #include "channels/ChannelDelegate.h"
 #include "channels/ChannelFilter.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/ChannelTexts.h"
 #include "document/Document.h"
 #include "model/Records.h"
 #include "rules/PasteRules.h"
@@ -38,15 +39,16 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     filter_ = new ChannelFilter(*model_, this);
 
     filterBox_ = new QLineEdit(this);
-    filterBox_->setPlaceholderText(QStringLiteral("Name, frequency, channel or a range such as 144-146"));
+    //: Hint in the empty Find box: what it finds
+    filterBox_->setPlaceholderText(tr("Name, frequency, channel or a range such as 144-146"));
     filterBox_->setClearButtonEnabled(true);
     // The box's own clear button has no text of its own.
     for (QToolButton* clear : filterBox_->findChildren<QToolButton*>())
         clear->setAccessibleName(tr("Clear Find"));
-    auto* findLabel = new QLabel(QStringLiteral("&Find"), this);
+    auto* findLabel = new QLabel(tr("&Find"), this);
     findLabel->setBuddy(filterBox_);
     count_ = new QLabel(this);
-    hideEmpty_ = new QCheckBox(QStringLiteral("Hide empty channels"), this);
+    hideEmpty_ = new QCheckBox(tr("Hide empty channels"), this);
 
     view_ = new QTableView(this);
     view_->setModel(filter_);
@@ -85,7 +87,8 @@ ChannelsPage::ChannelsPage(Document& document, QWidget* parent)
     layout->addWidget(view_, 1);
 
     popup_ = new QMenu(this);
-    lockOutAction_ = new QAction(QStringLiteral("&Lock Out"), this);
+    //: Pop-up menu: lock the selected channels out of scanning (or back in)
+    lockOutAction_ = new QAction(tr("&Lock Out"), this);
     connect(lockOutAction_, &QAction::triggered, this, &ChannelsPage::LockOutSelection);
     // A heading click is not the only way to sort: the keyboard sorts by the
     // current cell's column.
@@ -139,11 +142,22 @@ void ChannelsPage::SetMarketFont(const QFont& font)
     const int box = view_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view_);
     constexpr int Margins = 10;
     const int shortHeading = heading.horizontalAdvance(QStringLiteral("Lock")) + Margins;
+    // The words among the values may be wider in the program's language.
+    auto widestWord = [&cells](std::initializer_list<std::string_view> words) {
+        int width = 0;
+        for (const std::string_view word : words)
+            width = std::max(width, cells.horizontalAdvance(ChannelValueText(word)));
+        return width;
+    };
     for (int column = 0; column < ChannelColumnCount; ++column) {
         const std::string_view sample = widest[static_cast<std::size_t>(column)];
-        const int text = sample.empty() ? box
-                                        : cells.horizontalAdvance(QString::fromLatin1(
-                                              sample.data(), static_cast<qsizetype>(sample.size())));
+        int text = sample.empty() ? box
+                                  : cells.horizontalAdvance(QString::fromLatin1(
+                                        sample.data(), static_cast<qsizetype>(sample.size())));
+        if (column == static_cast<int>(ChannelColumn::Shift))
+            text = std::max(text, widestWord({SimplexText, SplitText}));
+        if (column == static_cast<int>(ChannelColumn::ToneMode))
+            text = std::max(text, widestWord({ToneWordText}));
         view_->setColumnWidth(column, std::max(text + Margins, shortHeading));
     }
     // The channel column is the one the rows are sorted by at first: its
@@ -151,10 +165,8 @@ void ChannelsPage::SetMarketFont(const QFont& font)
     QStyle* style = view_->horizontalHeader()->style();
     const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view_->horizontalHeader());
     const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view_->horizontalHeader());
-    const std::string_view channel = ChannelColumnTitle(ChannelColumn::Channel);
     view_->setColumnWidth(static_cast<int>(ChannelColumn::Channel),
-                          heading.horizontalAdvance(
-                              QString::fromLatin1(channel.data(), static_cast<qsizetype>(channel.size()))) +
+                          heading.horizontalAdvance(ChannelColumnTitleText(ChannelColumn::Channel)) +
                               3 * margin + mark + 2);
     ElideHeadings();
 }
@@ -253,7 +265,8 @@ void ChannelsPage::CutSelection()
     if (chosen.empty()) return;
     const MultiSlotOutcome outcome = commands_.Cut(chosen);
     if (!outcome.changed.empty()) PutRecordsOnClipboard(outcome.taken);
-    ShowReport(QStringLiteral("Cut"), outcome);
+    //: The command in a report: "Cut left 2 channels as they were:"
+    ShowReport(tr("Cut"), outcome);
 }
 
 std::vector<int> ChannelsPage::HiddenChannelsReplaced(int first,
@@ -282,22 +295,26 @@ void ChannelsPage::PasteAtSelection()
         for (std::size_t i = 0; i < hidden.size() && i < Named; ++i)
             labels << QString::fromStdString(MemoryLabel(hidden[i]));
         QString names = labels.join(QStringLiteral(", "));
+        //: After the first 12 channel labels of a list: "011, 013, ... and 3 more"
         if (hidden.size() > Named) names += tr(" and %1 more").arg(hidden.size() - Named);
-        const QString question = tr("Paste would also replace %1 channel(s) that the filter hides: %2.\n"
-                                    "Do you want to paste?")
-                                     .arg(hidden.size())
+        //: %1 the labels of the channels ("011, 013, 014")
+        const QString question = tr("Paste would also replace %n channel(s) that the filter hides: %1.\n"
+                                    "Do you want to paste?",
+                                    nullptr, static_cast<int>(hidden.size()))
                                      .arg(names);
         if (ShowMessage(MessageKind::Question, question) != MessageButton::Yes) return;
     }
     const MultiSlotOutcome outcome = commands_.Paste(chosen.front(), records);
-    ShowReport(QStringLiteral("Paste"), outcome);
+    //: The command in a report: "Paste left 2 channels as they were:"
+    ShowReport(tr("Paste"), outcome);
 }
 
 void ChannelsPage::DeleteSelection()
 {
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    ShowReport(QStringLiteral("Delete"), commands_.Delete(chosen));
+    //: The command in a report: "Delete left 2 channels as they were:"
+    ShowReport(tr("Delete"), commands_.Delete(chosen));
 }
 
 void ChannelsPage::LockOutSelection()
@@ -305,7 +322,8 @@ void ChannelsPage::LockOutSelection()
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
     const ChannelTableModel::EditInView inView(*model_);
-    ShowReport(QStringLiteral("Lock Out"), commands_.LockOut(chosen));
+    //: The command in a report: "Lock Out left 2 channels as they were:"
+    ShowReport(tr("Lock Out"), commands_.LockOut(chosen));
 }
 
 void ChannelsPage::SetFieldForSelection()
@@ -325,7 +343,8 @@ void ChannelsPage::ApplySetField(const SetFieldChoice& choice)
 {
     const ChannelTableModel::EditInView inView(*model_);
     const MultiSlotOutcome outcome = commands_.SetFields(SelectedSlots(), choice.values, choice.what);
-    ShowReport(QStringLiteral("Set Field for Selection"), outcome);
+    //: The command in a report: "Set Field for Selection left 2 channels as they were:"
+    ShowReport(tr("Set Field for Selection"), outcome);
     if (outcome.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
 }
 
@@ -339,7 +358,8 @@ void ChannelsPage::ShowReport(const QString& command, const MultiSlotOutcome& ou
 void ChannelsPage::ShowCount()
 {
     const int shown = filter_->rowCount();
-    const QString text = shown == 1 ? tr("1 channel") : tr("%1 channels").arg(shown);
+    //: How many rows the table shows (the filter's count)
+    const QString text = shown == 1 ? tr("1 channel") : tr("%n channels", nullptr, shown);
     if (count_->text() == text) return;
     count_->setText(text);
     // Said where the operator is: typing in Find or ticking "Hide empty
@@ -361,9 +381,11 @@ void ChannelsPage::SortByCurrentColumn()
     view_->sortByColumn(column, order);
     if (view_->currentIndex().isValid()) view_->scrollTo(view_->currentIndex());
     const QString title = model_->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
-    AnnounceToScreenReader(order == Qt::AscendingOrder ? tr("Sorted by %1, ascending").arg(title)
-                                                       : tr("Sorted by %1, descending").arg(title),
-                           view_);
+    //: Said after a sort; %1 the column's title
+    const QString ascending = tr("Sorted by %1, ascending").arg(title);
+    //: Said after a sort; %1 the column's title
+    const QString descending = tr("Sorted by %1, descending").arg(title);
+    AnnounceToScreenReader(order == Qt::AscendingOrder ? ascending : descending, view_);
 }
 
 void ChannelsPage::ShowPopupAtCurrentCell()

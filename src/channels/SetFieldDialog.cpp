@@ -1,6 +1,7 @@
 // The Set Field for Selection dialog.
 #include "channels/SetFieldDialog.h"
 
+#include "channels/ChannelTexts.h"
 #include "model/FieldTexts.h"
 #include "ui/Accessibility.h"
 
@@ -35,17 +36,28 @@ CellValue Value(ChannelColumn column, const QString& text)
     return CellValue{column, text.toStdString()};
 }
 
+// A list of cell values shown in the program's language; each entry keeps
+// the English value that the cells take.
+QComboBox* ValueListOf(std::initializer_list<std::string_view> values)
+{
+    auto* list = new QComboBox;
+    for (const std::string_view value : values)
+        list->addItem(ChannelValueText(value), Latin(value));
+    return list;
+}
+
 } // namespace
 
 SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
 {
     InstallAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("Set Field for Selection"));
+    setWindowTitle(tr("Set Field for Selection"));
     fieldList_ = new QComboBox;
-    fieldList_->addItems({QStringLiteral("Tone"), QStringLiteral("DCS"), QStringLiteral("Mode"),
-                          QStringLiteral("Step"), QStringLiteral("Shift"), QStringLiteral("Lock out")});
-    toneModeList_ = new QComboBox;
-    toneModeList_->addItems({Latin(NoToneText), QStringLiteral("Tone"), QStringLiteral("CTCSS")});
+    //: The fields the dialog sets: the tone encoder, DCS, modulation, tuning step, repeater shift,
+    //: scan lock out
+    fieldList_->addItems(
+        {tr("Tone"), QStringLiteral("DCS"), tr("Mode"), tr("Step"), tr("Shift"), tr("Lock out")});
+    toneModeList_ = ValueListOf({NoToneText, ToneWordText, "CTCSS"});
     toneList_ = ListOf(ToneTexts);
     toneList_->setCurrentIndex(8);
     dcsList_ = ListOf(DcsCodes);
@@ -54,8 +66,7 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
     for (const StepCode& step : StepCodes)
         steps.push_back(step.text);
     stepList_ = ListOf(steps);
-    shiftList_ = new QComboBox;
-    shiftList_->addItems({Latin(SimplexText), QStringLiteral("+"), QStringLiteral("-"), Latin(SplitText)});
+    shiftList_ = ValueListOf({SimplexText, "+", "-", SplitText});
     offsetEdit_ = new QLineEdit(QStringLiteral("0.60"));
     offsetEdit_->setMaxLength(11);
     offsetEdit_->setEnabled(false);
@@ -63,7 +74,8 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
         tr("No tone, a subaudible tone, or the Continuous Tone-Coded Squelch System"));
     dcsList_->setAccessibleDescription(tr("The code of the Digital-Coded Squelch"));
     lockoutList_ = new QComboBox;
-    lockoutList_->addItems({QStringLiteral("On"), QStringLiteral("Off")});
+    //: Lock out set or cleared
+    lockoutList_->addItems({tr("On"), tr("Off")});
 
     pages_ = new QStackedWidget;
     auto addPage = [this](std::initializer_list<std::pair<QString, QWidget*>> rows) {
@@ -74,12 +86,12 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
             form->addRow(label, widget);
         pages_->addWidget(page);
     };
-    addPage({{QStringLiteral("Tone mode"), toneModeList_}, {QStringLiteral("Tone (Hz)"), toneList_}});
-    addPage({{QStringLiteral("DCS code"), dcsList_}});
-    addPage({{QStringLiteral("Mode"), modeList_}});
-    addPage({{QStringLiteral("Step"), stepList_}});
-    addPage({{QStringLiteral("Shift"), shiftList_}, {QStringLiteral("Offset (MHz)"), offsetEdit_}});
-    addPage({{QStringLiteral("Lock out"), lockoutList_}});
+    addPage({{tr("Tone mode"), toneModeList_}, {tr("Tone (Hz)"), toneList_}});
+    addPage({{tr("DCS code"), dcsList_}});
+    addPage({{tr("Mode"), modeList_}});
+    addPage({{tr("Step"), stepList_}});
+    addPage({{tr("Shift"), shiftList_}, {tr("Offset (MHz)"), offsetEdit_}});
+    addPage({{tr("Lock out"), lockoutList_}});
     connect(fieldList_, &QComboBox::currentIndexChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(shiftList_, &QComboBox::currentIndexChanged, this,
             [this](int index) { offsetEdit_->setEnabled(index == 1 || index == 2); });
@@ -91,11 +103,10 @@ SetFieldDialog::SetFieldDialog(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("Field"), fieldList_);
+    top->addRow(tr("Field"), fieldList_);
     layout->addLayout(top);
     layout->addWidget(pages_);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Channels that cannot take the value are left as they are.")));
+    layout->addWidget(new QLabel(tr("Channels that cannot take the value are left as they are.")));
     layout->addWidget(buttons);
 }
 
@@ -104,9 +115,12 @@ SetFieldChoice SetFieldDialog::Choice() const
     SetFieldChoice choice;
     switch (fieldList_->currentIndex()) {
     case FieldTone:
-        choice.what =
-            toneModeList_->currentIndex() == 0 ? QStringLiteral("No Tone") : toneModeList_->currentText();
-        choice.values.push_back(Value(ChannelColumn::ToneMode, toneModeList_->currentText()));
+        // The step's name ("Set No Tone on 3 channels") in the program's
+        // language, the values in the cells' English.
+        choice.what = toneModeList_->currentIndex() == 0   ? tr("No Tone")
+                      : toneModeList_->currentIndex() == 1 ? tr("Tone")
+                                                           : toneModeList_->currentData().toString();
+        choice.values.push_back(Value(ChannelColumn::ToneMode, toneModeList_->currentData().toString()));
         if (toneModeList_->currentIndex() != 0)
             choice.values.push_back(Value(ChannelColumn::Tone, toneList_->currentText()));
         break;
@@ -116,21 +130,22 @@ SetFieldChoice SetFieldDialog::Choice() const
                          Value(ChannelColumn::Tone, dcsList_->currentText())};
         break;
     case FieldMode:
-        choice.what = QStringLiteral("Mode");
+        choice.what = tr("Mode");
         choice.values = {Value(ChannelColumn::Mode, modeList_->currentText())};
         break;
     case FieldStep:
-        choice.what = QStringLiteral("Step");
+        choice.what = tr("Step");
         choice.values = {Value(ChannelColumn::Step, stepList_->currentText())};
         break;
     case FieldShift:
-        choice.what = QStringLiteral("Shift");
-        choice.values = {Value(ChannelColumn::Shift, shiftList_->currentText())};
+        choice.what = tr("Shift");
+        choice.values = {Value(ChannelColumn::Shift, shiftList_->currentData().toString())};
         if (offsetEdit_->isEnabled())
             choice.values.push_back(Value(ChannelColumn::OffsetOrTx, offsetEdit_->text().trimmed()));
         break;
     default:
-        choice.what = QStringLiteral("Lock Out");
+        //: Undo step: "Set Lock Out on 3 channels"
+        choice.what = tr("Lock Out");
         choice.values = {Value(ChannelColumn::Lockout, lockoutList_->currentIndex() == 0
                                                            ? QString::fromLatin1(CheckedText.data(), 1)
                                                            : QString::fromLatin1(UncheckedText.data(), 1))};

@@ -8,6 +8,7 @@ list(APPEND TSLQ_UI_SOURCES
   channels/ChannelDelegate.cpp
   channels/ChannelFilter.cpp
   channels/ChannelTableModel.cpp
+  channels/ChannelTexts.cpp
   channels/ChannelsPage.cpp
   channels/SetFieldDialog.cpp
 )
