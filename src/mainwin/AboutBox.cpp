@@ -37,7 +37,7 @@ QPixmap RadioIcon()
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("About TSL-Q2/Q3"));
+    setWindowTitle(tr("About TSL-Q2/Q3"));
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
@@ -49,7 +49,7 @@ AboutBox::AboutBox(QWidget* parent)
     panelLayout->addWidget(icon);
     auto* lines = new QVBoxLayout;
     lines->addWidget(new QLabel(QStringLiteral("Tessaline for ZT-Q2/Q3"), panel));
-    lines->addWidget(new QLabel(QStringLiteral("Version 1.00"), panel));
+    lines->addWidget(new QLabel(tr("Version 1.00"), panel));
     lines->addStretch(1);
     panelLayout->addLayout(lines, 1);
     layout->addWidget(panel, 1);
