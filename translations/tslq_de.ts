@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About TSL-Q2/Q3</source>
+        <translation>Über TSL-Q2/Q3</translation>
+    </message>
+    <message>
+        <source>Version 1.00</source>
+        <translation>Version 1.00</translation>
+    </message>
+</context>
+<context>
     <name>BackupDialog</name>
     <message>
         <source>Made by</source>
@@ -13,7 +24,7 @@
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lesen</translation>
     </message>
     <message>
         <source>Backups of reads</source>
@@ -51,7 +62,7 @@
     <name>ChannelGrid</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
 </context>
 <context>
@@ -109,7 +120,7 @@
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">leer</translation>
     </message>
     <message>
         <source>Channel number; Enter opens the memory editor</source>
@@ -263,11 +274,11 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF-Speicher</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VFO</translation>
     </message>
     <message>
         <source>CALL</source>
@@ -275,7 +286,7 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALL-Kanäle</translation>
     </message>
     <message>
         <source>VFO channels</source>
@@ -375,7 +386,7 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Menü</translation>
     </message>
     <message>
         <source>No channel list: no header row with a Frequency column.</source>
@@ -480,7 +491,7 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     <message>
         <source>Comment</source>
         <comment>undo step</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kommentar</translation>
     </message>
     <message>
         <source>VFO %1</source>
@@ -571,145 +582,466 @@ Do you want to save?</source>
     <name>HelpViewer</name>
     <message>
         <source>Help topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethema</translation>
+    </message>
+    <message>
+        <source>TSL-Q2/Q3 Help</source>
+        <translation>TSL-Q2/Q3 Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Program &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm&amp;sprache</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;System</translation>
     </message>
     <message>
         <source>The program language will change the next time TSL-Q2/Q3 starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmsprache ändert sich beim nächsten Start von TSL-Q2/Q3.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Save &amp;Serial Log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen&amp;protokoll speichern...</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>More toolbar commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Befehle der Werkzeugleiste</translation>
     </message>
     <message>
         <source>Your note, kept in the data file; up to 50 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Notiz, in der Datendatei gespeichert; bis zu 50 Zeichen</translation>
     </message>
     <message>
         <source>Enter or F2 opens the editor of the current row; Shift+F10 or the Menu key opens its edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste oder F2 öffnet den Editor der aktuellen Zeile; Umschalt+F10 oder die Menütaste öffnet ihre Bearbeitungsbefehle</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, which is also the transmit frequency unless the channel has a shift or a transmit frequency of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz in MHz; sie ist auch die Sendefrequenz, außer der Kanal hat eine Ablage oder eine eigene Sendefrequenz</translation>
     </message>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlaufsperre</translation>
     </message>
     <message>
         <source>An asterisk marks a channel that scanning skips</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Sternchen markiert einen Kanal, den der Suchlauf überspringt</translation>
     </message>
     <message>
         <source>Channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnummer</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Variable frequency oscillator: the frequency of each band outside the memory channels. </source>
-        <translation type="unfinished"></translation>
+        <translation>Variabler Frequenzoszillator: die Frequenz jedes Bandes außerhalb der Speicherkanäle. </translation>
     </message>
     <message>
         <source>Frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz in MHz</translation>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>CALL-Kanäle</translation>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speicher</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency memories. </source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher für Doppelton-Mehrfrequenz-Wahl (DTMF). </translation>
     </message>
     <message>
         <source>DTMF memory number</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speichernummer</translation>
     </message>
     <message>
         <source>The digits the radio sends as tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ziffern, die das Funkgerät als Töne sendet</translation>
     </message>
     <message>
         <source>not locked out</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Suchlaufsperre</translation>
     </message>
     <message>
         <source>locked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlaufsperre</translation>
     </message>
     <message>
         <source>plus shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage plus</translation>
     </message>
     <message>
         <source>minus shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage minus</translation>
     </message>
     <message>
         <source>own transmit frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>eigene Sendefrequenz</translation>
     </message>
     <message>
         <source>shift %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage %1 MHz</translation>
     </message>
     <message>
         <source>reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>DCS code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Code %1</translation>
     </message>
     <message>
         <source>CTCSS tone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-Ton %1</translation>
     </message>
     <message>
         <source>tone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Memory channel &amp;Sort...</source>
+        <translation>Speicherkanäle &amp;sortieren...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Field for Selection...</source>
+        <translation>&amp;Feld für Auswahl setzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alles</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Speicher</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>&amp;Menü</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>&amp;Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>Schnittstelle &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>&amp;Speicher</translation>
+    </message>
+    <message>
+        <source>Menu &amp;1</source>
+        <translation>Menü &amp;1</translation>
+    </message>
+    <message>
+        <source>Menu &amp;2</source>
+        <translation>Menü &amp;2</translation>
+    </message>
+    <message>
+        <source>Cha&amp;nnels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>S&amp;peicherkanal</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>&amp;VFO</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>&amp;CALL-Kanal</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>D&amp;TMF-Speicher</translation>
+    </message>
+    <message>
+        <source>ch.</source>
+        <extracomment>grid heading, short: the memory channel&apos;s number</extracomment>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Rx(Tx) Freq.</source>
+        <extracomment>grid heading, short: receive (and transmit) frequency</extracomment>
+        <translation>RX(TX)-Freq.</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>grid heading, short: frequency</extracomment>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>status bar and grid heading: a channel&apos;s or DTMF memory&apos;s name (&quot;Name : HOME&quot;)</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>grid heading, short: the DTMF memory&apos;s number</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMF-Code</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>[Radio]</source>
+        <extracomment>caption after a read: the data came from the radio, not from a file</extracomment>
+        <translation>[Funkgerät]</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export Listing as PDF...</source>
+        <translation>Ausdruck als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels (CSV)...</source>
+        <translation>Kanäle &amp;importieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Channels (CSV)...</source>
+        <translation>Kanäle e&amp;xportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>Ä&amp;nderungen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>Mit Funkgerät &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Writes only the records that differ from what the radio holds</source>
+        <translation>Schreibt nur die Datensätze, die sich von denen im Funkgerät unterscheiden</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <extracomment>status bar: &quot;Tx Frequency : 145.000MHz&quot;</extracomment>
+        <translation>TX-Frequenz</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <extracomment>status bar: the repeater offset, &quot;Offset : 0.60MHz&quot;</extracomment>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Programmable VFO</source>
+        <extracomment>status bar: the program VFO&apos;s range, &quot;Programmable VFO : 144-146&quot;</extracomment>
+        <translation>Programm-VFO</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Si&amp;cherung öffnen...</translation>
+    </message>
+    <message>
+        <source>The data read from the radio could not be kept as a backup.</source>
+        <translation>Die vom Funkgerät gelesenen Daten konnten nicht als Sicherung abgelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -775,7 +1107,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichername</translation>
     </message>
     <message>
         <source>&amp;Power</source>
@@ -994,6 +1326,83 @@ Do you want to save?</source>
     </message>
 </context>
 <context>
+    <name>PortSelect</name>
+    <message>
+        <source>%1st</source>
+        <extracomment>ordinal numbers 1st, 21st, 31st... (%1 the number); other languages write the same form for all four: &quot;%1.&quot;, &quot;%1番目&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>ordinal numbers 2nd, 22nd...</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>ordinal numbers 3rd, 23rd...</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>ordinal numbers 4th, 11th, 12th, 13th...</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Device of %1, for example /dev/ttyUSB0, /dev/serial/by-id/... or a
+pseudo-terminal such as /dev/pts/3.
+Leave it empty to use the %2 USB serial adapter found.</source>
+        <extracomment>%1 the port (COM3), %2 an ordinal number (3rd)</extracomment>
+        <translation>Gerät von %1, zum Beispiel /dev/ttyUSB0, /dev/serial/by-id/... oder ein
+Pseudo-Terminal wie /dev/pts/3.
+Leer lassen, um den %2 gefundenen USB-Seriell-Adapter zu verwenden.</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (simulated radio, this run only)</source>
+        <extracomment>status tip of a port item: %1 the port (COM1), %2 its device (/dev/pts/3)</extracomment>
+        <translation>%1 erreicht %2 (simuliertes Funkgerät, nur für diesen Lauf)</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (set by hand)</source>
+        <translation>%1 erreicht %2 (von Hand gesetzt)</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (the %3 USB serial adapter)</source>
+        <extracomment>%3 an ordinal number (1st): the first USB serial adapter found</extracomment>
+        <translation>%1 erreicht %2 (der %3 USB-Seriell-Adapter)</translation>
+    </message>
+    <message>
+        <source>%1 reaches no device; set one with Device...</source>
+        <extracomment>&quot;Device...&quot; is the item Radio &gt; Port Select &gt; Device...</extracomment>
+        <translation>%1 erreicht kein Gerät; legen Sie eines mit „Gerät...“ fest</translation>
+    </message>
+    <message>
+        <source>&amp;Device...</source>
+        <translation>&amp;Gerät...</translation>
+    </message>
+    <message>
+        <source>Set the device that %1 reaches</source>
+        <translation>Das Gerät festlegen, das %1 erreicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.
+Please check and try again.</source>
+        <extracomment>%1 the path the operator gave</extracomment>
+        <translation>%1 ist keine serielle Schnittstelle.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet.
+%2 will reach it once the adapter is plugged in.</source>
+        <extracomment>%1 the path the operator gave, %2 the port (COM1)</extracomment>
+        <translation>%1 existiert noch nicht.
+%2 erreicht das Gerät, sobald der Adapter eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>The simulated radio cannot start.</source>
+        <translation>Das simulierte Funkgerät kann nicht starten.</translation>
+    </message>
+</context>
+<context>
     <name>ReadBackDialog</name>
     <message>
         <source>The read-back has finished.</source>
@@ -1029,7 +1438,34 @@ Do you want to save?</source>
     <name>SortDialog</name>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>Speicherkanäle sortieren</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
     </message>
 </context>
 <context>

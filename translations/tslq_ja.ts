@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About TSL-Q2/Q3</source>
+        <translation>TSL-Q2/Q3のバージョン情報</translation>
+    </message>
+    <message>
+        <source>Version 1.00</source>
+        <translation>バージョン 1.00</translation>
+    </message>
+</context>
+<context>
     <name>BackupDialog</name>
     <message>
         <source>Made by</source>
@@ -13,7 +24,7 @@
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">読み込み</translation>
     </message>
     <message>
         <source>Backups of reads</source>
@@ -51,7 +62,7 @@
     <name>ChannelGrid</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>空</translation>
     </message>
 </context>
 <context>
@@ -109,7 +120,7 @@
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">空</translation>
     </message>
     <message>
         <source>Channel number; Enter opens the memory editor</source>
@@ -261,11 +272,11 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMFメモリー</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VFO</translation>
     </message>
     <message>
         <source>CALL</source>
@@ -273,7 +284,7 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALLチャンネル</translation>
     </message>
     <message>
         <source>VFO channels</source>
@@ -368,7 +379,7 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メニュー</translation>
     </message>
     <message>
         <source>No channel list: no header row with a Frequency column.</source>
@@ -473,7 +484,7 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     <message>
         <source>Comment</source>
         <comment>undo step</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">コメント</translation>
     </message>
     <message>
         <source>VFO %1</source>
@@ -564,145 +575,466 @@ Do you want to save?</source>
     <name>HelpViewer</name>
     <message>
         <source>Help topic</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプトピック</translation>
+    </message>
+    <message>
+        <source>TSL-Q2/Q3 Help</source>
+        <translation>TSL-Q2/Q3 ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>進む(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Program &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの言語(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム(&amp;S)</translation>
     </message>
     <message>
         <source>The program language will change the next time TSL-Q2/Q3 starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの言語は、次にTSL-Q2/Q3を起動したときに切り替わります。</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Save &amp;Serial Log...</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルログを保存(&amp;S)...</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>ページ</translation>
     </message>
     <message>
         <source>More toolbar commands</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバーのその他のコマンド</translation>
     </message>
     <message>
         <source>Your note, kept in the data file; up to 50 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>データファイルに保存されるメモです。50文字まで入力できます</translation>
     </message>
     <message>
         <source>Enter or F2 opens the editor of the current row; Shift+F10 or the Menu key opens its edit commands</source>
-        <translation type="unfinished"></translation>
+        <translation>EnterキーまたはF2キーで現在の行の編集ダイアログを開き、Shift+F10キーまたはアプリケーションキーで編集コマンドのメニューを開きます</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, which is also the transmit frequency unless the channel has a shift or a transmit frequency of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数 (MHz)。チャンネルにシフトや独自の送信周波数がなければ、送信周波数も同じです</translation>
     </message>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル</translation>
     </message>
     <message>
         <source>Lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウト</translation>
     </message>
     <message>
         <source>An asterisk marks a channel that scanning skips</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンで飛ばすチャンネルにはアスタリスクが付きます</translation>
     </message>
     <message>
         <source>Channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Variable frequency oscillator: the frequency of each band outside the memory channels. </source>
-        <translation type="unfinished"></translation>
+        <translation>VFO (可変周波数発振器): メモリーチャンネルを使わないときの各バンドの周波数です。</translation>
     </message>
     <message>
         <source>Frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数 (MHz)</translation>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLチャンネル</translation>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency memories. </source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF (デュアルトーン・マルチ周波数) のメモリーです。</translation>
     </message>
     <message>
         <source>DTMF memory number</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー番号</translation>
     </message>
     <message>
         <source>The digits the radio sends as tones</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機がトーンとして送信する数字</translation>
     </message>
     <message>
         <source>not locked out</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウトなし</translation>
     </message>
     <message>
         <source>locked out</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウト</translation>
     </message>
     <message>
         <source>plus shift</source>
-        <translation type="unfinished"></translation>
+        <translation>プラスシフト</translation>
     </message>
     <message>
         <source>minus shift</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナスシフト</translation>
     </message>
     <message>
         <source>own transmit frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>独自の送信周波数</translation>
     </message>
     <message>
         <source>shift %1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1MHzシフト</translation>
     </message>
     <message>
         <source>reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>リバース</translation>
     </message>
     <message>
         <source>DCS code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DCSコード%1</translation>
     </message>
     <message>
         <source>CTCSS tone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSSトーン%1</translation>
     </message>
     <message>
         <source>tone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン%1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し: %1</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Memory channel &amp;Sort...</source>
+        <translation>メモリーチャンネルの並べ替え(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Set &amp;Field for Selection...</source>
+        <translation>選択範囲に項目を設定(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>すべて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>メモリー(&amp;M)</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>メニュー(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>ヘルプトピック(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Out</source>
+        <translation>ロックアウト(&amp;L)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>無線機(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>読み込み(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込み(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>ポート選択(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>メモリー(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Menu &amp;1</source>
+        <translation>メニュー1(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Menu &amp;2</source>
+        <translation>メニュー2(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Cha&amp;nnels</source>
+        <translation>チャンネル(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>メモリーチャンネル(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>VFO(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>CALLチャンネル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>DTMFメモリー(&amp;D)</translation>
+    </message>
+    <message>
+        <source>ch.</source>
+        <extracomment>grid heading, short: the memory channel&apos;s number</extracomment>
+        <translation>ch</translation>
+    </message>
+    <message>
+        <source>Rx(Tx) Freq.</source>
+        <extracomment>grid heading, short: receive (and transmit) frequency</extracomment>
+        <translation>受信(送信)周波数</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>grid heading, short: frequency</extracomment>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>status bar and grid heading: a channel&apos;s or DTMF memory&apos;s name (&quot;Name : HOME&quot;)</extracomment>
+        <translation>ネーム</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>バンド</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>grid heading, short: the DTMF memory&apos;s number</extracomment>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMFコード</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>[Radio]</source>
+        <extracomment>caption after a read: the data came from the radio, not from a file</extracomment>
+        <translation>[無線機]</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>元に戻す(&amp;U): %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>やり直し(&amp;R): %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export Listing as PDF...</source>
+        <translation>一覧表をPDFにエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels (CSV)...</source>
+        <translation>チャンネルのインポート (CSV)(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Channels (CSV)...</source>
+        <translation>チャンネルのエクスポート (CSV)(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>変更分(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>無線機と比較(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>書き込み後に照合(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Writes only the records that differ from what the radio holds</source>
+        <translation>無線機の内容と異なるレコードだけを書き込みます</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <extracomment>status bar: &quot;Tx Frequency : 145.000MHz&quot;</extracomment>
+        <translation>送信周波数</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <extracomment>status bar: the repeater offset, &quot;Offset : 0.60MHz&quot;</extracomment>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Programmable VFO</source>
+        <extracomment>status bar: the program VFO&apos;s range, &quot;Programmable VFO : 144-146&quot;</extracomment>
+        <translation>プログラムVFO</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>バックアップを開く(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>The data read from the radio could not be kept as a backup.</source>
+        <translation>無線機から読み込んだデータをバックアップとして保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -768,7 +1100,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メモリーネーム</translation>
     </message>
     <message>
         <source>&amp;Power</source>
@@ -987,6 +1319,83 @@ Do you want to save?</source>
     </message>
 </context>
 <context>
+    <name>PortSelect</name>
+    <message>
+        <source>%1st</source>
+        <extracomment>ordinal numbers 1st, 21st, 31st... (%1 the number); other languages write the same form for all four: &quot;%1.&quot;, &quot;%1番目&quot;</extracomment>
+        <translation>%1番目</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>ordinal numbers 2nd, 22nd...</extracomment>
+        <translation>%1番目</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>ordinal numbers 3rd, 23rd...</extracomment>
+        <translation>%1番目</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>ordinal numbers 4th, 11th, 12th, 13th...</extracomment>
+        <translation>%1番目</translation>
+    </message>
+    <message>
+        <source>Device of %1, for example /dev/ttyUSB0, /dev/serial/by-id/... or a
+pseudo-terminal such as /dev/pts/3.
+Leave it empty to use the %2 USB serial adapter found.</source>
+        <extracomment>%1 the port (COM3), %2 an ordinal number (3rd)</extracomment>
+        <translation>%1のデバイスです。例: /dev/ttyUSB0、/dev/serial/by-id/...、または
+/dev/pts/3 のような疑似端末。
+空欄にすると、見つかった%2のUSBシリアル変換アダプターを使います。</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (simulated radio, this run only)</source>
+        <extracomment>status tip of a port item: %1 the port (COM1), %2 its device (/dev/pts/3)</extracomment>
+        <translation>%1の接続先: %2 (模擬無線機、今回の起動のみ)</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (set by hand)</source>
+        <translation>%1の接続先: %2 (手動で設定)</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 (the %3 USB serial adapter)</source>
+        <extracomment>%3 an ordinal number (1st): the first USB serial adapter found</extracomment>
+        <translation>%1の接続先: %2 (%3のUSBシリアル変換アダプター)</translation>
+    </message>
+    <message>
+        <source>%1 reaches no device; set one with Device...</source>
+        <extracomment>&quot;Device...&quot; is the item Radio &gt; Port Select &gt; Device...</extracomment>
+        <translation>%1の接続先デバイスがありません。「デバイス...」で設定してください</translation>
+    </message>
+    <message>
+        <source>&amp;Device...</source>
+        <translation>デバイス(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Set the device that %1 reaches</source>
+        <translation>%1の接続先デバイスを設定します</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.
+Please check and try again.</source>
+        <extracomment>%1 the path the operator gave</extracomment>
+        <translation>%1はシリアルデバイスではありません。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet.
+%2 will reach it once the adapter is plugged in.</source>
+        <extracomment>%1 the path the operator gave, %2 the port (COM1)</extracomment>
+        <translation>%1はまだありません。
+アダプターを接続すると、%2はこのデバイスにつながります。</translation>
+    </message>
+    <message>
+        <source>The simulated radio cannot start.</source>
+        <translation>模擬無線機を起動できません。</translation>
+    </message>
+</context>
+<context>
     <name>ReadBackDialog</name>
     <message>
         <source>The read-back has finished.</source>
@@ -1022,7 +1431,34 @@ Do you want to save?</source>
     <name>SortDialog</name>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替えの基準</translation>
+    </message>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>メモリーチャンネルの並べ替え</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>並べ替え(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>ようこそ</translation>
     </message>
 </context>
 <context>

@@ -96,7 +96,7 @@ constexpr const char* StatusWords[] = {
     QT_TRANSLATE_NOOP("MainWindow", "Offset"),
     //: status bar: the program VFO's range, "Programmable VFO : 144-146"
     QT_TRANSLATE_NOOP("MainWindow", "Programmable VFO"),
-    //: status bar: a DTMF memory's name, "Name : HOME"
+    //: status bar and grid heading: a channel's or DTMF memory's name ("Name : HOME")
     QT_TRANSLATE_NOOP("MainWindow", "Name"),
 };
 
