@@ -37,7 +37,7 @@ QPixmap RadioIcon()
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("About TSL-Q2/Q3"));
+    setWindowTitle(tr("About TSL-Q2/Q3"));
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
@@ -48,8 +48,13 @@ AboutBox::AboutBox(QWidget* parent)
     icon->setAlignment(Qt::AlignTop);
     panelLayout->addWidget(icon);
     auto* lines = new QVBoxLayout;
-    lines->addWidget(new QLabel(QStringLiteral("Tessaline for ZT-Q2/Q3"), panel));
-    lines->addWidget(new QLabel(QStringLiteral("Version 1.00"), panel));
+    for (const QString& text : {QStringLiteral("Tessaline for ZT-Q2/Q3"), tr("Version 1.00")}) {
+        auto* line = new QLabel(text, panel);
+        // A line in another script, drawn in a fallback font, is asked for
+        // that font's height; it gets at least the line height of its own.
+        line->setMinimumHeight(line->fontMetrics().height());
+        lines->addWidget(line);
+    }
     lines->addStretch(1);
     panelLayout->addLayout(lines, 1);
     layout->addWidget(panel, 1);

@@ -73,7 +73,7 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
     if (const QDir language(QDir(folder_).filePath(InstalledLanguage()));
         InstalledLanguage() != QStringLiteral("en") && language.exists())
         pages_ = language.path();
-    setWindowTitle(QStringLiteral("TSL-Q2/Q3 Help"));
+    setWindowTitle(tr("TSL-Q2/Q3 Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -88,9 +88,9 @@ HelpViewer::HelpViewer(const QString& helpFolder, QWidget* parent)
         buttons->addWidget(b);
         return b;
     };
-    Button_Back = button(QStringLiteral("&Back"), QStyle::SP_ArrowBack);
-    Button_Forward = button(QStringLiteral("&Forward"), QStyle::SP_ArrowForward);
-    Button_Contents = button(QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon);
+    Button_Back = button(tr("&Back"), QStyle::SP_ArrowBack);
+    Button_Forward = button(tr("&Forward"), QStyle::SP_ArrowForward);
+    Button_Contents = button(tr("&Contents"), QStyle::SP_DirHomeIcon);
     buttons->addStretch();
     layout->addLayout(buttons);
     Browser = new TopicBrowser(folder_, pages_, this);

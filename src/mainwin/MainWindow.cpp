@@ -226,22 +226,22 @@ void MainWindow::LoadTheProfile(const Options& options, RadioImage& image)
 
 void MainWindow::CreateActions()
 {
-    newAction_ = NewAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    openAction_ = NewAction(this, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    saveAction_ = NewAction(this, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAsAction_ = NewAction(this, QStringLiteral("Save &As..."));
-    printAction_ = NewAction(this, QStringLiteral("&Print..."));
-    exitAction_ = NewAction(this, QStringLiteral("E&xit"));
+    newAction_ = NewAction(this, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    openAction_ = NewAction(this, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction_ = NewAction(this, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsAction_ = NewAction(this, tr("Save &As..."));
+    printAction_ = NewAction(this, tr("&Print..."));
+    exitAction_ = NewAction(this, tr("E&xit"));
 
-    cutAction_ = NewAction(this, QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    copyAction_ = NewAction(this, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    pasteAction_ = NewAction(this, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    deleteAction_ = NewAction(this, QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    sortAction_ = NewAction(this, QStringLiteral("Memory channel &Sort..."));
-    setFieldAction_ = NewAction(this, QStringLiteral("Set &Field for Selection..."));
-    undoAction_ = document_.UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    cutAction_ = NewAction(this, tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyAction_ = NewAction(this, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    pasteAction_ = NewAction(this, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    deleteAction_ = NewAction(this, tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    sortAction_ = NewAction(this, tr("Memory channel &Sort..."));
+    setFieldAction_ = NewAction(this, tr("Set &Field for Selection..."));
+    undoAction_ = document_.UndoStack().createUndoAction(this, tr("&Undo"));
     undoAction_->setShortcuts(QKeySequence::Undo);
-    redoAction_ = document_.UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction_ = document_.UndoStack().createRedoAction(this, tr("&Redo"));
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // On the window as well as in the Edit menu, so that the shortcuts work
@@ -250,12 +250,12 @@ void MainWindow::CreateActions()
     addAction(undoAction_);
     addAction(redoAction_);
 
-    readAllAction_ = NewAction(this, QStringLiteral("&All"));
-    readMemoryAction_ = NewAction(this, QStringLiteral("&Memory"));
-    readMenuAction_ = NewAction(this, QStringLiteral("M&enu"));
-    writeAllAction_ = NewAction(this, QStringLiteral("&All"));
-    writeMemoryAction_ = NewAction(this, QStringLiteral("&Memory"));
-    writeMenuAction_ = NewAction(this, QStringLiteral("M&enu"));
+    readAllAction_ = NewAction(this, tr("&All"));
+    readMemoryAction_ = NewAction(this, tr("&Memory"));
+    readMenuAction_ = NewAction(this, tr("M&enu"));
+    writeAllAction_ = NewAction(this, tr("&All"));
+    writeMemoryAction_ = NewAction(this, tr("&Memory"));
+    writeMenuAction_ = NewAction(this, tr("M&enu"));
     for (int port = 1; port <= static_cast<int>(portActions_.size()); ++port) {
         // "Com&1" .. "Com&9", "Com1&0"
         const QString text = port < 10 ? QStringLiteral("Com&%1").arg(port) : QStringLiteral("Com1&0");
@@ -264,40 +264,40 @@ void MainWindow::CreateActions()
         portActions_[static_cast<std::size_t>(port - 1)] = item;
     }
 
-    helpTopicsAction_ = NewAction(this, QStringLiteral("&Help Topics"));
-    aboutAction_ = NewAction(this, QStringLiteral("&About..."));
+    helpTopicsAction_ = NewAction(this, tr("&Help Topics"));
+    aboutAction_ = NewAction(this, tr("&About..."));
 
-    memoryCutAction_ = NewAction(this, QStringLiteral("Cu&t"));
-    memoryCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
-    memoryPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
-    memoryDeleteAction_ = NewAction(this, QStringLiteral("&Delete"));
-    lockOutAction_ = NewAction(this, QStringLiteral("&Lock Out"));
-    vfoCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
-    vfoPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
-    callCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
-    callPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
-    dtmfCutAction_ = NewAction(this, QStringLiteral("Cu&t"));
-    dtmfCopyAction_ = NewAction(this, QStringLiteral("&Copy"));
-    dtmfPasteAction_ = NewAction(this, QStringLiteral("&Paste"));
-    dtmfDeleteAction_ = NewAction(this, QStringLiteral("&Delete"));
+    memoryCutAction_ = NewAction(this, tr("Cu&t"));
+    memoryCopyAction_ = NewAction(this, tr("&Copy"));
+    memoryPasteAction_ = NewAction(this, tr("&Paste"));
+    memoryDeleteAction_ = NewAction(this, tr("&Delete"));
+    lockOutAction_ = NewAction(this, tr("&Lock Out"));
+    vfoCopyAction_ = NewAction(this, tr("&Copy"));
+    vfoPasteAction_ = NewAction(this, tr("&Paste"));
+    callCopyAction_ = NewAction(this, tr("&Copy"));
+    callPasteAction_ = NewAction(this, tr("&Paste"));
+    dtmfCutAction_ = NewAction(this, tr("Cu&t"));
+    dtmfCopyAction_ = NewAction(this, tr("&Copy"));
+    dtmfPasteAction_ = NewAction(this, tr("&Paste"));
+    dtmfDeleteAction_ = NewAction(this, tr("&Delete"));
 
-    NewButton = NewAction(this, QStringLiteral("New"));
-    OpenButton = NewAction(this, QStringLiteral("Open"));
-    SaveButton = NewAction(this, QStringLiteral("Save"));
-    PrintButton = NewAction(this, QStringLiteral("Print"));
-    ReadButton = NewAction(this, QStringLiteral("Read"));
-    readAllButtonAction_ = NewAction(this, QStringLiteral("All"));
-    readMemoryButtonAction_ = NewAction(this, QStringLiteral("Memory"));
-    readMenuButtonAction_ = NewAction(this, QStringLiteral("Menu"));
-    WriteButton = NewAction(this, QStringLiteral("Write"));
-    writeAllButtonAction_ = NewAction(this, QStringLiteral("All"));
-    writeMemoryButtonAction_ = NewAction(this, QStringLiteral("Memory"));
-    writeMenuButtonAction_ = NewAction(this, QStringLiteral("Menu"));
-    CutButton = NewAction(this, QStringLiteral("Cut"));
-    CopyButton = NewAction(this, QStringLiteral("Copy"));
-    PasteButton = NewAction(this, QStringLiteral("Paste"));
-    UndoButton = NewAction(this, QStringLiteral("Undo"));
-    RedoButton = NewAction(this, QStringLiteral("Redo"));
+    NewButton = NewAction(this, tr("New"));
+    OpenButton = NewAction(this, tr("Open"));
+    SaveButton = NewAction(this, tr("Save"));
+    PrintButton = NewAction(this, tr("Print"));
+    ReadButton = NewAction(this, tr("Read"));
+    readAllButtonAction_ = NewAction(this, tr("All"));
+    readMemoryButtonAction_ = NewAction(this, tr("Memory"));
+    readMenuButtonAction_ = NewAction(this, tr("Menu"));
+    WriteButton = NewAction(this, tr("Write"));
+    writeAllButtonAction_ = NewAction(this, tr("All"));
+    writeMemoryButtonAction_ = NewAction(this, tr("Memory"));
+    writeMenuButtonAction_ = NewAction(this, tr("Menu"));
+    CutButton = NewAction(this, tr("Cut"));
+    CopyButton = NewAction(this, tr("Copy"));
+    PasteButton = NewAction(this, tr("Paste"));
+    UndoButton = NewAction(this, tr("Undo"));
+    RedoButton = NewAction(this, tr("Redo"));
     for (QAction* button : {NewButton, OpenButton, SaveButton, PrintButton, ReadButton, WriteButton,
                             CutButton, CopyButton, PasteButton})
         button->setToolTip(button->text());
@@ -306,14 +306,14 @@ void MainWindow::CreateActions()
 void MainWindow::CreateMenus()
 {
     QMenuBar* bar = menuBar();
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
+    fileMenu_ = bar->addMenu(tr("&File"));
     fileMenu_->addActions({newAction_, openAction_, saveAction_, saveAsAction_});
     fileMenu_->addSeparator();
     fileMenu_->addAction(printAction_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(exitAction_);
 
-    editMenu_ = bar->addMenu(QStringLiteral("&Edit"));
+    editMenu_ = bar->addMenu(tr("&Edit"));
     editMenu_->addActions({undoAction_, redoAction_});
     editMenu_->addSeparator();
     editMenu_->addActions({cutAction_, copyAction_, pasteAction_, deleteAction_});
@@ -321,17 +321,17 @@ void MainWindow::CreateMenus()
     editMenu_->addAction(sortAction_);
     editMenu_->addAction(setFieldAction_);
 
-    radioMenu_ = bar->addMenu(QStringLiteral("&Radio"));
-    readMenu_ = radioMenu_->addMenu(QStringLiteral("&Read"));
+    radioMenu_ = bar->addMenu(tr("&Radio"));
+    readMenu_ = radioMenu_->addMenu(tr("&Read"));
     readMenu_->addActions({readAllAction_, readMemoryAction_, readMenuAction_});
-    writeMenu_ = radioMenu_->addMenu(QStringLiteral("&Write"));
+    writeMenu_ = radioMenu_->addMenu(tr("&Write"));
     writeMenu_->addActions({writeAllAction_, writeMemoryAction_, writeMenuAction_});
     radioMenu_->addSeparator();
-    portMenu_ = radioMenu_->addMenu(QStringLiteral("&Port Select"));
+    portMenu_ = radioMenu_->addMenu(tr("&Port Select"));
     for (QAction* item : portActions_)
         portMenu_->addAction(item);
 
-    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu_ = bar->addMenu(tr("&Help"));
     helpMenu_->addAction(helpTopicsAction_);
     helpMenu_->addSeparator();
     helpMenu_->addAction(aboutAction_);
@@ -351,7 +351,7 @@ void MainWindow::CreateMenus()
 
 void MainWindow::CreateToolBar()
 {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -387,11 +387,11 @@ void MainWindow::CreatePages()
     memoryPage_ = new QWidget;
     menu1Page_ = new QWidget;
     menu2Page_ = new QWidget;
-    pages_->addTab(memoryPage_, QStringLiteral("Memor&y"));
-    pages_->addTab(menu1Page_, QStringLiteral("Menu &1"));
-    pages_->addTab(menu2Page_, QStringLiteral("Menu &2"));
+    pages_->addTab(memoryPage_, tr("Memor&y"));
+    pages_->addTab(menu1Page_, tr("Menu &1"));
+    pages_->addTab(menu2Page_, tr("Menu &2"));
     channelsPage_ = new ChannelsPage(document_);
-    pages_->addTab(channelsPage_, QStringLiteral("Cha&nnels"));
+    pages_->addTab(channelsPage_, tr("Cha&nnels"));
     layout->addWidget(pages_);
 
     auto makeGrid = [](QGroupBox* box, int columns) {
@@ -417,20 +417,28 @@ void MainWindow::CreatePages()
         boxLayout->addWidget(grid);
         return grid;
     };
-    memoryGroup_ = new QGroupBox(QStringLiteral("&Memory Channel"), memoryPage_);
-    vfoGroup_ = new QGroupBox(QStringLiteral("&VFO"), memoryPage_);
-    callGroup_ = new QGroupBox(QStringLiteral("&CALL Channel"), memoryPage_);
-    dtmfGroup_ = new QGroupBox(QStringLiteral("&DTMF Memory"), memoryPage_);
+    memoryGroup_ = new QGroupBox(tr("&Memory Channel"), memoryPage_);
+    vfoGroup_ = new QGroupBox(tr("&VFO"), memoryPage_);
+    callGroup_ = new QGroupBox(tr("&CALL Channel"), memoryPage_);
+    dtmfGroup_ = new QGroupBox(tr("&DTMF Memory"), memoryPage_);
     memoryGrid_ = makeGrid(memoryGroup_, 4);
     vfoGrid_ = makeGrid(vfoGroup_, 3);
     callGrid_ = makeGrid(callGroup_, 3);
     dtmfGrid_ = makeGrid(dtmfGroup_, 3);
+    // The headings stand one blank in from the column's edge.
+    const auto heading = [](const QString& text) { return QLatin1Char(' ') + text; };
+    //: grid heading, short: the memory channel's number
+    const QString channel = tr("ch.");
+    //: grid heading, short: receive (and transmit) frequency
+    const QString rxTxFrequency = tr("Rx(Tx) Freq.");
+    //: grid heading, short: frequency
+    const QString frequency = tr("Freq.");
     memoryGrid_->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral(" ch."), QStringLiteral(" Rx(Tx) Freq."), QStringLiteral(" Name")});
-    vfoGrid_->setHorizontalHeaderLabels({QString(), QStringLiteral(" Band"), QStringLiteral(" Freq.")});
-    callGrid_->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral(" Band"), QStringLiteral(" Rx(Tx) Freq.")});
-    dtmfGrid_->setHorizontalHeaderLabels({QString(), QStringLiteral(" No."), QStringLiteral(" DTMF Code")});
+        {QString(), heading(channel), heading(rxTxFrequency), heading(tr("Name"))});
+    vfoGrid_->setHorizontalHeaderLabels({QString(), heading(tr("Band")), heading(frequency)});
+    callGrid_->setHorizontalHeaderLabels({QString(), heading(tr("Band")), heading(rxTxFrequency)});
+    //: grid heading, short: the DTMF memory's number
+    dtmfGrid_->setHorizontalHeaderLabels({QString(), heading(tr("No.")), heading(tr("DTMF Code"))});
 
     // A taller window shows more memory channels; beside them the VFO, CALL
     // and DTMF grids share the column until each shows all its rows.
@@ -445,7 +453,7 @@ void MainWindow::CreatePages()
     pageLayout->addLayout(right, 1);
 
     auto* commentRow = new QHBoxLayout;
-    auto* commentLabel = new QLabel(QStringLiteral("Comment"), central);
+    auto* commentLabel = new QLabel(tr("Comment"), central);
     commentEdit_ = new QLineEdit(central);
     auto* validator = new CommentValidator(commentEdit_);
     commentEdit_->setValidator(validator);
@@ -511,13 +519,16 @@ void MainWindow::SetFileName(const QString& name)
 
 void MainWindow::ShowCaption()
 {
-    setWindowTitle(captionBase_ + QStringLiteral(" [") + FileName() + QStringLiteral("]"));
+    // "Untitled" names no file: it is said in the program's language.
+    const QString shown = FileName() == QStringLiteral("Untitled") ? tr("Untitled") : FileName();
+    setWindowTitle(captionBase_ + QStringLiteral(" [") + shown + QStringLiteral("]"));
 }
 
 void MainWindow::ShowRadioCaption()
 {
     document_.SetFileName(QStringLiteral("Untitled"));
-    setWindowTitle(captionBase_ + QStringLiteral(" [Radio]"));
+    //: caption after a read: the data came from the radio, not from a file
+    setWindowTitle(captionBase_ + QLatin1Char(' ') + tr("[Radio]"));
 }
 
 void MainWindow::ConnectDocument()
@@ -533,14 +544,23 @@ void MainWindow::ConnectDocument()
     connect(&document_, &Document::CommentChanged, this, &MainWindow::ShowComment);
     connect(&document_, &Document::FileNameChanged, this, &MainWindow::ShowCaption);
 
-    // The toolbar's Undo and Redo: short texts, the step in the tip.
+    // The menu's Undo and Redo name the step; the toolbar's have short
+    // texts and the step in the tip. The stack would join its prefix and the
+    // step with a blank, which not every language reads so: the texts are
+    // set here, once the stack has set its own.
     QUndoStack& stack = document_.UndoStack();
     const auto showButtons = [this, &stack] {
         UndoButton->setEnabled(stack.canUndo());
         RedoButton->setEnabled(stack.canRedo());
-        UndoButton->setToolTip(undoAction_->text().remove(QLatin1Char('&')));
-        RedoButton->setToolTip(redoAction_->text().remove(QLatin1Char('&')));
+        const QString undo = stack.canUndo() ? stack.undoText() : QString();
+        const QString redo = stack.canRedo() ? stack.redoText() : QString();
+        undoAction_->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+        redoAction_->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+        UndoButton->setToolTip(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
+        RedoButton->setToolTip(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
     };
+    connect(&stack, &QUndoStack::undoTextChanged, this, showButtons);
+    connect(&stack, &QUndoStack::redoTextChanged, this, showButtons);
     connect(&stack, &QUndoStack::indexChanged, this, showButtons);
     connect(&stack, &QUndoStack::cleanChanged, this, showButtons);
     // Every Undo and Redo says which step it took back (see UndoOrRedo).

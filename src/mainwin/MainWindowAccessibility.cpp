@@ -114,7 +114,7 @@ QString MainWindow::SpokenStatus(GridId id, int row) const
     const auto add = [&parts](const QString& part) {
         if (!part.trimmed().isEmpty()) parts << part.trimmed();
     };
-    add(MarketToQString(texts.panel[0], market));
+    add(ShownStatusText(MarketToQString(texts.panel[0], market)));
     QString shift = MarketToQString(texts.panel[1], market);
     const bool reverse = shift.endsWith(QStringLiteral(" R"));
     if (reverse) shift.chop(2);
@@ -135,7 +135,7 @@ QString MainWindow::SpokenStatus(GridId id, int row) const
         add(tr("CTCSS tone %1").arg(value));
     else if (tone.startsWith(QStringLiteral("T : ")))
         add(tr("tone %1").arg(value));
-    add(MarketToQString(texts.panel[3], market));
+    add(ShownStatusText(MarketToQString(texts.panel[3], market)));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -30,7 +30,7 @@ void MainWindow::ConnectFileCommands()
     hooks.leaveTextBoxes = [this] { pages_->setFocus(); };
     files_ = new FileCommands(document_, *store_, initialFolder_, std::move(hooks), this);
 
-    exportPdfAction_ = new QAction(QStringLiteral("&Export Listing as PDF..."), this);
+    exportPdfAction_ = new QAction(tr("&Export Listing as PDF..."), this);
     // Right below Print..., before the separator that precedes Exit.
     const QList<QAction*> items = fileMenu_->actions();
     const qsizetype print = items.indexOf(printAction_);
@@ -62,8 +62,8 @@ void MainWindow::ConnectFileCommands()
 void MainWindow::ConnectCsvCommands()
 {
     channelLists_ = new CsvCommands(document_, initialFolder_, this);
-    importCsvAction_ = new QAction(QStringLiteral("&Import Channels (CSV)..."), this);
-    exportCsvAction_ = new QAction(QStringLiteral("Expor&t Channels (CSV)..."), this);
+    importCsvAction_ = new QAction(tr("&Import Channels (CSV)..."), this);
+    exportCsvAction_ = new QAction(tr("Expor&t Channels (CSV)..."), this);
     // Right below Save As..., before the separator that precedes Print.
     const QList<QAction*> items = fileMenu_->actions();
     const qsizetype saveAs = items.indexOf(saveAsAction_);
@@ -137,11 +137,11 @@ void MainWindow::ConnectLinkCommands()
 
     // Write > Changes, Compare with Radio... and Verify After Write, beside
     // the transfers of the description.
-    writeChangesAction_ = new QAction(QStringLiteral("&Changes"), this);
+    writeChangesAction_ = new QAction(tr("&Changes"), this);
     writeMenu_->addSeparator();
     writeMenu_->addAction(writeChangesAction_);
-    compareAction_ = new QAction(QStringLiteral("&Compare with Radio..."), this);
-    verifyAfterWriteAction_ = new QAction(QStringLiteral("&Verify After Write"), this);
+    compareAction_ = new QAction(tr("&Compare with Radio..."), this);
+    verifyAfterWriteAction_ = new QAction(tr("&Verify After Write"), this);
     verifyAfterWriteAction_->setCheckable(true);
     verifyAfterWriteAction_->setChecked(link_->VerifyAfterWrite());
     const QList<QAction*> items = radioMenu_->actions();
@@ -181,8 +181,7 @@ void MainWindow::UpdateWriteChangesAction()
     const QString why = link_->WriteChangesUnavailable();
     writeChangesAction_->setEnabled(why.isEmpty());
     writeChangesAction_->setToolTip(
-        why.isEmpty() ? QStringLiteral("Writes only the records that differ from what the radio holds")
-                      : why);
+        why.isEmpty() ? tr("Writes only the records that differ from what the radio holds") : why);
 }
 
 void MainWindow::ReadCommand()

@@ -7,6 +7,7 @@
 #include "mainwin/MenuPages.h"
 #include "model/FieldTexts.h"
 #include "model/TextCodec.h"
+#include "model/Translatable.h"
 #include "rules/EntryKeys.h"
 
 #include <QAction>
@@ -84,6 +85,20 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text)
         item->setText(text);
     }
 }
+
+// The words of the status panels that stand before " : ". The shift and
+// tone panels hold the radio's signs and codes ("+-", "CT : 88.5Hz"), which
+// are the same in every language.
+constexpr const char* StatusWords[] = {
+    //: status bar: "Tx Frequency : 145.000MHz"
+    QT_TRANSLATE_NOOP("MainWindow", "Tx Frequency"),
+    //: status bar: the repeater offset, "Offset : 0.60MHz"
+    QT_TRANSLATE_NOOP("MainWindow", "Offset"),
+    //: status bar: the program VFO's range, "Programmable VFO : 144-146"
+    QT_TRANSLATE_NOOP("MainWindow", "Programmable VFO"),
+    //: status bar and grid heading: a channel's or DTMF memory's name ("Name : HOME")
+    QT_TRANSLATE_NOOP("MainWindow", "Name"),
+};
 
 // Grid rows count the heading as row 0; the table's own rows start below it.
 int TableRow(int gridRow)
@@ -268,7 +283,7 @@ void MainWindow::SizeStatusPanels()
         QString widest;
         int widestAdvance = -1;
         for (const std::string& sample : samples[i]) {
-            const QString text = ToQString(sample, market);
+            const QString text = ShownStatusText(ToQString(sample, market));
             const int advance = metrics.horizontalAdvance(text);
             if (advance > widestAdvance) {
                 widestAdvance = advance;
@@ -424,8 +439,22 @@ void MainWindow::UpdateStatusBar()
     }
     const char market = Market();
     const StatusTexts texts = RowStatusTexts(activeGrid_, row);
-    SetStatusPanels({ToQString(texts.panel[0], market), ToQString(texts.panel[1], market),
-                     ToQString(texts.panel[2], market), ToQString(texts.panel[3], market)});
+    std::array<QString, 4> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i] = ShownStatusText(ToQString(texts.panel[i], market));
+    SetStatusPanels(shown);
+}
+
+QString MainWindow::ShownStatusText(const QString& text)
+{
+    const QString separator = QStringLiteral(" : ");
+    const qsizetype end = text.indexOf(separator);
+    if (end <= 0) return text;
+    const QString words = text.left(end);
+    for (const char* known : StatusWords) {
+        if (words == QLatin1String(known)) return tr(known) + text.mid(end);
+    }
+    return text;
 }
 
 void MainWindow::SetGroupCaptionBold(GridId id, bool bold)

@@ -17,7 +17,7 @@ void MainWindow::ConnectBackupsAndRecovery()
     recovery_ = std::make_unique<RecoveryFile>(
         document_, [this] { return DataFileBytes(document_); }, dataFolder_ + QStringLiteral("/Recovery"));
 
-    openBackupAction_ = new QAction(QStringLiteral("Open &Backup..."), this);
+    openBackupAction_ = new QAction(tr("Open &Backup..."), this);
     // Right below Open...
     const QList<QAction*> items = fileMenu_->actions();
     const qsizetype open = items.indexOf(openAction_);
@@ -31,8 +31,8 @@ void MainWindow::KeepReadBackup(const RadioImage& image, BackupKind kind)
 {
     QString reason;
     if (!backups_->Keep(image, QDateTime::currentDateTime(), &reason, kind))
-        ShowMessage(MessageKind::Warning,
-                    QStringLiteral("The data read from the radio could not be kept as a backup.\n") + reason);
+        ShowMessage(MessageKind::Warning, tr("The data read from the radio could not be kept as a backup.") +
+                                              QLatin1Char('\n') + reason);
 }
 
 void MainWindow::OfferRecovery()

@@ -11,6 +11,7 @@
 #include "ui/Messages.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QInputDialog>
 #include <QMenu>
@@ -20,19 +21,31 @@
 
 namespace {
 
+// The texts of the port items and of setting a port's device.
+struct PortSelect
+{
+    Q_DECLARE_TR_FUNCTIONS(PortSelect)
+};
+
 QString PortLabel(int port)
 {
     return QStringLiteral("COM%1").arg(port);
 }
 
+// "1st", "2nd", "11th": which of the USB serial adapters found a port takes.
 QString Ordinal(int n)
 {
-    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
-                         : n % 10 == 1                    ? "st"
-                         : n % 10 == 2                    ? "nd"
-                         : n % 10 == 3                    ? "rd"
-                                                          : "th";
-    return QString::number(n) + QLatin1String(suffix);
+    //: ordinal numbers 1st, 21st, 31st... (%1 the number); other languages
+    //: write the same form for all four: "%1.", "%1番目"
+    if (n % 100 < 11 || n % 100 > 13) {
+        if (n % 10 == 1) return PortSelect::tr("%1st").arg(n);
+        //: ordinal numbers 2nd, 22nd...
+        if (n % 10 == 2) return PortSelect::tr("%1nd").arg(n);
+        //: ordinal numbers 3rd, 23rd...
+        if (n % 10 == 3) return PortSelect::tr("%1rd").arg(n);
+    }
+    //: ordinal numbers 4th, 11th, 12th, 13th...
+    return PortSelect::tr("%1th").arg(n);
 }
 
 std::optional<QString> AskDeviceModally(QWidget* parent, int port, const QString& current)
@@ -40,7 +53,8 @@ std::optional<QString> AskDeviceModally(QWidget* parent, int port, const QString
     bool ok = false;
     const QString text = QInputDialog::getText(
         parent, Msg::ApplicationTitle,
-        QStringLiteral("Device of %1, for example /dev/ttyUSB0, /dev/serial/by-id/... or a\n"
+        //: %1 the port (COM3), %2 an ordinal number (3rd)
+        PortSelect::tr("Device of %1, for example /dev/ttyUSB0, /dev/serial/by-id/... or a\n"
                        "pseudo-terminal such as /dev/pts/3.\n"
                        "Leave it empty to use the %2 USB serial adapter found.")
             .arg(PortLabel(port), Ordinal(port)),
@@ -57,16 +71,19 @@ QString PortStatusTip(int port)
     const QString device = QString::fromStdString(map.DeviceOf(port));
     switch (map.SourceOf(port)) {
     case PortSource::RunOnly:
-        return QStringLiteral("%1 reaches %2 (simulated radio, this run only)").arg(PortLabel(port), device);
+        //: status tip of a port item: %1 the port (COM1), %2 its device (/dev/pts/3)
+        return PortSelect::tr("%1 reaches %2 (simulated radio, this run only)").arg(PortLabel(port), device);
     case PortSource::Stored:
-        return QStringLiteral("%1 reaches %2 (set by hand)").arg(PortLabel(port), device);
+        return PortSelect::tr("%1 reaches %2 (set by hand)").arg(PortLabel(port), device);
     case PortSource::Automatic:
-        return QStringLiteral("%1 reaches %2 (the %3 USB serial adapter)")
+        //: %3 an ordinal number (1st): the first USB serial adapter found
+        return PortSelect::tr("%1 reaches %2 (the %3 USB serial adapter)")
             .arg(PortLabel(port), device, Ordinal(port));
     case PortSource::None:
         break;
     }
-    return QStringLiteral("%1 reaches no device; set one with Device...").arg(PortLabel(port));
+    //: "Device..." is the item Radio > Port Select > Device...
+    return PortSelect::tr("%1 reaches no device; set one with Device...").arg(PortLabel(port));
 }
 
 DevicePathKind ClassifyDevicePath(const QString& path)
@@ -107,7 +124,7 @@ void MainWindow::ConnectPortSelect()
         connect(item, &QAction::triggered, this, [this, port] { ComClick(port); });
     }
     portMenu_->addSeparator();
-    portDeviceAction_ = portMenu_->addAction(QStringLiteral("&Device..."));
+    portDeviceAction_ = portMenu_->addAction(PortSelect::tr("&Device..."));
     SetHelpContext(portDeviceAction_, 80);
     connect(portDeviceAction_, &QAction::triggered, this, &MainWindow::SetPortDevice);
     // Adapters come and go: the tips are brought up to date on each showing.
@@ -122,7 +139,7 @@ void MainWindow::UpdatePortTips()
     const int port = PortNumber(portName_.toStdString());
     if (portDeviceAction_ != nullptr)
         portDeviceAction_->setStatusTip(
-            QStringLiteral("Set the device that %1 reaches").arg(PortLabel(port)));
+            PortSelect::tr("Set the device that %1 reaches").arg(PortLabel(port)));
 }
 
 void MainWindow::ComClick(int port)
@@ -155,12 +172,14 @@ void MainWindow::SetPortDevice()
     switch (ClassifyDevicePath(path)) {
     case DevicePathKind::NotADevice:
         ShowMessage(MessageKind::Warning,
-                    QStringLiteral("%1 is not a serial device.\nPlease check and try again.").arg(path));
+                    //: %1 the path the operator gave
+                    PortSelect::tr("%1 is not a serial device.\nPlease check and try again.").arg(path));
         return;
     case DevicePathKind::Missing:
         // An adapter that is not plugged in yet has no device: keep the path.
         ShowMessage(MessageKind::Warning,
-                    QStringLiteral("%1 does not exist yet.\n%2 will reach it once the adapter is plugged in.")
+                    //: %1 the path the operator gave, %2 the port (COM1)
+                    PortSelect::tr("%1 does not exist yet.\n%2 will reach it once the adapter is plugged in.")
                         .arg(path, PortLabel(port)));
         break;
     case DevicePathKind::Automatic:
@@ -182,8 +201,8 @@ bool MainWindow::StartSimulation(const QString& type)
     std::string error;
     const int port = PortNumber(portName_.toStdString());
     if (StartSimulatedRadio(typeCode, model, port, error, true).empty()) {
-        ShowMessage(MessageKind::Warning,
-                    QStringLiteral("The simulated radio cannot start.\n") + QString::fromStdString(error));
+        ShowMessage(MessageKind::Warning, PortSelect::tr("The simulated radio cannot start.") +
+                                              QLatin1Char('\n') + QString::fromStdString(error));
         return false;
     }
     UpdatePortTips();

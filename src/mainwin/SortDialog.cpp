@@ -14,17 +14,17 @@
 
 SortDialog::SortDialog(Document& document, QWidget* parent) : QDialog(parent), document_(document)
 {
-    setWindowTitle(QStringLiteral("Memory Channel Sort"));
+    setWindowTitle(tr("Memory Channel Sort"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Times New Roman"), 9));
 
     auto* order = new ChoiceGroup(tr("Sort by"), this);
-    frequencyButton_ = new QRadioButton(QStringLiteral("Frequency"), order);
-    nameButton_ = new QRadioButton(QStringLiteral("Memory Name"), order);
+    frequencyButton_ = new QRadioButton(tr("Frequency"), order);
+    nameButton_ = new QRadioButton(tr("Memory Name"), order);
     frequencyButton_->setChecked(true);
-    sortButton_ = new QPushButton(QStringLiteral("&Sort"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    sortButton_ = new QPushButton(tr("&Sort"), this);
+    cancelButton_ = new QPushButton(tr("&Cancel"), this);
     sortButton_->setDefault(true);
 
     auto* choices = new QVBoxLayout(order);
