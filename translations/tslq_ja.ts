@@ -820,7 +820,7 @@ Do you want to save?</source>
     <message>
         <source>Language</source>
         <extracomment>The radio&apos;s own menu setting: the language of its display</extracomment>
-        <translation>言語（無線機）</translation>
+        <translation>言語(無線機)</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
@@ -1218,7 +1218,7 @@ Please check and try again.</source>
     <message>
         <source>Language</source>
         <extracomment>The radio&apos;s own setting: the language of its display</extracomment>
-        <translation>言語（無線機）</translation>
+        <translation>言語(無線機)</translation>
     </message>
     <message>
         <source>Packet Speed</source>
