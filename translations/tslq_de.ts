@@ -746,6 +746,29 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     </message>
 </context>
 <context>
+    <name>FieldTexts</name>
+    <message>
+        <source>Tx Frequency : </source>
+        <extracomment>Status bar, before the transmit frequency of a split channel (&quot;145.000MHz&quot;)</extracomment>
+        <translation>TX-Frequenz : </translation>
+    </message>
+    <message>
+        <source>Offset : </source>
+        <extracomment>Status bar, before the repeater offset (&quot;0.60MHz&quot;)</extracomment>
+        <translation>Ablage : </translation>
+    </message>
+    <message>
+        <source>Programmable VFO : </source>
+        <extracomment>Status bar, before the program VFO&apos;s range in MHz (&quot;144-147&quot;)</extracomment>
+        <translation>Programm-VFO : </translation>
+    </message>
+    <message>
+        <source>Name : </source>
+        <extracomment>Status bar, before the name of a DTMF memory</extracomment>
+        <translation>Name : </translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Text Files(*.txt)</source>
@@ -938,255 +961,506 @@ Do you want to save?</source>
     <name>MenuPages</name>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsb&amp;and</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Ba&amp;lance</translation>
     </message>
     <message>
         <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <translation>„A“-Band</translation>
     </message>
     <message>
         <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <translation>„B“-Band</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;unktion</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>Dual</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichername</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Energie</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriesparen</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Abschaltung</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;zeige</translation>
     </message>
     <message>
         <source>Power-on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltmeldung</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The radio&apos;s own menu setting: the language of its display</extracomment>
+        <translation>Sprache (Funkgerät)</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Pause</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Tempo</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Halten</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Sperre</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VOX</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Empfindlichkeit</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Haltezeit</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX bei belegtem Kanal</translation>
     </message>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;X/TX</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendesperre</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Beat-Shift</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferritantenne</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung A-Band</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung B-Band</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G-Sendeleistung A-Band</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G-Sendeleistung B-Band</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FM schmal</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>144MHz-Band</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>220MHz-Band</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>440MHz-Band</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2GHz-Band</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>HF-Band</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;lais</translation>
     </message>
     <message>
         <source>Automatic Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Relaisablage</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>1750Hz-Ton halten</translation>
     </message>
     <message>
         <source>CALL Key</source>
-        <translation type="unfinished"></translation>
+        <translation>CALL-Taste</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;onstiges</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstimmen im Speicherbetrieb</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Packet-Geschwindigkeit</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf-Fortsetzung</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherabruf</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichergruppen verknüpfen</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku</translation>
     </message>
     <message>
         <source>Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsband</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>0 is the &quot;A&quot; band only, 2 the centre, 4 the &quot;B&quot; band only</source>
-        <translation type="unfinished"></translation>
+        <translation>0 ist nur das „A“-Band, 2 die Mitte, 4 nur das „B“-Band</translation>
     </message>
     <message>
         <source>Attenuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschwächer</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfrequenzwahlverfahren (Doppeltöne)</translation>
     </message>
     <message>
         <source>Voice-operated transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachgesteuertes Senden</translation>
     </message>
     <message>
         <source>Receive and transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen und Senden</translation>
     </message>
     <message>
         <source>Transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden gesperrt</translation>
     </message>
     <message>
         <source>Extra low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr niedrige Leistung</translation>
     </message>
     <message>
         <source>Group link %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the number of a memory group, 0 to 7</extracomment>
+        <translation>Gruppenverknüpfung %1</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>Ungültiges Zeichen.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>The radio&apos;s display language</extracomment>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <extracomment>The radio&apos;s display language</extracomment>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <extracomment>DTMF speed</extracomment>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <extracomment>DTMF speed</extracomment>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>RF power</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>RF power</extracomment>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone</source>
+        <translation>1750Hz-Ton</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Scan resume: after a time</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <extracomment>Scan resume: when the carrier drops</extracomment>
+        <translation>Träger</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <extracomment>Scan resume: stops on a signal</extracomment>
+        <translation>Halt</translation>
+    </message>
+    <message>
+        <source>All Bands</source>
+        <translation>Alle Bänder</translation>
+    </message>
+    <message>
+        <source>Current Band</source>
+        <translation>Aktuelles Band</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <source>Alkaline</source>
+        <translation>Alkali</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>430MHz-Band</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTexts</name>
+    <message>
+        <source>Operation Band</source>
+        <translation>Betriebsband</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Band Select</source>
+        <translation>Bandauswahl</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>Abschwächer</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>A-Band RF Power</source>
+        <translation>Sendeleistung A-Band</translation>
+    </message>
+    <message>
+        <source>B-Band RF Power</source>
+        <translation>Sendeleistung B-Band</translation>
+    </message>
+    <message>
+        <source>1.2GHz A-Band RF Power</source>
+        <translation>1.2GHz-Sendeleistung A-Band</translation>
+    </message>
+    <message>
+        <source>1.2GHz B-Band RF Power</source>
+        <translation>1.2GHz-Sendeleistung B-Band</translation>
+    </message>
+    <message>
+        <source>Scan Resume Method</source>
+        <translation>Suchlauf-Fortsetzung</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>Speichergruppen verknüpfen</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>Speicherabruf</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>Automatische Relaisablage</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Abstimmen im Speicherbetrieb</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Sendesperre</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMF-Tempo</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMF-Pause</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMF-Sperre</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMF-Halten</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>Einschaltmeldung</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Batteriesparen</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Automatische Abschaltung</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOX-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>VOX Deley</source>
+        <extracomment>The radio&apos;s spelling of &quot;VOX Delay&quot;, which the printed listing keeps</extracomment>
+        <translation>VOX-Haltezeit</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALL-Taste</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone hold</source>
+        <translation>1750Hz-Ton halten</translation>
+    </message>
+    <message>
+        <source>Beet Shift</source>
+        <extracomment>The radio&apos;s spelling of &quot;Beat Shift&quot;, which the printed listing keeps</extracomment>
+        <translation>Beat-Shift</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>Ferritantenne</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The radio&apos;s own setting: the language of its display</extracomment>
+        <translation>Sprache (Funkgerät)</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>Packet-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>144MHz FM Narrow</source>
+        <translation>FM schmal 144MHz</translation>
+    </message>
+    <message>
+        <source>220MHz FM Narrow</source>
+        <translation>FM schmal 220MHz</translation>
+    </message>
+    <message>
+        <source>440MHz FM Narrow</source>
+        <translation>FM schmal 440MHz</translation>
+    </message>
+    <message>
+        <source>1200MHz FM Narrow</source>
+        <translation>FM schmal 1200MHz</translation>
+    </message>
+    <message>
+        <source>HF Band FM Narrow</source>
+        <translation>FM schmal HF-Band</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>430MHz FM Narrow</source>
+        <translation>FM schmal 430MHz</translation>
     </message>
 </context>
 <context>
@@ -1292,7 +1566,31 @@ Do you want to save?</source>
     <name>SetupDialog</name>
     <message>
         <source>Version of your radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Ihres Funkgeräts</translation>
+    </message>
+    <message>
+        <source>Choose the version of your radio:</source>
+        <translation>Wählen Sie die Version Ihres Funkgeräts:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ZT-Q2A (U.S.A./Canada)</source>
+        <translation>ZT-Q2A (USA/Kanada)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3E (Europe)</source>
+        <translation>ZT-Q3E (Europa)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3 (Japan)</source>
+        <translation>ZT-Q3 (Japan)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3A (General market)</source>
+        <translation>ZT-Q3A (Allgemeiner Markt)</translation>
     </message>
 </context>
 <context>

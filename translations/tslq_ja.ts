@@ -733,6 +733,29 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     </message>
 </context>
 <context>
+    <name>FieldTexts</name>
+    <message>
+        <source>Tx Frequency : </source>
+        <extracomment>Status bar, before the transmit frequency of a split channel (&quot;145.000MHz&quot;)</extracomment>
+        <translation>送信周波数 : </translation>
+    </message>
+    <message>
+        <source>Offset : </source>
+        <extracomment>Status bar, before the repeater offset (&quot;0.60MHz&quot;)</extracomment>
+        <translation>オフセット : </translation>
+    </message>
+    <message>
+        <source>Programmable VFO : </source>
+        <extracomment>Status bar, before the program VFO&apos;s range in MHz (&quot;144-147&quot;)</extracomment>
+        <translation>プログラムVFO : </translation>
+    </message>
+    <message>
+        <source>Name : </source>
+        <extracomment>Status bar, before the name of a DTMF memory</extracomment>
+        <translation>ネーム : </translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Text Files(*.txt)</source>
@@ -925,255 +948,506 @@ Do you want to save?</source>
     <name>MenuPages</name>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>運用バンド(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>バランス(&amp;B)</translation>
     </message>
     <message>
         <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Aバンド</translation>
     </message>
     <message>
         <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bバンド</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>センター</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>機能(&amp;U)</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアル</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>キーロック</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>ランプ</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネーム</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>電源(&amp;P)</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリーセーブ</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オートパワーオフ</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;D)</translation>
     </message>
     <message>
         <source>Power-on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>パワーオンメッセージ</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The radio&apos;s own menu setting: the language of its display</extracomment>
+        <translation>言語(無線機)</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF(&amp;T)</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFポーズ</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFスピード</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFホールド</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFロック</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX(&amp;V)</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOXゲイン</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>VOXディレイ</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>ビジー時VOX</translation>
     </message>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>送受信(&amp;X)</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>送信禁止</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>ビートシフト</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>バーアンテナ</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Aバンド送信出力</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Bバンド送信出力</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G Aバンド送信出力</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G Bバンド送信出力</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FMナロー</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>144MHzバンド</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>220MHzバンド</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>440MHzバンド</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2GHzバンド</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>HFバンド</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>レピータ(&amp;P)</translation>
     </message>
     <message>
         <source>Automatic Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>オートレピータオフセット</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>1750Hzトーンホールド</translation>
     </message>
     <message>
         <source>CALL Key</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLキー</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他(&amp;O)</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>キービープ</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチューン</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>パケット速度</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン再開</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー呼び出し方法</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーグループリンク</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー</translation>
     </message>
     <message>
         <source>Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>運用バンド</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>バランス</translation>
     </message>
     <message>
         <source>0 is the &quot;A&quot; band only, 2 the centre, 4 the &quot;B&quot; band only</source>
-        <translation type="unfinished"></translation>
+        <translation>0はAバンドのみ、2はセンター、4はBバンドのみ</translation>
     </message>
     <message>
         <source>Attenuator</source>
-        <translation type="unfinished"></translation>
+        <translation>アッテネーター</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアルトーン多周波信号</translation>
     </message>
     <message>
         <source>Voice-operated transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>音声による自動送信</translation>
     </message>
     <message>
         <source>Receive and transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>受信と送信</translation>
     </message>
     <message>
         <source>Transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>送信を禁止</translation>
     </message>
     <message>
         <source>Extra low power</source>
-        <translation type="unfinished"></translation>
+        <translation>超ロー出力</translation>
     </message>
     <message>
         <source>Group link %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the number of a memory group, 0 to 7</extracomment>
+        <translation>グループリンク%1</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>使用できない文字です。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>The radio&apos;s display language</extracomment>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <extracomment>The radio&apos;s display language</extracomment>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <extracomment>DTMF speed</extracomment>
+        <translation>速い</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <extracomment>DTMF speed</extracomment>
+        <translation>遅い</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>RF power</extracomment>
+        <translation>ハイ</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>RF power</extracomment>
+        <translation>ロー</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone</source>
+        <translation>1750Hzトーン</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Scan resume: after a time</extracomment>
+        <translation>タイム</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <extracomment>Scan resume: when the carrier drops</extracomment>
+        <translation>キャリア</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <extracomment>Scan resume: stops on a signal</extracomment>
+        <translation>シーク</translation>
+    </message>
+    <message>
+        <source>All Bands</source>
+        <translation>全バンド</translation>
+    </message>
+    <message>
+        <source>Current Band</source>
+        <translation>現在のバンド</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>リチウム</translation>
+    </message>
+    <message>
+        <source>Alkaline</source>
+        <translation>アルカリ</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>430MHzバンド</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTexts</name>
+    <message>
+        <source>Operation Band</source>
+        <translation>運用バンド</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>バランス</translation>
+    </message>
+    <message>
+        <source>Band Select</source>
+        <translation>バンド選択</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>アッテネーター</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>キーロック</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>ランプ</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>A-Band RF Power</source>
+        <translation>Aバンド送信出力</translation>
+    </message>
+    <message>
+        <source>B-Band RF Power</source>
+        <translation>Bバンド送信出力</translation>
+    </message>
+    <message>
+        <source>1.2GHz A-Band RF Power</source>
+        <translation>1.2GHz Aバンド送信出力</translation>
+    </message>
+    <message>
+        <source>1.2GHz B-Band RF Power</source>
+        <translation>1.2GHz Bバンド送信出力</translation>
+    </message>
+    <message>
+        <source>Scan Resume Method</source>
+        <translation>スキャン再開方法</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>メモリーグループリンク</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>メモリー呼び出し方法</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>オートレピータオフセット</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>メモリーチューン</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>送信禁止</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMFスピード</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMFポーズ</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMFロック</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMFホールド</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>パワーオンメッセージ</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>バッテリーセーブ</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>オートパワーオフ</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>キービープ</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>ビジー時VOX</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOXゲイン</translation>
+    </message>
+    <message>
+        <source>VOX Deley</source>
+        <extracomment>The radio&apos;s spelling of &quot;VOX Delay&quot;, which the printed listing keeps</extracomment>
+        <translation>VOXディレイ</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALLキー</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone hold</source>
+        <translation>1750Hzトーンホールド</translation>
+    </message>
+    <message>
+        <source>Beet Shift</source>
+        <extracomment>The radio&apos;s spelling of &quot;Beat Shift&quot;, which the printed listing keeps</extracomment>
+        <translation>ビートシフト</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>バーアンテナ</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The radio&apos;s own setting: the language of its display</extracomment>
+        <translation>言語(無線機)</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>パケット速度</translation>
+    </message>
+    <message>
+        <source>144MHz FM Narrow</source>
+        <translation>144MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>220MHz FM Narrow</source>
+        <translation>220MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>440MHz FM Narrow</source>
+        <translation>440MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>1200MHz FM Narrow</source>
+        <translation>1200MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>HF Band FM Narrow</source>
+        <translation>HFバンドFMナロー</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>バッテリー</translation>
+    </message>
+    <message>
+        <source>430MHz FM Narrow</source>
+        <translation>430MHz FMナロー</translation>
     </message>
 </context>
 <context>
@@ -1279,7 +1553,31 @@ Do you want to save?</source>
     <name>SetupDialog</name>
     <message>
         <source>Version of your radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のバージョン</translation>
+    </message>
+    <message>
+        <source>Choose the version of your radio:</source>
+        <translation>無線機のバージョンを選んでください:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ZT-Q2A (U.S.A./Canada)</source>
+        <translation>ZT-Q2A (米国/カナダ)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3E (Europe)</source>
+        <translation>ZT-Q3E (欧州)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3 (Japan)</source>
+        <translation>ZT-Q3 (日本)</translation>
+    </message>
+    <message>
+        <source>ZT-Q3A (General market)</source>
+        <translation>ZT-Q3A (一般仕向け)</translation>
     </message>
 </context>
 <context>

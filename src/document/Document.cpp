@@ -4,7 +4,7 @@
 #include "document/DocumentSteps.h"
 #include "files/Csv.h"
 #include "model/FieldTexts.h"
-#include "model/MenuTexts.h"
+#include "model/ShownTexts.h"
 #include "rules/MenuRules.h"
 
 #include <QUndoStack>
@@ -199,8 +199,9 @@ QString Document::SlotTitle(SlotKind kind, int slot) const
     case SlotKind::ProgramVfo:
         return tr("Program VFO %1").arg(labelOr(VfoBandLabel(slot, market)));
     case SlotKind::MenuSetting: {
-        const std::string_view label = MenuSettingLabel(slot, market);
-        return tr("Menu setting %1").arg(labelOr(label));
+        // The setting's name in the window's language ("Key Lock").
+        const QString name = ShownMenuSettingName(slot, market);
+        return tr("Menu setting %1").arg(name.isEmpty() ? QString::number(slot) : name);
     }
     }
     return QString::number(slot);

@@ -18,7 +18,7 @@ SetupDialog::SetupDialog(QWidget* parent)
     setWindowTitle(Msg::ApplicationTitle);
     auto* layout = new QVBoxLayout(this);
     // The first start says what is asked.
-    layout->addWidget(new QLabel(QStringLiteral("Choose the version of your radio:"), this));
+    layout->addWidget(new QLabel(tr("Choose the version of your radio:"), this));
     auto* choices = new ChoiceGroup(tr("Version of your radio"), this);
     auto* choicesLayout = new QVBoxLayout(choices);
     choicesLayout->setContentsMargins(0, 0, 0, 0);
@@ -26,14 +26,13 @@ SetupDialog::SetupDialog(QWidget* parent)
     QRadioButton** buttons[] = {&usaButton_, &europeButton_, &japanButton_, &generalButton_};
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < VersionChoices.size(); ++i) {
-        const std::string_view caption = VersionChoices[i].caption;
-        *buttons[i] = new QRadioButton(
-            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), choices);
+        // The captions are literals, so each ends in a NUL as tr() expects.
+        *buttons[i] = new QRadioButton(tr(VersionChoices[i].caption.data()), choices);
         group->addButton(*buttons[i], static_cast<int>(i));
         choicesLayout->addWidget(*buttons[i]);
     }
     usaButton_->setChecked(true);
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setDefault(true);
     layout->addWidget(okButton_, 0, Qt::AlignHCenter);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

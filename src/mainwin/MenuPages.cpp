@@ -12,10 +12,18 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStringEncoder>
 
 #include <utility>
+
+QString WithoutAccessKey(const QString& caption)
+{
+    // Japanese captions carry the key in brackets after the word.
+    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^&)]\\)"));
+    return QString(caption).remove(bracketedKey).remove(QLatin1Char('&'));
+}
 
 MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, Document& document)
     : QObject(menuPage1), document_(document)
@@ -26,7 +34,7 @@ MenuPages::MenuPages(QWidget* menuPage1, QWidget* menuPage2, Document& document)
     for (QWidget* page : {menuPage1, menuPage2}) {
         for (QGroupBox* box : page->findChildren<QGroupBox*>()) {
             if (box->accessibleName().isEmpty() && !box->title().isEmpty())
-                box->setAccessibleName(QString(box->title()).remove(QLatin1Char('&')));
+                box->setAccessibleName(WithoutAccessKey(box->title()));
         }
     }
 
@@ -240,12 +248,12 @@ void MenuPages::ApplyVersion()
     CheckBox_Nar220->setVisible(boxes.show220);
     CheckBox_NarHf->setVisible(boxes.showHf);
     CheckBox_Nar1200->setVisible(boxes.show1200);
-    CheckBox_Nar440->setText(QString::fromLatin1(boxes.caption440));
+    CheckBox_Nar440->setText(tr(boxes.caption440));
 }
 
 void MenuPages::ReportInvalidCharacter()
 {
-    ShowMessage(MessageKind::Information, QStringLiteral("Invalid character.\nPlease check and try again."));
+    ShowMessage(MessageKind::Information, tr("Invalid character.\nPlease check and try again."));
 }
 
 bool MenuPages::Edit_PomKeyPress(const QString& typed)

@@ -21,6 +21,10 @@
 
 class Document;
 
+// A caption as a screen reader says it: without its access key, whether
+// marked in the word ("&Power") or in brackets after it ("電源(&P)").
+QString WithoutAccessKey(const QString& caption);
+
 class MenuPages : public QObject
 {
     Q_OBJECT

@@ -75,7 +75,7 @@ void MenuPages::BuildMenu1(QWidget* page)
 {
     // Operation band and balance.
     GroupBox_Band = new QGroupBox(tr("&Operation Band"), page);
-    RadioGroup_Band = new RadioGroup(QString(), {"\"A\" Band", "\"B\" Band"}, 2, GroupBox_Band);
+    RadioGroup_Band = new RadioGroup(QString(), {tr("\"A\" Band"), tr("\"B\" Band")}, 2, GroupBox_Band);
     RadioGroup_Band->setFlat(true);
     // The captionless group inside the box is announced with the box's title.
     RadioGroup_Band->setAccessibleName(tr("Operation Band"));
@@ -148,7 +148,15 @@ void MenuPages::BuildMenu1(QWidget* page)
     Edit_Pom->setFixedWidth(Edit_Pom->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 9);
     Label_Contrast = new QLabel(tr("Contrast"), GroupBox_Display);
     ComboBox_Contrast = FixedList(Numbers(1, ContrastSteps), GroupBox_Display);
-    RadioGroup_Language = new RadioGroup(tr("Language"), {"English", "Japanese"}, 2, GroupBox_Display);
+    //: The radio's own menu setting: the language of its display
+    RadioGroup_Language = new RadioGroup(tr("Language"),
+                                         {
+                                             //: The radio's display language
+                                             tr("English"),
+                                             //: The radio's display language
+                                             tr("Japanese"),
+                                         },
+                                         2, GroupBox_Display);
     {
         QVBoxLayout* layout = BoxLayout(GroupBox_Display);
         AddLabelled(layout, Label_Pom, Edit_Pom);
@@ -165,7 +173,14 @@ void MenuPages::BuildMenu1(QWidget* page)
     Label_DtmfPause = new QLabel(tr("DTMF Pause"), GroupBox_Dtmf);
     ComboBox_DtmfPause =
         FixedList({"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}, GroupBox_Dtmf);
-    RadioGroup_DtmfSpeed = new RadioGroup(tr("DTMF Speed"), {"Fast", "Slow"}, 2, GroupBox_Dtmf);
+    RadioGroup_DtmfSpeed = new RadioGroup(tr("DTMF Speed"),
+                                          {
+                                              //: DTMF speed
+                                              tr("Fast"),
+                                              //: DTMF speed
+                                              tr("Slow"),
+                                          },
+                                          2, GroupBox_Dtmf);
     CheckBox_DtmfHold = new QCheckBox(tr("DTMF Hold"), GroupBox_Dtmf);
     CheckBox_DtmfLock = new QCheckBox(tr("DTMF Lock"), GroupBox_Dtmf);
     {
@@ -219,10 +234,16 @@ void MenuPages::BuildMenu2(QWidget* page)
     CheckBox_TxInhibit->setAccessibleDescription(tr("Transmit inhibit"));
     CheckBox_BeatShift = new QCheckBox(tr("Beat Shift"), GroupBox_RxTx);
     CheckBox_BarAntenna = new QCheckBox(tr("Bar Antenna"), GroupBox_RxTx);
-    RadioGroup_APower = new RadioGroup(tr("A Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
-    RadioGroup_BPower = new RadioGroup(tr("B Band RF Power"), {"High", "Low", "EL"}, 3, GroupBox_RxTx);
-    RadioGroup_AGPower = new RadioGroup(tr("1.2G A Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
-    RadioGroup_BGPower = new RadioGroup(tr("1.2G B Band Power"), {"High", "Low"}, 2, GroupBox_RxTx);
+    //: RF power
+    const QString high = tr("High");
+    //: RF power
+    const QString low = tr("Low");
+    // EL (extra low) is the radio's own name in every language.
+    const QString extraLow = QStringLiteral("EL");
+    RadioGroup_APower = new RadioGroup(tr("A Band RF Power"), {high, low, extraLow}, 3, GroupBox_RxTx);
+    RadioGroup_BPower = new RadioGroup(tr("B Band RF Power"), {high, low, extraLow}, 3, GroupBox_RxTx);
+    RadioGroup_AGPower = new RadioGroup(tr("1.2G A Band Power"), {high, low}, 2, GroupBox_RxTx);
+    RadioGroup_BGPower = new RadioGroup(tr("1.2G B Band Power"), {high, low}, 2, GroupBox_RxTx);
     for (RadioGroup* power : {RadioGroup_APower, RadioGroup_BPower})
         power->Button(2)->setAccessibleDescription(tr("Extra low power"));
     RadioGroup_AGPower->hide();
@@ -269,7 +290,9 @@ void MenuPages::BuildMenu2(QWidget* page)
     GroupBox_Repeater = new QGroupBox(tr("Re&peater"), page);
     CheckBox_ARO = new QCheckBox(tr("Automatic Repeater Offset"), GroupBox_Repeater);
     CheckBox_t1750Hold = new QCheckBox(tr("1750Hz Tone Hold"), GroupBox_Repeater);
-    RadioGroup_CallKey = new RadioGroup(tr("CALL Key"), {"CALL", "1750Hz Tone"}, 2, GroupBox_Repeater);
+    // CALL is the key's label in every language.
+    RadioGroup_CallKey =
+        new RadioGroup(tr("CALL Key"), {QStringLiteral("CALL"), tr("1750Hz Tone")}, 2, GroupBox_Repeater);
     {
         QVBoxLayout* layout = BoxLayout(GroupBox_Repeater);
         layout->addWidget(CheckBox_ARO);
@@ -286,9 +309,18 @@ void MenuPages::BuildMenu2(QWidget* page)
     CheckBox_KeyBeep->setChecked(true);
     CheckBox_TuneEnable = new QCheckBox(tr("Tune Enable"), GroupBox_Other);
     RadioGroup_PacketSpeed = new RadioGroup(tr("Packet Speed"), {"1200bps", "9600bps"}, 2, GroupBox_Other);
-    RadioGroup_ScanResume = new RadioGroup(tr("Scan Resume"), {"Time", "Carrier", "Seek"}, 3, GroupBox_Other);
+    RadioGroup_ScanResume = new RadioGroup(tr("Scan Resume"),
+                                           {
+                                               //: Scan resume: after a time
+                                               tr("Time"),
+                                               //: Scan resume: when the carrier drops
+                                               tr("Carrier"),
+                                               //: Scan resume: stops on a signal
+                                               tr("Seek"),
+                                           },
+                                           3, GroupBox_Other);
     RadioGroup_MemoryMethod =
-        new RadioGroup(tr("Memory Recall Method"), {"All Bands", "Current Band"}, 2, GroupBox_Other);
+        new RadioGroup(tr("Memory Recall Method"), {tr("All Bands"), tr("Current Band")}, 2, GroupBox_Other);
     GroupBox_GroupLink = new QGroupBox(tr("Memory Group Link"), GroupBox_Other);
     CheckBox_0 = new QCheckBox(QStringLiteral("0"), GroupBox_GroupLink);
     CheckBox_1 = new QCheckBox(QStringLiteral("1"), GroupBox_GroupLink);
@@ -307,10 +339,11 @@ void MenuPages::BuildMenu2(QWidget* page)
             layout->addWidget(box);
             SetHelp(box, 460);
             // Its caption is only the digit.
+            //: %1 the number of a memory group, 0 to 7
             box->setAccessibleName(tr("Group link %1").arg(group++));
         }
     }
-    RadioGroup_Battery = new RadioGroup(tr("Battery"), {"Lithium", "Alkaline"}, 2, GroupBox_Other);
+    RadioGroup_Battery = new RadioGroup(tr("Battery"), {tr("Lithium"), tr("Alkaline")}, 2, GroupBox_Other);
     {
         auto* layout = new QGridLayout(GroupBox_Other);
         layout->setContentsMargins(6, 2, 6, 4);

@@ -319,12 +319,12 @@ int BandOfFrequency(std::string_view field, const RadioImage& image)
 std::string TxOrOffsetStatusText(std::string_view record)
 {
     const std::string_view tx = RecordField(record, ChannelField::TxFrequency);
-    if (tx.size() >= 2) return "Tx Frequency : " + FormatFrequency(tx) + "MHz";
+    if (tx.size() >= 2) return TxFrequencyCaption + FormatFrequency(tx) + "MHz";
     const std::string_view shift = RecordField(record, ChannelField::Shift);
     if (shift == "0" || shift == "3") return {};
     const std::string_view offset = RecordField(record, ChannelField::Offset);
     if (offset.size() < 2) return {};
-    return "Offset : " + FormatOffset(offset) + "MHz";
+    return OffsetCaption + FormatOffset(offset) + "MHz";
 }
 
 std::string ShiftStatusText(std::string_view record)
@@ -354,7 +354,7 @@ std::string ToneStatusText(std::string_view record)
 std::string ProgramVfoStatusText(std::string_view programVfoRecord)
 {
     if (programVfoRecord.empty()) return {};
-    return "Programmable VFO : " + std::to_string(ParseDecimal(RecordField(programVfoRecord, 1))) + "-" +
+    return ProgramVfoCaption + std::to_string(ParseDecimal(RecordField(programVfoRecord, 1))) + "-" +
            std::to_string(ParseDecimal(RecordField(programVfoRecord, 2)));
 }
 
@@ -367,7 +367,7 @@ StatusTexts ChannelStatusTexts(std::string_view record, std::string_view program
 std::string DtmfStatusText(std::string_view dtmfRecord)
 {
     const std::string_view name = RecordField(dtmfRecord, 2, true);
-    return name.empty() ? std::string() : "Name : " + std::string(name);
+    return name.empty() ? std::string() : NameCaption + std::string(name);
 }
 
 namespace {

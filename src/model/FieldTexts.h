@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/RadioImage.h"
+#include "model/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -95,6 +96,21 @@ struct BandRange
 std::optional<BandRange> BandLimitRange(std::string_view limit);
 
 // ---- Status bar ---------------------------------------------------------
+// The captions that begin status texts; the window shows them in its
+// language (context "FieldTexts", model/ShownTexts.h). "CT : ", "T : " and
+// "DCS : " are the radio's own and stay as they are.
+inline constexpr char FieldTextsContext[] = "FieldTexts";
+//: Status bar, before the transmit frequency of a split channel ("145.000MHz")
+inline constexpr char TxFrequencyCaption[] = QT_TRANSLATE_NOOP("FieldTexts", "Tx Frequency : ");
+//: Status bar, before the repeater offset ("0.60MHz")
+inline constexpr char OffsetCaption[] = QT_TRANSLATE_NOOP("FieldTexts", "Offset : ");
+//: Status bar, before the program VFO's range in MHz ("144-147")
+inline constexpr char ProgramVfoCaption[] = QT_TRANSLATE_NOOP("FieldTexts", "Programmable VFO : ");
+//: Status bar, before the name of a DTMF memory
+inline constexpr char NameCaption[] = QT_TRANSLATE_NOOP("FieldTexts", "Name : ");
+inline constexpr std::array<const char*, 4> StatusCaptions = {TxFrequencyCaption, OffsetCaption,
+                                                              ProgramVfoCaption, NameCaption};
+
 // The four panels for the selected record of a memory, VFO or CALL grid.
 // programVfoRecord is the program VFO record of the row's band for VFO rows of
 // band codes 0..3, and empty for every other row and grid.

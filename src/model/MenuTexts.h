@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+// Qt Linguist's context of the setting names: the listing prints them as they
+// stand, the window in its language.
+inline constexpr char MenuTextsContext[] = "MenuTexts";
+
 // Name of menu setting 0..40 for the market ("440MHz FM Narrow" in market K,
 // "430MHz FM Narrow" elsewhere); empty outside 0..40.
 std::string_view MenuSettingLabel(int setting, char market);

@@ -2,6 +2,8 @@
 // limits of every market and region.
 #include "model/Profile.h"
 
+#include "model/Translatable.h"
+
 namespace {
 
 std::string_view Pick(char market, std::string_view k, std::string_view e, std::string_view j,
@@ -33,11 +35,13 @@ void MemoryConfigStore::Write(const std::string& name, const std::string& value)
     ++writes_;
 }
 
+// The captions are the setup dialog's (translated there); the model names in
+// them stay as they are in every language.
 const std::array<VersionChoice, 4> VersionChoices = {{
-    {"ZT-Q2A (U.S.A./Canada)", "KK,0F", "ZT-Q2"},
-    {"ZT-Q3E (Europe)", "ME,0B", "ZT-Q3"},
-    {"ZT-Q3 (Japan)", "JJ,01", "ZT-Q3"},
-    {"ZT-Q3A (General market)", "MM,07", "ZT-Q3"},
+    {QT_TRANSLATE_NOOP("SetupDialog", "ZT-Q2A (U.S.A./Canada)"), "KK,0F", "ZT-Q2"},
+    {QT_TRANSLATE_NOOP("SetupDialog", "ZT-Q3E (Europe)"), "ME,0B", "ZT-Q3"},
+    {QT_TRANSLATE_NOOP("SetupDialog", "ZT-Q3 (Japan)"), "JJ,01", "ZT-Q3"},
+    {QT_TRANSLATE_NOOP("SetupDialog", "ZT-Q3A (General market)"), "MM,07", "ZT-Q3"},
 }};
 
 std::string LimitValueName(int band)

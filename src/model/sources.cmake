@@ -12,4 +12,5 @@ list(APPEND TSLQ_CORE_SOURCES
 list(APPEND TSLQ_IO_SOURCES
   model/CoreMessages.cpp
   model/SettingsStore.cpp
+  model/ShownTexts.cpp
 )

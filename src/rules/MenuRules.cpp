@@ -1,6 +1,8 @@
 // Encodings and character rules of the radio menu pages.
 #include "rules/MenuRules.h"
 
+#include "model/Translatable.h"
+
 #include <cstdint>
 
 namespace {
@@ -109,7 +111,9 @@ NarrowBoxes NarrowBoxesFor(char market, std::string_view model)
     boxes.show220 = market == 'K';
     boxes.showHf = market == 'J';
     boxes.show1200 = model == "ZT-Q5";
-    boxes.caption440 = market == 'K' ? "440MHz Band" : "430MHz Band";
+    // The menu pages show the caption in their language.
+    boxes.caption440 = market == 'K' ? QT_TRANSLATE_NOOP("MenuPages", "440MHz Band")
+                                     : QT_TRANSLATE_NOOP("MenuPages", "430MHz Band");
     return boxes;
 }
 

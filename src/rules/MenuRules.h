@@ -84,7 +84,8 @@ int ContrastFromSetting(std::string_view value);
 std::string GroupLinkSetting(std::string_view current, int group, bool linked);
 bool GroupLinked(std::string_view value, int group);
 
-// Visibility and captions of the "FM Narrow" boxes for a radio version.
+// Visibility and captions of the "FM Narrow" boxes for a radio version (the
+// caption in English, translated in context "MenuPages").
 struct NarrowBoxes
 {
     bool show220 = false;
