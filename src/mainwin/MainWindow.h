@@ -410,9 +410,6 @@ class MainWindow : public QMainWindow
     void SetStatusPanels(const std::array<QString, 4>& texts);
     // The four status texts of a grid row (grid row numbers, 1 = first).
     StatusTexts RowStatusTexts(GridId id, int row) const;
-    // A status text as the panel shows it: the words before " : " in the
-    // program's language ("Offset : 0.60MHz"), signs and codes as they are.
-    static QString ShownStatusText(const QString& text);
 
     // ---- Screen readers and the keyboard (MainWindowAccessibility.cpp) -----
     // Names and descriptions of the pages, grids and their headings.

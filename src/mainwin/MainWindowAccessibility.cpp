@@ -3,6 +3,7 @@
 // texts in words as the description of its cells, the grids' pop-up menus at
 // the current cell, and Undo and Redo that say which step they took back.
 #include "mainwin/MainWindow.h"
+#include "model/ShownTexts.h"
 
 #include "model/FieldTexts.h"
 #include "ui/Announcement.h"

@@ -2,6 +2,7 @@
 // version, the refresh from the image, the status bar of the selected row and
 // the focus handling that decides the active grid.
 #include "mainwin/MainWindow.h"
+#include "model/ShownTexts.h"
 
 #include "channels/ChannelsPage.h"
 #include "mainwin/MenuPages.h"
@@ -85,20 +86,6 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text)
         item->setText(text);
     }
 }
-
-// The words of the status panels that stand before " : ". The shift and
-// tone panels hold the radio's signs and codes ("+-", "CT : 88.5Hz"), which
-// are the same in every language.
-constexpr const char* StatusWords[] = {
-    //: status bar: "Tx Frequency : 145.000MHz"
-    QT_TRANSLATE_NOOP("MainWindow", "Tx Frequency"),
-    //: status bar: the repeater offset, "Offset : 0.60MHz"
-    QT_TRANSLATE_NOOP("MainWindow", "Offset"),
-    //: status bar: the program VFO's range, "Programmable VFO : 144-146"
-    QT_TRANSLATE_NOOP("MainWindow", "Programmable VFO"),
-    //: status bar and grid heading: a channel's or DTMF memory's name ("Name : HOME")
-    QT_TRANSLATE_NOOP("MainWindow", "Name"),
-};
 
 // Grid rows count the heading as row 0; the table's own rows start below it.
 int TableRow(int gridRow)
@@ -443,18 +430,6 @@ void MainWindow::UpdateStatusBar()
     for (std::size_t i = 0; i < shown.size(); ++i)
         shown[i] = ShownStatusText(ToQString(texts.panel[i], market));
     SetStatusPanels(shown);
-}
-
-QString MainWindow::ShownStatusText(const QString& text)
-{
-    const QString separator = QStringLiteral(" : ");
-    const qsizetype end = text.indexOf(separator);
-    if (end <= 0) return text;
-    const QString words = text.left(end);
-    for (const char* known : StatusWords) {
-        if (words == QLatin1String(known)) return tr(known) + text.mid(end);
-    }
-    return text;
 }
 
 void MainWindow::SetGroupCaptionBold(GridId id, bool bold)
