@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>CallEditor</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>CALL-Kanal</translation>
+    </message>
+</context>
+<context>
     <name>ChannelCommands</name>
     <message>
         <source>%1 channels</source>
@@ -32,19 +39,34 @@
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ausschneiden von %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen von %1</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Suchlaufsperre %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einfügen in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
     </message>
 </context>
 <context>
@@ -58,43 +80,123 @@
     <name>ChannelPanel</name>
     <message>
         <source>How far the transmit frequency lies from the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit die Sendefrequenz von der Empfangsfrequenz entfernt liegt</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstimmschritt</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The group of repeater shift choices (Simplex, Plus Shift...), read by a screen reader.</extracomment>
+        <translation>Ablagerichtung</translation>
     </message>
     <message>
         <source>Receives on the transmit frequency and transmits on the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängt auf der Sendefrequenz und sendet auf der Empfangsfrequenz</translation>
     </message>
     <message>
         <source>Sends a subaudible tone with every transmission</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet bei jeder Aussendung einen Subaudioton</translation>
     </message>
     <message>
         <source>Continuous Tone-Coded Squelch System: sends the tone and opens the squelch only for signals that carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous Tone-Coded Squelch System: sendet den Ton und öffnet die Rauschsperre nur für Signale, die ihn tragen</translation>
     </message>
     <message>
         <source>Digital-Coded Squelch: sends the code and opens the squelch only for signals that carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital-Coded Squelch: sendet den Code und öffnet die Rauschsperre nur für Signale, die ihn tragen</translation>
     </message>
     <message>
         <source>The subaudible tone sent with Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Der mit „Ton“ gesendete Subaudioton</translation>
     </message>
     <message>
         <source>The tone of the Continuous Tone-Coded Squelch System</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton des Continuous Tone-Coded Squelch System</translation>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code des Digital-Coded Squelch</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>RX-Frequenz</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>TX-Frequenz</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>The tuning step (5kHz, 12.5kHz...).</extracomment>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <extracomment>The operating mode (FM, AM, NFM...).</extracomment>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>Split-Kanal</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Ablage plus</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Ablage minus</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>The subaudible tone encoder (transmit only).</extracomment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Tonfrequenz</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Ablage -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Ablage -20.0MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Ablage -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Ablage -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Ablage -20MHz</translation>
     </message>
 </context>
 <context>
@@ -141,7 +243,7 @@
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abstimmschritt</translation>
     </message>
     <message>
         <source>Rev: receive on the transmit frequency and transmit on the receive frequency</source>
@@ -355,7 +457,7 @@ Do you want to paste?</source>
     <message>
         <source>DTMF %1</source>
         <extracomment>The DTMF memories a write empties: &quot;DTMF 0–2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF %1</translation>
     </message>
     <message>
         <source>Memory %1</source>
@@ -363,15 +465,15 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>VFO %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VFO %1</translation>
     </message>
     <message>
         <source>CALL %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALL %1</translation>
     </message>
     <message>
         <source>Program VFO %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm-VFO %1</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -480,66 +582,92 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     <message>
         <source>Comment</source>
         <comment>undo step</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>VFO %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A VFO in undo steps: %1 the band label (A_144MHz), kept as it is.</extracomment>
+        <translation>VFO %1</translation>
     </message>
     <message>
         <source>CALL %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A CALL channel in undo steps: %1 the band label (440MHz), kept as it is.</extracomment>
+        <translation>CALL %1</translation>
     </message>
     <message>
         <source>DTMF %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A DTMF memory in undo steps: %1 its number, 0 to 9.</extracomment>
+        <translation>DTMF %1</translation>
     </message>
     <message>
         <source>Program VFO %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A program VFO range in undo steps: %1 the band label (A_144MHz).</extracomment>
+        <translation>Programm-VFO %1</translation>
     </message>
     <message>
         <source>Menu setting %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A radio menu setting in undo steps: %1 its name (Key Lock).</extracomment>
+        <translation>Menüeinstellung %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step, an editor&apos;s store: %1 the slot (&quot;012&quot;, &quot;VFO A_144MHz&quot;).</extracomment>
+        <translation>Bearbeiten von %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot pasted into (&quot;030&quot;, &quot;VFO A_144MHz&quot;).</extracomment>
+        <translation>Einfügen in %1</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot (&quot;012&quot;, &quot;DTMF 3&quot;).</extracomment>
+        <translation>Ausschneiden von %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot (&quot;012&quot;, &quot;DTMF 3&quot;).</extracomment>
+        <translation>Löschen von %1</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step, the scan skip of a memory channel: %1 the channel (&quot;012&quot;).</extracomment>
+        <translation>Suchlaufsperre %1</translation>
     </message>
     <message>
         <source>Sort by memory name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach Speichername</translation>
     </message>
     <message>
         <source>Sort by frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach Frequenz</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Import</translation>
     </message>
 </context>
 <context>
     <name>DtmfEditor</name>
     <message>
         <source>The tone digits the radio sends: 0 to 9, A to D, the star and the hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tonziffern, die das Funkgerät sendet: 0 bis 9, A bis D, Stern und Raute</translation>
+    </message>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Kanalnummer</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMF-Code</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -716,19 +844,36 @@ Do you want to save?</source>
     <name>MemoryEditor</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Kanal</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Kanal</translation>
     </message>
     <message>
         <source>0 to 399, or a label such as L0, U9, PR1 or I-1; Up and Down go to the next and previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>0 bis 399 oder eine Bezeichnung wie L0, U9, PR1 oder I-1; Pfeil auf und Pfeil ab gehen zum nächsten und vorherigen Kanal</translation>
     </message>
     <message>
         <source>The radio skips this channel when it scans</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät überspringt diesen Kanal beim Suchlauf</translation>
+    </message>
+    <message>
+        <source>Memory Channel</source>
+        <translation>Speicherkanal</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>Speicherkanalnummer</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>Skipped when the radio scans.</extracomment>
+        <translation>Suchlaufsperre</translation>
     </message>
 </context>
 <context>
@@ -767,15 +912,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tastensperre</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beleuchtung</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichername</translation>
     </message>
     <message>
         <source>&amp;Power</source>
@@ -783,11 +928,11 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Batteriesparen</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Automatische Abschaltung</translation>
     </message>
     <message>
         <source>&amp;Display</source>
@@ -795,15 +940,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Power-on Message</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einschaltmeldung</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kontrast</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sprache</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
@@ -811,19 +956,19 @@ Do you want to save?</source>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF-Pause</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF-Tempo</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF-Halten</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF-Sperre</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
@@ -831,7 +976,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VOX-Empfindlichkeit</translation>
     </message>
     <message>
         <source>VOX Delay</source>
@@ -839,7 +984,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VOX bei belegtem Kanal</translation>
     </message>
     <message>
         <source>R&amp;X/TX</source>
@@ -847,7 +992,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sendesperre</translation>
     </message>
     <message>
         <source>Beat Shift</source>
@@ -855,7 +1000,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ferritantenne</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
@@ -903,7 +1048,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Automatic Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Automatische Relaisablage</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
@@ -911,7 +1056,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>CALL Key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALL-Taste</translation>
     </message>
     <message>
         <source>&amp;Other</source>
@@ -919,15 +1064,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tastenton</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abstimmen im Speicherbetrieb</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Packet-Geschwindigkeit</translation>
     </message>
     <message>
         <source>Scan Resume</source>
@@ -935,23 +1080,23 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speicherabruf</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichergruppen verknüpfen</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Akku</translation>
     </message>
     <message>
         <source>Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Betriebsband</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Balance</translation>
     </message>
     <message>
         <source>0 is the &quot;A&quot; band only, 2 the centre, 4 the &quot;B&quot; band only</source>
@@ -959,7 +1104,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Attenuator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Abschwächer</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency signalling</source>
@@ -987,10 +1132,271 @@ Do you want to save?</source>
     </message>
 </context>
 <context>
+    <name>MenuTexts</name>
+    <message>
+        <source>Operation Band</source>
+        <translation>Betriebsband</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Band Select</source>
+        <translation>Bandwahl</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>Abschwächer</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Speichername</translation>
+    </message>
+    <message>
+        <source>A-Band RF Power</source>
+        <translation>Sendeleistung A-Band</translation>
+    </message>
+    <message>
+        <source>B-Band RF Power</source>
+        <translation>Sendeleistung B-Band</translation>
+    </message>
+    <message>
+        <source>1.2GHz A-Band RF Power</source>
+        <translation>1.2GHz-Sendeleistung A-Band</translation>
+    </message>
+    <message>
+        <source>1.2GHz B-Band RF Power</source>
+        <translation>1.2GHz-Sendeleistung B-Band</translation>
+    </message>
+    <message>
+        <source>Scan Resume Method</source>
+        <translation>Suchlauf-Fortsetzung</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>Speichergruppen verknüpfen</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>Speicherabruf</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>Automatische Relaisablage</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Abstimmen im Speicherbetrieb</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Sendesperre</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMF-Tempo</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMF-Pause</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMF-Sperre</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMF-Halten</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>Einschaltmeldung</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Batteriesparen</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Automatische Abschaltung</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOX-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>VOX Deley</source>
+        <extracomment>The radio&apos;s spelling of VOX Delay, kept by the listing.</extracomment>
+        <translation>VOX-Haltezeit</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALL-Taste</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone hold</source>
+        <translation>1750Hz-Ton halten</translation>
+    </message>
+    <message>
+        <source>Beet Shift</source>
+        <extracomment>The radio&apos;s spelling of Beat Shift, kept by the listing.</extracomment>
+        <translation>Beat-Shift</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>Ferritantenne</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>Packet-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>144MHz FM Narrow</source>
+        <translation>144MHz FM schmal</translation>
+    </message>
+    <message>
+        <source>220MHz FM Narrow</source>
+        <translation>220MHz FM schmal</translation>
+    </message>
+    <message>
+        <source>440MHz FM Narrow</source>
+        <translation>440MHz FM schmal</translation>
+    </message>
+    <message>
+        <source>1200MHz FM Narrow</source>
+        <translation>1200MHz FM schmal</translation>
+    </message>
+    <message>
+        <source>HF Band FM Narrow</source>
+        <translation>HF-Band FM schmal</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>430MHz FM Narrow</source>
+        <translation>430MHz FM schmal</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Compare First...</source>
-        <translation type="unfinished"></translation>
+        <translation>Erst vergleichen...</translation>
+    </message>
+    <message>
+        <source>COM%1 is invalid.
+Please check comport status.</source>
+        <extracomment>%1: the port&apos;s number, 1 to 10 (&quot;COM3 is invalid.&quot;).</extracomment>
+        <translation>COM%1 ist ungültig.
+Bitte den Zustand der Schnittstelle prüfen.</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>Fehler beim Öffnen der Datei.</translation>
+    </message>
+    <message>
+        <source>The radio is invalid.
+Please check and try again.</source>
+        <translation>Das Funkgerät ist ungültig.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>Zeitüberschreitung bei der Verbindung.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check comport status.</source>
+        <translation>COM-Schnittstelle ist ungültig.
+Bitte den Zustand der Schnittstelle prüfen.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check and try again.</source>
+        <translation>COM-Schnittstelle ist ungültig.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>There is no default printer.</source>
+        <translation>Es ist kein Standarddrucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Data is changed.
+Do you want to save the changes?</source>
+        <translation>Die Daten wurden geändert.
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the radio?</source>
+        <translation>Möchten Sie die Daten in das Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung übernehmen?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change? </source>
+        <extracomment>Asked when an editor with unstored changes is closed; keep the space at the end.</extracomment>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung übernehmen? </translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please check and try again.</source>
+        <translation>Ungültige Frequenz.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Invalid Offset.
+Please check and try again.</source>
+        <translation>Ungültige Ablage.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Frequency is rounded.</source>
+        <translation>Die Frequenz wurde gerundet.</translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>Ungültige Kanalnummer.
+Bitte prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>Ungültiges Zeichen.
+Bitte prüfen und erneut versuchen.</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1421,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Code des Digital-Coded Squelch</translation>
     </message>
 </context>
 <context>
@@ -1051,15 +1457,19 @@ Do you want to save?</source>
     <name>VfoEditor</name>
     <message>
         <source>Program VFO lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze des Programm-VFO</translation>
     </message>
     <message>
         <source>Program VFO upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze des Programm-VFO</translation>
     </message>
     <message>
         <source>In MHz: the VFO tunes only between the two limits</source>
-        <translation type="unfinished"></translation>
+        <translation>In MHz: Der VFO stimmt nur zwischen den beiden Grenzen ab</translation>
+    </message>
+    <message>
+        <source>Program VFO</source>
+        <translation>Programm-VFO</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>CallEditor</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>CALLチャンネル</translation>
+    </message>
+</context>
+<context>
     <name>ChannelCommands</name>
     <message>
         <source>%1 channels</source>
@@ -32,19 +39,34 @@
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1を切り取り</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1を削除</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1のロックアウト</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1へ貼り付け</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>バンド</translation>
     </message>
 </context>
 <context>
@@ -58,43 +80,123 @@
     <name>ChannelPanel</name>
     <message>
         <source>How far the transmit frequency lies from the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数と受信周波数の差</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数ステップ</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The group of repeater shift choices (Simplex, Plus Shift...), read by a screen reader.</extracomment>
+        <translation>シフト</translation>
     </message>
     <message>
         <source>Receives on the transmit frequency and transmits on the receive frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数で受信し、受信周波数で送信します</translation>
     </message>
     <message>
         <source>Sends a subaudible tone with every transmission</source>
-        <translation type="unfinished"></translation>
+        <translation>送信のたびにサブオーディブルトーンを送出します</translation>
     </message>
     <message>
         <source>Continuous Tone-Coded Squelch System: sends the tone and opens the squelch only for signals that carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous Tone-Coded Squelch System: トーンを送出し、そのトーンを含む信号でだけスケルチを開きます</translation>
     </message>
     <message>
         <source>Digital-Coded Squelch: sends the code and opens the squelch only for signals that carry it</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital-Coded Squelch: コードを送出し、そのコードを含む信号でだけスケルチを開きます</translation>
     </message>
     <message>
         <source>The subaudible tone sent with Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>「トーン」で送出するサブオーディブルトーン</translation>
     </message>
     <message>
         <source>The tone of the Continuous Tone-Coded Squelch System</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous Tone-Coded Squelch Systemのトーン</translation>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital-Coded Squelchのコード</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>受信周波数</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>送信周波数</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>The tuning step (5kHz, 12.5kHz...).</extracomment>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <extracomment>The operating mode (FM, AM, NFM...).</extracomment>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>スプリットチャンネル</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>シンプレックス</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>プラスシフト</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>マイナスシフト</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <extracomment>The subaudible tone encoder (transmit only).</extracomment>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>トーン周波数</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>CTCSS周波数</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>DCSコード</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>-6.0MHzシフト</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>-20.0MHzシフト</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>-7.6MHzシフト</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>-6MHzシフト</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>-20MHzシフト</translation>
     </message>
 </context>
 <context>
@@ -141,7 +243,7 @@
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">周波数ステップ</translation>
     </message>
     <message>
         <source>Rev: receive on the transmit frequency and transmit on the receive frequency</source>
@@ -348,7 +450,7 @@ Do you want to paste?</source>
     <message>
         <source>DTMF %1</source>
         <extracomment>The DTMF memories a write empties: &quot;DTMF 0–2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMF %1</translation>
     </message>
     <message>
         <source>Memory %1</source>
@@ -356,15 +458,15 @@ Do you want to paste?</source>
     </message>
     <message>
         <source>VFO %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VFO %1</translation>
     </message>
     <message>
         <source>CALL %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALL %1</translation>
     </message>
     <message>
         <source>Program VFO %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">プログラムVFO %1</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -473,66 +575,92 @@ Yes replaces them, No puts every row into the free channels, Cancel stops.</sour
     <message>
         <source>Comment</source>
         <comment>undo step</comment>
-        <translation type="unfinished"></translation>
+        <translation>コメント</translation>
     </message>
     <message>
         <source>VFO %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A VFO in undo steps: %1 the band label (A_144MHz), kept as it is.</extracomment>
+        <translation>VFO %1</translation>
     </message>
     <message>
         <source>CALL %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A CALL channel in undo steps: %1 the band label (440MHz), kept as it is.</extracomment>
+        <translation>CALL %1</translation>
     </message>
     <message>
         <source>DTMF %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A DTMF memory in undo steps: %1 its number, 0 to 9.</extracomment>
+        <translation>DTMF %1</translation>
     </message>
     <message>
         <source>Program VFO %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A program VFO range in undo steps: %1 the band label (A_144MHz).</extracomment>
+        <translation>プログラムVFO %1</translation>
     </message>
     <message>
         <source>Menu setting %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A radio menu setting in undo steps: %1 its name (Key Lock).</extracomment>
+        <translation>メニュー設定 %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step, an editor&apos;s store: %1 the slot (&quot;012&quot;, &quot;VFO A_144MHz&quot;).</extracomment>
+        <translation>%1を編集</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot pasted into (&quot;030&quot;, &quot;VFO A_144MHz&quot;).</extracomment>
+        <translation>%1へ貼り付け</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot (&quot;012&quot;, &quot;DTMF 3&quot;).</extracomment>
+        <translation>%1を切り取り</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step: %1 the slot (&quot;012&quot;, &quot;DTMF 3&quot;).</extracomment>
+        <translation>%1を削除</translation>
     </message>
     <message>
         <source>Lock Out %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Undo step, the scan skip of a memory channel: %1 the channel (&quot;012&quot;).</extracomment>
+        <translation>%1のロックアウト</translation>
     </message>
     <message>
         <source>Sort by memory name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネームで並べ替え</translation>
     </message>
     <message>
         <source>Sort by frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数で並べ替え</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのインポート</translation>
     </message>
 </context>
 <context>
     <name>DtmfEditor</name>
     <message>
         <source>The tone digits the radio sends: 0 to 9, A to D, the star and the hash</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機が送出するトーンの文字: 0～9、A～D、*と#</translation>
+    </message>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>チャンネル番号</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>DTMFコード</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ネーム</translation>
     </message>
 </context>
 <context>
@@ -709,19 +837,36 @@ Do you want to save?</source>
     <name>MemoryEditor</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>次のチャンネル</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>前のチャンネル</translation>
     </message>
     <message>
         <source>0 to 399, or a label such as L0, U9, PR1 or I-1; Up and Down go to the next and previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>0～399、またはL0、U9、PR1、I-1などのラベル。↑と↓で次と前のチャンネルへ移ります</translation>
     </message>
     <message>
         <source>The radio skips this channel when it scans</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンのときにこのチャンネルを飛ばします</translation>
+    </message>
+    <message>
+        <source>Memory Channel</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>メモリーチャンネル番号</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <extracomment>Skipped when the radio scans.</extracomment>
+        <translation>ロックアウト</translation>
     </message>
 </context>
 <context>
@@ -760,15 +905,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">キーロック</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ランプ</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メモリーネーム</translation>
     </message>
     <message>
         <source>&amp;Power</source>
@@ -776,11 +921,11 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">バッテリーセーブ</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">オートパワーオフ</translation>
     </message>
     <message>
         <source>&amp;Display</source>
@@ -788,15 +933,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Power-on Message</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">パワーオンメッセージ</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">コントラスト</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">言語</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
@@ -804,19 +949,19 @@ Do you want to save?</source>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMFポーズ</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMFスピード</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMFホールド</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">DTMFロック</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
@@ -824,7 +969,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">VOXゲイン</translation>
     </message>
     <message>
         <source>VOX Delay</source>
@@ -832,7 +977,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ビジー時VOX</translation>
     </message>
     <message>
         <source>R&amp;X/TX</source>
@@ -840,7 +985,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">送信禁止</translation>
     </message>
     <message>
         <source>Beat Shift</source>
@@ -848,7 +993,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">バーアンテナ</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
@@ -896,7 +1041,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Automatic Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">オートレピータオフセット</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
@@ -904,7 +1049,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>CALL Key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">CALLキー</translation>
     </message>
     <message>
         <source>&amp;Other</source>
@@ -912,15 +1057,15 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">キービープ</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メモリーチューン</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">パケット速度</translation>
     </message>
     <message>
         <source>Scan Resume</source>
@@ -928,23 +1073,23 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メモリー呼び出し方法</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">メモリーグループリンク</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">バッテリー</translation>
     </message>
     <message>
         <source>Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">運用バンド</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">バランス</translation>
     </message>
     <message>
         <source>0 is the &quot;A&quot; band only, 2 the centre, 4 the &quot;B&quot; band only</source>
@@ -952,7 +1097,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>Attenuator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">アッテネーター</translation>
     </message>
     <message>
         <source>Dual-tone multi-frequency signalling</source>
@@ -980,10 +1125,271 @@ Do you want to save?</source>
     </message>
 </context>
 <context>
+    <name>MenuTexts</name>
+    <message>
+        <source>Operation Band</source>
+        <translation>運用バンド</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>バランス</translation>
+    </message>
+    <message>
+        <source>Band Select</source>
+        <translation>バンド選択</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>アッテネーター</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>キーロック</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>ランプ</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>メモリーネーム</translation>
+    </message>
+    <message>
+        <source>A-Band RF Power</source>
+        <translation>Aバンド送信出力</translation>
+    </message>
+    <message>
+        <source>B-Band RF Power</source>
+        <translation>Bバンド送信出力</translation>
+    </message>
+    <message>
+        <source>1.2GHz A-Band RF Power</source>
+        <translation>1.2GHz Aバンド送信出力</translation>
+    </message>
+    <message>
+        <source>1.2GHz B-Band RF Power</source>
+        <translation>1.2GHz Bバンド送信出力</translation>
+    </message>
+    <message>
+        <source>Scan Resume Method</source>
+        <translation>スキャン再開</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>メモリーグループリンク</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>メモリー呼び出し方法</translation>
+    </message>
+    <message>
+        <source>Automatic Repeater Offset</source>
+        <translation>オートレピータオフセット</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>メモリーチューン</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>送信禁止</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>DTMFスピード</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>DTMFポーズ</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>DTMFロック</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>DTMFホールド</translation>
+    </message>
+    <message>
+        <source>Power-on Message</source>
+        <translation>パワーオンメッセージ</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>バッテリーセーブ</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>オートパワーオフ</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>キービープ</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>ビジー時VOX</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>VOXゲイン</translation>
+    </message>
+    <message>
+        <source>VOX Deley</source>
+        <extracomment>The radio&apos;s spelling of VOX Delay, kept by the listing.</extracomment>
+        <translation>VOXディレイ</translation>
+    </message>
+    <message>
+        <source>CALL Key</source>
+        <translation>CALLキー</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone hold</source>
+        <translation>1750Hzトーンホールド</translation>
+    </message>
+    <message>
+        <source>Beet Shift</source>
+        <extracomment>The radio&apos;s spelling of Beat Shift, kept by the listing.</extracomment>
+        <translation>ビートシフト</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>バーアンテナ</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>パケット速度</translation>
+    </message>
+    <message>
+        <source>144MHz FM Narrow</source>
+        <translation>144MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>220MHz FM Narrow</source>
+        <translation>220MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>440MHz FM Narrow</source>
+        <translation>440MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>1200MHz FM Narrow</source>
+        <translation>1200MHz FMナロー</translation>
+    </message>
+    <message>
+        <source>HF Band FM Narrow</source>
+        <translation>HFバンド FMナロー</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>バッテリー</translation>
+    </message>
+    <message>
+        <source>430MHz FM Narrow</source>
+        <translation>430MHz FMナロー</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Compare First...</source>
-        <translation type="unfinished"></translation>
+        <translation>先に比較...</translation>
+    </message>
+    <message>
+        <source>COM%1 is invalid.
+Please check comport status.</source>
+        <extracomment>%1: the port&apos;s number, 1 to 10 (&quot;COM3 is invalid.&quot;).</extracomment>
+        <translation>COM%1は無効です。
+ポートの状態を確認してください。</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>ファイルを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The radio is invalid.
+Please check and try again.</source>
+        <translation>無線機が対応していません。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>通信タイムアウトエラーです。</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check comport status.</source>
+        <translation>COMポートが無効です。
+ポートの状態を確認してください。</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check and try again.</source>
+        <translation>COMポートが無効です。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>There is no default printer.</source>
+        <translation>既定のプリンターがありません。</translation>
+    </message>
+    <message>
+        <source>Data is changed.
+Do you want to save the changes?</source>
+        <translation>データが変更されています。
+変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the radio?</source>
+        <translation>データを無線機に書き込みますか?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>内容が変更されています。
+変更しますか?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change? </source>
+        <extracomment>Asked when an editor with unstored changes is closed; keep the space at the end.</extracomment>
+        <translation>内容が変更されています。
+変更しますか? </translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please check and try again.</source>
+        <translation>周波数が正しくありません。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Invalid Offset.
+Please check and try again.</source>
+        <translation>オフセットが正しくありません。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Frequency is rounded.</source>
+        <translation>周波数を丸めました。</translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>チャンネル番号が正しくありません。
+確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>使用できない文字です。
+確認してからやり直してください。</translation>
     </message>
 </context>
 <context>
@@ -1008,7 +1414,7 @@ Do you want to save?</source>
     </message>
     <message>
         <source>The code of the Digital-Coded Squelch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Digital-Coded Squelchのコード</translation>
     </message>
 </context>
 <context>
@@ -1044,15 +1450,19 @@ Do you want to save?</source>
     <name>VfoEditor</name>
     <message>
         <source>Program VFO lower limit</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムVFOの下限</translation>
     </message>
     <message>
         <source>Program VFO upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムVFOの上限</translation>
     </message>
     <message>
         <source>In MHz: the VFO tunes only between the two limits</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz単位。VFOは下限と上限の間でだけ周波数を変えます</translation>
+    </message>
+    <message>
+        <source>Program VFO</source>
+        <translation>プログラムVFO</translation>
     </message>
 </context>
 <context>
