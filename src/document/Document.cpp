@@ -191,20 +191,31 @@ QString Document::SlotTitle(SlotKind kind, int slot) const
     case SlotKind::Memory:
         return labelOr(MemoryLabel(slot));
     case SlotKind::Vfo:
+        //: A VFO in undo steps: %1 the band label (A_144MHz), kept as it is.
         return tr("VFO %1").arg(labelOr(VfoBandLabel(slot, market)));
     case SlotKind::Call:
+        //: A CALL channel in undo steps: %1 the band label (440MHz), kept as it is.
         return tr("CALL %1").arg(labelOr(CallBandLabel(slot, market)));
     case SlotKind::Dtmf:
+        //: A DTMF memory in undo steps: %1 its number, 0 to 9.
         return tr("DTMF %1").arg(slot);
     case SlotKind::ProgramVfo:
+        //: A program VFO range in undo steps: %1 the band label (A_144MHz).
         return tr("Program VFO %1").arg(labelOr(VfoBandLabel(slot, market)));
     case SlotKind::MenuSetting: {
         // The setting's name in the window's language ("Key Lock").
         const QString name = ShownMenuSettingName(slot, market);
+        //: A radio menu setting in undo steps: %1 its name (Key Lock).
         return tr("Menu setting %1").arg(name.isEmpty() ? QString::number(slot) : name);
     }
     }
     return QString::number(slot);
+}
+
+QString Document::EditStepName(SlotKind kind, int slot) const
+{
+    //: Undo step, an editor's store: %1 the slot ("012", "VFO A_144MHz").
+    return tr("Edit %1").arg(SlotTitle(kind, slot));
 }
 
 // ---- Replacing and saving ---------------------------------------------------------
@@ -324,7 +335,7 @@ void Document::StoreSlots(const std::vector<SlotEdit>& edits, const QString& tex
 
 void Document::StoreRecord(SlotKind kind, int slot, std::string_view bytes)
 {
-    PushChanges({{kind, slot, std::string(bytes)}}, tr("Edit %1").arg(SlotTitle(kind, slot)));
+    PushChanges({{kind, slot, std::string(bytes)}}, EditStepName(kind, slot));
 }
 
 bool Document::Paste(EditTarget target)
@@ -332,6 +343,7 @@ bool Document::Paste(EditTarget target)
     const std::optional<SlotKind> kind = SlotKindOfGrid(target.grid);
     if (!kind || !IsValidTarget(target)) return false;
     PushChanges({{*kind, target.slot, BuildPastedRecord(image_, target)}},
+                //: Undo step: %1 the slot pasted into ("030", "VFO A_144MHz").
                 tr("Paste into %1").arg(SlotTitle(*kind, target.slot)));
     return true;
 }
@@ -342,7 +354,9 @@ std::optional<std::string> Document::Cut(EditTarget target)
     if (!IsValidTarget(target)) return std::nullopt;
     const SlotKind kind = *SlotKindOfGrid(target.grid);
     std::string taken = SlotBytes(kind, target.slot);
-    PushChanges({{kind, target.slot, {}}}, tr("Cut %1").arg(SlotTitle(kind, target.slot)));
+    PushChanges({{kind, target.slot, {}}},
+                //: Undo step: %1 the slot ("012", "DTMF 3").
+                tr("Cut %1").arg(SlotTitle(kind, target.slot)));
     return taken;
 }
 
@@ -351,7 +365,9 @@ bool Document::Delete(EditTarget target)
     if (target.grid != EditGrid::Memory && target.grid != EditGrid::Dtmf) return false;
     if (!IsValidTarget(target)) return false;
     const SlotKind kind = *SlotKindOfGrid(target.grid);
-    PushChanges({{kind, target.slot, {}}}, tr("Delete %1").arg(SlotTitle(kind, target.slot)));
+    PushChanges({{kind, target.slot, {}}},
+                //: Undo step: %1 the slot ("012", "DTMF 3").
+                tr("Delete %1").arg(SlotTitle(kind, target.slot)));
     return true;
 }
 
@@ -363,6 +379,7 @@ bool Document::ToggleLockout(int memorySlot)
     scratch.SetMemoryRecord(memorySlot, image_.GetMemoryRecord(memorySlot));
     if (!::ToggleLockout(scratch, memorySlot)) return false;
     PushChanges({{SlotKind::Memory, memorySlot, scratch.GetMemoryRecord(memorySlot)}},
+                //: Undo step, the scan skip of a memory channel: %1 the channel ("012").
                 tr("Lock Out %1").arg(SlotTitle(SlotKind::Memory, memorySlot)));
     return true;
 }

@@ -84,6 +84,8 @@ class Document : public QObject
     // "DTMF 3", "Program VFO A_144MHz", "Menu setting Key Lock" (the
     // listing's names of the settings).
     QString SlotTitle(SlotKind kind, int slot) const;
+    // The name of an editor's store of a slot: "Edit 012", "Edit VFO A_144MHz".
+    QString EditStepName(SlotKind kind, int slot) const;
 
     // ---- Replacing and saving ----------------------------------------------
     // Takes a whole new image with its file name and comment and forgets

@@ -12,7 +12,7 @@
 #include <QGridLayout>
 
 CallEditor::CallEditor(Document& document, int slot, QWidget* parent)
-    : ChannelEditorDialog(document, slot, QStringLiteral("CALL Channel"), parent)
+    : ChannelEditorDialog(document, slot, tr("CALL Channel"), parent)
 {
     auto* layout = new QGridLayout(this);
     AddBandList(layout, &BandOfCallLabel);

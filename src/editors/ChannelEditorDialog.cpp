@@ -24,8 +24,8 @@ QHBoxLayout* ChannelEditorDialog::ButtonRow()
 {
     // Made after the editor's controls, so that they come last in the tab
     // order, as they are last in reading order.
-    Button_Ok = new QPushButton(QStringLiteral("&OK"), this);
-    Button_Close = new QPushButton(QStringLiteral("&Close"), this);
+    Button_Ok = new QPushButton(tr("&OK"), this);
+    Button_Close = new QPushButton(tr("&Close"), this);
     Button_Ok->setDefault(true);
     connect(Button_Ok, &QPushButton::clicked, this, &ChannelEditorDialog::OkButtonClick);
     connect(Button_Close, &QPushButton::clicked, this, &QDialog::reject);
@@ -107,7 +107,7 @@ void ChannelEditorDialog::done(int result)
 void ChannelEditorDialog::AddBandList(QGridLayout* layout, int (*bandOfLabel)(std::string_view))
 {
     bandOfLabel_ = bandOfLabel;
-    Label_Band = new QLabel(QStringLiteral("Band"), this);
+    Label_Band = new QLabel(tr("Band"), this);
     ComboBox_Band = new QComboBox(this);
     Label_Band->setBuddy(ComboBox_Band);
     layout->addWidget(Label_Band, 0, 0);

@@ -16,17 +16,17 @@
 #include <algorithm>
 
 DtmfEditor::DtmfEditor(Document& document, int slot, QWidget* parent)
-    : ChannelEditorDialog(document, std::clamp(slot, 0, DtmfCount - 1), QStringLiteral("DTMF Memory"), parent)
+    : ChannelEditorDialog(document, std::clamp(slot, 0, DtmfCount - 1), tr("DTMF Memory"), parent)
 {
     auto* layout = new QGridLayout(this);
 
-    Label_Channel = new QLabel(QStringLiteral("Channel Number"), this);
+    Label_Channel = new QLabel(tr("Channel Number"), this);
     ComboBox_Channel = new QComboBox(this);
     for (int number = 0; number < DtmfCount; ++number)
         ComboBox_Channel->addItem(QString::number(number));
-    Label_Code = new QLabel(QStringLiteral("DTMF Code"), this);
+    Label_Code = new QLabel(tr("DTMF Code"), this);
     Edit_Code = new DtmfCodeEdit(this);
-    Label_Name = new QLabel(QStringLiteral("Name"), this);
+    Label_Name = new QLabel(tr("Name"), this);
     Edit_Name = new NameEdit(this);
     Label_Channel->setBuddy(ComboBox_Channel);
     Label_Code->setBuddy(Edit_Code);

@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,6 +62,12 @@ bool IsEditingKey(int key)
 bool IsEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The rules mark their captions of the special minus offset for this context.
+QString SpecialCaptionText(const std::string& caption)
+{
+    return QCoreApplication::translate("ChannelPanel", caption.c_str());
 }
 
 } // namespace
@@ -270,13 +277,13 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    Label_Rx = new QLabel(QStringLiteral("Rx Frequency"), this);
+    Label_Rx = new QLabel(tr("Rx Frequency"), this);
     Edit_Rx = new FrequencyEdit(frequencyLength, true, this);
     Label_RxMHz = new QLabel(QStringLiteral("MHz"), this);
-    Label_Tx = new QLabel(QStringLiteral("Tx Frequency"), this);
+    Label_Tx = new QLabel(tr("Tx Frequency"), this);
     Edit_Tx = new FrequencyEdit(frequencyLength, true, this);
     Label_TxMHz = new QLabel(QStringLiteral("MHz"), this);
-    Label_Offset = new QLabel(QStringLiteral("Offset"), this);
+    Label_Offset = new QLabel(tr("Offset"), this);
     Edit_Offset = new FrequencyEdit(5, true, this);
     Label_OffsetMHz = new QLabel(QStringLiteral("MHz"), this);
     Label_Rx->setBuddy(Edit_Rx);
@@ -294,11 +301,13 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     layout->addWidget(Edit_Offset, 2, 1);
     layout->addWidget(Label_OffsetMHz, 2, 2);
 
-    Label_Step = new QLabel(QStringLiteral("Step"), this);
+    //: The tuning step (5kHz, 12.5kHz...).
+    Label_Step = new QLabel(tr("Step"), this);
     ComboBox_Step = new QComboBox(this);
     for (const StepCode& step : StepCodes)
         ComboBox_Step->addItem(Latin(step.text));
-    Label_Mode = new QLabel(QStringLiteral("Mode"), this);
+    //: The operating mode (FM, AM, NFM...).
+    Label_Mode = new QLabel(tr("Mode"), this);
     ComboBox_Mode = new QComboBox(this);
     for (std::string_view mode : ModeTexts)
         ComboBox_Mode->addItem(Latin(mode));
@@ -311,14 +320,15 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     layout->addWidget(ComboBox_Mode, 4, 1);
 
     auto* shiftBox = new QGroupBox(this);
+    //: The group of repeater shift choices (Simplex, Plus Shift...), read by a screen reader.
     shiftBox->setAccessibleName(tr("Shift"));
     auto* shiftLayout = new QVBoxLayout(shiftBox);
     shiftGroup_ = new QButtonGroup(this);
-    RadioButton_Split = new QRadioButton(QStringLiteral("Split Channel"), shiftBox);
-    RadioButton_Simplex = new QRadioButton(QStringLiteral("Simplex"), shiftBox);
-    RadioButton_Plus = new QRadioButton(QStringLiteral("Plus Shift"), shiftBox);
-    RadioButton_Minus = new QRadioButton(QStringLiteral("Minus Shift"), shiftBox);
-    RadioButton_Special = new QRadioButton(QStringLiteral("-7.6MHz Shift"), shiftBox);
+    RadioButton_Split = new QRadioButton(tr("Split Channel"), shiftBox);
+    RadioButton_Simplex = new QRadioButton(tr("Simplex"), shiftBox);
+    RadioButton_Plus = new QRadioButton(tr("Plus Shift"), shiftBox);
+    RadioButton_Minus = new QRadioButton(tr("Minus Shift"), shiftBox);
+    RadioButton_Special = new QRadioButton(SpecialCaptionText(specialCaption_), shiftBox);
     for (QRadioButton* button :
          {RadioButton_Split, RadioButton_Simplex, RadioButton_Plus, RadioButton_Minus, RadioButton_Special}) {
         shiftGroup_->addButton(button);
@@ -329,17 +339,18 @@ ChannelPanel::ChannelPanel(bool withSplit, int frequencyLength, QWidget* parent)
     RadioButton_Simplex->setChecked(true);
     layout->addWidget(shiftBox, 0, 3, 5, 1);
 
-    CheckBox_Reverse = new QCheckBox(QStringLiteral("Reverse"), this);
+    CheckBox_Reverse = new QCheckBox(tr("Reverse"), this);
     CheckBox_Reverse->setAccessibleDescription(
         tr("Receives on the transmit frequency and transmits on the receive frequency"));
     layout->addWidget(CheckBox_Reverse, 5, 3);
 
-    CheckBox_Tone = new QCheckBox(QStringLiteral("Tone"), this);
+    //: The subaudible tone encoder (transmit only).
+    CheckBox_Tone = new QCheckBox(tr("Tone"), this);
     CheckBox_Ctcss = new QCheckBox(QStringLiteral("CTCSS"), this);
     CheckBox_Dcs = new QCheckBox(QStringLiteral("DCS"), this);
-    Label_ToneFrequency = new QLabel(QStringLiteral("Tone Frequency"), this);
-    Label_CtcssFrequency = new QLabel(QStringLiteral("CTCSS Frequency"), this);
-    Label_DcsCode = new QLabel(QStringLiteral("DCS Code"), this);
+    Label_ToneFrequency = new QLabel(tr("Tone Frequency"), this);
+    Label_CtcssFrequency = new QLabel(tr("CTCSS Frequency"), this);
+    Label_DcsCode = new QLabel(tr("DCS Code"), this);
     ComboBox_Tone = new QComboBox(this);
     ComboBox_Ctcss = new QComboBox(this);
     ComboBox_Dcs = new QComboBox(this);
@@ -412,7 +423,7 @@ ChannelControls ChannelPanel::Read() const
     c.toneIndex = ComboBox_Tone->currentIndex();
     c.ctcssIndex = ComboBox_Ctcss->currentIndex();
     c.dcsIndex = ComboBox_Dcs->currentIndex();
-    if (!RadioButton_Special->isHidden()) c.specialCaption = RadioButton_Special->text().toStdString();
+    if (!RadioButton_Special->isHidden()) c.specialCaption = specialCaption_;
     return c;
 }
 
@@ -454,7 +465,10 @@ void ChannelPanel::ApplyAccepted(const AcceptedEntries& a, bool showRoundedMessa
 void ChannelPanel::SetSpecialCaption(const std::optional<std::string>& caption)
 {
     if (caption) {
-        RadioButton_Special->setText(QString::fromStdString(*caption));
+        // The rules' caption (English) goes back to them; the button shows
+        // it in the program's language.
+        specialCaption_ = *caption;
+        RadioButton_Special->setText(SpecialCaptionText(*caption));
         RadioButton_Special->setVisible(true);
         RadioButton_Special->setEnabled(true);
     } else {

@@ -159,6 +159,8 @@ class ChannelPanel : public QWidget
 
     bool withSplit_;
     bool filling_ = false;
+    // The special option's caption as the rules gave it.
+    std::string specialCaption_ = "-7.6MHz Shift";
     QButtonGroup* shiftGroup_;
 };
 

@@ -20,12 +20,11 @@
 #include <QToolButton>
 
 MemoryEditor::MemoryEditor(Document& document, int slot, QWidget* parent)
-    : ChannelEditorDialog(document, std::clamp(slot, 0, MemoryCount - 1), QStringLiteral("Memory Channel"),
-                          parent)
+    : ChannelEditorDialog(document, std::clamp(slot, 0, MemoryCount - 1), tr("Memory Channel"), parent)
 {
     auto* layout = new QGridLayout(this);
 
-    Label_Channel = new QLabel(QStringLiteral("Memory Channel Number"), this);
+    Label_Channel = new QLabel(tr("Memory Channel Number"), this);
     Edit_Channel = new QLineEdit(this);
     Edit_Channel->setMaxLength(3);
     Label_Channel->setBuddy(Edit_Channel);
@@ -49,10 +48,11 @@ MemoryEditor::MemoryEditor(Document& document, int slot, QWidget* parent)
     Panel = new ChannelPanel(true, 11, this);
     layout->addWidget(Panel, 1, 0, 1, 3);
 
-    Label_Name = new QLabel(QStringLiteral("Memory Name"), this);
+    Label_Name = new QLabel(tr("Memory Name"), this);
     Edit_Name = new NameEdit(this);
     Label_Name->setBuddy(Edit_Name);
-    CheckBox_Lockout = new QCheckBox(QStringLiteral("Lock Out"), this);
+    //: Skipped when the radio scans.
+    CheckBox_Lockout = new QCheckBox(tr("Lock Out"), this);
     CheckBox_Lockout->setAccessibleDescription(tr("The radio skips this channel when it scans"));
     layout->addWidget(Label_Name, 2, 0);
     layout->addWidget(Edit_Name, 2, 1);

@@ -22,7 +22,7 @@ VfoEditor::VfoEditor(Document& document, int band, QWidget* parent)
     Panel = new ChannelPanel(false, 10, this);
     layout->addWidget(Panel, 1, 0, 1, 3);
 
-    GroupBox_ProgramVfo = new QGroupBox(QStringLiteral("Program VFO"), this);
+    GroupBox_ProgramVfo = new QGroupBox(tr("Program VFO"), this);
     auto* range = new QHBoxLayout(GroupBox_ProgramVfo);
     Edit_ProgramVfoLower = new FrequencyEdit(4, false, GroupBox_ProgramVfo);
     Edit_ProgramVfoUpper = new FrequencyEdit(4, false, GroupBox_ProgramVfo);
@@ -131,15 +131,14 @@ bool VfoEditor::StoreChannelControls()
     const BuiltRecord built = BuildVfoRecord(withRange, slot_, Panel->Read());
     if (built.error != EntryError::None) {
         if (!edits.empty() && edits.back().bytes != document_.Image().GetProgramVfoRecord(slot_))
-            document_.StoreSlots(edits,
-                                 QStringLiteral("Edit ") + document_.SlotTitle(SlotKind::ProgramVfo, slot_));
+            document_.StoreSlots(edits, document_.EditStepName(SlotKind::ProgramVfo, slot_));
         ShowEntryError(built.error, *Panel);
         return false;
     }
     Panel->SetStep(built.step);
     Panel->SetMode(built.mode);
     edits.push_back({SlotKind::Vfo, slot_, built.record});
-    document_.StoreSlots(edits, QStringLiteral("Edit ") + document_.SlotTitle(SlotKind::Vfo, slot_));
+    document_.StoreSlots(edits, document_.EditStepName(SlotKind::Vfo, slot_));
     LoadChannelControls();
     if (built.rounded) ShowMessage(MessageKind::Information, Msg::FrequencyRounded);
     return true;

@@ -11,7 +11,9 @@
 inline constexpr char MenuTextsContext[] = "MenuTexts";
 
 // Name of menu setting 0..40 for the market ("440MHz FM Narrow" in market K,
-// "430MHz FM Narrow" elsewhere); empty outside 0..40.
+// "430MHz FM Narrow" elsewhere); empty outside 0..40. The names are the
+// listing's English, marked for Qt Linguist (context "MenuTexts"): a window
+// translates them where it shows them.
 std::string_view MenuSettingLabel(int setting, char market);
 
 // Text of a stored value: the listed text of "0", "1", ... for a setting with

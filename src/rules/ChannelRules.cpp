@@ -4,6 +4,7 @@
 
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
+#include "model/Translatable.h"
 #include "rules/VfoRules.h"
 
 #include <algorithm>
@@ -178,12 +179,12 @@ std::optional<std::string> SpecialShiftCaption(int band, char market, std::strin
                                                bool with1200B)
 {
     if (band == 3 || (band == 14 && with1200B)) {
-        if (market == 'E') return "-6.0MHz Shift";
-        if (market == 'K') return "-20.0MHz Shift";
+        if (market == 'E') return QT_TRANSLATE_NOOP("ChannelPanel", "-6.0MHz Shift");
+        if (market == 'K') return QT_TRANSLATE_NOOP("ChannelPanel", "-20.0MHz Shift");
         return std::nullopt;
     }
     if ((band == 2 || band == 12) && market == 'E' && typeDigits != "09" && typeDigits != "01")
-        return "-7.6MHz Shift";
+        return QT_TRANSLATE_NOOP("ChannelPanel", "-7.6MHz Shift");
     return std::nullopt;
 }
 
@@ -193,8 +194,10 @@ std::optional<std::string> SpecialShiftCaptionAfterEntry(int band, char market, 
     // included), or Enter on an unchanged 1240 MHz channel would drop its
     // offset; only the caption takes the shorter form.
     if (!SpecialShiftCaption(band, market, typeDigits, true)) return std::nullopt;
-    if (band == 3 || band == 14) return market == 'E' ? "-6MHz Shift" : "-20MHz Shift";
-    return "-7.6MHz Shift";
+    if (band == 3 || band == 14)
+        return market == 'E' ? QT_TRANSLATE_NOOP("ChannelPanel", "-6MHz Shift")
+                             : QT_TRANSLATE_NOOP("ChannelPanel", "-20MHz Shift");
+    return QT_TRANSLATE_NOOP("ChannelPanel", "-7.6MHz Shift");
 }
 
 int StepPositionOfField(std::string_view field)

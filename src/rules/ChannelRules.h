@@ -96,8 +96,9 @@ bool CheckReceiveEntry(const RadioImage& image, const ChannelControls& controls,
 bool CheckSplitEntry(CheckedEntries& entries, const EntryOutcome& out);
 
 // The special minus offset option: caption when it is offered, nullopt when
-// it is hidden. On the 1200 MHz B band (band 14) it is offered only when
-// with1200B is true.
+// it is hidden. The captions are English, marked for the editors' panel
+// (context "ChannelPanel"), which shows them translated. On the 1200 MHz B band (band 14) it is offered only
+// when with1200B is true.
 std::optional<std::string> SpecialShiftCaption(int band, char market, std::string_view typeDigits,
                                                bool with1200B);
 // The option after Enter in the memory editor: offered by the same rule as on

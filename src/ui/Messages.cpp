@@ -93,7 +93,14 @@ QString MessageBoxText(const QString& text)
     return shown;
 }
 
+Msg::FixedText::operator QString() const
+{
+    return QCoreApplication::translate("Messages", english_);
+}
+
 QString Msg::PortInvalid(int port)
 {
-    return QStringLiteral("COM%1 is invalid.\nPlease check comport status.").arg(port);
+    //: %1: the port's number, 1 to 10 ("COM3 is invalid.").
+    return QCoreApplication::translate("Messages", "COM%1 is invalid.\nPlease check comport status.")
+        .arg(port);
 }

@@ -36,30 +36,54 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter);
 // ("KK,0F", "1,200") never ends a line there.
 QString MessageBoxText(const QString& text);
 
-// The fixed texts, character for character.
+// The fixed texts. Each is its English, character for character, marked
+// for Qt Linguist (context "Messages"); used as a QString it reads in the
+// program's language, so a message box, a test's recorder and a text built
+// from it all see the same words.
 namespace Msg {
+class FixedText
+{
+  public:
+    constexpr explicit FixedText(const char* english) : english_(english) {}
+    // The text in the program's language (the English when no translation
+    // is loaded).
+    operator QString() const;
+    const char* English() const { return english_; }
+
+  private:
+    const char* english_;
+};
+
+// The program's name: the caption of every message box, never translated.
 inline const QString ApplicationTitle = QStringLiteral("TSL-Q2/Q3");
-inline const QString FileOpenError = QStringLiteral("File Open error.");
-inline const QString RadioInvalid = QStringLiteral("The radio is invalid.\nPlease check and try again.");
-inline const QString CommTimeout = QStringLiteral("Communication timeout error.");
-inline const QString PortInvalidBeforeRead =
-    QStringLiteral("COM port is invalid.\nPlease check comport status.");
-inline const QString PortInvalidBeforeWrite =
-    QStringLiteral("COM port is invalid.\nPlease check and try again.");
-inline const QString NoDefaultPrinter = QStringLiteral("There is no default printer.");
-inline const QString DataChanged = QStringLiteral("Data is changed.\nDo you want to save the changes?");
-inline const QString WriteConfirm = QStringLiteral("Do you want to write the data to the radio?");
-inline const QString ContentsChanged =
-    QStringLiteral("The contents has been changed.\nDo you want to change?");
-// The variant asked when an editor is closed.
-inline const QString ContentsChangedOnClose =
-    QStringLiteral("The contents has been changed.\nDo you want to change? ");
-inline const QString InvalidFrequency = QStringLiteral("Invalid Frequency.\nPlease check and try again.");
-inline const QString InvalidOffset = QStringLiteral("Invalid Offset.\nPlease check and try again.");
-inline const QString FrequencyRounded = QStringLiteral("Frequency is rounded.");
-inline const QString InvalidChannelNumber =
-    QStringLiteral("Invalid channel Number.\nPlease check and try again.");
-inline const QString InvalidCharacter = QStringLiteral("Invalid character.\nPlease check and try again.");
+inline constexpr FixedText FileOpenError{QT_TRANSLATE_NOOP("Messages", "File Open error.")};
+inline constexpr FixedText RadioInvalid{
+    QT_TRANSLATE_NOOP("Messages", "The radio is invalid.\nPlease check and try again.")};
+inline constexpr FixedText CommTimeout{QT_TRANSLATE_NOOP("Messages", "Communication timeout error.")};
+inline constexpr FixedText PortInvalidBeforeRead{
+    QT_TRANSLATE_NOOP("Messages", "COM port is invalid.\nPlease check comport status.")};
+inline constexpr FixedText PortInvalidBeforeWrite{
+    QT_TRANSLATE_NOOP("Messages", "COM port is invalid.\nPlease check and try again.")};
+inline constexpr FixedText NoDefaultPrinter{QT_TRANSLATE_NOOP("Messages", "There is no default printer.")};
+inline constexpr FixedText DataChanged{
+    QT_TRANSLATE_NOOP("Messages", "Data is changed.\nDo you want to save the changes?")};
+inline constexpr FixedText WriteConfirm{
+    QT_TRANSLATE_NOOP("Messages", "Do you want to write the data to the radio?")};
+inline constexpr FixedText ContentsChanged{
+    QT_TRANSLATE_NOOP("Messages", "The contents has been changed.\nDo you want to change?")};
+// The variant asked when an editor is closed (with its trailing space).
+inline constexpr FixedText ContentsChangedOnClose{
+    //: Asked when an editor with unstored changes is closed; keep the space at the end.
+    QT_TRANSLATE_NOOP("Messages", "The contents has been changed.\nDo you want to change? ")};
+inline constexpr FixedText InvalidFrequency{
+    QT_TRANSLATE_NOOP("Messages", "Invalid Frequency.\nPlease check and try again.")};
+inline constexpr FixedText InvalidOffset{
+    QT_TRANSLATE_NOOP("Messages", "Invalid Offset.\nPlease check and try again.")};
+inline constexpr FixedText FrequencyRounded{QT_TRANSLATE_NOOP("Messages", "Frequency is rounded.")};
+inline constexpr FixedText InvalidChannelNumber{
+    QT_TRANSLATE_NOOP("Messages", "Invalid channel Number.\nPlease check and try again.")};
+inline constexpr FixedText InvalidCharacter{
+    QT_TRANSLATE_NOOP("Messages", "Invalid character.\nPlease check and try again.")};
 // "COM1 is invalid.\nPlease check comport status." .. "COM10 ..." for port 1..10.
 QString PortInvalid(int port);
 } // namespace Msg
