@@ -7,6 +7,12 @@ QString MessageText(const Message& message)
 {
     if (message.id == MessageId::None) return {};
     if (message.id == MessageId::Text) return QString::fromStdString(message.text);
+    if (message.id == MessageId::NameList) {
+        QString text;
+        for (std::size_t i = 0; i < message.args.size(); ++i)
+            text += (i > 0 ? QStringLiteral(", ") : QString()) + MessageText(message.args[i]);
+        return text;
+    }
     const char* source = MessagePattern(message.id);
     // Untranslated, the source comes back as it is: then the English, with
     // its own singular.
