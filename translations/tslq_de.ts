@@ -638,7 +638,7 @@ Do you want to paste?</source>
     <message>
         <source>tone mode %1 is not offered; taken as %2</source>
         <extracomment>What was changed in a row; %1: the Tone cell (&quot;TSQL-R&quot;), %2: the tone mode taken (&quot;TSQL&quot;).</extracomment>
-        <translation>Tonart %1 wird nicht angeboten; als %2 übernommen</translation>
+        <translation>Tonmodus %1 wird nicht angeboten; als %2 übernommen</translation>
     </message>
     <message>
         <source>%1; taken as %2</source>
@@ -678,7 +678,7 @@ Do you want to paste?</source>
     <message>
         <source>tone mode &quot;%1&quot; is unknown; no tone taken</source>
         <extracomment>What was changed in a row; %1: the Tone cell.</extracomment>
-        <translation>Tonart „%1“ ist unbekannt; kein Ton übernommen</translation>
+        <translation>Tonmodus „%1“ ist unbekannt; kein Ton übernommen</translation>
     </message>
     <message>
         <source>DCS polarity %1 is not offered; normal taken</source>

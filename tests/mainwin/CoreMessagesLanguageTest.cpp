@@ -8,6 +8,7 @@
 #include "ui/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -51,7 +52,8 @@ TEST(CoreMessagesLanguage, EveryPatternTranslatedWithItsPlaces)
             ++patterns;
             const QSet<QString> places = Places(QString::fromUtf8(source));
             for (int count : {1, 2, 5}) {
-                const QString translated = translator.translate(MessageContext, source, nullptr, count);
+                const QString translated = translator.translate(
+                    MessageContext, source, nullptr, places.contains(QStringLiteral("%n")) ? count : -1);
                 EXPECT_FALSE(translated.isEmpty()) << language << ": " << source;
                 EXPECT_EQ(Places(translated), places)
                     << language << ": " << source << " -> " << translated.toStdString();
@@ -105,5 +107,9 @@ TEST(CoreMessagesLanguage, PiecesReadAsOneSentence)
         EXPECT_EQ(MessageText(NotLoadedMessage(three)), QString::fromUtf8(c.notLoaded));
         EXPECT_EQ(MessageText(EndsEarlyMessage(gaps)), QString::fromUtf8(c.endsEarly));
         EXPECT_EQ(MessageLines(CsvImportReport(plan)), QString::fromUtf8(c.report));
+        // A count given to a sentence without plurals changes nothing.
+        EXPECT_EQ(MessageText(CountedMessage(MessageId::SlotMemory, 2, {TextMessage("005")})),
+                  MessageText(MessageOf(MessageId::SlotMemory, {TextMessage("005")})));
+        EXPECT_NE(MessageText(MessageOf(MessageId::SlotMemory, {TextMessage("005")})), "memory 005");
     }
 }
