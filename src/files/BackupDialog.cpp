@@ -14,17 +14,23 @@
 BackupDialog::BackupDialog(const std::vector<ReadBackup>& backups, QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget(this))
 {
-    setWindowTitle(QStringLiteral("Open Backup"));
+    setWindowTitle(tr("Open Backup"));
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(QStringLiteral("Every completed read from a radio is kept here, the last %1 "
-                                            "of each radio version.")
-                                 .arg(ReadBackups::KeptPerVersion),
-                             this);
+    //: %1: how many backups are kept for each version of the radio (50).
+    auto* about =
+        new QLabel(tr("Every completed read from a radio is kept here, the last %1 of each radio version.")
+                       .arg(ReadBackups::KeptPerVersion),
+                   this);
+    about->setWordWrap(true);
     layout->addWidget(about);
     list_->setAccessibleName(tr("Backups of reads"));
     list_->setAccessibleDescription(about->text());
     list_->setColumnCount(3);
-    list_->setHeaderLabels({QStringLiteral("Read"), QStringLiteral("Radio"), tr("Made by")});
+    //: Column header: the date and time of the read.
+    const QString readColumn = tr("Read", "column");
+    //: Column header: the version of the radio the backup was read from ("ZT-Q2 KK,0F").
+    const QString radioColumn = tr("Radio");
+    list_->setHeaderLabels({readColumn, radioColumn, tr("Made by")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const ReadBackup& backup : backups) {
@@ -55,7 +61,7 @@ QString BackupDialog::Chosen() const
 std::optional<QString> ChooseBackup(const std::vector<ReadBackup>& backups, QWidget* parent)
 {
     if (backups.empty()) {
-        ShowMessage(MessageKind::Information, QStringLiteral("No read from a radio has been kept yet."));
+        ShowMessage(MessageKind::Information, BackupDialog::tr("No read from a radio has been kept yet."));
         return std::nullopt;
     }
     BackupDialog dialog(backups, parent);

@@ -258,14 +258,16 @@ std::string NameToUtf8(std::string_view bytes, char market, bool& unreadable)
 
 // ---- Export ----------------------------------------------------------------
 
-std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
-                      std::vector<std::string>& notes)
+std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding, std::vector<Message>& notes)
 {
     const std::string& record = image.GetMemoryRecord(slot);
     const auto field = [&](int n) { return RecordField(record, n, n == F::Name); };
     const char market = image.MarketLetter();
     const std::string label = MemoryLabel(slot);
-    const auto note = [&](const std::string& text) { notes.push_back(label + ": " + text); };
+    const auto note = [&](MessageId id, std::vector<Message> args = {}) {
+        notes.push_back(
+            MessageOf(MessageId::CsvNoteOf, {TextMessage(label), MessageOf(id, std::move(args))}));
+    };
 
     const std::string_view rx = field(F::Frequency);
     const std::string_view tx = field(F::TxFrequency);
@@ -278,8 +280,7 @@ std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
     if (!tx.empty()) {
         duplex = "split";
         offsetCell = ParseDecimal(tx);
-        if (field(F::TxStep) != field(F::Step))
-            note("the transmit step differs from the receive step; the list has one step");
+        if (field(F::TxStep) != field(F::Step)) note(MessageId::CsvNoteTxStep);
     } else if (shift == "1") {
         duplex = "+";
     } else if (shift == "2") {
@@ -289,13 +290,11 @@ std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
         const long long special = SpecialShiftOffsetHz(band, market);
         if (special > 0) offsetCell = special;
         if (special == 0)
-            note("special minus shift on a band without a special offset; it reads back as minus shift " +
-                 OffsetShown(offsetHz));
+            note(MessageId::CsvNoteSpecialNoOffset, {TextMessage(OffsetShown(offsetHz))});
         else if (!SpecialShiftCaption(band, market, image.TypeDigits(), true))
-            note("special minus shift, which this version does not offer; it reads back as minus shift " +
-                 OffsetShown(special));
+            note(MessageId::CsvNoteSpecialNotOffered, {TextMessage(OffsetShown(special))});
     }
-    if (field(F::Reverse) == "1") note("reverse is on; the list has no place for it");
+    if (field(F::Reverse) == "1") note(MessageId::CsvNoteReverse);
 
     const bool tone = field(F::Tone) == "1";
     const bool ctcss = field(F::Ctcss) == "1";
@@ -307,20 +306,19 @@ std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
         toneMode = "TSQL";
     else if (tone)
         toneMode = "Tone";
-    if (int(tone) + int(ctcss) + int(dcs) > 1)
-        note("more than one of tone, CTCSS and DCS is on; the list keeps " + toneMode);
+    if (int(tone) + int(ctcss) + int(dcs) > 1) note(MessageId::CsvNoteToneModes, {TextMessage(toneMode)});
 
     std::string_view mode = ModeText(field(F::Mode));
     if (mode.empty()) {
-        note("mode code \"" + std::string(field(F::Mode)) + "\" is unknown; written as FM");
+        note(MessageId::CsvNoteModeUnknown, {TextMessage(std::string(field(F::Mode)))});
         mode = "FM";
     }
     int step = StepIndexOfCode(field(F::Step).empty() ? '\0' : field(F::Step)[0]);
     if (step < 0 || field(F::Step).size() != 1) {
-        note("step code \"" + std::string(field(F::Step)) + "\" is unknown; written as 5 kHz");
+        note(MessageId::CsvNoteStepUnknown, {TextMessage(std::string(field(F::Step)))});
         step = 0;
     }
-    if (!field(F::Reserved).empty()) note("the RF power field is set; the list does not carry it");
+    if (!field(F::Reserved).empty()) note(MessageId::CsvNoteRfPower);
 
     bool unreadable = false;
     std::string name = NameToUtf8(field(F::Name), market, unreadable);
@@ -328,10 +326,11 @@ std::string ExportRow(const RadioImage& image, int slot, CsvEncoding encoding,
         int replaced = 0;
         name = Utf8ToMarketText(name, market, replaced);
         if (replaced > 0)
-            note("the name holds " + std::to_string(replaced) +
-                 " byte(s) outside the market's character set; written as ?");
+            notes.push_back(
+                MessageOf(MessageId::CsvNoteOf,
+                          {TextMessage(label), CountedMessage(MessageId::CsvNoteNameBytes8Bit, replaced)}));
     } else if (unreadable) {
-        note("the name holds bytes outside the market's character set; written as U+FFFD");
+        note(MessageId::CsvNoteNameBytes);
     }
 
     const std::string dcsCell(DcsCodes[DcsPosition(field(F::DcsIndex))]);
@@ -431,8 +430,8 @@ struct ConvertedRow
     std::string head; // fields 1 to 12, each with its comma
     bool lockout = false;
     std::string tail; // fields 14 to 17, each after its comma
-    std::vector<std::string> changes;
-    std::string skipReason;
+    std::vector<Message> changes;
+    Message skipReason;
     int replaced = 0;
 };
 
@@ -452,7 +451,7 @@ bool InBands(std::int64_t hz, int lastBand, const RadioImage& image, const Frequ
 
 // The mode list position of a Mode cell; -1 when the radio has no such
 // mode. A mode the radio holds under another name sets the note.
-int ModeOfCell(std::string_view cell, std::string& note)
+int ModeOfCell(std::string_view cell, Message& note)
 {
     const std::string mode = Lower(cell);
     if (mode == "fm") return ModeFm;
@@ -467,8 +466,9 @@ int ModeOfCell(std::string_view cell, std::string& note)
                       : mode == "ncw" || mode == "cwr" ? ModeCw
                                                        : -1;
     if (taken >= 0)
-        note = "mode " + std::string(cell) + " taken as " +
-               std::string(ModeTexts[static_cast<std::size_t>(taken)]);
+        note = MessageOf(MessageId::CsvModeTakenAs,
+                         {TextMessage(std::string(cell)),
+                          TextMessage(std::string(ModeTexts[static_cast<std::size_t>(taken)]))});
     return taken;
 }
 
@@ -519,20 +519,24 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
 {
     ConvertedRow row;
     const char market = image.MarketLetter();
-    const auto change = [&](const std::string& text) { row.changes.push_back(text); };
+    const auto change = [&](MessageId id, std::vector<Message> args = {}) {
+        row.changes.push_back(MessageOf(id, std::move(args)));
+    };
+    const auto skip = [&](MessageId id, std::vector<Message> args = {}) {
+        row.skipReason = MessageOf(id, std::move(args));
+        return row;
+    };
+    const auto cell = [&](Column column) { return TextMessage(std::string(cells[column])); };
+    const auto mhz = [](std::int64_t hz) { return TextMessage(MhzShown(hz)); };
 
     // Receive frequency and band.
     const std::optional<std::int64_t> rxHz = ParseHz(cells[ColFrequency]);
     if (!rxHz) {
-        row.skipReason = cells[ColFrequency].empty()
-                             ? "no frequency"
-                             : "frequency \"" + std::string(cells[ColFrequency]) + "\" is not a number";
-        return row;
+        if (cells[ColFrequency].empty()) return skip(MessageId::CsvNoFrequency);
+        return skip(MessageId::CsvFrequencyNotNumber, {cell(ColFrequency)});
     }
-    if (!InBands(*rxHz, BandFallback, image, profile)) {
-        row.skipReason = "frequency " + MhzShown(*rxHz) + " lies outside every band of the radio";
-        return row;
-    }
+    if (!InBands(*rxHz, BandFallback, image, profile))
+        return skip(MessageId::CsvOutsideEveryBand, {mhz(*rxHz)});
     std::string rx = FrequencyDigits(*rxHz);
     const int band = BandOfFrequency(rx, image);
 
@@ -541,25 +545,22 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
     char shift = '0';
     std::string offset = DefaultOffsetDigits(image, band);
     std::optional<std::int64_t> tx;
-    std::string splitNote; // why a shifted row became a split channel
+    std::optional<std::int64_t> splitOffset; // a shifted row made a split channel: its offset
     const std::string duplex = Lower(cells[ColDuplex]);
     const std::string_view offsetCell = cells[ColOffset];
     const std::optional<std::int64_t> offsetHz = ParseHz(offsetCell);
     if (duplex == "split") {
         if (!offsetHz) {
-            row.skipReason = offsetCell.empty()
-                                 ? "Duplex split without a transmit frequency in Offset"
-                                 : "transmit frequency \"" + std::string(offsetCell) + "\" is not a number";
-            return row;
+            if (offsetCell.empty()) return skip(MessageId::CsvSplitWithoutTx);
+            return skip(MessageId::CsvTxNotNumber, {cell(ColOffset)});
         }
         tx = *offsetHz;
     } else if (duplex == "+" || duplex == "-") {
         if (offsetCell.empty()) {
-            change("no offset; the band's " + OffsetShown(ParseDecimal(offset)) + " taken");
+            change(MessageId::CsvBandOffsetTaken, {TextMessage(OffsetShown(ParseDecimal(offset)))});
             shift = duplex == "+" ? '1' : '2';
         } else if (!offsetHz) {
-            row.skipReason = "offset \"" + std::string(offsetCell) + "\" is not a number";
-            return row;
+            return skip(MessageId::CsvOffsetNotNumber, {cell(ColOffset)});
         } else if (IsOfferedOffset(*offsetHz)) {
             offset = Digits(*offsetHz, 8);
             shift = duplex == "+" ? '1' : '2';
@@ -570,49 +571,44 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
                 shift = '3';
         } else {
             tx = duplex == "+" ? *rxHz + *offsetHz : std::max<std::int64_t>(0, *rxHz - *offsetHz);
-            splitNote = "offset " + OffsetShown(*offsetHz) + " is not offered; stored as a split channel";
+            splitOffset = *offsetHz;
         }
     } else {
-        if (duplex == "off" && InBands(*rxHz, 3, image, profile)) {
-            row.skipReason = "Duplex off (transmit inhibited) at " + MhzShown(*rxHz) +
-                             ", where the radio transmits; it has no transmit inhibit per channel";
-            return row;
-        }
+        if (duplex == "off" && InBands(*rxHz, 3, image, profile))
+            return skip(MessageId::CsvDuplexOffTransmits, {mhz(*rxHz)});
         // Outside the A band the radio only receives: "off" is what it does.
         if (duplex == "off")
-            change("Duplex off (transmit inhibited) stored as simplex; the radio only receives at " +
-                   MhzShown(*rxHz));
+            change(MessageId::CsvDuplexOffSimplex, {mhz(*rxHz)});
         else if (!duplex.empty())
-            change("Duplex \"" + std::string(cells[ColDuplex]) + "\" is unknown; taken as simplex");
+            change(MessageId::CsvDuplexUnknown, {cell(ColDuplex)});
         // A simplex channel keeps the offset it lists, for a later shift.
         if (offsetHz && *offsetHz < TooLarge) {
             std::string text = MhzText(*offsetHz);
             if (NormalizeOffsetText(text)) offset = text;
         }
         if (offsetHz && ParseDecimal(offset) != *offsetHz)
-            change("offset " + OffsetShown(*offsetHz) + " is not offered; " +
-                   OffsetShown(ParseDecimal(offset)) + " kept for a later shift");
+            change(MessageId::CsvOffsetKept,
+                   {TextMessage(OffsetShown(*offsetHz)), TextMessage(OffsetShown(ParseDecimal(offset)))});
     }
 
     // A transmit frequency outside the receive band cannot be held at all.
     if (tx) {
         std::int64_t lower = 0, upper = 0;
-        if (!BandLimitHz(profile, band, lower, upper) || *tx < lower || *tx >= upper) {
-            row.skipReason = "transmit frequency " + MhzShown(*tx) + " lies outside the band of " +
-                             MhzShown(*rxHz) + " (" + FormatFrequency(FrequencyDigits(lower)) + " to " +
-                             MhzShown(upper) + ")";
-            return row;
-        }
+        if (!BandLimitHz(profile, band, lower, upper) || *tx < lower || *tx >= upper)
+            return skip(
+                MessageId::CsvTxOutsideBand,
+                {mhz(*tx), mhz(*rxHz), TextMessage(FormatFrequency(FrequencyDigits(lower))), mhz(upper)});
     }
 
     // Mode and step as the list gives them, or the band's own.
     int mode = DefaultMode(image, band);
-    std::string modeNote;
+    Message modeNote;
     if (!cells[ColMode].empty()) {
         const int listed = ModeOfCell(cells[ColMode], modeNote);
         if (listed < 0)
-            modeNote = "mode " + std::string(cells[ColMode]) + " is not offered; " +
-                       std::string(ModeTexts[static_cast<std::size_t>(mode)]) + " taken";
+            modeNote = MessageOf(
+                MessageId::CsvModeNotOffered,
+                {cell(ColMode), TextMessage(std::string(ModeTexts[static_cast<std::size_t>(mode)]))});
         else
             mode = listed;
     }
@@ -627,41 +623,38 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
     const std::optional<int> chosen = ChooseStep(rx, tx, band, mode, AdjustStepForBand(band, step), profile);
     if (!chosen) {
         std::int64_t moved = *tx;
-        row.skipReason =
-            "transmit frequency " + MhzShown(*tx) +
-            (MoveOutOfExcludedRange(profile, band, moved) ? " lies in a range this version leaves out"
-                                                          : " is off every step of its band");
-        return row;
+        return skip(MoveOutOfExcludedRange(profile, band, moved) ? MessageId::CsvTxExcludedRange
+                                                                 : MessageId::CsvTxOffStep,
+                    {mhz(*tx)});
     }
     step = *chosen;
     const int listedMode = mode;
     CheckFrequency(rx, band, EntryContext::Memory, mode, step, profile);
-    if (ParseDecimal(rx) != *rxHz)
-        change("frequency " + MhzShown(*rxHz) + " moved to " + MhzShown(ParseDecimal(rx)));
+    const auto modeText = [](int code) {
+        return TextMessage(std::string(ModeTexts[static_cast<std::size_t>(code)]));
+    };
+    if (ParseDecimal(rx) != *rxHz) change(MessageId::CsvFrequencyMoved, {mhz(*rxHz), mhz(ParseDecimal(rx))});
     if (mode != listedMode)
-        change("mode " +
-               (cells[ColMode].empty() ? std::string(ModeTexts[static_cast<std::size_t>(listedMode)])
-                                       : std::string(cells[ColMode])) +
-               " is not offered on this band; " + std::string(ModeTexts[static_cast<std::size_t>(mode)]) +
-               " taken");
-    else if (!modeNote.empty())
-        change(modeNote);
+        change(MessageId::CsvModeNotOnBand,
+               {cells[ColMode].empty() ? modeText(listedMode) : cell(ColMode), modeText(mode)});
+    else if (!modeNote.Empty())
+        row.changes.push_back(std::move(modeNote));
     if (!cells[ColTStep].empty() && listedStep < 0)
-        change("step " +
-               (listedStepHz ? KhzShown(*listedStepHz) : "\"" + std::string(cells[ColTStep]) + "\"") +
-               " is not offered; " + StepShown(step) + " taken");
+        change(
+            MessageId::CsvStepNotOffered,
+            {TextMessage(listedStepHz ? KhzShown(*listedStepHz) : "\"" + std::string(cells[ColTStep]) + "\""),
+             TextMessage(StepShown(step))});
     else if (listedStep >= 0 && step != listedStep)
-        change("step " + StepShown(listedStep) + " changed to " + StepShown(step));
+        change(MessageId::CsvStepChanged, {TextMessage(StepShown(listedStep)), TextMessage(StepShown(step))});
 
     std::string txDigits;
     if (tx) {
         txDigits = FrequencyDigits(*tx);
         CheckSplitTxFrequency(txDigits, band, mode, step, profile);
-        if (ParseDecimal(txDigits) != *tx) { // ChooseStep made sure of it; never store a moved one
-            row.skipReason = "transmit frequency " + MhzShown(*tx) + " is off every step of its band";
-            return row;
-        }
-        if (!splitNote.empty()) change(splitNote + " transmitting on " + MhzShown(*tx));
+        if (ParseDecimal(txDigits) != *tx) // ChooseStep made sure of it; never store a moved one
+            return skip(MessageId::CsvTxOffStep, {mhz(*tx)});
+        if (splitOffset)
+            change(MessageId::CsvOffsetToSplit, {TextMessage(OffsetShown(*splitOffset)), mhz(*tx)});
     }
 
     // Tone, CTCSS, DCS.
@@ -674,13 +667,13 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
         if (std::string_view(lower).ends_with("hz")) text.remove_suffix(2);
         const std::optional<std::int64_t> tenths = ParseScaled(text, 1);
         if (!tenths) {
-            if (used) change("tone \"" + std::string(cells[column]) + "\" is not a number; 88.5 Hz taken");
+            if (used) change(MessageId::CsvToneNotNumber, {cell(column)});
             return;
         }
         index = NearestTone(*tenths);
         if (used && ToneTenths(index) != *tenths)
-            change("tone " + ToneShown(*tenths) + " is not in the list; " + ToneShown(ToneTenths(index)) +
-                   " taken");
+            change(MessageId::CsvToneNotInList,
+                   {TextMessage(ToneShown(*tenths)), TextMessage(ToneShown(ToneTenths(index)))});
     };
     const auto dcsOf = [&](Column column, std::size_t& index, bool used) {
         std::string_view text = cells[column];
@@ -692,21 +685,21 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
         const std::int64_t code = ParseDecimal(text);
         index = NearestDcs(code);
         if (used && DcsValue(index) != code)
-            change("DCS code " + std::string(text) + " is not in the list; " + std::string(DcsCodes[index]) +
-                   " taken");
+            change(MessageId::CsvDcsNotInList,
+                   {TextMessage(std::string(text)), TextMessage(std::string(DcsCodes[index]))});
     };
     std::string toneMode(cells[ColTone]);
     std::string cross(cells[ColCrossMode]);
-    std::string crossNote;
+    Message crossNote;
     if (toneMode == "TSQL-R" || toneMode == "DTCS-R") {
-        change("tone mode " + toneMode + " is not offered; taken as " + toneMode.substr(0, 4));
+        change(MessageId::CsvToneModeTakenAs, {TextMessage(toneMode), TextMessage(toneMode.substr(0, 4))});
         toneMode.resize(4);
     } else if (toneMode == "Cross") {
         // Lists of the older layout have no CrossMode; their writers mean
         // Tone->Tone. The radio has one squelch kind per channel: the
         // receive side wins, then the transmit side.
-        crossNote = cross.empty() ? "Cross without CrossMode is Tone->Tone, which is not offered"
-                                  : "cross mode " + cross + " is not offered";
+        crossNote = cross.empty() ? MessageOf(MessageId::CsvCrossWithoutMode)
+                                  : MessageOf(MessageId::CsvCrossModeNotOffered, {TextMessage(cross)});
         if (cross.empty()) cross = "Tone->Tone";
         const std::size_t arrow = cross.find("->");
         const std::string txSide = arrow == std::string::npos ? std::string() : cross.substr(0, arrow);
@@ -724,24 +717,26 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
     else if (toneMode == "DTCS")
         dcsOn = true;
     else if (!toneMode.empty())
-        change("tone mode \"" + toneMode + "\" is unknown; no tone taken");
+        change(MessageId::CsvToneModeUnknown, {TextMessage(toneMode)});
     toneOf(ColRTone, toneIndex, toneOn);
     toneOf(ColCTone, ctcssIndex, ctcssOn);
     const bool crossDcsRx = dcsOn && cells[ColTone] == "Cross" && cross.ends_with("->DTCS");
     dcsOf(crossDcsRx && !cells[ColRxDtcsCode].empty() ? ColRxDtcsCode : ColDtcsCode, dcsIndex, dcsOn);
-    if (!crossNote.empty())
-        change(crossNote + "; taken as " +
-               (toneOn    ? "tone " + ToneShown(ToneTenths(toneIndex))
-                : ctcssOn ? "CTCSS " + ToneShown(ToneTenths(ctcssIndex))
-                : dcsOn   ? "DCS " + std::string(DcsCodes[dcsIndex])
-                          : std::string("no tone")));
+    if (!crossNote.Empty())
+        change(MessageId::CsvCrossTaken,
+               {std::move(crossNote),
+                toneOn ? MessageOf(MessageId::CsvTakenTone, {TextMessage(ToneShown(ToneTenths(toneIndex)))})
+                : ctcssOn
+                    ? MessageOf(MessageId::CsvTakenCtcss, {TextMessage(ToneShown(ToneTenths(ctcssIndex)))})
+                : dcsOn ? MessageOf(MessageId::CsvTakenDcs, {TextMessage(std::string(DcsCodes[dcsIndex]))})
+                        : MessageOf(MessageId::CsvTakenNoTone)});
     if (dcsOn && !cells[ColDtcsPolarity].empty() && cells[ColDtcsPolarity] != "NN")
-        change("DCS polarity " + std::string(cells[ColDtcsPolarity]) + " is not offered; normal taken");
+        change(MessageId::CsvDcsPolarity, {cell(ColDtcsPolarity)});
 
     // Name: at most 8 characters of the market's set.
     std::u32string name = DecodeUtf8(cells[ColName]);
     if (name.size() > NameCharacters) {
-        change("name cut to 8 characters");
+        change(MessageId::CsvNameCut);
         name.resize(NameCharacters);
     }
     std::string nameBytes;
@@ -756,17 +751,16 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
             ++replaced;
         }
     }
-    if (replaced > 0)
-        change(std::to_string(replaced) + " name character(s) not in the radio's set replaced by blanks");
+    if (replaced > 0) row.changes.push_back(CountedMessage(MessageId::CsvNameReplaced, replaced));
     row.replaced = replaced;
 
     // Skip: "S" is the radio's lock-out; it has no priority scan per channel.
-    const std::string skip = Lower(cells[ColSkip]);
-    row.lockout = skip == "s";
-    if (skip == "p")
-        change("skip P (priority scan) is not offered; not skipped");
-    else if (!skip.empty() && skip != "s")
-        change("skip \"" + std::string(cells[ColSkip]) + "\" is unknown; not skipped");
+    const std::string skipCell = Lower(cells[ColSkip]);
+    row.lockout = skipCell == "s";
+    if (skipCell == "p")
+        change(MessageId::CsvSkipPriority);
+    else if (!skipCell.empty() && skipCell != "s")
+        change(MessageId::CsvSkipUnknown, {cell(ColSkip)});
 
     const std::string stepChar(1, StepCodes[static_cast<std::size_t>(step)].code);
     row.head = rx + "," + stepChar + "," + shift + ",0," + (toneOn ? "1," : "0,") + (ctcssOn ? "1," : "0,") +
@@ -778,22 +772,19 @@ ConvertedRow ConvertRow(const RowCells& cells, const RadioImage& image, const Fr
     return row;
 }
 
-// Why a row's Location does not place it, in the words the report uses
-// before "put in channel ...".
-std::string LocationNote(std::string_view cell, int location)
+// Why a row's Location does not place it; the channel it goes to instead
+// is added as the last argument once it is known.
+Message LocationNote(std::string_view cell, int location)
 {
-    if (cell.empty()) return "no Location; put in channel ";
-    const std::string where = "Location " + std::string(cell);
+    if (cell.empty()) return MessageOf(MessageId::CsvNoLocation);
+    Message where = TextMessage(std::string(cell));
     if (location >= ScanEdgeFirst && location < MemoryCount) {
-        const std::string label = MemoryLabel(location);
-        const std::string what = location < PriorityFirst      ? "the program-scan edge "
-                                 : location < InformationFirst ? "the priority channel "
-                                                               : "the information channel ";
-        return where + " is " + what + label + ", which a row reaches only with \"" + label +
-               "\" in Comment; put in channel ";
+        const MessageId what = location < PriorityFirst      ? MessageId::CsvLocationScanEdge
+                               : location < InformationFirst ? MessageId::CsvLocationPriority
+                                                             : MessageId::CsvLocationInformation;
+        return MessageOf(what, {std::move(where), TextMessage(MemoryLabel(location))});
     }
-    return where + " is no channel of the radio (0 to 399, or 400 to 431 with the channel's label in "
-                   "Comment); put in channel ";
+    return MessageOf(MessageId::CsvLocationNoChannel, {std::move(where)});
 }
 
 // The separator of a list: the one that makes the header line name a
@@ -887,7 +878,7 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
         CsvRow row;
         ConvertedRow converted;
         int wanted = -1; // the slot its Location and Comment ask for, -1 none
-        std::string wantedNote;
+        Message wantedNote;
     };
     std::vector<Pending> pending;
 
@@ -907,7 +898,7 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
             Pending entry;
             entry.row.line = record.line;
             if (record.unterminated) {
-                entry.row.skipReason = "a quoted field is not closed";
+                entry.row.skipReason = MessageOf(MessageId::CsvQuoteNotClosed);
                 pending.push_back(std::move(entry));
                 return true;
             }
@@ -941,37 +932,41 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
     std::set<int> taken;
     std::map<int, int> firstLineOfSlot;
     for (Pending& entry : pending) {
-        if (!entry.row.skipReason.empty() || !entry.converted.skipReason.empty() || entry.wanted < 0)
+        if (!entry.row.skipReason.Empty() || !entry.converted.skipReason.Empty() || entry.wanted < 0)
             continue;
         if (taken.insert(entry.wanted).second) {
             entry.row.slot = entry.wanted;
             firstLineOfSlot[entry.wanted] = entry.row.line;
         } else {
-            entry.wantedNote = "Location " + std::to_string(entry.wanted) + " is already taken by row " +
-                               std::to_string(firstLineOfSlot[entry.wanted]) + "; put in channel ";
+            entry.wantedNote =
+                MessageOf(MessageId::CsvLocationTaken,
+                          {NumberMessage(entry.wanted), NumberMessage(firstLineOfSlot[entry.wanted])});
         }
     }
     int nextFree = 0;
     for (Pending& entry : pending) {
         CsvRow& row = entry.row;
-        if (row.skipReason.empty()) row.skipReason = entry.converted.skipReason;
-        if (!row.skipReason.empty()) continue;
+        if (row.skipReason.Empty()) row.skipReason = entry.converted.skipReason;
+        if (!row.skipReason.Empty()) continue;
         if (row.slot < 0) {
             while (nextFree < OrdinaryMemoryCount &&
                    (taken.count(nextFree) || !image.GetMemoryRecord(nextFree).empty()))
                 ++nextFree;
             if (nextFree >= OrdinaryMemoryCount) {
-                row.skipReason = "no free channel left";
+                row.skipReason = MessageOf(MessageId::CsvNoFreeChannel);
                 continue;
             }
             row.slot = nextFree;
             taken.insert(nextFree);
-            if (!entry.wantedNote.empty()) row.changes.push_back(entry.wantedNote + MemoryLabel(nextFree));
+            if (!entry.wantedNote.Empty()) {
+                entry.wantedNote.args.push_back(TextMessage(MemoryLabel(nextFree)));
+                row.changes.push_back(std::move(entry.wantedNote));
+            }
         }
     }
     for (Pending& entry : pending) {
         CsvRow& row = entry.row;
-        if (!row.skipReason.empty()) {
+        if (!row.skipReason.Empty()) {
             row.slot = -1;
             ++plan.skipped;
             plan.rows.push_back(std::move(row));
@@ -980,9 +975,7 @@ CsvImportPlan PlanCsvImport(std::string_view bytes, const RadioImage& image, con
         // Scan edges and priority channels have no lock-out.
         bool lockout = entry.converted.lockout;
         if (lockout && row.slot >= ScanEdgeFirst && row.slot < InformationFirst) {
-            entry.converted.changes.push_back(
-                "skip S is not offered on the scan edges and priority channels; "
-                "not skipped");
+            entry.converted.changes.push_back(MessageOf(MessageId::CsvSkipOnEdge));
             lockout = false;
         }
         const std::string& replaced = image.GetMemoryRecord(row.slot);
@@ -1022,24 +1015,21 @@ std::vector<Message> CsvImportReport(const CsvImportPlan& plan)
     lines.push_back(
         MessageOf(MessageId::CsvImported,
                   {NumberMessage(plan.imported), NumberMessage(plan.adjusted), NumberMessage(plan.skipped)}));
-    if (plan.replaced > 0) lines.push_back(MessageOf(MessageId::CsvReplaced, {NumberMessage(plan.replaced)}));
+    if (plan.replaced > 0) lines.push_back(CountedMessage(MessageId::CsvReplaced, plan.replaced));
     if (plan.eightBit)
         lines.push_back(MessageOf(
             MessageId::CsvNotUtf8,
             {plan.market == 'J' ? MessageOf(MessageId::CsvCodePage932) : TextMessage("windows-1252")}));
     if (plan.replacedCharacters > 0)
-        lines.push_back(
-            MessageOf(MessageId::CsvReplacedCharacters, {NumberMessage(plan.replacedCharacters)}));
+        lines.push_back(CountedMessage(MessageId::CsvReplacedCharacters, plan.replacedCharacters));
     for (const CsvRow& row : plan.rows) {
         if (row.slot < 0) {
-            lines.push_back(
-                MessageOf(MessageId::CsvRowSkipped, {NumberMessage(row.line), TextMessage(row.skipReason)}));
+            lines.push_back(MessageOf(MessageId::CsvRowSkipped, {NumberMessage(row.line), row.skipReason}));
             continue;
         }
-        for (const std::string& change : row.changes)
-            lines.push_back(MessageOf(
-                MessageId::CsvRowChanged,
-                {NumberMessage(row.line), TextMessage(MemoryLabel(row.slot)), TextMessage(change)}));
+        for (const Message& change : row.changes)
+            lines.push_back(MessageOf(MessageId::CsvRowChanged,
+                                      {NumberMessage(row.line), TextMessage(MemoryLabel(row.slot)), change}));
     }
     return lines;
 }
@@ -1047,11 +1037,11 @@ std::vector<Message> CsvImportReport(const CsvImportPlan& plan)
 std::vector<Message> CsvExportReport(const CsvExport& exported)
 {
     std::vector<Message> lines;
-    lines.push_back(MessageOf(exported.encoding == CsvEncoding::EightBit ? MessageId::CsvExported8Bit
-                                                                         : MessageId::CsvExported,
-                              {NumberMessage(exported.rows)}));
+    lines.push_back(CountedMessage(exported.encoding == CsvEncoding::EightBit ? MessageId::CsvExported8Bit
+                                                                              : MessageId::CsvExported,
+                                   exported.rows));
     if (!exported.notes.empty()) lines.push_back(MessageOf(MessageId::CsvLost));
-    for (const std::string& note : exported.notes)
-        lines.push_back(MessageOf(MessageId::CsvNote, {TextMessage(note)}));
+    for (const Message& note : exported.notes)
+        lines.push_back(MessageOf(MessageId::CsvNote, {note}));
     return lines;
 }

@@ -31,7 +31,7 @@ struct CsvExport
     int rows = 0;
     // What is lost on the way through the list, one line per channel and
     // matter, e.g. "005: reverse is on; the list has no place for it".
-    std::vector<std::string> notes;
+    std::vector<Message> notes;
 };
 
 // Every filled memory slot: channels 0..399 with their number as Location,
@@ -56,8 +56,8 @@ struct CsvRow
     int line = 0;  // where the row starts in the file, from 1
     int slot = -1; // memory index it goes to; -1 when skipped
     std::string record;
-    std::vector<std::string> changes; // what the rules or the slot choice changed
-    std::string skipReason;           // why it was skipped; empty otherwise
+    std::vector<Message> changes; // what the rules or the slot choice changed
+    Message skipReason;           // why it was skipped; empty otherwise
 };
 
 struct CsvImportPlan

@@ -12,12 +12,34 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV channel list (*.csv);;All files (*)");
-const QString kUtf8Filter = QStringLiteral("CSV channel list, UTF-8 (*.csv)");
-const QString kEightBitFilter = QStringLiteral("CSV channel list, Windows code page (*.csv)");
+// The file dialogs' filters and the reports' titles, in the program's language.
+QString CsvFilter()
+{
+    //: File dialog filter; keep (*.csv) and (*) as they are.
+    return CsvCommands::tr("CSV channel list (*.csv);;All files (*)");
+}
 
-const QString kImportTitle = QStringLiteral("Import Channels (CSV)");
-const QString kExportTitle = QStringLiteral("Export Channels (CSV)");
+QString Utf8Filter()
+{
+    //: File dialog filter; keep (*.csv) as it is.
+    return CsvCommands::tr("CSV channel list, UTF-8 (*.csv)");
+}
+
+QString EightBitFilter()
+{
+    //: File dialog filter: the text is written in the radio's 8-bit Windows code page; keep (*.csv) as it is.
+    return CsvCommands::tr("CSV channel list, Windows code page (*.csv)");
+}
+
+QString ImportTitle()
+{
+    return CsvCommands::tr("Import Channels (CSV)");
+}
+
+QString ExportTitle()
+{
+    return CsvCommands::tr("Export Channels (CSV)");
+}
 
 } // namespace
 
@@ -42,14 +64,15 @@ bool CsvCommands::ImportChannelsCsv(const QString& path)
     if (!overwritten.empty()) {
         const MessageButton answer = ShowMessage(
             MessageKind::SaveChanges,
-            tr("The list would replace %1 filled channel(s); channels that are not in the list stay as "
-               "they are.\nYes replaces them, No puts every row into the free channels, Cancel stops.")
-                .arg(overwritten.size()));
+            //: Yes, No and Cancel are the buttons of the message box.
+            tr("The list would replace %n filled channel(s); channels that are not in the list stay as "
+               "they are.\nYes replaces them, No puts every row into the free channels, Cancel stops.",
+               nullptr, static_cast<int>(overwritten.size())));
         if (answer == MessageButton::Cancel) return false;
         if (answer == MessageButton::No) plan = PlanCsvImport(*bytes, document_.Image(), {true});
     }
     document_.ImportCsv(plan);
-    ShowCsvReport(parent_, kImportTitle, MessageLines(CsvImportReport(plan)), initialFolder_);
+    ShowCsvReport(parent_, ImportTitle(), MessageLines(CsvImportReport(plan)), initialFolder_);
     return plan.imported > 0;
 }
 
@@ -62,23 +85,25 @@ bool CsvCommands::ExportChannelsCsv(const QString& path, bool eightBit)
         ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
         return false;
     }
-    ShowCsvReport(parent_, kExportTitle, MessageLines(CsvExportReport(exported)), initialFolder_);
+    ShowCsvReport(parent_, ExportTitle(), MessageLines(CsvExportReport(exported)), initialFolder_);
     return true;
 }
 
 void CsvCommands::ImportCsv()
 {
-    const QString path = QFileDialog::getOpenFileName(parent_, kImportTitle, initialFolder_, kCsvFilter);
+    const QString path = QFileDialog::getOpenFileName(parent_, ImportTitle(), initialFolder_, CsvFilter());
     if (!path.isEmpty()) ImportChannelsCsv(path);
 }
 
 void CsvCommands::ExportCsv()
 {
     // The filter chooses the text: UTF-8 unless a program expects the code page.
-    QString filter = kUtf8Filter;
-    QString path = QFileDialog::getSaveFileName(
-        parent_, kExportTitle, initialFolder_, kUtf8Filter + QStringLiteral(";;") + kEightBitFilter, &filter);
+    const QString utf8 = Utf8Filter();
+    const QString eightBit = EightBitFilter();
+    QString filter = utf8;
+    QString path = QFileDialog::getSaveFileName(parent_, ExportTitle(), initialFolder_,
+                                                utf8 + QStringLiteral(";;") + eightBit, &filter);
     if (path.isEmpty()) return;
     if (!path.contains(QLatin1Char('.'))) path += QStringLiteral(".csv");
-    ExportChannelsCsv(path, filter == kEightBitFilter);
+    ExportChannelsCsv(path, filter == eightBit);
 }

@@ -35,8 +35,10 @@ CsvReportDialog::CsvReportDialog(const QString& title, const QString& report, co
     textView_->setPlainText(report);
     textView_->setAccessibleName(tr("Report"));
     auto* buttons = new QDialogButtonBox(this);
-    copyButton_ = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-    saveButton_ = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
+    //: Copies the whole report to the clipboard.
+    copyButton_ = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    //: Saves the report as a text file.
+    saveButton_ = buttons->addButton(tr("&Save..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setDefault(true);
     auto* layout = new QVBoxLayout(this);
@@ -55,9 +57,12 @@ void CsvReportDialog::CopyReport()
 
 void CsvReportDialog::SaveClick()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"),
-                                                      QDir(folder_).filePath(QStringLiteral("report.txt")),
-                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+    //: The file name proposed for a saved report; keep .txt.
+    const QString name = tr("report.txt");
+    //: File dialog filter; keep (*.txt) and (*) as they are.
+    const QString filter = tr("Text files (*.txt);;All files (*)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Report"), QDir(folder_).filePath(name), filter);
     if (!path.isEmpty()) SaveReport(path);
 }
 

@@ -53,13 +53,15 @@ std::optional<QString> ShowFileDialog(QWidget* parent, FileDialogKind kind, cons
     if (FileDialogs()) return FileDialogs()(kind, folder, proposedName);
     QFileDialog dialog(parent, Msg::ApplicationTitle, folder);
     if (kind == FileDialogKind::ExportPdf) {
-        dialog.setNameFilter(QStringLiteral("PDF Files(*.pdf)"));
+        //: File dialog filter; keep (*.pdf) as it is.
+        dialog.setNameFilter(FileCommands::tr("PDF Files(*.pdf)"));
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
     } else if (kind == FileDialogKind::SerialLog) {
+        //: File dialog filter; keep (*.txt) as it is.
         dialog.setNameFilter(FileCommands::tr("Text Files(*.txt)"));
         dialog.setDefaultSuffix(QStringLiteral("txt"));
     } else {
-        dialog.setNameFilter(kDataFileFilter);
+        dialog.setNameFilter(FileCommands::tr(kDataFileFilter));
         dialog.setDefaultSuffix(kDataFileSuffix);
     }
     if (kind == FileDialogKind::Open) {
@@ -91,6 +93,14 @@ bool ShowPrintDialog(QWidget* parent, QPrinter& printer)
 void FileOpenError(const QString& reason)
 {
     ShowMessage(MessageKind::Error, Msg::FileOpenError + QLatin1Char('\n') + reason);
+}
+
+// The name proposed for data that has none yet (the document itself keeps
+// "Untitled" as the mark of that).
+QString UntitledName()
+{
+    //: The name of data not saved yet, proposed as the file name (keep it a valid file name).
+    return FileCommands::tr("Untitled");
 }
 
 QString NotDataFileName()
@@ -283,8 +293,8 @@ bool FileCommands::ConfirmReplacingDamagedFile(const QString& path)
     for (const Message& line :
          {NotLoadedMessage(leftOut_.entries), EarlierLineUsedMessage(leftOut_.earlierLineUsed)})
         if (!line.Empty()) text += MessageText(line) + QLatin1Char('\n');
-    text += QStringLiteral("Saving replaces the file, and their lines will be gone from it."
-                           "\nDo you want to save?");
+    text += tr("Saving replaces the file, and their lines will be gone from it."
+               "\nDo you want to save?");
     return ShowMessage(MessageKind::Question, text) == MessageButton::Yes;
 }
 
@@ -403,7 +413,7 @@ void FileCommands::SaveFile()
 bool FileCommands::SaveAs()
 {
     const QString name = document_.FileName();
-    const QString proposed = name == kUntitled ? kUntitled : QFileInfo(name).fileName();
+    const QString proposed = name == kUntitled ? UntitledName() : QFileInfo(name).fileName();
     const std::optional<QString> chosen =
         ShowFileDialog(parent_, FileDialogKind::Save, initialFolder_, proposed);
     if (!chosen) return false;
@@ -476,7 +486,7 @@ void FileCommands::PrintListing()
 void FileCommands::ExportPdf()
 {
     const QString name = document_.FileName();
-    const QString base = name == kUntitled ? kUntitled : QFileInfo(name).completeBaseName();
+    const QString base = name == kUntitled ? UntitledName() : QFileInfo(name).completeBaseName();
     const std::optional<QString> chosen =
         ShowFileDialog(parent_, FileDialogKind::ExportPdf, initialFolder_, base + QStringLiteral(".pdf"));
     if (!chosen) return;

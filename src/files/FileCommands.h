@@ -61,8 +61,9 @@ BackupChooser SetBackupChooser(BackupChooser chooser);
 // The data file of the document, as Save writes it.
 std::string DataFileBytes(const Document& document);
 
-// The dialogs' file filter and default extension.
-inline const QString kDataFileFilter = QStringLiteral("TSL-Q2/Q3 Files(*.qx)");
+// The dialogs' file filter (shown through FileCommands::tr) and default
+// extension.
+inline constexpr char kDataFileFilter[] = QT_TRANSLATE_NOOP("FileCommands", "TSL-Q2/Q3 Files(*.qx)");
 inline const QString kDataFileSuffix = QStringLiteral("qx");
 inline const QString kUntitled = QStringLiteral("Untitled");
 

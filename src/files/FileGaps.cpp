@@ -112,5 +112,5 @@ Message EarlierLineUsedMessage(const std::vector<RecordSlot>& list)
 {
     if (list.empty()) return {};
     return CountedMessage(MessageId::EarlierLineUsed, static_cast<int>(list.size()),
-                          {TextMessage(RecordSlotList(list))});
+                          {RecordSlotListMessage(list)});
 }

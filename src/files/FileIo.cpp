@@ -3,6 +3,7 @@
 
 #include "files/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,7 +13,8 @@ std::optional<std::string> ReadFileBytes(const QString& path, QString* error)
         if (error) *error = reason;
         return std::nullopt;
     };
-    if (QFileInfo(path).isDir()) return fail(QStringLiteral("is a folder"));
+    //: Why a file could not be read, shown below "File Open error.".
+    if (QFileInfo(path).isDir()) return fail(QCoreApplication::translate("FileIo", "is a folder"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
     std::string bytes;
@@ -23,7 +25,8 @@ std::optional<std::string> ReadFileBytes(const QString& path, QString* error)
         if (got < 0) return fail(file.errorString());
         if (got == 0) break;
         if (static_cast<qint64>(bytes.size()) + got > kMaxDataFileBytes)
-            return fail(QStringLiteral("file too long"));
+            //: Why a file could not be read: far longer than any data file, shown below "File Open error.".
+            return fail(QCoreApplication::translate("FileIo", "file too long"));
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     return bytes;

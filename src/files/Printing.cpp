@@ -4,6 +4,7 @@
 #include "files/SafeFile.h"
 #include "ui/QtText.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
@@ -73,7 +74,9 @@ bool ExportListingPdf(const QString& path, const QString& caption, const std::ve
         writer.setTitle(QString::fromLatin1(kPrintJobTitle));
         writer.setCreator(QString::fromLatin1(kPrintJobTitle));
         if (!DrawListing(writer, caption, pages, market))
-            return fail(file.Failed() ? file.Reason() : QStringLiteral("cannot draw the PDF file"));
+            //: Why a PDF could not be written, shown below "File Open error.".
+            return fail(file.Failed() ? file.Reason()
+                                      : QCoreApplication::translate("Printing", "cannot draw the PDF file"));
     }
     if (!file.Commit()) return fail(file.Reason());
     return true;

@@ -5,6 +5,7 @@
 #include "files/FileIo.h"
 #include "model/RadioImage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,7 @@ QString ReadBackups::VersionFolderName(const RadioImage& image)
     name = name.trimmed();
     while (name.endsWith(QLatin1Char('.')))
         name.chop(1);
+    // A folder's name: the same in every language.
     return name.isEmpty() ? QStringLiteral("unknown version") : name;
 }
 
@@ -58,8 +60,9 @@ std::optional<QString> ReadBackups::Keep(const RadioImage& image, const QDateTim
     const QDir folder(folder_ + QLatin1Char('/') + VersionFolderName(image));
     if (!folder.mkpath(QStringLiteral("."))) {
         if (reason)
-            *reason =
-                QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder.path()));
+            //: Why a read could not be kept as a backup; %1: the folder.
+            *reason = QCoreApplication::translate("ReadBackups", "The folder %1 cannot be made.")
+                          .arg(QDir::toNativeSeparators(folder.path()));
         return std::nullopt;
     }
     // Two reads within one millisecond keep both.

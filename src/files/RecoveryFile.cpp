@@ -22,10 +22,15 @@ const QString LockSuffix = QStringLiteral(".lock");
 
 QString OfferText(const RecoveryContent& content, const QDateTime& saved)
 {
-    return QStringLiteral("TSL-Q2/Q3 did not end normally, and unsaved changes of %1 were kept (%2).\n"
-                          "Do you want to restore them? No discards them.")
-        .arg(QDir::toNativeSeparators(content.fileName),
-             saved.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    // Data that had no file name yet is named as the Save As dialog names it.
+    const QString name = content.fileName == QLatin1String("Untitled")
+                             ? QCoreApplication::translate("FileCommands", "Untitled")
+                             : QDir::toNativeSeparators(content.fileName);
+    //: %1: the data file (or "Untitled"), %2: when the changes were kept ("2024-05-01 18:30:05"); No is a
+    //: button of the message box.
+    return RecoveryFile::tr("TSL-Q2/Q3 did not end normally, and unsaved changes of %1 were kept (%2).\n"
+                            "Do you want to restore them? No discards them.")
+        .arg(name, saved.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Writing files and standard output with every write checked.
 #include "files/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -14,6 +15,13 @@ constexpr std::size_t kChunk = 64 * 1024;
 QString SystemReason(int error)
 {
     return qt_error_string(error);
+}
+
+// Why a file could not be written, shown below "File Open error.".
+QString WriteError()
+{
+    //: Why a file could not be written, shown below "File Open error.".
+    return QCoreApplication::translate("SafeFile", "write error");
 }
 
 FileSync& Sync()
@@ -50,11 +58,13 @@ bool SafeFile::open(OpenMode mode)
     reason_.clear();
     buffer_.clear();
     if ((mode & ReadOnly) || (mode & Append) || !(mode & WriteOnly))
-        return Fail(QStringLiteral("can only be written as a whole"));
+        //: Why a file could not be written (a program error rather than the operator's).
+        return Fail(QCoreApplication::translate("SafeFile", "can only be written as a whole"));
     // A device or a pipe cannot be replaced by a file of the same name.
     const QFileInfo target(path_);
     if (target.exists() && !target.isFile() && !target.isDir())
-        return Fail(QStringLiteral("is not a regular file"));
+        //: Why a file could not be written: the name is a device or a pipe, shown below "File Open error.".
+        return Fail(QCoreApplication::translate("SafeFile", "is not a regular file"));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Fail(file_.errorString());
     return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
@@ -67,7 +77,7 @@ void SafeFile::close()
 bool SafeFile::Fail(const QString& reason)
 {
     failed_ = true;
-    if (reason_.isEmpty()) reason_ = reason.isEmpty() ? QStringLiteral("write error") : reason;
+    if (reason_.isEmpty()) reason_ = reason.isEmpty() ? WriteError() : reason;
     Discard();
     return false;
 }
@@ -111,7 +121,8 @@ qint64 SafeFile::writeData(const char* data, qint64 size)
 bool SafeFile::Commit()
 {
     if (!isOpen()) {
-        if (!failed_) Fail(QStringLiteral("file not open"));
+        //: Why a file could not be written (a program error rather than the operator's).
+        if (!failed_) Fail(QCoreApplication::translate("SafeFile", "file not open"));
         return false;
     }
     bool ok = !failed_ && WriteOut();
@@ -162,7 +173,7 @@ bool DescriptorStreamBuf::WriteAll(const char* data, std::size_t size)
         const ssize_t wrote = ::write(descriptor_, data, size);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) {
-            reason_ = wrote < 0 ? SystemReason(errno) : QStringLiteral("write error");
+            reason_ = wrote < 0 ? SystemReason(errno) : WriteError();
             return false;
         }
         data += wrote;

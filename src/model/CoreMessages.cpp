@@ -3,10 +3,18 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 QString MessageText(const Message& message)
 {
     if (message.id == MessageId::None) return {};
     if (message.id == MessageId::Text) return QString::fromStdString(message.text);
+    if (message.id == MessageId::NameList) {
+        QString text;
+        for (std::size_t i = 0; i < message.args.size(); ++i)
+            text += (i > 0 ? QStringLiteral(", ") : QString()) + MessageText(message.args[i]);
+        return text;
+    }
     const char* source = MessagePattern(message.id);
     // Untranslated, the source comes back as it is: then the English, with
     // its own singular.
@@ -16,7 +24,10 @@ QString MessageText(const Message& message)
         const char* singular = EnglishSingular(message.id);
         pattern = QString::fromUtf8(message.count == 1 && singular ? singular : source);
     } else {
-        pattern = QCoreApplication::translate(MessageContext, source, nullptr, message.count);
+        // Only a sentence with a count has plural forms: asked with a count,
+        // the translation of any other has none to give and reads English.
+        const int count = std::strstr(source, "%n") ? message.count : -1;
+        pattern = QCoreApplication::translate(MessageContext, source, nullptr, count);
     }
     // One pass, so that an argument's own '%' is never taken for a place.
     QString text;

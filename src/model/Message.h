@@ -72,6 +72,72 @@ enum class MessageId {
     CsvExported8Bit,       // %1 channels
     CsvLost,
     CsvNote, // %1 a note
+    // ---- Files: slot names, the channel list's row and export lines -------------------
+    NameList,        // the arguments, each worded, joined by ", " (any number of them)
+    SlotMemory,      // %1 the channel's label: "memory 005"
+    SlotProgramVfo,  // %1 the band: "program VFO 1", "program VFO A_430MHz"
+    SlotMenuSetting, // %1 the setting's number
+    // Why a row of a channel list is skipped (CsvRowSkipped's %2).
+    CsvNoFrequency,
+    CsvFrequencyNotNumber, // %1 the cell
+    CsvOutsideEveryBand,   // %1 the frequency
+    CsvSplitWithoutTx,
+    CsvTxNotNumber,        // %1 the cell
+    CsvOffsetNotNumber,    // %1 the cell
+    CsvDuplexOffTransmits, // %1 the frequency
+    CsvTxOutsideBand,      // %1 transmit, %2 receive frequency, %3 lower, %4 upper band limit
+    CsvTxExcludedRange,    // %1 the transmit frequency
+    CsvTxOffStep,          // %1 the transmit frequency
+    CsvQuoteNotClosed,
+    CsvNoFreeChannel,
+    // What the import changed in a row (CsvRowChanged's %3).
+    CsvBandOffsetTaken,  // %1 the band's offset
+    CsvOffsetToSplit,    // %1 the offset, %2 the transmit frequency
+    CsvDuplexOffSimplex, // %1 the frequency
+    CsvDuplexUnknown,    // %1 the cell
+    CsvOffsetKept,       // %1 the listed offset, %2 the one kept
+    CsvModeTakenAs,      // %1 the listed mode, %2 the mode taken
+    CsvModeNotOffered,   // %1 the listed mode, %2 the mode taken
+    CsvModeNotOnBand,    // %1 the listed mode, %2 the mode taken
+    CsvFrequencyMoved,   // %1 listed, %2 stored
+    CsvStepNotOffered,   // %1 the listed step, %2 the step taken
+    CsvStepChanged,      // %1 listed, %2 stored
+    CsvToneNotNumber,    // %1 the cell
+    CsvToneNotInList,    // %1 listed, %2 taken
+    CsvDcsNotInList,     // %1 listed, %2 taken
+    CsvToneModeTakenAs,  // %1 listed, %2 taken
+    CsvCrossTaken,       // %1 CsvCrossWithoutMode or CsvCrossModeNotOffered, %2 a CsvTaken...
+    CsvCrossWithoutMode,
+    CsvCrossModeNotOffered, // %1 the cross mode
+    CsvTakenTone,           // %1 the tone
+    CsvTakenCtcss,          // %1 the tone
+    CsvTakenDcs,            // %1 the code
+    CsvTakenNoTone,
+    CsvToneModeUnknown, // %1 the cell
+    CsvDcsPolarity,     // %1 the cell
+    CsvNameCut,
+    CsvNameReplaced, // %n characters
+    CsvSkipPriority,
+    CsvSkipUnknown, // %1 the cell
+    CsvSkipOnEdge,
+    CsvNoLocation,          // %1 the channel the row went to
+    CsvLocationScanEdge,    // %1 the Location, %2 its label, %3 the channel the row went to
+    CsvLocationPriority,    // the same
+    CsvLocationInformation, // the same
+    CsvLocationNoChannel,   // %1 the Location, %2 the channel the row went to
+    CsvLocationTaken,       // %1 the Location, %2 the row that has it, %3 the channel
+    // What an export loses (CsvNote's %1 is CsvNoteOf).
+    CsvNoteOf, // %1 the channel's label, %2 one of the following
+    CsvNoteTxStep,
+    CsvNoteSpecialNoOffset,   // %1 the offset it reads back with
+    CsvNoteSpecialNotOffered, // %1 the offset it reads back with
+    CsvNoteReverse,
+    CsvNoteToneModes,   // %1 the tone mode kept
+    CsvNoteModeUnknown, // %1 the code
+    CsvNoteStepUnknown, // %1 the code
+    CsvNoteRfPower,
+    CsvNoteNameBytes8Bit, // %n bytes
+    CsvNoteNameBytes,
 };
 
 struct Message
@@ -92,6 +158,9 @@ Message NumberMessage(long long number);
 Message ListMessage(std::vector<Message> items);
 // "memory 005, memory 010, DTMF 3": names as they stand, joined by ", ".
 Message NamesMessage(const std::vector<std::string>& names);
+// The items, each worded, joined by ", " ("memory 005, memory 010, DTMF 3"):
+// flat, however many there are.
+Message NameListMessage(std::vector<Message> items);
 
 // The text in English, character for character as tslq-cli prints it.
 std::string EnglishText(const Message& message);
@@ -102,7 +171,7 @@ std::string EnglishLines(const std::vector<Message>& lines);
 inline constexpr char MessageContext[] = "CoreMessages";
 // The pattern of a sentence as Qt Linguist knows it: English with %1, %2, ...
 // for the arguments and %n for the count ("%n damaged records were not
-// loaded: %1"); nullptr for Text.
+// loaded: %1"); nullptr for Text and NameList.
 const char* MessagePattern(MessageId id);
 // The English when the count is 1 ("1 damaged record was not loaded: %1"), or
 // nullptr when the sentence reads the same for every count.

@@ -418,23 +418,28 @@ RecordCheck CheckMenuSetting(int index, std::string_view value)
     return Pass;
 }
 
-std::string RecordSlotName(RecordSlot slot)
+Message RecordSlotMessage(RecordSlot slot)
 {
     switch (slot.kind) {
     case RecordSlotKind::Memory:
-        return "memory " + MemoryLabel(slot.index);
+        return MessageOf(MessageId::SlotMemory, {TextMessage(MemoryLabel(slot.index))});
     case RecordSlotKind::Vfo:
-        return std::string("VFO ") + BandCodeChar(slot.index);
+        return TextMessage(std::string("VFO ") + BandCodeChar(slot.index));
     case RecordSlotKind::Call:
-        return "CALL " + std::to_string(slot.index);
+        return TextMessage("CALL " + std::to_string(slot.index));
     case RecordSlotKind::Dtmf:
-        return "DTMF " + std::to_string(slot.index);
+        return TextMessage("DTMF " + std::to_string(slot.index));
     case RecordSlotKind::ProgramVfo:
-        return "program VFO " + std::to_string(slot.index);
+        return MessageOf(MessageId::SlotProgramVfo, {NumberMessage(slot.index)});
     case RecordSlotKind::Menu:
-        return "menu setting " + std::to_string(slot.index);
+        return MessageOf(MessageId::SlotMenuSetting, {NumberMessage(slot.index)});
     }
     return {};
+}
+
+std::string RecordSlotName(RecordSlot slot)
+{
+    return EnglishText(RecordSlotMessage(slot));
 }
 
 const std::string& SlotRecord(const RadioImage& image, RecordSlot slot)
@@ -480,25 +485,31 @@ void StoreSlotRecord(RadioImage& image, RecordSlot slot, std::string_view text)
     }
 }
 
-std::string RecordSlotTitle(RecordSlot slot, char market)
+Message RecordSlotTitleMessage(RecordSlot slot, char market)
 {
     std::string_view label;
     switch (slot.kind) {
     case RecordSlotKind::Vfo:
         label = VfoBandLabel(slot.index, market);
-        return label.empty() ? RecordSlotName(slot) : "VFO " + std::string(label);
+        return label.empty() ? RecordSlotMessage(slot) : TextMessage("VFO " + std::string(label));
     case RecordSlotKind::Call:
         label = CallBandLabel(slot.index, market);
-        return label.empty() ? RecordSlotName(slot) : "CALL " + std::string(label);
+        return label.empty() ? RecordSlotMessage(slot) : TextMessage("CALL " + std::string(label));
     case RecordSlotKind::ProgramVfo:
         label = VfoBandLabel(slot.index, market);
-        return label.empty() ? RecordSlotName(slot) : "program VFO " + std::string(label);
+        return label.empty() ? RecordSlotMessage(slot)
+                             : MessageOf(MessageId::SlotProgramVfo, {TextMessage(std::string(label))});
     case RecordSlotKind::Memory:
     case RecordSlotKind::Dtmf:
     case RecordSlotKind::Menu:
         break;
     }
-    return RecordSlotName(slot);
+    return RecordSlotMessage(slot);
+}
+
+std::string RecordSlotTitle(RecordSlot slot, char market)
+{
+    return EnglishText(RecordSlotTitleMessage(slot, market));
 }
 
 RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
@@ -538,19 +549,22 @@ std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)
     return damaged;
 }
 
+Message RecordSlotListMessage(const std::vector<RecordSlot>& list)
+{
+    std::vector<Message> names;
+    names.reserve(list.size());
+    for (const RecordSlot& slot : list)
+        names.push_back(RecordSlotMessage(slot));
+    return NameListMessage(std::move(names));
+}
+
 std::string RecordSlotList(const std::vector<RecordSlot>& list)
 {
-    std::string text;
-    for (const RecordSlot& slot : list) {
-        if (!text.empty()) text += ", ";
-        text += RecordSlotName(slot);
-    }
-    return text;
+    return EnglishText(RecordSlotListMessage(list));
 }
 
 Message NotLoadedMessage(const std::vector<RecordSlot>& list)
 {
     if (list.empty()) return {};
-    return CountedMessage(MessageId::NotLoaded, static_cast<int>(list.size()),
-                          {TextMessage(RecordSlotList(list))});
+    return CountedMessage(MessageId::NotLoaded, static_cast<int>(list.size()), {RecordSlotListMessage(list)});
 }

@@ -83,11 +83,13 @@ struct RecordSlot
 };
 
 // "memory 005", "memory L0", "VFO A", "CALL 2", "DTMF 3", "program VFO 1",
-// "menu setting 21".
+// "menu setting 21"; in English, and as a message the window words.
 std::string RecordSlotName(RecordSlot slot);
+Message RecordSlotMessage(RecordSlot slot);
 // The same with the grids' names of the market's VFO and CALL rows: "memory
 // 005", "VFO A_144MHz", "CALL 440MHz", "program VFO A_430MHz", "DTMF 3".
 std::string RecordSlotTitle(RecordSlot slot, char market);
+Message RecordSlotTitleMessage(RecordSlot slot, char market);
 
 // The slot's record in the image, and storing one there (cut at the slot's
 // capacity, as the image's setters cut).
@@ -110,6 +112,7 @@ std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image);
 
 // "memory 005, memory 010, DTMF 3".
 std::string RecordSlotList(const std::vector<RecordSlot>& list);
+Message RecordSlotListMessage(const std::vector<RecordSlot>& list);
 // "3 damaged records were not loaded: memory 005, memory 010, DTMF 3"
 // ("1 damaged record was not loaded: ..."); empty for no slot.
 Message NotLoadedMessage(const std::vector<RecordSlot>& list);

@@ -38,7 +38,7 @@ std::vector<std::string> Lines(const std::string& bytes)
 bool HasNote(const CsvExport& exported, const std::string& text)
 {
     return std::any_of(exported.notes.begin(), exported.notes.end(),
-                       [&](const std::string& n) { return n.find(text) != std::string::npos; });
+                       [&](const Message& n) { return EnglishText(n).find(text) != std::string::npos; });
 }
 
 TEST(CsvExport, RowsAsWritten)
@@ -210,7 +210,7 @@ void ExpectEveryChangeNamed(const RadioImage& before, const CsvImportPlan& plan)
             if (RecordField(old, f, f == F::Name) == RecordField(row.record, f, f == F::Name)) continue;
             const std::string_view named = words[static_cast<std::size_t>(f)];
             EXPECT_TRUE(std::any_of(row.changes.begin(), row.changes.end(),
-                                    [&](const std::string& change) { return names(change, named); }))
+                                    [&](const Message& change) { return names(EnglishText(change), named); }))
                 << "field " << f << " of " << MemoryLabel(row.slot) << " changed unreported:\n"
                 << old << "\n"
                 << row.record;
@@ -250,9 +250,10 @@ TEST_P(CsvRoundTrip, RandomImagesComeBackOrTheReportSaysWhy)
             const CsvRow& row = plan.rows[i];
             ASSERT_EQ(row.line, static_cast<int>(i) + 2);
             const bool reported =
-                !row.changes.empty() || !row.skipReason.empty() ||
-                std::any_of(exported.notes.begin(), exported.notes.end(),
-                            [&](const std::string& n) { return n.starts_with(MemoryLabel(slot) + ": "); });
+                !row.changes.empty() || !row.skipReason.Empty() ||
+                std::any_of(exported.notes.begin(), exported.notes.end(), [&](const Message& n) {
+                    return EnglishText(n).starts_with(MemoryLabel(slot) + ": ");
+                });
             const bool same = row.slot == slot && SameChannel(original.GetMemoryRecord(slot), row.record);
             EXPECT_TRUE(same || reported) << original.GetMemoryRecord(slot) << "\n" << row.record;
             if (!extras) {

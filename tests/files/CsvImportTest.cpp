@@ -32,7 +32,7 @@ const CsvRow* RowAt(const CsvImportPlan& plan, int line)
 bool Mentions(const CsvRow& row, const std::string& text)
 {
     return std::any_of(row.changes.begin(), row.changes.end(),
-                       [&](const std::string& c) { return c.find(text) != std::string::npos; });
+                       [&](const Message& c) { return EnglishText(c).find(text) != std::string::npos; });
 }
 
 TEST(CsvImport, OlderSeventeenColumnList)
@@ -100,18 +100,19 @@ TEST(CsvImport, AwkwardRowsAreFittedOrReported)
     EXPECT_TRUE(Mentions(*offGrid, "frequency 146.5212 MHz moved to 146.520 MHz"));
 
     EXPECT_EQ(RowAt(plan, 3)->slot, -1);
-    EXPECT_NE(RowAt(plan, 3)->skipReason.find("outside every band"), std::string::npos);
+    EXPECT_NE(EnglishText(RowAt(plan, 3)->skipReason).find("outside every band"), std::string::npos);
     EXPECT_EQ(RowAt(plan, 4)->slot, -1); // 50 kHz: below the AM band
     EXPECT_EQ(RowAt(plan, 9)->slot, -1); // "abc"
-    EXPECT_NE(RowAt(plan, 9)->skipReason.find("not a number"), std::string::npos);
+    EXPECT_NE(EnglishText(RowAt(plan, 9)->skipReason).find("not a number"), std::string::npos);
     ASSERT_NE(RowAt(plan, 14), nullptr);
     EXPECT_EQ(RowAt(plan, 14)->slot, -1); // the quote is never closed
-    EXPECT_NE(RowAt(plan, 14)->skipReason.find("not closed"), std::string::npos);
+    EXPECT_NE(EnglishText(RowAt(plan, 14)->skipReason).find("not closed"), std::string::npos);
 
     // Split across bands: the radio would transmit elsewhere, so the row stays out.
     EXPECT_EQ(RowAt(plan, 5)->slot, -1);
-    EXPECT_NE(RowAt(plan, 5)->skipReason.find("446.000 MHz lies outside the band of 146.520 MHz"),
-              std::string::npos);
+    EXPECT_NE(
+        EnglishText(RowAt(plan, 5)->skipReason).find("446.000 MHz lies outside the band of 146.520 MHz"),
+        std::string::npos);
 
     EXPECT_EQ(RowAt(plan, 6)->record, "004,00146520000,0,0,0,1,0,0,08,08,000,000600000,0,0,,,,OddTone");
     EXPECT_TRUE(Mentions(*RowAt(plan, 6), "tone 89.0 Hz is not in the list; 88.5 Hz taken"));
@@ -201,7 +202,8 @@ TEST(CsvImport, ScanEdgesAndTransmitBandsAreNeverTakenByMistake)
         ASSERT_EQ(plan.rows.size(), 1u);
         EXPECT_EQ(plan.rows[0].slot, c.slot);
         if (c.slot < 0) {
-            EXPECT_NE(plan.rows[0].skipReason.find("where the radio transmits"), std::string::npos);
+            EXPECT_NE(EnglishText(plan.rows[0].skipReason).find("where the radio transmits"),
+                      std::string::npos);
         }
         EXPECT_EQ(Mentions(plan.rows[0], c.change), *c.change != '\0') << EnglishLines(CsvImportReport(plan));
         if (c.slot >= 0) {
@@ -272,7 +274,7 @@ TEST(CsvImport, NoFreeChannelLeftIsReported)
     const CsvImportPlan plan = PlanCsvImport("Frequency\n146.52\n", image, {true});
     ASSERT_EQ(plan.rows.size(), 1u);
     EXPECT_EQ(plan.skipped, 1);
-    EXPECT_EQ(plan.rows[0].skipReason, "no free channel left");
+    EXPECT_EQ(EnglishText(plan.rows[0].skipReason), "no free channel left");
 }
 
 TEST(CsvImport, SpecialMinusShiftOnlyWithTheListingOffset)

@@ -1,0 +1,115 @@
+// The core's sentences in the program's German and Japanese: every pattern
+// is translated with the places and the count of the English, and the
+// pieces read as one sentence when put together.
+#include "files/Csv.h"
+#include "files/FileGaps.h"
+#include "model/CoreMessages.h"
+#include "model/RecordCheck.h"
+#include "ui/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString BuiltTranslations()
+{
+    return QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
+}
+
+QSet<QString> Places(const QString& text)
+{
+    QSet<QString> places;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("%[1-9n]")).globalMatch(text))
+        places.insert(match.captured());
+    return places;
+}
+
+struct SpeakEnglishAfter
+{
+    ~SpeakEnglishAfter() { InstallTranslations(QStringLiteral("en")); }
+};
+
+} // namespace
+
+TEST(CoreMessagesLanguage, EveryPatternTranslatedWithItsPlaces)
+{
+    for (const char* language : {"de", "ja"}) {
+        QTranslator translator;
+        ASSERT_TRUE(
+            translator.load(QStringLiteral("tslq_%1").arg(QLatin1String(language)), BuiltTranslations()));
+        int patterns = 0;
+        for (int id = static_cast<int>(MessageId::ListPair);; ++id) {
+            const char* source = MessagePattern(static_cast<MessageId>(id));
+            if (!source) continue;
+            if (*source == '\0') break;
+            ++patterns;
+            const QSet<QString> places = Places(QString::fromUtf8(source));
+            for (int count : {1, 2, 5}) {
+                const QString translated = translator.translate(
+                    MessageContext, source, nullptr, places.contains(QStringLiteral("%n")) ? count : -1);
+                EXPECT_FALSE(translated.isEmpty()) << language << ": " << source;
+                EXPECT_EQ(Places(translated), places)
+                    << language << ": " << source << " -> " << translated.toStdString();
+            }
+        }
+        EXPECT_GT(patterns, 100) << language;
+    }
+}
+
+TEST(CoreMessagesLanguage, PiecesReadAsOneSentence)
+{
+    SpeakEnglishAfter english;
+    const std::vector<RecordSlot> three = {
+        {RecordSlotKind::Memory, 5}, {RecordSlotKind::Memory, 10}, {RecordSlotKind::Dtmf, 3}};
+    FileGaps gaps = FileGaps::Whole();
+    gaps.present = {true, false, false, true, true};
+    gaps.menuLines = 0;
+    gaps.lastSection = FileSection::Memory;
+    CsvImportPlan plan;
+    plan.imported = 1;
+    CsvRow row;
+    row.line = 7;
+    row.slot = 5;
+    row.changes = {
+        MessageOf(MessageId::CsvFrequencyMoved, {TextMessage("146.5212 MHz"), TextMessage("146.520 MHz")})};
+    plan.rows = {row};
+    plan.replaced = 1;
+
+    const struct
+    {
+        const char* language;
+        const char* notLoaded;
+        const char* endsEarly;
+        const char* report;
+    } cases[] = {
+        {"de", "3 beschädigte Datensätze wurden nicht geladen: Speicher 005, Speicher 010, DTMF 3",
+         "Diese Datei endet vorzeitig: VFO, CALL und die Menüeinstellungen sind nicht darin, und "
+         "Speicherkanäle können fehlen; was fehlt, enthält leere Werte oder Vorgaben.",
+         "1 Zeile(n) importiert, davon 0 angepasst; 0 Zeile(n) übersprungen.\n"
+         "1 belegter Kanal ersetzt; Kanäle, die nicht in der Liste stehen, bleiben, wie sie sind.\n"
+         "Zeile 7 (Kanal 005): Frequenz 146.5212 MHz auf 146.520 MHz verschoben.\n"},
+        {"ja", "壊れたレコード3件を読み込みませんでした: メモリー005, メモリー010, DTMF 3",
+         "このファイルは途中で終わっています: VFO、CALLとメニュー設定が含まれていません。また、"
+         "メモリーチャンネルが欠けている可能性があります。欠けている部分は空または初期値になります。",
+         "1行を取り込み (うち0行を調整)、0行をスキップしました。\n"
+         "使用中のチャンネル1個を置き換えました。リストにないチャンネルはそのままです。\n"
+         "7行目 (チャンネル005): 周波数146.5212 MHzを146.520 MHzに移動しました。\n"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(InstallTranslations(QString::fromLatin1(c.language), {BuiltTranslations()}));
+        EXPECT_EQ(MessageText(NotLoadedMessage(three)), QString::fromUtf8(c.notLoaded));
+        EXPECT_EQ(MessageText(EndsEarlyMessage(gaps)), QString::fromUtf8(c.endsEarly));
+        EXPECT_EQ(MessageLines(CsvImportReport(plan)), QString::fromUtf8(c.report));
+        // A count given to a sentence without plurals changes nothing.
+        EXPECT_EQ(MessageText(CountedMessage(MessageId::SlotMemory, 2, {TextMessage("005")})),
+                  MessageText(MessageOf(MessageId::SlotMemory, {TextMessage("005")})));
+        EXPECT_NE(MessageText(MessageOf(MessageId::SlotMemory, {TextMessage("005")})), "memory 005");
+    }
+}
