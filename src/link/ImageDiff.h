@@ -61,7 +61,10 @@ RadioImage AfterWrite(const RadioImage& baseline, const RadioImage& written, con
 // text of the image's market; empty when the field shows nothing).
 struct FieldDifference
 {
-    std::string field; // "Frequency", "Name", "Battery Saver", ...
+    // "Frequency", "Name", "Battery Saver", ... in English: a menu setting's
+    // name as MenuSettingLabel gives it (marked in context "MenuTexts"), any
+    // other field's marked in context "ImageDiff".
+    std::string field;
     std::string a;
     std::string b;
 };

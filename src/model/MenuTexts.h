@@ -7,7 +7,8 @@
 #include <string_view>
 
 // Name of menu setting 0..40 for the market ("440MHz FM Narrow" in market K,
-// "430MHz FM Narrow" elsewhere); empty outside 0..40.
+// "430MHz FM Narrow" elsewhere); empty outside 0..40. In English, as the
+// listing prints it; a window translates it in context "MenuTexts".
 std::string_view MenuSettingLabel(int setting, char market);
 
 // Text of a stored value: the listed text of "0", "1", ... for a setting with
