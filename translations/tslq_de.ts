@@ -272,6 +272,16 @@ Do you want to paste?</source>
         <source>The radio holds what the window holds.</source>
         <translation>Das Funkgerät enthält, was das Fenster enthält.</translation>
     </message>
+    <message>
+        <source>Tx Frequency : </source>
+        <extracomment>As the status bar says it; a transmit frequency follows (&quot;438.000MHz&quot;).</extracomment>
+        <translation>TX-Frequenz : </translation>
+    </message>
+    <message>
+        <source>Offset : </source>
+        <extracomment>As the status bar says it; an offset follows (&quot;0.60MHz&quot;).</extracomment>
+        <translation>Ablage : </translation>
+    </message>
 </context>
 <context>
     <name>CoreMessages</name>

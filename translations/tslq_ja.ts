@@ -271,6 +271,16 @@ Do you want to paste?</source>
         <source>The radio holds what the window holds.</source>
         <translation>無線機の内容はウィンドウの内容と同じです。</translation>
     </message>
+    <message>
+        <source>Tx Frequency : </source>
+        <extracomment>As the status bar says it; a transmit frequency follows (&quot;438.000MHz&quot;).</extracomment>
+        <translation>送信周波数 : </translation>
+    </message>
+    <message>
+        <source>Offset : </source>
+        <extracomment>As the status bar says it; an offset follows (&quot;0.60MHz&quot;).</extracomment>
+        <translation>オフセット : </translation>
+    </message>
 </context>
 <context>
     <name>CoreMessages</name>

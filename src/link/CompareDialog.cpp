@@ -27,10 +27,25 @@ QTableWidgetItem* Cell(const QString& text)
     return item;
 }
 
-QString Shown(const std::string& bytes, char market)
+QString Shown(const FieldDifference& field, const std::string& bytes, char market)
 {
     //: A field that shows nothing (an empty channel's frequency, a blank name).
-    return bytes.empty() ? CompareDialog::tr("(none)") : MarketToQString(bytes, market);
+    if (bytes.empty()) return CompareDialog::tr("(none)");
+    QString text = MarketToQString(bytes, market);
+    if (field.field != OffsetOrTxField) return text;
+    // The status bar's words before the value, which keeps the radio's notation.
+    static const char* const words[] = {
+        //: As the status bar says it; a transmit frequency follows ("438.000MHz").
+        QT_TRANSLATE_NOOP("CompareDialog", "Tx Frequency : "),
+        //: As the status bar says it; an offset follows ("0.60MHz").
+        QT_TRANSLATE_NOOP("CompareDialog", "Offset : "),
+    };
+    for (const char* word : words) {
+        const QLatin1String english(word);
+        if (text.startsWith(english))
+            return QCoreApplication::translate("CompareDialog", word) + text.mid(english.size());
+    }
+    return text;
 }
 
 // The field's name: a menu setting's name, or one of the comparison's own.
@@ -96,8 +111,8 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
         bool first = true;
         for (const FieldDifference& field : record.fields) {
             addRow(first ? MessageText(PlaceOfSlot(record.slot, differences.marketB)) : QString(),
-                   FieldName(record, field), Shown(field.a, differences.marketA),
-                   Shown(field.b, differences.marketB));
+                   FieldName(record, field), Shown(field, field.a, differences.marketA),
+                   Shown(field, field.b, differences.marketB));
             first = false;
         }
     }

@@ -146,7 +146,7 @@ Shown ChannelTexts(std::string_view record)
         {QT_TRANSLATE_NOOP("ImageDiff", "Frequency"),
          field(F::Frequency).empty() ? std::string() : FormatFrequency(field(F::Frequency))},
         {QT_TRANSLATE_NOOP("ImageDiff", "Shift"), TrimLeft(ShiftStatusText(record))},
-        {QT_TRANSLATE_NOOP("ImageDiff", "Offset or Tx"), TxOrOffsetStatusText(record)},
+        {OffsetOrTxField, TxOrOffsetStatusText(record)},
         {QT_TRANSLATE_NOOP("ImageDiff", "Tone"), ToneStatusText(record)},
         {QT_TRANSLATE_NOOP("ImageDiff", "Mode"), std::string(ModeText(field(F::Mode)))},
         {QT_TRANSLATE_NOOP("ImageDiff", "Step"), std::string(StepText(field(F::Step)))},

@@ -61,7 +61,7 @@ TEST(LinkLanguage, TheCompareViewInGermanKeepsTheRadiosNotation)
 {
     RadioImage radio = SampleImage("EE,0F", "ZT-Q2");
     RadioImage window = radio;
-    window.SetMemoryRecord(0, "000,00145020000,5,1,0,1,0,0,12,08,007,000600000,0,1,,,,WORK");
+    window.SetMemoryRecord(0, "000,00145020000,5,1,0,1,0,0,12,08,007,001000000,0,1,,,,WORK");
     window.SetMenuSetting(4, radio.GetMenuSetting(4) == "1" ? "0" : "1"); // Key Lock
     const ImageDifferences differences = DescribeDifferences(radio, window);
     const CompareDialog english(differences, QString());
@@ -73,15 +73,21 @@ TEST(LinkLanguage, TheCompareViewInGermanKeepsTheRadiosNotation)
     EXPECT_EQ(Headers(*dialog.Table()), QStringList({"Platz", "Feld", "Funkgerät", "Fenster"}));
     EXPECT_EQ(dialog.WriteButton()->text(), "Diese Änderungen &schreiben");
     // Memory fields by the comparison's names, the menu setting by its own;
-    // the values as the radio writes them, in either language.
+    // the values as the radio writes them, in either language, after the
+    // status bar's words.
     const QStringList fields = Column(*dialog.Table(), 1);
     EXPECT_TRUE(fields.contains("Frequenz")) << fields.join(", ").toStdString();
     EXPECT_TRUE(fields.contains("Name")) << fields.join(", ").toStdString();
     EXPECT_EQ(fields.last(), "Tastensperre");
     EXPECT_FALSE(fields.contains("Frequency"));
+    EXPECT_TRUE(Column(*dialog.Table(), 3).join(" | ").contains("Ablage : "));
     for (const int column : {2, 3})
         EXPECT_EQ(Column(*dialog.Table(), column).join(" | ").toStdString(),
-                  Column(*english.Table(), column).join(" | ").replace("(none)", "(leer)").toStdString());
+                  Column(*english.Table(), column)
+                      .join(" | ")
+                      .replace("(none)", "(leer)")
+                      .replace("Offset : ", "Ablage : ")
+                      .toStdString());
     // What tslq-cli prints does not follow the window's language.
     const std::string text = DifferencesText(differences, "radio", "window");
     EXPECT_NE(text.find("Frequency"), std::string::npos) << text;
