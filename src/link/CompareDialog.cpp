@@ -4,6 +4,7 @@
 #include "model/CoreMessages.h"
 #include "ui/QtText.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,9 +27,32 @@ QTableWidgetItem* Cell(const QString& text)
     return item;
 }
 
-QString Shown(const std::string& bytes, char market)
+QString Shown(const FieldDifference& field, const std::string& bytes, char market)
 {
-    return bytes.empty() ? QStringLiteral("(none)") : MarketToQString(bytes, market);
+    //: A field that shows nothing (an empty channel's frequency, a blank name).
+    if (bytes.empty()) return CompareDialog::tr("(none)");
+    QString text = MarketToQString(bytes, market);
+    if (field.field != OffsetOrTxField) return text;
+    // The status bar's words before the value, which keeps the radio's notation.
+    static const char* const words[] = {
+        //: As the status bar says it; a transmit frequency follows ("438.000MHz").
+        QT_TRANSLATE_NOOP("CompareDialog", "Tx Frequency : "),
+        //: As the status bar says it; an offset follows ("0.60MHz").
+        QT_TRANSLATE_NOOP("CompareDialog", "Offset : "),
+    };
+    for (const char* word : words) {
+        const QLatin1String english(word);
+        if (text.startsWith(english))
+            return QCoreApplication::translate("CompareDialog", word) + text.mid(english.size());
+    }
+    return text;
+}
+
+// The field's name: a menu setting's name, or one of the comparison's own.
+QString FieldName(const RecordDifference& record, const FieldDifference& field)
+{
+    const char* context = record.slot.kind == RecordSlotKind::Menu ? "MenuTexts" : "ImageDiff";
+    return QCoreApplication::translate(context, field.field.c_str());
 }
 
 } // namespace
@@ -36,17 +60,18 @@ QString Shown(const std::string& bytes, char market)
 CompareDialog::CompareDialog(const ImageDifferences& differences, const QString& message, QWidget* parent)
     : QDialog(parent), empty_(differences.Empty())
 {
-    setWindowTitle(CompareText::Caption);
+    setWindowTitle(QCoreApplication::translate("CompareDialog", CompareText::Caption));
     setModal(true);
 
     QString text = message;
     if (text.isEmpty()) {
         const auto count = static_cast<int>(differences.records.size());
-        text = empty_       ? CompareText::NoDifference
-               : count == 1 ? QStringLiteral("1 record differs.")
-                            : QStringLiteral("%1 records differ.").arg(count);
+        text = empty_       ? QCoreApplication::translate("CompareDialog", CompareText::NoDifference)
+               : count == 1 ? tr("1 record differs.")
+                            : tr("%n records differ.", nullptr, count);
         if (differences.versionDiffers)
-            text += QStringLiteral(" The radio is of another version than the window's data.");
+            //: %1: how many records differ ("3 records differ."), or that none does.
+            text = tr("%1 The radio is of another version than the window's data.").arg(text);
     }
     message_ = new QLabel(text, this);
     message_->setWordWrap(true);
@@ -54,8 +79,16 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
     table_ = new QTableWidget(0, 4, this);
     table_->setAccessibleName(tr("Differences"));
     table_->setAccessibleDescription(text);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Slot"), QStringLiteral("Field"), QStringLiteral("Radio"), QStringLiteral("Window")});
+    table_->setHorizontalHeaderLabels({
+        //: Column: where the difference is ("Memory 005", "Menu").
+        tr("Slot"),
+        //: Column: which field of the slot differs.
+        tr("Field"),
+        //: Column: what the radio holds.
+        tr("Radio"),
+        //: Column: what the program's window holds.
+        tr("Window"),
+    });
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,14 +104,15 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
         table_->setItem(row, 3, Cell(b));
     };
     if (differences.versionDiffers)
-        addRow(QStringLiteral("Version"), QString(), QString::fromStdString(differences.versionA),
+        //: The row of the radio's version (type code and model).
+        addRow(tr("Version"), QString(), QString::fromStdString(differences.versionA),
                QString::fromStdString(differences.versionB));
     for (const RecordDifference& record : differences.records) {
         bool first = true;
         for (const FieldDifference& field : record.fields) {
             addRow(first ? MessageText(PlaceOfSlot(record.slot, differences.marketB)) : QString(),
-                   MarketToQString(field.field, differences.marketB), Shown(field.a, differences.marketA),
-                   Shown(field.b, differences.marketB));
+                   FieldName(record, field), Shown(field, field.a, differences.marketA),
+                   Shown(field, field.b, differences.marketB));
             first = false;
         }
     }
@@ -86,9 +120,9 @@ CompareDialog::CompareDialog(const ImageDifferences& differences, const QString&
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setMinimumSize(560, 300);
 
-    write_ = new QPushButton(QStringLiteral("&Write These Changes"), this);
-    take_ = new QPushButton(QStringLiteral("&Take Radio's Values"), this);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    write_ = new QPushButton(tr("&Write These Changes"), this);
+    take_ = new QPushButton(tr("&Take Radio's Values"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setDefault(true);
     for (QPushButton* button : {write_, take_})
         button->setAutoDefault(false);

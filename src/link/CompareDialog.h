@@ -15,10 +15,13 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+// In English; the view shows them in the program's language.
 namespace CompareText {
-inline const QString Caption = QStringLiteral("Compare with Radio");
-inline const QString VerifyFailed = QString::fromLatin1(TransferText::VerifyFailed);
-inline const QString NoDifference = QStringLiteral("The radio holds what the window holds.");
+inline constexpr const char* Caption = QT_TRANSLATE_NOOP("CompareDialog", "Compare with Radio");
+// Context TransferRunner.
+inline constexpr const char* VerifyFailed = TransferText::VerifyFailed;
+inline constexpr const char* NoDifference =
+    QT_TRANSLATE_NOOP("CompareDialog", "The radio holds what the window holds.");
 } // namespace CompareText
 
 class CompareDialog : public QDialog

@@ -8,6 +8,7 @@
 #include "model/MenuTexts.h"
 #include "model/Records.h"
 #include "model/TextCodec.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -142,15 +143,17 @@ Shown ChannelTexts(std::string_view record)
     const auto field = [&](int n) { return RecordField(record, n); };
     const std::string_view tx = field(F::TxFrequency);
     return {
-        {"Frequency", field(F::Frequency).empty() ? std::string() : FormatFrequency(field(F::Frequency))},
-        {"Shift", TrimLeft(ShiftStatusText(record))},
-        {"Offset or Tx", TxOrOffsetStatusText(record)},
-        {"Tone", ToneStatusText(record)},
-        {"Mode", std::string(ModeText(field(F::Mode)))},
-        {"Step", std::string(StepText(field(F::Step)))},
-        {"Tx Step", tx.empty() ? std::string() : std::string(StepText(field(F::TxStep)))},
-        {"Name", std::string(RecordField(record, F::Name, true))},
-        {"Lockout", std::string(LockoutMark(field(F::Lockout)))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Frequency"),
+         field(F::Frequency).empty() ? std::string() : FormatFrequency(field(F::Frequency))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Shift"), TrimLeft(ShiftStatusText(record))},
+        {OffsetOrTxField, TxOrOffsetStatusText(record)},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Tone"), ToneStatusText(record)},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Mode"), std::string(ModeText(field(F::Mode)))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Step"), std::string(StepText(field(F::Step)))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Tx Step"),
+         tx.empty() ? std::string() : std::string(StepText(field(F::TxStep)))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Name"), std::string(RecordField(record, F::Name, true))},
+        {QT_TRANSLATE_NOOP("ImageDiff", "Lockout"), std::string(LockoutMark(field(F::Lockout)))},
     };
 }
 
@@ -169,10 +172,10 @@ Shown SlotTexts(RecordSlot slot, std::string_view form)
     case RecordSlotKind::Call:
         return ChannelTexts(form);
     case RecordSlotKind::Dtmf:
-        return {{"Code", std::string(RecordField(form, 1))},
-                {"Name", std::string(RecordField(form, 2, true))}};
+        return {{QT_TRANSLATE_NOOP("ImageDiff", "Code"), std::string(RecordField(form, 1))},
+                {QT_TRANSLATE_NOOP("ImageDiff", "Name"), std::string(RecordField(form, 2, true))}};
     case RecordSlotKind::ProgramVfo:
-        return {{"Range", RangeText(form)}};
+        return {{QT_TRANSLATE_NOOP("ImageDiff", "Range"), RangeText(form)}};
     case RecordSlotKind::Menu:
         break;
     }
@@ -198,7 +201,8 @@ RecordDifference Describe(RecordSlot slot, const std::string& formA, const std::
     const Shown b = SlotTexts(slot, formB);
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
         if (a[i].second != b[i].second) difference.fields.push_back({a[i].first, a[i].second, b[i].second});
-    if (difference.fields.empty()) difference.fields.push_back({"Record", formA, formB});
+    if (difference.fields.empty())
+        difference.fields.push_back({QT_TRANSLATE_NOOP("ImageDiff", "Record"), formA, formB});
     return difference;
 }
 

@@ -16,6 +16,7 @@
 #include "model/Message.h"
 #include "model/RadioImage.h"
 #include "model/RecordCheck.h"
+#include "model/Translatable.h"
 
 #include <bitset>
 #include <string>
@@ -57,11 +58,18 @@ RadioImage AfterWrite(const RadioImage& baseline, const RadioImage& written, con
 
 // ---- Field by field ---------------------------------------------------------
 
+// The field of a channel's transmit frequency or offset, shown as the
+// status bar shows it: "Tx Frequency : 438.000MHz", "Offset : 0.60MHz".
+inline constexpr const char* OffsetOrTxField = QT_TRANSLATE_NOOP("ImageDiff", "Offset or Tx");
+
 // One field of one slot in its display text, as each image shows it (8-bit
 // text of the image's market; empty when the field shows nothing).
 struct FieldDifference
 {
-    std::string field; // "Frequency", "Name", "Battery Saver", ...
+    // "Frequency", "Name", "Battery Saver", ... in English: a menu setting's
+    // name as MenuSettingLabel gives it (marked in context "MenuTexts"), any
+    // other field's marked in context "ImageDiff".
+    std::string field;
     std::string a;
     std::string b;
 };

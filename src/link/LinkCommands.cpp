@@ -30,11 +30,6 @@ std::int64_t NowMs()
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-QString Counted(int count, const QString& singular, const QString& plural)
-{
-    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? singular : plural);
-}
-
 } // namespace
 
 LinkCommands::LinkCommands(Document& document, ConfigStore& store, Hooks hooks, QWidget* parent)
@@ -181,7 +176,8 @@ void LinkCommands::TakeRadioValues(const RadioImage& radio, const SlotSet& chose
     std::vector<SlotEdit> edits;
     for (const RecordSlot& slot : chosen.Slots())
         edits.push_back({SlotKindOf(slot.kind), slot.index, SlotRecord(radio, slot)});
-    if (!edits.empty()) document_.StoreSlots(edits, QStringLiteral("Take Radio's Values"));
+    //: The undo step of the compare view's button "Take Radio's Values" (no mnemonic).
+    if (!edits.empty()) document_.StoreSlots(edits, tr("Take Radio's Values"));
 }
 
 void LinkCommands::WriteChanges(const QString& portName)
@@ -198,18 +194,23 @@ void LinkCommands::WriteChanges(const QString& portName)
         return;
     }
     if (changes.Empty()) {
+        //: %1: "the last read at 12:31:05 (KK,0F ZT-Q2)".
         ShowMessage(MessageKind::Information,
-                    QStringLiteral("The radio holds the window's data already, as of %1: nothing to write.")
+                    tr("The radio holds the window's data already, as of %1: nothing to write.")
                         .arg(BaselineText(baseline_)));
         return;
     }
     // The radio cannot be told apart from another of its version: the
     // operator confirms which state it is taken to be in.
-    QString confirm =
-        QStringLiteral("Write the %1 to the radio?\nThe radio is taken to hold what it held at %2.")
-            .arg(
-                Counted(changes.Count(), QStringLiteral("changed record"), QStringLiteral("changed records")),
-                BaselineText(baseline_));
+    //: %1: "the last read at 12:31:05 (KK,0F ZT-Q2)".
+    QString confirm = changes.Count() == 1
+                          ? tr("Write the 1 changed record to the radio?\nThe radio is taken to hold what it "
+                               "held at %1.")
+                          //: %1: "the last read at 12:31:05 (KK,0F ZT-Q2)".
+                          : tr("Write the %n changed records to the radio?\nThe radio is taken to hold what "
+                               "it held at %1.",
+                               nullptr, changes.Count());
+    confirm = confirm.arg(BaselineText(baseline_));
     std::vector<DamagedRecord> unsendable = UnsendableRecords(document_.Image(), LinkScope::All);
     std::erase_if(unsendable, [&](const DamagedRecord& record) { return !changes.Contains(record.slot); });
     std::vector<RecordSlot> leftOut = hooks_.leftOut ? hooks_.leftOut() : std::vector<RecordSlot>{};
@@ -244,7 +245,7 @@ void LinkCommands::Verify(const RadioImage& written, const SlotSet& sent, int po
     if (form.Outcome() != TransferOutcome::Completed) return;
     const ImageDifferences differences = DescribeDifferences(readBack, image, sent);
     if (differences.Empty()) {
-        ShowMessage(MessageKind::Information, QStringLiteral("The radio holds what was written."));
+        ShowMessage(MessageKind::Information, tr("The radio holds what was written."));
         return;
     }
     baseline_.ReadBack(readBack, sent);
@@ -252,6 +253,6 @@ void LinkCommands::Verify(const RadioImage& written, const SlotSet& sent, int po
     SlotSet shown;
     for (const RecordDifference& record : differences.records)
         shown.Insert(record.slot);
-    CompareDialog dialog(differences, CompareText::VerifyFailed, parent_);
+    CompareDialog dialog(differences, TransferTr(CompareText::VerifyFailed), parent_);
     Act(ShowCompareDialog(dialog), readBack, shown, port);
 }

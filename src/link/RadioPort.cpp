@@ -3,6 +3,7 @@
 
 #include "link/PortMap.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPointer>
@@ -30,6 +31,11 @@ RadioPort::PortResolver& Resolver()
 {
     static RadioPort::PortResolver resolver;
     return resolver;
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("RadioPort", text);
 }
 
 void ReportException(const std::string& text)
@@ -103,25 +109,49 @@ std::string CanonicalDevice(const std::string& path)
 
 std::string OpenFailureHint(const RadioPort& comm)
 {
-    const std::string& device = comm.LastOpenDevice();
+    const QString device = QString::fromStdString(comm.LastOpenDevice());
+    QString hint;
     switch (comm.LastOpenFailure()) {
     case OpenFailure::None:
         return {};
     case OpenFailure::NotFound:
-        if (device.empty())
-            return "\n\nNo device is set for this port: plug in the USB serial adapter, or choose a device "
-                   "with Radio > Port Select > Device...";
-        return "\n\n" + device + " does not exist: the USB serial adapter may be unplugged.";
+        if (device.isEmpty())
+            hint = QCoreApplication::translate(
+                "RadioPort",
+                "No device is set for this port: plug in the USB serial adapter, or choose a device "
+                "with Radio > Port Select > Device...");
+        else
+            //: %1: a device such as /dev/ttyUSB0.
+            hint = QCoreApplication::translate("RadioPort",
+                                               "%1 does not exist: the USB serial adapter may be unplugged.")
+                       .arg(device);
+        break;
     case OpenFailure::Busy:
-        return "\n\n" + device + " is in use by another program.";
+        //: %1: a device such as /dev/ttyUSB0.
+        hint = QCoreApplication::translate("RadioPort", "%1 is in use by another program.").arg(device);
+        break;
     case OpenFailure::Permission:
-        return "\n\n" + device +
-               ": you are not allowed to open it: add yourself to the dialout group "
-               "(sudo usermod -aG dialout $USER), then log in again.";
+        //: %1: a device such as /dev/ttyUSB0. "dialout" and the command stay as they are.
+        hint = QCoreApplication::translate(
+                   "RadioPort", "%1: you are not allowed to open it: add yourself to the dialout group "
+                                "(sudo usermod -aG dialout $USER), then log in again.")
+                   .arg(device);
+        break;
     case OpenFailure::Other:
+        //: %1: a device such as /dev/ttyUSB0; %2: the system's reason.
+        hint = QCoreApplication::translate("RadioPort", "%1 cannot be opened (%2).")
+                   .arg(device, QString::fromStdString(comm.LastOpenDetail()));
         break;
     }
-    return "\n\n" + device + " cannot be opened (" + comm.LastOpenDetail() + ").";
+    return "\n\n" + hint.toStdString();
+}
+
+QString SerialErrorText(const SerialError& error)
+{
+    if (!error.Fixed()) return QString::fromStdString(error.Message());
+    QString text = Tr(error.Fixed());
+    text.replace(QLatin1String("%d"), QString::number(error.Value()));
+    return text;
 }
 
 std::int32_t BaudRateValue(SerialBaudRate rate)
@@ -137,8 +167,13 @@ SerialError::SerialError(const std::string& message, std::string detail)
 {
 }
 
+SerialError::SerialError(const char* text, std::string detail)
+    : std::runtime_error(text), detail_(std::move(detail)), fixed_(text)
+{
+}
+
 SerialError::SerialError(const char* format, int value, std::string detail)
-    : std::runtime_error(Format(format, value)), detail_(std::move(detail))
+    : std::runtime_error(Format(format, value)), detail_(std::move(detail)), fixed_(format), value_(value)
 {
 }
 
@@ -428,7 +463,9 @@ void RadioPort::DeliverPending()
         } catch (const std::exception& e) {
             ReportException(e.what());
         } catch (...) {
-            ReportException("Unknown exception in the receive handler");
+            ReportException(
+                QCoreApplication::translate("RadioPort", "Unknown exception in the receive handler")
+                    .toStdString());
         }
         if (!self) return;
         inCallback_ = false;

@@ -54,27 +54,45 @@ class SerialError : public std::runtime_error
 {
   public:
     explicit SerialError(const std::string& message, std::string detail = {});
+    // One of the fixed texts below.
+    explicit SerialError(const char* text, std::string detail = {});
     // printf-style format with one integer ("... ErrorMask=%d").
     SerialError(const char* format, int value, std::string detail = {});
 
+    // The message in English, as what() has it.
     std::string Message() const { return what(); }
     const std::string& Detail() const { return detail_; }
+    // The fixed text or format the message was made from (nullptr for any
+    // other message), and the integer of a format.
+    const char* Fixed() const { return fixed_; }
+    int Value() const { return value_; }
 
   private:
     std::string detail_;
+    const char* fixed_ = nullptr;
+    int value_ = 0;
 };
 
 // The fixed texts of SerialError.
 namespace CommErrorText {
-inline constexpr const char* OpenNull = "CommOpen Error,invalid HANDLE:NULL";
-inline constexpr const char* OpenInvalid = "CommOpen Error,invalid HANDLE:0xFFFFFFFF";
-inline constexpr const char* NotStarted = "Have not started communications";
-inline constexpr const char* ReadTimeout = "Read data Timeout";
-inline constexpr const char* WriteTimeout = "Write data Timeout";
-inline constexpr const char* ReadError = "Communication Read Error  ErrorMask=%d";
-inline constexpr const char* WriteError = "Communication Write Error  ErrorMask=%d";
-inline constexpr const char* TooMuchWrite = "Too much write data";
+inline constexpr const char* OpenNull = QT_TRANSLATE_NOOP("RadioPort", "CommOpen Error,invalid HANDLE:NULL");
+inline constexpr const char* OpenInvalid =
+    QT_TRANSLATE_NOOP("RadioPort", "CommOpen Error,invalid HANDLE:0xFFFFFFFF");
+inline constexpr const char* NotStarted = QT_TRANSLATE_NOOP("RadioPort", "Have not started communications");
+inline constexpr const char* ReadTimeout = QT_TRANSLATE_NOOP("RadioPort", "Read data Timeout");
+inline constexpr const char* WriteTimeout = QT_TRANSLATE_NOOP("RadioPort", "Write data Timeout");
+//: %d: the error mask, a number.
+inline constexpr const char* ReadError =
+    QT_TRANSLATE_NOOP("RadioPort", "Communication Read Error  ErrorMask=%d");
+//: %d: the error mask, a number.
+inline constexpr const char* WriteError =
+    QT_TRANSLATE_NOOP("RadioPort", "Communication Write Error  ErrorMask=%d");
+inline constexpr const char* TooMuchWrite = QT_TRANSLATE_NOOP("RadioPort", "Too much write data");
 } // namespace CommErrorText
+
+// The message of a SerialError in the program's language (its English
+// message when it was not made from a fixed text).
+QString SerialErrorText(const SerialError& error);
 
 // Why the last open (or open test) of a component failed.
 enum class OpenFailure { None, NotFound, Permission, Busy, Other };
@@ -82,9 +100,10 @@ enum class OpenFailure { None, NotFound, Permission, Busy, Other };
 class RadioPort;
 
 // What to add to a message about a port that could not be opened: why the
-// last open or open test of comm failed, in the operator's words, with the
-// fix where there is one (the "dialout" group for missing access rights).
-// Starts with a blank line; empty when nothing failed.
+// last open or open test of comm failed, in the operator's words and the
+// program's language (UTF-8), with the fix where there is one (the
+// "dialout" group for missing access rights). Starts with a blank line;
+// empty when nothing failed.
 std::string OpenFailureHint(const RadioPort& comm);
 
 class RadioPort : public QObject

@@ -32,8 +32,9 @@ TransferDialog::TransferDialog(const QString& caption, const QString& label, con
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
+    //: The progress bar's name for screen readers; %1: the window title ("Read", "Write", "Verify").
     progressBar_->setAccessibleName(tr("%1 progress").arg(caption));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     // The only button: Enter and Escape both cancel, as a click does.
     cancelButton_->setDefault(true);
 
@@ -109,7 +110,8 @@ void TransferDialog::TransferFinished(TransferOutcome outcome)
 void TransferDialog::ShowResult(TransferOutcome outcome)
 {
     // Short: the message box after it says the rest.
-    messageLabel_->setText(outcome == TransferOutcome::Completed   ? finished_
+    messageLabel_->setText(outcome == TransferOutcome::Completed ? finished_
+                           //: The progress window's label once Cancel has ended the transfer.
                            : outcome == TransferOutcome::Cancelled ? tr("Cancelled.")
                                                                    : tr("The transfer stopped."));
 }
@@ -134,8 +136,9 @@ void TransferDialog::reject()
 }
 
 ReadDialog::ReadDialog(RadioImage& image, LinkScope scope, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."),
-                     tr("The read has finished."), portNumber, parent),
+    //: The window title of the read's progress window.
+    : TransferDialog(tr("Read"), tr("Reading data from the Radio."), tr("The read has finished."), portNumber,
+                     parent),
       image_(image), scope_(scope)
 {
 }

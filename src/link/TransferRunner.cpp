@@ -10,6 +10,8 @@
 #include "link/RadioPort.h"
 #include "model/CoreMessages.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <vector>
@@ -38,29 +40,31 @@ void ConfigureTransferPort(RadioPort& comm)
     comm.SetEventChar(13);
 }
 
+QString TransferTr(const char* text)
+{
+    return QCoreApplication::translate("TransferRunner", text);
+}
+
 QString ReadPortInvalidMessage(const RadioPort& comm)
 {
-    return QString::fromLatin1(TransferText::ReadPortInvalid) + QString::fromStdString(OpenFailureHint(comm));
+    return TransferTr(TransferText::ReadPortInvalid) + QString::fromStdString(OpenFailureHint(comm));
 }
 
 QString WritePortInvalidMessage(const RadioPort& comm)
 {
-    return QString::fromLatin1(TransferText::WritePortInvalid) +
-           QString::fromStdString(OpenFailureHint(comm));
+    return TransferTr(TransferText::WritePortInvalid) + QString::fromStdString(OpenFailureHint(comm));
 }
 
 QString LineFailureMessage(const SerialError& error)
 {
     // The system's own words ("Inappropriate ioctl for device" for a pty
     // whose far side closed) tell the operator nothing; the cause does.
-    return QString::fromStdString(error.Message()) + QStringLiteral("\n") +
-           QString::fromLatin1(TransferText::RadioStopped);
+    return SerialErrorText(error) + QStringLiteral("\n") + TransferTr(TransferText::RadioStopped);
 }
 
 QString TimeoutMessage()
 {
-    return QString::fromLatin1(TransferText::Timeout) + QStringLiteral("\n") +
-           QString::fromLatin1(TransferText::RadioStopped);
+    return TransferTr(TransferText::Timeout) + QStringLiteral("\n") + TransferTr(TransferText::RadioStopped);
 }
 
 TransferRunner::TransferRunner(RadioPort& comm, QObject* parent) : QObject(parent), comm_(comm)
@@ -226,14 +230,14 @@ void TransferRunner::Apply(const TransferAction& action)
         startTimer_.start(timings_.startDelay);
         return;
     case TransferAction::Kind::InvalidRadio:
-        End(TransferOutcome::InvalidRadio, QString::fromLatin1(TransferText::InvalidRadio));
+        End(TransferOutcome::InvalidRadio, TransferTr(TransferText::InvalidRadio));
         return;
     case TransferAction::Kind::Finish: {
         const TransferOutcome outcome = read_ ? read_->Outcome() : write_->Outcome();
         QString message;
         if (outcome == TransferOutcome::BadReply && read_)
             message = MessageText(read_->BadReplyText()) + QStringLiteral("\n") +
-                      QString::fromLatin1(TransferText::BadReplyAdvice);
+                      TransferTr(TransferText::BadReplyAdvice);
         End(outcome, message);
         return;
     }
@@ -271,9 +275,9 @@ void TransferRunner::RetryTimer()
 QString TransferRunner::EndNote() const
 {
     if (outcome_ == TransferOutcome::Completed || outcome_ == TransferOutcome::Running) return {};
-    if (read_ && readBack_) return QString::fromLatin1(TransferText::ReadBackUnfinished);
-    if (read_) return QString::fromLatin1(TransferText::ReadNothingChanged);
-    if (DataSent()) return QString::fromLatin1(TransferText::WritePartial);
+    if (read_ && readBack_) return TransferTr(TransferText::ReadBackUnfinished);
+    if (read_) return TransferTr(TransferText::ReadNothingChanged);
+    if (DataSent()) return TransferTr(TransferText::WritePartial);
     return {};
 }
 

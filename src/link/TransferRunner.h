@@ -30,28 +30,39 @@ struct TransferTimings
     int retryDiscard = 100;     // before a query is sent again, what arrives is discarded
 };
 
-// The fixed texts shown when a transfer ends badly.
+// The fixed texts shown when a transfer ends badly, in English (tslq-cli
+// prints them so); the window shows them through TransferTr.
 namespace TransferText {
-inline constexpr const char* InvalidRadio = "The radio is invalid.\nPlease check and try again.";
-inline constexpr const char* Timeout = "Communication timeout error.";
-inline constexpr const char* ReadPortInvalid = "COM port is invalid.\nPlease check comport status.";
-inline constexpr const char* WritePortInvalid = "COM port is invalid.\nPlease check and try again.";
+inline constexpr const char* InvalidRadio =
+    QT_TRANSLATE_NOOP("TransferRunner", "The radio is invalid.\nPlease check and try again.");
+inline constexpr const char* Timeout = QT_TRANSLATE_NOOP("TransferRunner", "Communication timeout error.");
+inline constexpr const char* ReadPortInvalid =
+    QT_TRANSLATE_NOOP("TransferRunner", "COM port is invalid.\nPlease check comport status.");
+inline constexpr const char* WritePortInvalid =
+    QT_TRANSLATE_NOOP("TransferRunner", "COM port is invalid.\nPlease check and try again.");
 // What a time-out or a failed line means to the operator.
-inline constexpr const char* RadioStopped =
-    "The radio stopped answering: the cable may be unplugged or the radio switched off.";
+inline constexpr const char* RadioStopped = QT_TRANSLATE_NOOP(
+    "TransferRunner", "The radio stopped answering: the cable may be unplugged or the radio switched off.");
 // Said after a reply that stayed garbled when asked for again.
-inline constexpr const char* BadReplyAdvice = "Check the cable and the radio, then try again.";
+inline constexpr const char* BadReplyAdvice =
+    QT_TRANSLATE_NOOP("TransferRunner", "Check the cable and the radio, then try again.");
 // Said after any read that did not finish.
-inline constexpr const char* ReadNothingChanged = "The read did not finish; nothing was changed.";
+inline constexpr const char* ReadNothingChanged =
+    QT_TRANSLATE_NOOP("TransferRunner", "The read did not finish; nothing was changed.");
 // Said after a read-back (after a finished write) that did not finish.
 inline constexpr const char* ReadBackUnfinished =
-    "The write finished; the read-back did not, so whether the radio holds what was written is not known.";
+    QT_TRANSLATE_NOOP("TransferRunner", "The write finished; the read-back did not, so whether the radio "
+                                        "holds what was written is not known.");
 // Said when a read-back found a record other than the one written.
-inline constexpr const char* VerifyFailed = "The radio does not hold what was written.";
+inline constexpr const char* VerifyFailed =
+    QT_TRANSLATE_NOOP("TransferRunner", "The radio does not hold what was written.");
 // Said after a write that stopped once channels or settings had been sent.
-inline constexpr const char* WritePartial =
-    "The radio now holds part of the new data; a new write will complete it.";
+inline constexpr const char* WritePartial = QT_TRANSLATE_NOOP(
+    "TransferRunner", "The radio now holds part of the new data; a new write will complete it.");
 } // namespace TransferText
+
+// One of the texts above in the program's language.
+QString TransferTr(const char* text);
 
 // Puts a serial component into the state both transfer dialogs give it:
 // XON/XOFF, one event per received CR, 1024-byte queues.
@@ -141,6 +152,8 @@ class TransferRunner : public QObject
     SerialLog log_;
 };
 
+// These texts are in the program's language: English in tslq-cli, which
+// loads no translation.
 // Text for a failure of the line during a transfer: the component's
 // message, then what it means to the operator.
 QString LineFailureMessage(const SerialError& error);

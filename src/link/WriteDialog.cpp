@@ -4,15 +4,16 @@
 #include <QLabel>
 
 WriteDialog::WriteDialog(const RadioImage& image, LinkScope scope, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."),
-                     tr("The write has finished."), portNumber, parent),
+    //: The window title of the write's progress window.
+    : TransferDialog(tr("Write"), tr("Writing data to the Radio."), tr("The write has finished."), portNumber,
+                     parent),
       image_(image), scope_(scope)
 {
 }
 
 WriteDialog::WriteDialog(const RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing the changes to the Radio."),
-                     tr("The write has finished."), portNumber, parent),
+    : TransferDialog(tr("Write"), tr("Writing the changes to the Radio."), tr("The write has finished."),
+                     portNumber, parent),
       image_(image), scope_(LinkScope::All), only_(chosen)
 {
 }
@@ -26,8 +27,9 @@ void WriteDialog::StartTransfer()
 }
 
 ReadBackDialog::ReadBackDialog(RadioImage& image, const SlotSet& chosen, int portNumber, QWidget* parent)
-    : TransferDialog(QStringLiteral("Verify"), QStringLiteral("Reading back what was written."),
-                     tr("The read-back has finished."), portNumber, parent),
+    //: The window title of the read-back after a write.
+    : TransferDialog(tr("Verify"), tr("Reading back what was written."), tr("The read-back has finished."),
+                     portNumber, parent),
       image_(image), slots_(chosen)
 {
 }

@@ -3,6 +3,8 @@
 
 #include "link/SerialLog.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -17,6 +19,14 @@
 namespace {
 
 constexpr std::int64_t NanosPerSecond = 1'000'000'000;
+
+// Why the line cannot be made, as the program's window says it when its
+// own simulated radio cannot start; tslq-sim says it in English.
+std::string CannotCreate(const char* what)
+{
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    return QCoreApplication::translate("PtyHost", what).arg(reason).toStdString();
+}
 
 bool IsIgnoredInLine(char c)
 {
@@ -71,7 +81,8 @@ bool PtyHost::Open(std::string& error)
 {
     char name[256] = {};
     if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
-        error = std::string("Cannot create a pseudo-terminal: ") + std::strerror(errno);
+        //: %1: the system's reason.
+        error = CannotCreate(QT_TRANSLATE_NOOP("PtyHost", "Cannot create a pseudo-terminal: %1"));
         return false;
     }
     // Raw from the start: bytes waiting before the program opens the line
@@ -87,7 +98,8 @@ bool PtyHost::Open(std::string& error)
     ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
     device_ = name;
     if (::pipe(wake_) != 0) {
-        error = std::string("Cannot create a pipe: ") + std::strerror(errno);
+        //: %1: the system's reason.
+        error = CannotCreate(QT_TRANSLATE_NOOP("PtyHost", "Cannot create a pipe: %1"));
         return false;
     }
     if (!options_.linkPath.empty()) {

@@ -7,11 +7,25 @@
 #include "model/Profile.h"
 #include "sim/SampleLoad.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cctype>
 
 namespace {
+
+// The reasons the program's window can show when its own simulated radio
+// cannot start, in the program's language; tslq-sim loads no translation
+// and says them in English.
+std::string Tr(const char* text)
+{
+    return QCoreApplication::translate("SimServer", text).toStdString();
+}
+
+std::string Tr(const char* text, const std::string& argument)
+{
+    return QCoreApplication::translate("SimServer", text).arg(QString::fromStdString(argument)).toStdString();
+}
 
 bool IsHexDigit(char c)
 {
@@ -29,19 +43,24 @@ bool ResolveSimVersion(SimOptions& options, std::string& error)
     const bool shaped = type.size() == 5 && std::isupper(static_cast<unsigned char>(type[0])) &&
                         type[2] == ',' && IsHexDigit(type[3]) && IsHexDigit(type[4]);
     if (!shaped || std::string_view("KEJM").find(type[1]) == std::string_view::npos) {
-        error = "Invalid type code \"" + type + "\" (for example KK,0F)";
+        //: %1: the type code given (KK,0F is an example of a valid one).
+        error = Tr(QT_TRANSLATE_NOOP("SimServer", "Invalid type code \"%1\" (for example KK,0F)"), type);
         return false;
     }
     if (options.model.empty()) {
         for (const VersionChoice& choice : VersionChoices)
             if (choice.type == type) options.model = std::string(choice.model);
         if (options.model.empty()) {
-            error = "No model is known for type " + type + "; give one with --model";
+            //: %1: a type code; --model is an option of the command line.
+            error = Tr(QT_TRANSLATE_NOOP("SimServer", "No model is known for type %1; give one with --model"),
+                       type);
             return false;
         }
     }
     if (options.model != "ZT-Q2" && options.model != "ZT-Q3" && options.model != "ZT-Q5") {
-        error = "Invalid model \"" + options.model + "\" (ZT-Q2, ZT-Q3 or ZT-Q5)";
+        //: %1: the model given.
+        error =
+            Tr(QT_TRANSLATE_NOOP("SimServer", "Invalid model \"%1\" (ZT-Q2, ZT-Q3 or ZT-Q5)"), options.model);
         return false;
     }
     return true;
@@ -138,7 +157,7 @@ std::string StartSimulatedRadio(const std::string& typeCode, const std::string& 
 {
     StopSimulatedRadio();
     if (port < 1 || port > 10) {
-        error = "Invalid port number";
+        error = Tr(QT_TRANSLATE_NOOP("SimServer", "Invalid port number"));
         return {};
     }
     SimOptions options;
