@@ -170,11 +170,13 @@ void MainWindow::SizeGrid(ChannelGrid* grid, const std::array<int, 4>& widths, i
     }
     const QHeaderView* header = grid->horizontalHeader();
     const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    // The heading takes the grid's font, though a font just given to the grid
+    // may not have reached it yet.
+    const QFontMetrics headingMetrics(grid->font());
     for (int column = 0; column < grid->columnCount(); ++column) {
         if (const QTableWidgetItem* heading = grid->horizontalHeaderItem(column)) {
             int& width = fitted[static_cast<std::size_t>(column)];
-            width =
-                std::max(width, QFontMetrics(header->font()).horizontalAdvance(heading->text()) + 2 * margin);
+            width = std::max(width, headingMetrics.horizontalAdvance(heading->text()) + 2 * margin);
         }
     }
     for (int column = 0; column < grid->columnCount(); ++column)

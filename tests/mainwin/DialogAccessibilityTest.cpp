@@ -49,6 +49,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 using namespace tslq::test;
 
@@ -103,8 +104,10 @@ const WindowCase Windows[] = {
      }},
     {"CSV report",
      [](Fixture& f) {
-         return new CsvReportDialog(QStringLiteral("Import Channels"), QStringLiteral("12 channels read.\n"),
-                                    QStringLiteral("/tmp"), f.form.get());
+         // The title as File > Import Channels (CSV) gives it, in the language spoken.
+         return new CsvReportDialog(QCoreApplication::translate("CsvCommands", "Import Channels (CSV)"),
+                                    QStringLiteral("12 channels read.\n"), QStringLiteral("/tmp"),
+                                    f.form.get());
      }},
     {"backups",
      [](Fixture& f) {
@@ -373,7 +376,8 @@ TEST(TranslatedText, EveryWindowSpeaksTheLanguage)
     };
     std::vector<const WindowCase*> windows{nullptr}; // the main window first
     for (const WindowCase& window : Windows)
-        if (!window.ownColours) windows.push_back(&window); // not the splash: name and version
+        // Not the splash and the About box: the program's name and version.
+        if (!window.ownColours && std::string_view(window.name) != "About") windows.push_back(&window);
     for (const WindowCase* window : windows) {
         SCOPED_TRACE(window ? window->name : "main window");
         const QStringList english = shown(window, false);
@@ -385,7 +389,9 @@ TEST(TranslatedText, EveryWindowSpeaksTheLanguage)
             if (english[i].contains(QRegularExpression(QStringLiteral("[a-z]{3}")))) ++worded;
             if (translated[i] != english[i]) ++changed;
         }
-        EXPECT_NE(translated.front(), english.front());
+        if (english.front().contains(QRegularExpression(QStringLiteral("[a-z]{3}")))) {
+            EXPECT_NE(translated.front(), english.front());
+        }
         EXPECT_GE(changed, std::min<qsizetype>(3, worded)) << english.join(QLatin1Char('|')).toStdString();
     }
 }

@@ -115,8 +115,10 @@ void CheckGroupTitle(QStringList& cut, const QGroupBox* box)
     if (box->isFlat()) option.features |= QStyleOptionFrame::Flat;
     const QRect title =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    // The style sizes the title's own rectangle from the text as it draws it
+    // (Fusion: the ink of a bold title), so only the box's width can cut it.
     const int needed = TextWidth(QFontMetrics(box->font()), box->title(), true);
-    Check(cut, box, box->title(), needed, std::min(title.width(), box->width() - title.left()));
+    Check(cut, box, box->title(), needed, box->width() - title.left());
 }
 
 void CheckTabs(QStringList& cut, const QTabBar* tabs)
