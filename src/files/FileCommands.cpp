@@ -460,6 +460,13 @@ void FileCommands::DropFiles(const QStringList& paths)
     ReportLeftOut();
 }
 
+QString FileCommands::ListingCaption() const
+{
+    if (!parent_) return {};
+    const QVariant english = parent_->window()->property(kListingCaptionProperty);
+    return english.isValid() ? english.toString() : parent_->window()->windowTitle();
+}
+
 void FileCommands::PrintListing()
 {
     if (!HasPrinter()) {
@@ -469,7 +476,7 @@ void FileCommands::PrintListing()
     QPrinter printer(QPrinter::HighResolution);
     if (!ShowPrintDialog(parent_, printer)) return;
     const char market = document_.Image().MarketLetter();
-    const QString title = parent_ ? parent_->window()->windowTitle() : QString();
+    const QString title = ListingCaption();
     const std::vector<ListingPage> pages = BuildListing(document_.Image(), CommentBytes(document_));
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // Printed to a file from the print dialog: written as safely as any
@@ -491,7 +498,7 @@ void FileCommands::ExportPdf()
         ShowFileDialog(parent_, FileDialogKind::ExportPdf, initialFolder_, base + QStringLiteral(".pdf"));
     if (!chosen) return;
     QString reason;
-    const QString title = parent_ ? parent_->window()->windowTitle() : QString();
+    const QString title = ListingCaption();
     if (!ExportListingPdf(NativePath(*chosen), title,
                           BuildListing(document_.Image(), CommentBytes(document_)),
                           document_.Image().MarketLetter(), &reason))

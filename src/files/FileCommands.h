@@ -66,6 +66,10 @@ std::string DataFileBytes(const Document& document);
 inline constexpr char kDataFileFilter[] = QT_TRANSLATE_NOOP("FileCommands", "TSL-Q2/Q3 Files(*.qx)");
 inline const QString kDataFileSuffix = QStringLiteral("qx");
 inline const QString kUntitled = QStringLiteral("Untitled");
+// The window's caption in English ("TSL-Q2/Q3 [Untitled]"), kept as a
+// property of the window beside its title in the program's language: the
+// printed listing and its PDF carry this one in every language.
+inline constexpr char kListingCaptionProperty[] = "listingCaption";
 
 // Whether a name ends in ".qx", letter case ignored.
 bool HasDataFileSuffix(const QString& path);
@@ -136,6 +140,8 @@ class FileCommands : public QObject
     FileGaps CurrentGaps() const;
 
   private:
+    // The caption the listing prints: the window's in English.
+    QString ListingCaption() const;
     // Reads a data file into a fresh image that replaces the document's,
     // under the name `name` (empty: the path).
     void LoadBytes(const QString& path, const std::string& bytes, const QString& name = QString());

@@ -522,6 +522,8 @@ void MainWindow::ShowCaption()
     // "Untitled" names no file: it is said in the program's language.
     const QString shown = FileName() == QStringLiteral("Untitled") ? tr("Untitled") : FileName();
     setWindowTitle(captionBase_ + QStringLiteral(" [") + shown + QStringLiteral("]"));
+    setProperty(kListingCaptionProperty,
+                captionBase_ + QStringLiteral(" [") + FileName() + QStringLiteral("]"));
 }
 
 void MainWindow::ShowRadioCaption()
@@ -529,6 +531,7 @@ void MainWindow::ShowRadioCaption()
     document_.SetFileName(QStringLiteral("Untitled"));
     //: caption after a read: the data came from the radio, not from a file
     setWindowTitle(captionBase_ + QLatin1Char(' ') + tr("[Radio]"));
+    setProperty(kListingCaptionProperty, captionBase_ + QStringLiteral(" [Radio]"));
 }
 
 void MainWindow::ConnectDocument()

@@ -69,6 +69,8 @@ TEST(MainWindowLanguage, StatusWordsUndoStepsAndCaptionFollowTheLanguage)
         auto store = StoreFor("KK,0F", "ZT-Q3");
         auto form = MakeMainForm(*store);
         EXPECT_EQ(form->windowTitle(), QString::fromUtf8(c.caption));
+        // The printed listing keeps the English caption in every language.
+        EXPECT_EQ(form->property(kListingCaptionProperty).toString(), "TSL-Q2/Q3 [Untitled]");
         tslq::test::EditImage(form->Doc(), [](RadioImage& image) {
             image.SetMemoryRecord(0, "000,00146520000,0,2,1,0,1,0,08,12,000,000600000,0,0,,,,REPEATER");
             image.SetMemoryRecord(1,
