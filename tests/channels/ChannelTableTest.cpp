@@ -552,7 +552,8 @@ TEST_F(ChannelTable, EveryColumnIsInViewAtTheFirstWindowSize)
         // A heading cut short ends in "..." and shows whole as its tip.
         const int offset = static_cast<int>(ChannelColumn::OffsetOrTx);
         EXPECT_TRUE(Model().headerData(offset, Qt::Horizontal).toString().endsWith(QChar(0x2026)));
-        EXPECT_EQ(Model().headerData(offset, Qt::Horizontal, Qt::ToolTipRole).toString(), "Offset / Tx (MHz)");
+        EXPECT_EQ(Model().headerData(offset, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                  "Offset / Tx (MHz)");
         EXPECT_EQ(Model().headerData(0, Qt::Horizontal).toString(), "Channel");
         form_->hide();
     }
