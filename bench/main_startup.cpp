@@ -4,54 +4,29 @@
 // in a scratch configuration folder, so no first-start dialog appears.
 //
 // The program is looked up as ../src/tslq from this benchmark, or in TSLQ_EXE.
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "ProgramStart.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 
 namespace {
 
-QString ProgramPath()
-{
-    const QString fromEnvironment = qEnvironmentVariable("TSLQ_EXE");
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/tslq"));
-}
-
 void BM_StartToMainWindowShown(benchmark::State& state)
 {
-    QTemporaryDir config;
-    QDir(config.path()).mkpath(QStringLiteral("VANTREL"));
-    QFile profile(config.filePath(QStringLiteral("VANTREL/TSL-QX.conf")));
-    if (!profile.open(QIODevice::WriteOnly)) {
+    const QTemporaryDir scratch;
+    const std::optional<QProcessEnvironment> environment = ScratchStartEnvironment(scratch);
+    if (!environment) {
         state.SkipWithError("cannot write the scratch profile");
         return;
     }
-    profile.write("[General]\nType=\"KK,0F\"\nModel=ZT-Q2\nCommPort=COM1\n");
-    profile.close();
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const QString program = ProgramPath();
     for (auto _ : state) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer clock;
-        clock.start();
-        process.start(program, {QStringLiteral("--no-splash"), QStringLiteral("--exit-when-shown")});
-        if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+        const std::optional<double> milliseconds = TimedStart(*environment);
+        if (!milliseconds) {
             state.SkipWithError("tslq did not start and quit");
             return;
         }
-        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        state.SetIterationTime(*milliseconds / 1e3);
     }
 }
 BENCHMARK(BM_StartToMainWindowShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);

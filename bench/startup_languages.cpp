@@ -7,12 +7,8 @@
 // under 10 %).
 //
 // The program is looked up as ../src/tslq from this benchmark, or in TSLQ_EXE.
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "ProgramStart.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,13 +16,6 @@
 #include <vector>
 
 namespace {
-
-QString ProgramPath()
-{
-    const QString fromEnvironment = qEnvironmentVariable("TSLQ_EXE");
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/tslq"));
-}
 
 double Median(std::vector<double> values)
 {
@@ -36,25 +25,12 @@ double Median(std::vector<double> values)
 
 void BM_StartUpByLanguage(benchmark::State& state)
 {
-    QTemporaryDir config;
-    QDir(config.path()).mkpath(QStringLiteral("VANTREL"));
-    QFile profile(config.filePath(QStringLiteral("VANTREL/TSL-QX.conf")));
-    if (!profile.open(QIODevice::WriteOnly)) {
+    const QTemporaryDir scratch;
+    const std::optional<QProcessEnvironment> environment = ScratchStartEnvironment(scratch);
+    if (!environment) {
         state.SkipWithError("cannot write the scratch profile");
         return;
     }
-    profile.write("[General]\nType=\"KK,0F\"\nModel=ZT-Q2\nCommPort=COM1\n");
-    profile.close();
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // A private profile, and private data and cache folders: no recovery
-    // question or backup of another run may stop a start.
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), config.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), config.filePath(QStringLiteral("cache")));
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const QString program = ProgramPath();
     const std::array<const char*, 3> languages = {"en", "de", "ja"};
     // Each language on a desktop of its own locale, as its speakers run it:
     // the fonts a locale prefers decide how fast Japanese text finds its
@@ -64,21 +40,16 @@ void BM_StartUpByLanguage(benchmark::State& state)
     for (auto _ : state) {
         double total = 0;
         for (std::size_t i = 0; i < languages.size(); ++i) {
-            QProcess process;
-            QProcessEnvironment spoken = environment;
+            QProcessEnvironment spoken = *environment;
             spoken.insert(QStringLiteral("LANG"), QLatin1String(locales[i]));
             spoken.insert(QStringLiteral("LC_ALL"), QLatin1String(locales[i]));
-            process.setProcessEnvironment(spoken);
-            process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            QElapsedTimer clock;
-            clock.start();
-            process.start(program, {QStringLiteral("--no-splash"), QStringLiteral("--exit-when-shown"),
-                                    QStringLiteral("--lang=") + QLatin1String(languages[i])});
-            if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+            const std::optional<double> started =
+                TimedStart(spoken, {QStringLiteral("--lang=") + QLatin1String(languages[i])});
+            if (!started) {
                 state.SkipWithError("tslq did not start and quit");
                 return;
             }
-            const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            const double elapsed = *started;
             milliseconds[i].push_back(elapsed);
             total += elapsed;
         }
