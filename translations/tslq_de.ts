@@ -2263,12 +2263,6 @@ Es wird angenommen, dass das Funkgerät enthält, was es nach %1 enthielt.</nume
         <translation>Gruppenverknüpfung %1</translation>
     </message>
     <message>
-        <source>Invalid character.
-Please check and try again.</source>
-        <translation>Ungültiges Zeichen.
-Bitte prüfen und erneut versuchen.</translation>
-    </message>
-    <message>
         <source>English</source>
         <extracomment>The radio&apos;s display language</extracomment>
         <translation>Englisch</translation>

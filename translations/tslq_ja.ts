@@ -2239,12 +2239,6 @@ The radio is taken to hold what it held at %1.</source>
         <translation>グループリンク%1</translation>
     </message>
     <message>
-        <source>Invalid character.
-Please check and try again.</source>
-        <translation>使用できない文字です。
-確認してからやり直してください。</translation>
-    </message>
-    <message>
         <source>English</source>
         <extracomment>The radio&apos;s display language</extracomment>
         <translation>英語</translation>

@@ -253,7 +253,7 @@ void MenuPages::ApplyVersion()
 
 void MenuPages::ReportInvalidCharacter()
 {
-    ShowMessage(MessageKind::Information, tr("Invalid character.\nPlease check and try again."));
+    ShowMessage(MessageKind::Information, Msg::InvalidCharacter);
 }
 
 bool MenuPages::Edit_PomKeyPress(const QString& typed)
