@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(plan.imported + plan.skipped == static_cast<int>(plan.rows.size()));
     for (const CsvRow& row : plan.rows) {
         if (row.slot < 0) {
-            Check(!row.skipReason.empty());
+            Check(!row.skipReason.Empty());
             continue;
         }
         Check(row.slot < MemoryCount);

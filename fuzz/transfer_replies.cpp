@@ -114,7 +114,7 @@ void CheckRead(const ReadTransfer& read, const RadioImage& start, const RadioIma
     CheckFieldPlaces(image);
     for (const RecordSlot& slot : read.IncompleteSlots())
         if (slot.kind == RecordSlotKind::Memory && image.GetMemoryRecord(slot.index).empty()) std::abort();
-    if (read.IncompleteNote().empty() != read.IncompleteSlots().empty()) std::abort();
+    if (read.IncompleteNote().Empty() != read.IncompleteSlots().empty()) std::abort();
 }
 
 } // namespace
