@@ -8,13 +8,12 @@
 #include "link/WriteDialog.h"
 #include "model/MenuTexts.h"
 #include "model/RadioImage.h"
+#include "support/Speaking.h"
 #include "support/TextFit.h"
 #include "support/TransferHarness.h"
 #include "ui/Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -22,22 +21,10 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+using tslq::test::BuiltTranslations;
+using tslq::test::Speaking;
+
 namespace {
-
-QString BuiltTranslations()
-{
-    return QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-}
-
-// Speaks a language for the test's length, English again afterwards.
-struct Speaking
-{
-    explicit Speaking(const char* language)
-    {
-        EXPECT_TRUE(InstallTranslations(QString::fromLatin1(language), {BuiltTranslations()}));
-    }
-    ~Speaking() { InstallTranslations(QStringLiteral("en")); }
-};
 
 QStringList Column(const QTableWidget& table, int column)
 {

@@ -11,11 +11,10 @@
 #include "mainwin/MainTestSupport.h"
 #include "mainwin/MainWindow.h"
 #include "model/Records.h"
+#include "support/Speaking.h"
 #include "ui/Language.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,9 +37,7 @@ class ChannelsInLanguage : public ::testing::Test
   protected:
     void Speak(const char* language)
     {
-        const QString built =
-            QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-        ASSERT_TRUE(InstallTranslations(QString::fromLatin1(language), {built}));
+        ASSERT_TRUE(tslq::test::Speak(language));
         store_ = StoreFor("KK,0F", "ZT-Q2");
         form_ = MakeMainForm(*store_);
         tslq::test::EditImage(form_->Doc(), [](RadioImage& image) {

@@ -5,22 +5,19 @@
 #include "files/FileGaps.h"
 #include "model/CoreMessages.h"
 #include "model/RecordCheck.h"
+#include "support/Speaking.h"
 #include "ui/Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-namespace {
+using tslq::test::BuiltTranslations;
+using tslq::test::SpeakEnglishAfter;
 
-QString BuiltTranslations()
-{
-    return QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-}
+namespace {
 
 QSet<QString> Places(const QString& text)
 {
@@ -30,11 +27,6 @@ QSet<QString> Places(const QString& text)
         places.insert(match.captured());
     return places;
 }
-
-struct SpeakEnglishAfter
-{
-    ~SpeakEnglishAfter() { InstallTranslations(QStringLiteral("en")); }
-};
 
 } // namespace
 

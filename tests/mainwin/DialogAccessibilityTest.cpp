@@ -24,14 +24,13 @@
 #include "support/AccessibleEvents.h"
 #include "support/AccessibleWalk.h"
 #include "support/ServedRadio.h"
+#include "support/Speaking.h"
 #include "support/TestPty.h"
 #include "support/TextFit.h"
 #include "support/TransferHarness.h"
 #include "ui/Language.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -232,16 +231,14 @@ QStringList GroupAndColourProblems(QWidget* window, bool ownColours)
 
 // The language of the window tests: TSLQ_TEST_LANGUAGE when CTest starts
 // them for a translation, English otherwise; English again afterwards.
-class SpokenInTest
+class SpokenInTest : tslq::test::SpeakEnglishAfter
 {
   public:
     SpokenInTest() : language_(qEnvironmentVariable("TSLQ_TEST_LANGUAGE", QStringLiteral("en")))
     {
-        const QString built =
-            QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-        EXPECT_TRUE(InstallTranslations(language_, {built})) << language_.toStdString();
+        EXPECT_TRUE(InstallTranslations(language_, {tslq::test::BuiltTranslations()}))
+            << language_.toStdString();
     }
-    ~SpokenInTest() { InstallTranslations(QStringLiteral("en")); }
     bool English() const { return language_ == QLatin1String("en"); }
 
   private:

@@ -3,6 +3,7 @@
 #include "ui/Language.h"
 #include "mainwin/HelpViewer.h"
 #include "mainwin/MainTestSupport.h"
+#include "support/Speaking.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -14,24 +15,11 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+using tslq::test::BuiltTranslations;
 using tslq::test::MakeMainForm;
 using tslq::test::MessageRecorder;
+using tslq::test::SpeakEnglishAfter;
 using tslq::test::StoreFor;
-
-namespace {
-
-// Back to English when a test ends, whatever it installed.
-struct SpeakEnglishAfter
-{
-    ~SpeakEnglishAfter() { InstallTranslations(QStringLiteral("en")); }
-};
-
-QString BuiltTranslations()
-{
-    return QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-}
-
-} // namespace
 
 TEST(Language, TheChoiceElseTheDesktopsElseEnglish)
 {

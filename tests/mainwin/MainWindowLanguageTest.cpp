@@ -3,30 +3,21 @@
 // caption of an unnamed file) follow the translation, while the radio's signs,
 // codes and numbers stay as they are.
 #include "mainwin/MainTestSupport.h"
+#include "support/Speaking.h"
 #include "ui/Language.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
+using tslq::test::BuiltTranslations;
 using tslq::test::MakeMainForm;
+using tslq::test::SpeakEnglishAfter;
 using tslq::test::StoreFor;
 
 namespace {
-
-struct SpeakEnglishAfter
-{
-    ~SpeakEnglishAfter() { InstallTranslations(QStringLiteral("en")); }
-};
-
-QString BuiltTranslations()
-{
-    return QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-}
 
 void Focus(MainWindow& form, GridId id, int row)
 {

@@ -8,10 +8,9 @@
 #include "model/MenuTexts.h"
 #include "model/ShownTexts.h"
 #include "rules/MenuRules.h"
+#include "support/Speaking.h"
 #include "ui/Language.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -20,20 +19,10 @@
 #include <set>
 
 using tslq::test::EditImage;
+using tslq::test::Speak;
+using tslq::test::SpeakEnglishAfter;
 
 namespace {
-
-struct SpeakEnglishAfter
-{
-    ~SpeakEnglishAfter() { InstallTranslations(QStringLiteral("en")); }
-};
-
-void Speak(const char* language)
-{
-    const QString folder =
-        QFileInfo(QStringLiteral(TSLQ_PROGRAM)).dir().filePath(QStringLiteral("translations"));
-    ASSERT_TRUE(InstallTranslations(QString::fromLatin1(language), {folder}));
-}
 
 QString Listed(int setting, char market)
 {
@@ -55,7 +44,7 @@ TEST(MenuPagesLanguage, SettingNamesAndStatusCaptionsAreTranslatedOnlyWhereTheWi
     const std::set<QString> sameInGerman = {QStringLiteral("Balance")};
     for (const char* language : {"de", "ja"}) {
         SCOPED_TRACE(language);
-        Speak(language);
+        ASSERT_TRUE(Speak(language));
         for (const char market : {'K', 'E'}) {
             for (int setting = 0; setting < MenuSetting::Count; ++setting) {
                 const QString shown = ShownMenuSettingName(setting, market);
@@ -77,7 +66,7 @@ TEST(MenuPagesLanguage, SettingNamesAndStatusCaptionsAreTranslatedOnlyWhereTheWi
     EXPECT_EQ(ShownMenuSettingName(MenuSetting::Nar440, 'K'), "440MHz FMナロー");
     EXPECT_EQ(ShownStatusText(QStringLiteral("Programmable VFO : 144-147")), "プログラムVFO : 144-147");
 
-    Speak("de");
+    ASSERT_TRUE(Speak("de"));
     EXPECT_EQ(ShownMenuSettingName(MenuSetting::VoxDelay, 'E'), "VOX-Haltezeit");
     EXPECT_EQ(ShownStatusText(txFrequency), "TX-Frequenz : 145.000MHz");
     EXPECT_EQ(ShownStatusText(QStringLiteral("Offset : 0.60MHz")), "Ablage : 0.60MHz");
@@ -90,7 +79,7 @@ TEST(MenuPagesLanguage, SettingNamesAndStatusCaptionsAreTranslatedOnlyWhereTheWi
 TEST(MenuPagesLanguage, JapanesePagesSpeakJapaneseAndKeepTheRadiosNotation)
 {
     SpeakEnglishAfter english;
-    Speak("ja");
+    ASSERT_TRUE(Speak("ja"));
     Document document;
     EditImage(document, [](RadioImage& image) {
         image.SetTypeCode("JJ,01");
