@@ -541,6 +541,285 @@ Möchten Sie einfügen?</numerusform>
     </message>
 </context>
 <context>
+    <name>CheckReasons</name>
+    <message>
+        <source>not the group asked for</source>
+        <translation>nicht die angefragte Gruppe</translation>
+    </message>
+    <message>
+        <source>band limit is not two numbers of 5 or 7 digits</source>
+        <translation>Bandgrenze ist nicht zwei Zahlen mit 5 oder 7 Ziffern</translation>
+    </message>
+    <message>
+        <source>type code is not two letters, a comma and two hexadecimal digits</source>
+        <translation>Typcode ist nicht zwei Buchstaben, ein Komma und zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>not the DTMF memory asked for</source>
+        <translation>nicht der angefragte DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>not the band asked for</source>
+        <translation>nicht das angefragte Band</translation>
+    </message>
+    <message>
+        <source>the reply does not echo its command</source>
+        <translation>die Antwort wiederholt ihren Befehl nicht</translation>
+    </message>
+    <message>
+        <source>the reply is too long</source>
+        <translation>die Antwort ist zu lang</translation>
+    </message>
+    <message>
+        <source>too many fields</source>
+        <translation>zu viele Felder</translation>
+    </message>
+    <message>
+        <source>not the channel asked for</source>
+        <translation>nicht der angefragte Kanal</translation>
+    </message>
+    <message>
+        <source>no such reply</source>
+        <translation>keine solche Antwort</translation>
+    </message>
+    <message>
+        <source>label is not a memory channel</source>
+        <translation>Bezeichnung ist kein Speicherkanal</translation>
+    </message>
+    <message>
+        <source>label is not a band code</source>
+        <translation>Bezeichnung ist kein Bandcode</translation>
+    </message>
+    <message>
+        <source>label is not a CALL band code</source>
+        <translation>Bezeichnung ist kein CALL-Bandcode</translation>
+    </message>
+    <message>
+        <source>label is not a channel</source>
+        <translation>Bezeichnung ist kein Kanal</translation>
+    </message>
+    <message>
+        <source>frequency is not 11 digits</source>
+        <translation>Frequenz hat nicht 11 Ziffern</translation>
+    </message>
+    <message>
+        <source>step is not a step code</source>
+        <translation>Schrittweite ist kein Schrittweitencode</translation>
+    </message>
+    <message>
+        <source>shift is not 0 to 3</source>
+        <translation>Ablagerichtung ist nicht 0 bis 3</translation>
+    </message>
+    <message>
+        <source>reverse is not 0 or 1</source>
+        <translation>Reverse ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>tone is not 0 or 1</source>
+        <translation>Ton ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>CTCSS is not 0 or 1</source>
+        <translation>CTCSS ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>DCS is not 0 or 1</source>
+        <translation>DCS ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>tone is not 00 to 41</source>
+        <translation>Ton ist nicht 00 bis 41</translation>
+    </message>
+    <message>
+        <source>CTCSS tone is not 00 to 41</source>
+        <translation>CTCSS-Ton ist nicht 00 bis 41</translation>
+    </message>
+    <message>
+        <source>DCS code is not 000 to 103</source>
+        <translation>DCS-Code ist nicht 000 bis 103</translation>
+    </message>
+    <message>
+        <source>offset is not 9 digits</source>
+        <translation>Ablage hat nicht 9 Ziffern</translation>
+    </message>
+    <message>
+        <source>mode is not 0 to 5</source>
+        <translation>Betriebsart ist nicht 0 bis 5</translation>
+    </message>
+    <message>
+        <source>lockout is not 0 or 1</source>
+        <translation>Suchlaufsperre ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>TX frequency is not 11 digits</source>
+        <translation>TX-Frequenz hat nicht 11 Ziffern</translation>
+    </message>
+    <message>
+        <source>TX step is not a step code</source>
+        <translation>TX-Schrittweite ist kein Schrittweitencode</translation>
+    </message>
+    <message>
+        <source>field 16 holds a control byte</source>
+        <translation>Feld 16 enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>number is missing</source>
+        <translation>Nummer fehlt</translation>
+    </message>
+    <message>
+        <source>number is not 0 to 9</source>
+        <translation>Nummer ist nicht 0 bis 9</translation>
+    </message>
+    <message>
+        <source>code is longer than 16</source>
+        <translation>Code ist länger als 16</translation>
+    </message>
+    <message>
+        <source>code holds a character other than 0-9, A-F, *, #</source>
+        <translation>Code enthält ein anderes Zeichen als 0-9, A-F, *, #</translation>
+    </message>
+    <message>
+        <source>name holds a control byte</source>
+        <translation>Name enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>no such field</source>
+        <translation>kein solches Feld</translation>
+    </message>
+    <message>
+        <source>no such fields</source>
+        <translation>keine solchen Felder</translation>
+    </message>
+    <message>
+        <source>band is not 0 to 3</source>
+        <translation>Band ist nicht 0 bis 3</translation>
+    </message>
+    <message>
+        <source>lower MHz is not 5 digits</source>
+        <translation>untere MHz hat nicht 5 Ziffern</translation>
+    </message>
+    <message>
+        <source>upper MHz is not 5 digits</source>
+        <translation>obere MHz hat nicht 5 Ziffern</translation>
+    </message>
+    <message>
+        <source>no such menu setting</source>
+        <translation>keine solche Menüeinstellung</translation>
+    </message>
+    <message>
+        <source>group link is not 8 characters</source>
+        <translation>Gruppenverknüpfung hat nicht 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>group link holds a character out of place</source>
+        <translation>Gruppenverknüpfung enthält ein Zeichen an falscher Stelle</translation>
+    </message>
+    <message>
+        <source>message is longer than 8</source>
+        <translation>Meldung ist länger als 8</translation>
+    </message>
+    <message>
+        <source>contrast is not 01 to 16</source>
+        <translation>Kontrast ist nicht 01 bis 16</translation>
+    </message>
+    <message>
+        <source>menu value is out of range</source>
+        <translation>Menüwert liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>kein solcher Datensatz</translation>
+    </message>
+    <message>
+        <source>frequency is missing</source>
+        <translation>Frequenz fehlt</translation>
+    </message>
+    <message>
+        <source>step is missing</source>
+        <translation>Schrittweite fehlt</translation>
+    </message>
+    <message>
+        <source>shift is missing</source>
+        <translation>Ablagerichtung fehlt</translation>
+    </message>
+    <message>
+        <source>reverse is missing</source>
+        <translation>Reverse fehlt</translation>
+    </message>
+    <message>
+        <source>tone is missing</source>
+        <translation>Ton fehlt</translation>
+    </message>
+    <message>
+        <source>CTCSS is missing</source>
+        <translation>CTCSS fehlt</translation>
+    </message>
+    <message>
+        <source>DCS is missing</source>
+        <translation>DCS fehlt</translation>
+    </message>
+    <message>
+        <source>tone frequency is missing</source>
+        <translation>Tonfrequenz fehlt</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency is missing</source>
+        <translation>CTCSS-Frequenz fehlt</translation>
+    </message>
+    <message>
+        <source>DCS code is missing</source>
+        <translation>DCS-Code fehlt</translation>
+    </message>
+    <message>
+        <source>offset is missing</source>
+        <translation>Ablage fehlt</translation>
+    </message>
+    <message>
+        <source>mode is missing</source>
+        <translation>Betriebsart fehlt</translation>
+    </message>
+    <message>
+        <source>name is longer than 8 characters</source>
+        <translation>Name ist länger als 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>frequency lies outside every band of the radio</source>
+        <translation>Frequenz liegt außerhalb aller Bänder des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>TX frequency lies outside every band of the radio</source>
+        <translation>TX-Frequenz liegt außerhalb aller Bänder des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>offset is not a multiple of 50 kHz up to 59.95 MHz</source>
+        <translation>Ablage ist kein Vielfaches von 50 kHz bis 59.95 MHz</translation>
+    </message>
+    <message>
+        <source>name holds a character the radio does not have</source>
+        <translation>Name enthält ein Zeichen, das das Funkgerät nicht kennt</translation>
+    </message>
+    <message>
+        <source>number is not 00 to 09</source>
+        <translation>Nummer ist nicht 00 bis 09</translation>
+    </message>
+    <message>
+        <source>number is not its memory&apos;s</source>
+        <translation>Nummer ist nicht die seines Speichers</translation>
+    </message>
+    <message>
+        <source>code holds a character other than 0-9, A-D, *, #, blank</source>
+        <translation>Code enthält ein anderes Zeichen als 0-9, A-D, *, #, Leerzeichen</translation>
+    </message>
+    <message>
+        <source>upper MHz is missing</source>
+        <translation>obere MHz fehlt</translation>
+    </message>
+    <message>
+        <source>message holds a character the radio does not have</source>
+        <translation>Meldung enthält ein Zeichen, das das Funkgerät nicht kennt</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>Differences</source>
@@ -1188,6 +1467,11 @@ Möchten Sie einfügen?</numerusform>
         <source>the name holds bytes outside the market&apos;s character set; written as U+FFFD</source>
         <extracomment>U+FFFD is the replacement character (a question mark in a diamond).</extracomment>
         <translation>der Name enthält Bytes außerhalb des Zeichensatzes der Geräteversion; als U+FFFD geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A record that cannot be sent and why: &quot;memory 005 (name is longer than 8 characters)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

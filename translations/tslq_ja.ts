@@ -535,6 +535,285 @@ Do you want to paste?</source>
     </message>
 </context>
 <context>
+    <name>CheckReasons</name>
+    <message>
+        <source>not the group asked for</source>
+        <translation>要求したグループではない</translation>
+    </message>
+    <message>
+        <source>band limit is not two numbers of 5 or 7 digits</source>
+        <translation>バンドの上下限が5桁または7桁の2つの数ではない</translation>
+    </message>
+    <message>
+        <source>type code is not two letters, a comma and two hexadecimal digits</source>
+        <translation>タイプコードが英字2文字、コンマ、16進数2桁ではない</translation>
+    </message>
+    <message>
+        <source>not the DTMF memory asked for</source>
+        <translation>要求したDTMFメモリーではない</translation>
+    </message>
+    <message>
+        <source>not the band asked for</source>
+        <translation>要求したバンドではない</translation>
+    </message>
+    <message>
+        <source>the reply does not echo its command</source>
+        <translation>応答がコマンドを繰り返していない</translation>
+    </message>
+    <message>
+        <source>the reply is too long</source>
+        <translation>応答が長すぎる</translation>
+    </message>
+    <message>
+        <source>too many fields</source>
+        <translation>項目が多すぎる</translation>
+    </message>
+    <message>
+        <source>not the channel asked for</source>
+        <translation>要求したチャンネルではない</translation>
+    </message>
+    <message>
+        <source>no such reply</source>
+        <translation>このような応答はない</translation>
+    </message>
+    <message>
+        <source>label is not a memory channel</source>
+        <translation>ラベルがメモリーチャンネルではない</translation>
+    </message>
+    <message>
+        <source>label is not a band code</source>
+        <translation>ラベルがバンドコードではない</translation>
+    </message>
+    <message>
+        <source>label is not a CALL band code</source>
+        <translation>ラベルがCALLのバンドコードではない</translation>
+    </message>
+    <message>
+        <source>label is not a channel</source>
+        <translation>ラベルがチャンネルではない</translation>
+    </message>
+    <message>
+        <source>frequency is not 11 digits</source>
+        <translation>周波数が11桁ではない</translation>
+    </message>
+    <message>
+        <source>step is not a step code</source>
+        <translation>ステップがステップのコードではない</translation>
+    </message>
+    <message>
+        <source>shift is not 0 to 3</source>
+        <translation>シフトが0～3ではない</translation>
+    </message>
+    <message>
+        <source>reverse is not 0 or 1</source>
+        <translation>リバースが0または1ではない</translation>
+    </message>
+    <message>
+        <source>tone is not 0 or 1</source>
+        <translation>トーンが0または1ではない</translation>
+    </message>
+    <message>
+        <source>CTCSS is not 0 or 1</source>
+        <translation>CTCSSが0または1ではない</translation>
+    </message>
+    <message>
+        <source>DCS is not 0 or 1</source>
+        <translation>DCSが0または1ではない</translation>
+    </message>
+    <message>
+        <source>tone is not 00 to 41</source>
+        <translation>トーンが00～41ではない</translation>
+    </message>
+    <message>
+        <source>CTCSS tone is not 00 to 41</source>
+        <translation>CTCSSトーンが00～41ではない</translation>
+    </message>
+    <message>
+        <source>DCS code is not 000 to 103</source>
+        <translation>DCSコードが000～103ではない</translation>
+    </message>
+    <message>
+        <source>offset is not 9 digits</source>
+        <translation>オフセットが9桁ではない</translation>
+    </message>
+    <message>
+        <source>mode is not 0 to 5</source>
+        <translation>モードが0～5ではない</translation>
+    </message>
+    <message>
+        <source>lockout is not 0 or 1</source>
+        <translation>ロックアウトが0または1ではない</translation>
+    </message>
+    <message>
+        <source>TX frequency is not 11 digits</source>
+        <translation>送信周波数が11桁ではない</translation>
+    </message>
+    <message>
+        <source>TX step is not a step code</source>
+        <translation>送信ステップがステップのコードではない</translation>
+    </message>
+    <message>
+        <source>field 16 holds a control byte</source>
+        <translation>項目16に制御文字がある</translation>
+    </message>
+    <message>
+        <source>number is missing</source>
+        <translation>番号がない</translation>
+    </message>
+    <message>
+        <source>number is not 0 to 9</source>
+        <translation>番号が0～9ではない</translation>
+    </message>
+    <message>
+        <source>code is longer than 16</source>
+        <translation>コードが16文字より長い</translation>
+    </message>
+    <message>
+        <source>code holds a character other than 0-9, A-F, *, #</source>
+        <translation>コードに0-9、A-F、*、#以外の文字がある</translation>
+    </message>
+    <message>
+        <source>name holds a control byte</source>
+        <translation>ネームに制御文字がある</translation>
+    </message>
+    <message>
+        <source>no such field</source>
+        <translation>このような項目はない</translation>
+    </message>
+    <message>
+        <source>no such fields</source>
+        <translation>このような項目はない</translation>
+    </message>
+    <message>
+        <source>band is not 0 to 3</source>
+        <translation>バンドが0～3ではない</translation>
+    </message>
+    <message>
+        <source>lower MHz is not 5 digits</source>
+        <translation>下限のMHzが5桁ではない</translation>
+    </message>
+    <message>
+        <source>upper MHz is not 5 digits</source>
+        <translation>上限のMHzが5桁ではない</translation>
+    </message>
+    <message>
+        <source>no such menu setting</source>
+        <translation>このようなメニュー設定はない</translation>
+    </message>
+    <message>
+        <source>group link is not 8 characters</source>
+        <translation>グループリンクが8文字ではない</translation>
+    </message>
+    <message>
+        <source>group link holds a character out of place</source>
+        <translation>グループリンクの文字の位置が正しくない</translation>
+    </message>
+    <message>
+        <source>message is longer than 8</source>
+        <translation>メッセージが8文字より長い</translation>
+    </message>
+    <message>
+        <source>contrast is not 01 to 16</source>
+        <translation>コントラストが01～16ではない</translation>
+    </message>
+    <message>
+        <source>menu value is out of range</source>
+        <translation>メニューの値が範囲外</translation>
+    </message>
+    <message>
+        <source>no such record</source>
+        <translation>このようなレコードはない</translation>
+    </message>
+    <message>
+        <source>frequency is missing</source>
+        <translation>周波数がない</translation>
+    </message>
+    <message>
+        <source>step is missing</source>
+        <translation>ステップがない</translation>
+    </message>
+    <message>
+        <source>shift is missing</source>
+        <translation>シフトがない</translation>
+    </message>
+    <message>
+        <source>reverse is missing</source>
+        <translation>リバースがない</translation>
+    </message>
+    <message>
+        <source>tone is missing</source>
+        <translation>トーンがない</translation>
+    </message>
+    <message>
+        <source>CTCSS is missing</source>
+        <translation>CTCSSがない</translation>
+    </message>
+    <message>
+        <source>DCS is missing</source>
+        <translation>DCSがない</translation>
+    </message>
+    <message>
+        <source>tone frequency is missing</source>
+        <translation>トーン周波数がない</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency is missing</source>
+        <translation>CTCSS周波数がない</translation>
+    </message>
+    <message>
+        <source>DCS code is missing</source>
+        <translation>DCSコードがない</translation>
+    </message>
+    <message>
+        <source>offset is missing</source>
+        <translation>オフセットがない</translation>
+    </message>
+    <message>
+        <source>mode is missing</source>
+        <translation>モードがない</translation>
+    </message>
+    <message>
+        <source>name is longer than 8 characters</source>
+        <translation>ネームが8文字より長い</translation>
+    </message>
+    <message>
+        <source>frequency lies outside every band of the radio</source>
+        <translation>周波数が無線機のどのバンドにも入らない</translation>
+    </message>
+    <message>
+        <source>TX frequency lies outside every band of the radio</source>
+        <translation>送信周波数が無線機のどのバンドにも入らない</translation>
+    </message>
+    <message>
+        <source>offset is not a multiple of 50 kHz up to 59.95 MHz</source>
+        <translation>オフセットが59.95 MHzまでの50 kHzの倍数ではない</translation>
+    </message>
+    <message>
+        <source>name holds a character the radio does not have</source>
+        <translation>ネームに無線機にない文字がある</translation>
+    </message>
+    <message>
+        <source>number is not 00 to 09</source>
+        <translation>番号が00～09ではない</translation>
+    </message>
+    <message>
+        <source>number is not its memory&apos;s</source>
+        <translation>番号が自分のメモリーの番号ではない</translation>
+    </message>
+    <message>
+        <source>code holds a character other than 0-9, A-D, *, #, blank</source>
+        <translation>コードに0-9、A-D、*、#、空白以外の文字がある</translation>
+    </message>
+    <message>
+        <source>upper MHz is missing</source>
+        <translation>上限のMHzがない</translation>
+    </message>
+    <message>
+        <source>message holds a character the radio does not have</source>
+        <translation>メッセージに無線機にない文字がある</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>Differences</source>
@@ -1168,6 +1447,11 @@ Do you want to paste?</source>
         <source>the name holds bytes outside the market&apos;s character set; written as U+FFFD</source>
         <extracomment>U+FFFD is the replacement character (a question mark in a diamond).</extracomment>
         <translation>ネームに仕向けの文字セットにないバイトがあります。U+FFFDとして書き出しました</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A record that cannot be sent and why: &quot;memory 005 (name is longer than 8 characters)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -239,7 +239,7 @@ TransferAction ReadTransfer::OnReply(std::string_view bytes)
         if (!check) {
             if (retried_) {
                 badReply_ = MessageOf(MessageId::GarbledTwice, {PlaceOfStep(), TextMessage(command_.text),
-                                                                TextMessage(std::string(check.reason))});
+                                                                ReasonMessage(check.reason)});
                 return Finish(TransferOutcome::BadReply);
             }
             // The line strictly alternates, so the same query may be sent again.

@@ -8,6 +8,7 @@
 
 #include "model/FieldTexts.h"
 #include "model/Records.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <string>
@@ -50,7 +51,7 @@ bool IsUpper(char c)
 RecordCheck BandLimits(int group, std::string_view payload)
 {
     if (payload[0] != static_cast<char>('0' + group) || payload[1] != ',')
-        return Fail("not the group asked for");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "not the group asked for"));
     std::string_view list = payload.substr(2);
     // Pairs of bounds of one width: 5 digits (MHz) or 7 (10 kHz). A last
     // bound without its pair (a trailing comma leaves an empty one) is
@@ -59,7 +60,7 @@ RecordCheck BandLimits(int group, std::string_view payload)
         const std::size_t comma = list.find(',');
         if (comma == std::string_view::npos) {
             if (list.size() <= 7 && (list.empty() || AllDigits(list))) return Pass;
-            return Fail("band limit is not two numbers of 5 or 7 digits");
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "band limit is not two numbers of 5 or 7 digits"));
         }
         const std::string_view lower = list.substr(0, comma);
         list.remove_prefix(comma + 1);
@@ -67,7 +68,7 @@ RecordCheck BandLimits(int group, std::string_view payload)
         const std::string_view upper = list.substr(0, next);
         if (!AllDigits(lower) || (lower.size() != 5 && lower.size() != 7) || upper.size() != lower.size() ||
             !AllDigits(upper))
-            return Fail("band limit is not two numbers of 5 or 7 digits");
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "band limit is not two numbers of 5 or 7 digits"));
         if (next == std::string_view::npos) return Pass;
         list.remove_prefix(next + 1);
     }
@@ -78,21 +79,22 @@ RecordCheck TypeCode(std::string_view payload)
     if (payload.size() == 5 && IsUpper(payload[0]) && IsUpper(payload[1]) && payload[2] == ',' &&
         IsHexDigit(payload[3]) && IsHexDigit(payload[4]))
         return Pass;
-    return Fail("type code is not two letters, a comma and two hexadecimal digits");
+    return Fail(QT_TRANSLATE_NOOP("CheckReasons",
+                                  "type code is not two letters, a comma and two hexadecimal digits"));
 }
 
 RecordCheck Dtmf(int memory, std::string_view payload)
 {
     const std::string_view number = FirstField(payload);
     if (!AllDigits(number) || number.size() > 3 || std::stoi(std::string(number)) != memory)
-        return Fail("not the DTMF memory asked for");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "not the DTMF memory asked for"));
     return CheckDtmfFields(DtmfCodeFromRadio(payload), 0, 1);
 }
 
 RecordCheck ProgramVfo(int band, std::string_view payload)
 {
     if (FirstField(payload) != std::string(1, static_cast<char>('0' + band)))
-        return Fail("not the band asked for");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "not the band asked for"));
     return CheckProgramVfoRecord(payload);
 }
 
@@ -171,11 +173,12 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
                        std::string_view payload, bool cut, char market)
 {
     if (expected.shape == ReplyShape::Unchecked || IsEmptyPayload(expected, payload)) return Pass;
-    if (echo != EchoOf(command)) return Fail("the reply does not echo its command");
-    if (cut) return Fail("the reply is too long");
+    if (echo != EchoOf(command))
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "the reply does not echo its command"));
+    if (cut) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "the reply is too long"));
     if (const std::size_t layout = LayoutFieldCount(expected.shape);
         layout > 0 && FieldCount(payload) > layout)
-        return Fail("too many fields");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "too many fields"));
     switch (expected.shape) {
     case ReplyShape::Unchecked:
     case ReplyShape::Identity:
@@ -185,7 +188,8 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
     case ReplyShape::BandLimits:
         return BandLimits(expected.index, payload);
     case ReplyShape::Memory:
-        if (FirstField(payload) != MemoryLabel(expected.index)) return Fail("not the channel asked for");
+        if (FirstField(payload) != MemoryLabel(expected.index))
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "not the channel asked for"));
         return CheckChannelFields(ChannelKind::Memory, payload, ChannelField::Label, ChannelField::Lockout);
     case ReplyShape::MemoryTx:
         return CheckChannelFields(ChannelKind::Memory, payload, ChannelField::TxFrequency,
@@ -197,7 +201,7 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
         return CheckChannelFields(ChannelKind::Call, payload, ChannelField::Frequency, ChannelField::Mode);
     case ReplyShape::Vfo:
         if (FirstField(payload) != std::string(1, BandCodeChar(expected.index)))
-            return Fail("not the band asked for");
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "not the band asked for"));
         return CheckChannelFields(ChannelKind::Vfo, payload, ChannelField::Label, ChannelField::Mode);
     case ReplyShape::ProgramVfo:
         return ProgramVfo(expected.index, payload);
@@ -211,5 +215,5 @@ RecordCheck CheckReply(const RadioCommand& command, const ReplyExpectation& expe
                                                     ? NameFromRadio(payload, market)
                                                     : std::string(payload));
     }
-    return Fail("no such reply");
+    return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such reply"));
 }

@@ -284,10 +284,12 @@ std::vector<DamagedRecord> UnsendableRecords(const RadioImage& image, LinkScope 
 Message UnsendableNote(const std::vector<DamagedRecord>& records)
 {
     if (records.empty()) return {};
-    std::vector<std::string> names;
+    std::vector<Message> named;
     for (const DamagedRecord& record : records)
-        names.push_back(RecordSlotName(record.slot) + " (" + std::string(record.reason) + ")");
-    return CountedMessage(MessageId::Unsendable, static_cast<int>(records.size()), {NamesMessage(names)});
+        named.push_back(MessageOf(MessageId::NamedReason,
+                                  {RecordSlotMessage(record.slot), ReasonMessage(record.reason)}));
+    return CountedMessage(MessageId::Unsendable, static_cast<int>(records.size()),
+                          {NameListMessage(std::move(named))});
 }
 
 std::vector<RecordSlot> LeftOutInScope(const std::vector<RecordSlot>& list, LinkScope scope)

@@ -9,6 +9,8 @@ QString MessageText(const Message& message)
 {
     if (message.id == MessageId::None) return {};
     if (message.id == MessageId::Text) return QString::fromStdString(message.text);
+    if (message.id == MessageId::Reason)
+        return QCoreApplication::translate(ReasonContext, message.text.c_str());
     if (message.id == MessageId::NameList) {
         QString text;
         for (std::size_t i = 0; i < message.args.size(); ++i)

@@ -21,6 +21,11 @@ Message TextMessage(std::string text)
     return {MessageId::Text, -1, std::move(text), {}};
 }
 
+Message ReasonMessage(std::string_view reason)
+{
+    return {MessageId::Reason, -1, std::string(reason), {}};
+}
+
 Message NumberMessage(long long number)
 {
     return TextMessage(std::to_string(number));
@@ -63,6 +68,7 @@ const char* MessagePattern(MessageId id)
     case MessageId::None:
         return "";
     case MessageId::Text:
+    case MessageId::Reason:
     case MessageId::NameList:
         return nullptr;
     case MessageId::ListPair:
@@ -118,6 +124,9 @@ const char* MessagePattern(MessageId id)
         return QT_TRANSLATE_N_NOOP("CoreMessages",
                                    "%n records cannot be sent, a radio of this version cannot hold them; a "
                                    "write leaves them out and the radio keeps what it holds there: %1");
+    case MessageId::NamedReason:
+        //: A record that cannot be sent and why: "memory 005 (name is longer than 8 characters)".
+        return QT_TRANSLATE_NOOP("CoreMessages", "%1 (%2)");
     case MessageId::LeftOutWrite:
         return QT_TRANSLATE_NOOP("CoreMessages",
                                  "Damaged records left out of the file will be cleared in the radio: %1");
@@ -454,7 +463,7 @@ const char* EnglishSingular(MessageId id)
 
 std::string EnglishText(const Message& message)
 {
-    if (message.id == MessageId::Text) return message.text;
+    if (message.id == MessageId::Text || message.id == MessageId::Reason) return message.text;
     if (message.id == MessageId::NameList) {
         std::string text;
         for (std::size_t i = 0; i < message.args.size(); ++i)

@@ -8,11 +8,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class MessageId {
-    None, // no message (an empty text)
-    Text, // a text as it stands: slot names, labels, numbers, reasons
+    None,   // no message (an empty text)
+    Text,   // a text as it stands: slot names, labels, numbers
+    Reason, // why a check refused a record or reply, in English; the window translates it
+            // (ReasonContext)
     // Lists: "A and B", "A, B and C" (a list is built from these two).
     ListPair,
     ListNext,
@@ -35,7 +38,8 @@ enum class MessageId {
     SectionMenuSettingsRange, // %1 first, %2 last
     // ---- Reading and writing the radio -------------------------------------------
     IncompleteRead, // %n records; %1 their slots
-    Unsendable,     // %n records; %1 "slot (reason)", ...
+    Unsendable,     // %n records; %1 NamedReasons
+    NamedReason,    // %1 a slot, %2 why: "memory 005 (name is longer than 8 characters)"
     LeftOutWrite,   // %1 slots
     WriteChanges,   // %1 what it changes (a list of counts)
     WriteChangesNothing,
@@ -153,6 +157,9 @@ struct Message
 Message MessageOf(MessageId id, std::vector<Message> args = {});
 Message CountedMessage(MessageId id, int count, std::vector<Message> args = {});
 Message TextMessage(std::string text);
+// A check's reason (RecordCheck::reason), marked in the code with
+// QT_TRANSLATE_NOOP("CheckReasons", ...).
+Message ReasonMessage(std::string_view reason);
 Message NumberMessage(long long number);
 // "A", "A and B", "A, B and C"; no message for no item.
 Message ListMessage(std::vector<Message> items);
@@ -169,9 +176,11 @@ std::string EnglishLines(const std::vector<Message>& lines);
 
 // Qt Linguist's context of the patterns.
 inline constexpr char MessageContext[] = "CoreMessages";
+// Qt Linguist's context of the checks' reasons.
+inline constexpr char ReasonContext[] = "CheckReasons";
 // The pattern of a sentence as Qt Linguist knows it: English with %1, %2, ...
 // for the arguments and %n for the count ("%n damaged records were not
-// loaded: %1"); nullptr for Text and NameList.
+// loaded: %1"); nullptr for Text, Reason and NameList.
 const char* MessagePattern(MessageId id);
 // The English when the count is 1 ("1 damaged record was not loaded: %1"), or
 // nullptr when the sentence reads the same for every count.

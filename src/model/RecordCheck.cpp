@@ -5,6 +5,7 @@
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/Records.h"
+#include "model/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -84,16 +85,19 @@ RecordCheck CheckLabel(ChannelKind kind, std::string_view label)
 {
     switch (kind) {
     case ChannelKind::Memory:
-        if (!IsMemoryLabel(label)) return Fail("label is not a memory channel");
+        if (!IsMemoryLabel(label))
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "label is not a memory channel"));
         return Pass;
     case ChannelKind::Vfo:
-        if (!Code(label, "0123456789ABCDE")) return Fail("label is not a band code");
+        if (!Code(label, "0123456789ABCDE"))
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "label is not a band code"));
         return Pass;
     case ChannelKind::Call:
-        if (!Code(label, "0123")) return Fail("label is not a CALL band code");
+        if (!Code(label, "0123"))
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "label is not a CALL band code"));
         return Pass;
     }
-    return Fail("label is not a channel");
+    return Fail(QT_TRANSLATE_NOOP("CheckReasons", "label is not a channel"));
 }
 
 // Channel fields 1 to 16 by rule: a field of digits at its width (with a
@@ -116,22 +120,22 @@ struct ChannelRule
 
 constexpr ChannelRule ChannelRules[ChannelField::Name] = {
     {Rule::Text, 0, -1, 0, 0, 0, 0, ""}, // the label, checked apart
-    {Rule::Digits, 11, -1, 0, 0, 0, 0, "frequency is not 11 digits"},
-    {Rule::Code, 0, -1, '0', '9', 'A', 'B', "step is not a step code"},
-    {Rule::Code, 0, -1, '0', '3', 0, 0, "shift is not 0 to 3"},
-    {Rule::Code, 0, -1, '0', '1', 0, 0, "reverse is not 0 or 1"},
-    {Rule::Code, 0, -1, '0', '1', 0, 0, "tone is not 0 or 1"},
-    {Rule::Code, 0, -1, '0', '1', 0, 0, "CTCSS is not 0 or 1"},
-    {Rule::Code, 0, -1, '0', '1', 0, 0, "DCS is not 0 or 1"},
-    {Rule::Digits, 2, 41, 0, 0, 0, 0, "tone is not 00 to 41"},
-    {Rule::Digits, 2, 41, 0, 0, 0, 0, "CTCSS tone is not 00 to 41"},
-    {Rule::Digits, 3, 103, 0, 0, 0, 0, "DCS code is not 000 to 103"},
-    {Rule::Digits, 9, -1, 0, 0, 0, 0, "offset is not 9 digits"},
-    {Rule::Code, 0, -1, '0', '5', 0, 0, "mode is not 0 to 5"},
-    {Rule::Code, 0, -1, '0', '1', 0, 0, "lockout is not 0 or 1"},
-    {Rule::Digits, 11, -1, 0, 0, 0, 0, "TX frequency is not 11 digits"},
-    {Rule::Code, 0, -1, '0', '9', 'A', 'B', "TX step is not a step code"},
-    {Rule::Text, 0, -1, 0, 0, 0, 0, "field 16 holds a control byte"},
+    {Rule::Digits, 11, -1, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "frequency is not 11 digits")},
+    {Rule::Code, 0, -1, '0', '9', 'A', 'B', QT_TRANSLATE_NOOP("CheckReasons", "step is not a step code")},
+    {Rule::Code, 0, -1, '0', '3', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "shift is not 0 to 3")},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "reverse is not 0 or 1")},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "tone is not 0 or 1")},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "CTCSS is not 0 or 1")},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "DCS is not 0 or 1")},
+    {Rule::Digits, 2, 41, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "tone is not 00 to 41")},
+    {Rule::Digits, 2, 41, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "CTCSS tone is not 00 to 41")},
+    {Rule::Digits, 3, 103, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "DCS code is not 000 to 103")},
+    {Rule::Digits, 9, -1, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "offset is not 9 digits")},
+    {Rule::Code, 0, -1, '0', '5', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "mode is not 0 to 5")},
+    {Rule::Code, 0, -1, '0', '1', 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "lockout is not 0 or 1")},
+    {Rule::Digits, 11, -1, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "TX frequency is not 11 digits")},
+    {Rule::Code, 0, -1, '0', '9', 'A', 'B', QT_TRANSLATE_NOOP("CheckReasons", "TX step is not a step code")},
+    {Rule::Text, 0, -1, 0, 0, 0, 0, QT_TRANSLATE_NOOP("CheckReasons", "field 16 holds a control byte")},
 };
 
 enum ByteClass : unsigned char { Other = 0, Digit = 1, Control = 2, Comma = 4 };
@@ -185,7 +189,7 @@ RecordCheck WalkFields(std::string_view text, int first, int last, bool lastRuns
             text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
         if (const RecordCheck check = checkField(field, value); !check) return check;
         if (comma == std::string_view::npos) return Pass;
-        if (field == last) return Fail("too many fields");
+        if (field == last) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "too many fields"));
         pos = comma + 1;
     }
 }
@@ -194,17 +198,22 @@ RecordCheck CheckDtmfField(int field, std::string_view value)
 {
     switch (field) {
     case 0:
-        if (value.empty()) return Fail("number is missing");
-        return AllDigits(value) && ParseDecimal(value) < DtmfCount ? Pass : Fail("number is not 0 to 9");
+        if (value.empty()) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "number is missing"));
+        return AllDigits(value) && ParseDecimal(value) < DtmfCount
+                   ? Pass
+                   : Fail(QT_TRANSLATE_NOOP("CheckReasons", "number is not 0 to 9"));
     case 1:
-        if (value.size() > 16) return Fail("code is longer than 16");
+        if (value.size() > 16) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "code is longer than 16"));
         for (char c : value)
-            if (!IsDtmfCodeChar(c)) return Fail("code holds a character other than 0-9, A-F, *, #");
+            if (!IsDtmfCodeChar(c))
+                return Fail(
+                    QT_TRANSLATE_NOOP("CheckReasons", "code holds a character other than 0-9, A-F, *, #"));
         return Pass;
     case 2:
-        return HasControl(value) ? Fail("name holds a control byte") : Pass;
+        return HasControl(value) ? Fail(QT_TRANSLATE_NOOP("CheckReasons", "name holds a control byte"))
+                                 : Pass;
     default:
-        return Fail("no such field");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such field"));
     }
 }
 
@@ -219,7 +228,7 @@ bool IsDtmfCodeChar(char c)
 
 RecordCheck CheckName(std::string_view name)
 {
-    return HasControl(name) ? Fail("name holds a control byte") : Pass;
+    return HasControl(name) ? Fail(QT_TRANSLATE_NOOP("CheckReasons", "name holds a control byte")) : Pass;
 }
 
 namespace {
@@ -295,7 +304,7 @@ bool FixedFieldsPass(const char* text, std::size_t size, std::size_t start)
 RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int firstField, int lastField)
 {
     if (firstField < 0 || lastField >= ChannelField::Count || firstField > lastField)
-        return Fail("no such fields");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such fields"));
     if (fields.empty()) return Pass;
     const char* text = fields.data();
     const std::size_t size = fields.size();
@@ -332,7 +341,7 @@ RecordCheck CheckChannelFields(ChannelKind kind, std::string_view fields, int fi
                 return Fail(rule.reason);
         }
         if (end >= size) return Pass;
-        if (field == lastField) return Fail("too many fields");
+        if (field == lastField) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "too many fields"));
         start = end + 1;
     }
 }
@@ -359,7 +368,8 @@ RecordCheck CheckCallRecord(std::string_view record)
 
 RecordCheck CheckDtmfFields(std::string_view fields, int firstField, int lastField)
 {
-    if (firstField < 0 || lastField > 2 || firstField > lastField) return Fail("no such fields");
+    if (firstField < 0 || lastField > 2 || firstField > lastField)
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such fields"));
     return WalkFields(fields, firstField, lastField, lastField == 2, CheckDtmfField);
 }
 
@@ -374,34 +384,42 @@ RecordCheck CheckProgramVfoRecord(std::string_view record)
     return WalkFields(record, 0, 15, false, [](int field, std::string_view value) {
         switch (field) {
         case 0:
-            return Code(value, "0123") ? Pass : Fail("band is not 0 to 3");
+            return Code(value, "0123") ? Pass : Fail(QT_TRANSLATE_NOOP("CheckReasons", "band is not 0 to 3"));
         case 1:
-            return value.empty() || Digits(value, 5) ? Pass : Fail("lower MHz is not 5 digits");
+            return value.empty() || Digits(value, 5)
+                       ? Pass
+                       : Fail(QT_TRANSLATE_NOOP("CheckReasons", "lower MHz is not 5 digits"));
         case 2:
-            return value.empty() || Digits(value, 5) ? Pass : Fail("upper MHz is not 5 digits");
+            return value.empty() || Digits(value, 5)
+                       ? Pass
+                       : Fail(QT_TRANSLATE_NOOP("CheckReasons", "upper MHz is not 5 digits"));
         default:
-            return value.empty() ? Pass : Fail("too many fields");
+            return value.empty() ? Pass : Fail(QT_TRANSLATE_NOOP("CheckReasons", "too many fields"));
         }
     });
 }
 
 RecordCheck CheckMenuSetting(int index, std::string_view value)
 {
-    if (index < 0 || index >= MenuCount) return Fail("no such menu setting");
+    if (index < 0 || index >= MenuCount)
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such menu setting"));
     // Blank: a setting this version of the radio does not have.
     if (value.empty()) return Pass;
     switch (index) {
     case 12: // memory group link: position k holds the digit k or a blank
-        if (value.size() != 8) return Fail("group link is not 8 characters");
+        if (value.size() != 8)
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "group link is not 8 characters"));
         for (std::size_t k = 0; k < 8; ++k)
             if (value[k] != ' ' && value[k] != static_cast<char>('0' + k))
-                return Fail("group link holds a character out of place");
+                return Fail(QT_TRANSLATE_NOOP("CheckReasons", "group link holds a character out of place"));
         return Pass;
     case 21: // power-on message
-        if (value.size() > 8) return Fail("message is longer than 8");
+        if (value.size() > 8) return Fail(QT_TRANSLATE_NOOP("CheckReasons", "message is longer than 8"));
         return CheckName(value);
     case 22: // display contrast
-        return DigitsUpTo(value, 2, 16) && ParseDecimal(value) >= 1 ? Pass : Fail("contrast is not 01 to 16");
+        return DigitsUpTo(value, 2, 16) && ParseDecimal(value) >= 1
+                   ? Pass
+                   : Fail(QT_TRANSLATE_NOOP("CheckReasons", "contrast is not 01 to 16"));
     default:
         break;
     }
@@ -414,7 +432,7 @@ RecordCheck CheckMenuSetting(int index, std::string_view value)
         '1',                                              // 40
     };
     if (value.size() != 1 || value[0] < '0' || value[0] > Highest[index])
-        return Fail("menu value is out of range");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "menu value is out of range"));
     return Pass;
 }
 
@@ -528,7 +546,7 @@ RecordCheck CheckSlotRecord(RecordSlot slot, std::string_view text)
     case RecordSlotKind::Menu:
         return CheckMenuSetting(slot.index, text);
     }
-    return Fail("no such record");
+    return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such record"));
 }
 
 std::vector<DamagedRecord> CheckImageRecords(const RadioImage& image)

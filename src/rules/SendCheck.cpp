@@ -6,6 +6,7 @@
 #include "model/FieldTexts.h"
 #include "model/RadioImage.h"
 #include "model/Records.h"
+#include "model/Translatable.h"
 #include "rules/EntryKeys.h"
 #include "rules/FrequencyRules.h"
 
@@ -28,25 +29,26 @@ constexpr std::int64_t HighestOffsetHz = 59'950'000;
 // Why a filled channel record cannot be sent without field 1..12.
 constexpr std::array<std::string_view, ChannelField::Mode + 1> MissingField = {
     "",
-    "frequency is missing",
-    "step is missing",
-    "shift is missing",
-    "reverse is missing",
-    "tone is missing",
-    "CTCSS is missing",
-    "DCS is missing",
-    "tone frequency is missing",
-    "CTCSS frequency is missing",
-    "DCS code is missing",
-    "offset is missing",
-    "mode is missing",
+    QT_TRANSLATE_NOOP("CheckReasons", "frequency is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "step is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "shift is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "reverse is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "tone is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "CTCSS is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "DCS is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "tone frequency is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "CTCSS frequency is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "DCS code is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "offset is missing"),
+    QT_TRANSLATE_NOOP("CheckReasons", "mode is missing"),
 };
 
 // A name the radio stores as it is sent: at most 8 characters of the
 // market's set, unchanged by the conversion to the radio's set and back.
 RecordCheck Name(std::string_view name, char market, std::string_view badCharacter)
 {
-    if (name.size() > NameLength) return Fail("name is longer than 8 characters");
+    if (name.size() > NameLength)
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "name is longer than 8 characters"));
     if (FirstInvalidNameByte(name, market) != std::string_view::npos ||
         NameFromRadio(NameToRadio(name, market), market) != name)
         return Fail(badCharacter);
@@ -93,16 +95,16 @@ RecordCheck SendCheck::Channel(RecordSlotKind kind, std::string_view record) con
     for (int field = ChannelField::Frequency; field <= ChannelField::Mode; ++field)
         if (RecordField(record, field).empty()) return Fail(MissingField[static_cast<std::size_t>(field)]);
     if (!InBands(RecordField(record, ChannelField::Frequency)))
-        return Fail("frequency lies outside every band of the radio");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "frequency lies outside every band of the radio"));
     const std::string_view tx = RecordField(record, ChannelField::TxFrequency);
     if (kind != RecordSlotKind::Vfo && !tx.empty() && !InBands(tx))
-        return Fail("TX frequency lies outside every band of the radio");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "TX frequency lies outside every band of the radio"));
     const std::int64_t offset = ParseDecimal(RecordField(record, ChannelField::Offset));
     if (offset % OffsetStepHz != 0 || offset > HighestOffsetHz)
-        return Fail("offset is not a multiple of 50 kHz up to 59.95 MHz");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "offset is not a multiple of 50 kHz up to 59.95 MHz"));
     if (kind == RecordSlotKind::Memory)
         return Name(RecordField(record, ChannelField::Name, true), image_.MarketLetter(),
-                    "name holds a character the radio does not have");
+                    QT_TRANSLATE_NOOP("CheckReasons", "name holds a character the radio does not have"));
     return Pass;
 }
 
@@ -111,15 +113,19 @@ RecordCheck SendCheck::Dtmf(int memory, std::string_view record) const
     if (record.empty()) return Pass;
     const std::string_view number = RecordField(record, 0);
     if (number.size() != 2 || number[0] != '0' || number[1] < '0' || number[1] > '9')
-        return Fail("number is not 00 to 09");
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "number is not 00 to 09"));
     // The write sends the record's number: another memory's would overwrite that one.
-    if (number != DtmfNumber(memory)) return Fail("number is not its memory's");
+    if (number != DtmfNumber(memory))
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "number is not its memory's"));
     const std::string_view code = RecordField(record, 1);
-    if (code.size() > DtmfCodeLength) return Fail("code is longer than 16");
+    if (code.size() > DtmfCodeLength)
+        return Fail(QT_TRANSLATE_NOOP("CheckReasons", "code is longer than 16"));
     for (char c : code)
-        if (!IsSendableDtmfChar(c)) return Fail("code holds a character other than 0-9, A-D, *, #, blank");
+        if (!IsSendableDtmfChar(c))
+            return Fail(
+                QT_TRANSLATE_NOOP("CheckReasons", "code holds a character other than 0-9, A-D, *, #, blank"));
     return Name(RecordField(record, 2, true), image_.MarketLetter(),
-                "name holds a character the radio does not have");
+                QT_TRANSLATE_NOOP("CheckReasons", "name holds a character the radio does not have"));
 }
 
 RecordCheck SendCheck::CheckRecord(RecordSlot slot, std::string_view record) const
@@ -134,14 +140,16 @@ RecordCheck SendCheck::CheckRecord(RecordSlot slot, std::string_view record) con
         return Dtmf(slot.index, record);
     case RecordSlotKind::ProgramVfo:
         if (!RecordField(record, 1).empty() && RecordField(record, 2).empty())
-            return Fail("upper MHz is missing");
+            return Fail(QT_TRANSLATE_NOOP("CheckReasons", "upper MHz is missing"));
         return Pass;
     case RecordSlotKind::Menu:
         if (slot.index == MessageSetting)
-            return Name(record, image_.MarketLetter(), "message holds a character the radio does not have");
+            return Name(
+                record, image_.MarketLetter(),
+                QT_TRANSLATE_NOOP("CheckReasons", "message holds a character the radio does not have"));
         return Pass;
     }
-    return Fail("no such record");
+    return Fail(QT_TRANSLATE_NOOP("CheckReasons", "no such record"));
 }
 
 RecordCheck SendCheck::Check(RecordSlot slot) const

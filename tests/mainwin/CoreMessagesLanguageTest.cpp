@@ -3,6 +3,7 @@
 // pieces read as one sentence when put together.
 #include "files/Csv.h"
 #include "files/FileGaps.h"
+#include "link/WriteTransfer.h"
 #include "model/CoreMessages.h"
 #include "model/RecordCheck.h"
 #include "support/Speaking.h"
@@ -80,22 +81,45 @@ TEST(CoreMessagesLanguage, PiecesReadAsOneSentence)
         const char* notLoaded;
         const char* endsEarly;
         const char* report;
+        const char* unsendable; // the slots and why, after the sentence's colon
+        const char* garbled;
     } cases[] = {
         {"de", "3 beschädigte Datensätze wurden nicht geladen: Speicher 005, Speicher 010, DTMF 3",
          "Diese Datei endet vorzeitig: VFO, CALL und die Menüeinstellungen sind nicht darin, und "
          "Speicherkanäle können fehlen; was fehlt, enthält leere Werte oder Vorgaben.",
          "1 Zeile(n) importiert, davon 0 angepasst; 0 Zeile(n) übersprungen.\n"
          "1 belegter Kanal ersetzt; Kanäle, die nicht in der Liste stehen, bleiben, wie sie sind.\n"
-         "Zeile 7 (Kanal 005): Frequenz 146.5212 MHz auf 146.520 MHz verschoben.\n"},
+         "Zeile 7 (Kanal 005): Frequenz 146.5212 MHz auf 146.520 MHz verschoben.\n",
+         ": Speicher 005 (Name ist länger als 8 Zeichen), DTMF 3 (Code ist länger als 16)",
+         "„MR 0,005“ (Speicher 005) war zweimal verstümmelt: die Antwort wiederholt ihren Befehl nicht."},
         {"ja", "壊れたレコード3件を読み込みませんでした: メモリー005, メモリー010, DTMF 3",
          "このファイルは途中で終わっています: VFO、CALLとメニュー設定が含まれていません。また、"
          "メモリーチャンネルが欠けている可能性があります。欠けている部分は空または初期値になります。",
          "1行を取り込み (うち0行を調整)、0行をスキップしました。\n"
          "使用中のチャンネル1個を置き換えました。リストにないチャンネルはそのままです。\n"
-         "7行目 (チャンネル005): 周波数146.5212 MHzを146.520 MHzに移動しました。\n"},
+         "7行目 (チャンネル005): 周波数146.5212 MHzを146.520 MHzに移動しました。\n",
+         ": メモリー005 (ネームが8文字より長い), DTMF 3 (コードが16文字より長い)",
+         "「MR 0,005」(メモリー005)に対する無線機の応答が2回とも壊れていました: "
+         "応答がコマンドを繰り返していない。"},
     };
+    // Why a record cannot be sent, or a reply was garbled: the checks' own
+    // words, in English for tslq-cli and translated in the window.
+    const Message unsendable =
+        UnsendableNote({{{RecordSlotKind::Memory, 5}, "name is longer than 8 characters"},
+                        {{RecordSlotKind::Dtmf, 3}, "code is longer than 16"}});
+    const Message garbled = MessageOf(
+        MessageId::GarbledTwice, {RecordSlotMessage({RecordSlotKind::Memory, 5}), TextMessage("MR 0,005"),
+                                  ReasonMessage("the reply does not echo its command")});
+    EXPECT_TRUE(
+        EnglishText(unsendable)
+            .ends_with(": memory 005 (name is longer than 8 characters), DTMF 3 (code is longer than 16)"));
+    EXPECT_TRUE(EnglishText(garbled).ends_with("(\"MR 0,005\": the reply does not echo its command)."));
     for (const auto& c : cases) {
         ASSERT_TRUE(InstallTranslations(QString::fromLatin1(c.language), {BuiltTranslations()}));
+        EXPECT_TRUE(MessageText(unsendable).endsWith(QString::fromUtf8(c.unsendable)))
+            << MessageText(unsendable).toStdString();
+        EXPECT_TRUE(MessageText(garbled).contains(QString::fromUtf8(c.garbled)))
+            << MessageText(garbled).toStdString();
         EXPECT_EQ(MessageText(NotLoadedMessage(three)), QString::fromUtf8(c.notLoaded));
         EXPECT_EQ(MessageText(EndsEarlyMessage(gaps)), QString::fromUtf8(c.endsEarly));
         EXPECT_EQ(MessageLines(CsvImportReport(plan)), QString::fromUtf8(c.report));
