@@ -78,9 +78,7 @@ class Accessibility : public ::testing::Test
     void Focus(GridId id, int row)
     {
         form_->pages_->setCurrentWidget(form_->memoryPage_);
-        form_->Grid(id)->setFocus(Qt::MouseFocusReason);
-        form_->SelectRow(id, row);
-        QApplication::processEvents();
+        tslq::test::FocusGrid(*form_, id, row);
     }
     ChannelsPage& Channels()
     {

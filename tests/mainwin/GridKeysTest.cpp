@@ -42,12 +42,7 @@ class GridKeys : public ::testing::Test
         QGuiApplication::clipboard()->clear();
     }
 
-    void Focus(GridId id, int row)
-    {
-        form_->Grid(id)->setFocus(Qt::MouseFocusReason);
-        form_->SelectRow(id, row);
-        QApplication::processEvents();
-    }
+    void Focus(GridId id, int row) { tslq::test::FocusGrid(*form_, id, row); }
 
     std::unique_ptr<MemoryConfigStore> store_;
     std::unique_ptr<MainWindow> form_;

@@ -9,7 +9,10 @@
 #include "support/MessageRecorder.h"
 #include "ui/Accessibility.h"
 
+#include <QApplication>
 #include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -62,6 +65,20 @@ inline std::unique_ptr<MainWindow> MakeMainForm(ConfigStore& store, int setupCho
         if (setupChoice >= 0 && setupChoice < 4) buttons[setupChoice]->setChecked(true);
     };
     return std::make_unique<MainWindow>(options);
+}
+
+// Gives a grid the keyboard focus and makes a row current, as a click would;
+// shows and activates the window first when it is not shown yet.
+inline void FocusGrid(MainWindow& form, GridId id, int row)
+{
+    if (!form.isVisible()) {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    form.Grid(id)->setFocus(Qt::MouseFocusReason);
+    form.SelectRow(id, row);
+    QApplication::processEvents();
 }
 
 } // namespace tslq::test

@@ -13,25 +13,10 @@
 #include <gtest/gtest.h>
 
 using tslq::test::BuiltTranslations;
+using tslq::test::FocusGrid;
 using tslq::test::MakeMainForm;
 using tslq::test::SpeakEnglishAfter;
 using tslq::test::StoreFor;
-
-namespace {
-
-void Focus(MainWindow& form, GridId id, int row)
-{
-    if (!form.isVisible()) {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-    form.Grid(id)->setFocus(Qt::MouseFocusReason);
-    form.SelectRow(id, row);
-    QApplication::processEvents();
-}
-
-} // namespace
 
 TEST(MainWindowLanguage, StatusWordsUndoStepsAndCaptionFollowTheLanguage)
 {
@@ -69,25 +54,25 @@ TEST(MainWindowLanguage, StatusWordsUndoStepsAndCaptionFollowTheLanguage)
             image.SetDtmfRecord(0, "00,5551212,OFFICE");
         });
 
-        Focus(*form, GridId::Memory, 1);
+        FocusGrid(*form, GridId::Memory, 1);
         EXPECT_EQ(form->StatusPanelText(0), QString::fromUtf8(c.offset));
         EXPECT_EQ(form->StatusPanelText(1), "- R"); // signs and codes stay
         EXPECT_EQ(form->StatusPanelText(2), "CT : 100.0Hz");
         // A screen reader hears the same words.
         auto* memory = static_cast<ChannelGrid*>(form->Grid(GridId::Memory));
         EXPECT_TRUE(memory->DescribeRow(0).startsWith(QString::fromUtf8(c.offset)));
-        Focus(*form, GridId::Memory, 2);
+        FocusGrid(*form, GridId::Memory, 2);
         EXPECT_EQ(form->StatusPanelText(0), QString::fromUtf8(c.txFrequency));
-        Focus(*form, GridId::Vfo, 1);
+        FocusGrid(*form, GridId::Vfo, 1);
         EXPECT_EQ(form->StatusPanelText(3), QString::fromUtf8(c.programVfo));
-        Focus(*form, GridId::Dtmf, 1);
+        FocusGrid(*form, GridId::Dtmf, 1);
         EXPECT_EQ(form->StatusPanelText(0), QString::fromUtf8(c.dtmfName));
 
         // Undo and Redo name the step after the language's own pattern.
         QUndoStack& stack = form->Doc().UndoStack();
-        Focus(*form, GridId::Memory, 1);
+        FocusGrid(*form, GridId::Memory, 1);
         form->copyAction_->trigger();
-        Focus(*form, GridId::Memory, 31);
+        FocusGrid(*form, GridId::Memory, 31);
         form->pasteAction_->trigger();
         ASSERT_TRUE(stack.canUndo());
         EXPECT_EQ(form->undoAction_->text(), QString::fromUtf8(c.undo) + stack.undoText());

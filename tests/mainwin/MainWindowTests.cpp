@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using tslq::test::FocusGrid;
 using tslq::test::MakeMainForm;
 using tslq::test::MessageRecorder;
 using tslq::test::StoreFor;
@@ -27,19 +28,6 @@ QStringList ColumnTexts(const MainWindow& form, GridId id, int column)
     for (int row = 1; row <= form.Grid(id)->rowCount(); ++row)
         texts << form.GridCell(id, column, row);
     return texts;
-}
-
-// Shows the window and gives a grid the keyboard focus, as a click would.
-void FocusGrid(MainWindow& form, GridId id, int row)
-{
-    if (!form.isVisible()) {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-    form.Grid(id)->setFocus(Qt::MouseFocusReason);
-    form.SelectRow(id, row);
-    QCoreApplication::processEvents();
 }
 
 } // namespace

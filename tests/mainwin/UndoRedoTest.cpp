@@ -54,12 +54,7 @@ class UndoRedo : public ::testing::Test
         QGuiApplication::clipboard()->clear();
     }
 
-    void Focus(GridId id, int row)
-    {
-        form_->Grid(id)->setFocus(Qt::MouseFocusReason);
-        form_->SelectRow(id, row);
-        QApplication::processEvents();
-    }
+    void Focus(GridId id, int row) { tslq::test::FocusGrid(*form_, id, row); }
     void CtrlZ(QWidget* target = nullptr)
     {
         QTest::keyClick(target ? target : form_.get(), Qt::Key_Z, Qt::ControlModifier);
